@@ -1,0 +1,202 @@
+#include "sim/game.h"
+
+#include <cstdio>
+
+#include "sim/script_thread.h"
+
+namespace sim {
+
+namespace {
+Game* gCurrent = nullptr;
+constexpr uint32_t kAttach = 1;
+constexpr uint32_t kDetach = 0;
+// The module handle the loader gives the plug-in.
+void* const kPluginModule = reinterpret_cast<void*>(0x7FF61A200000ull);
+}  // namespace
+
+Game::Game(GameOptions options) : options_(options), random_(options.seed) {
+    gCurrent = this;
+    world_.player.ped =
+        world_.entities
+            .create(EntityKind::Ped, kModelArthur, Vec3{1521.5f, 439.356f, 90.6807f}, 90.0f)
+            .handle;
+    registerAllNatives(*this);
+}
+
+Game::~Game() {
+    script_.reset();
+    if (gCurrent == this) gCurrent = nullptr;
+}
+
+Game* Game::current() {
+    return gCurrent;
+}
+
+uint32_t Game::clockA() const {
+    return kClockAStart +
+           static_cast<uint32_t>(static_cast<uint64_t>(timer_ - kTimerStart) * 30 / 1000);
+}
+
+void Game::attach(PluginEntry entry) {
+    pluginEntry_ = entry;
+    entry(kPluginModule, kAttach);
+}
+
+void Game::detach() {
+    if (pluginEntry_) pluginEntry_(kPluginModule, kDetach);
+    pluginEntry_ = nullptr;
+}
+
+void Game::hookScriptRegister(void* module, ScriptEntry entry) {
+    module_ = module;
+    scriptEntry_ = entry;
+    script_ = std::make_unique<ScriptThread>([entry] { entry(); });
+    scriptWakeAt_ = timer_;
+}
+
+void Game::hookScriptUnregister(void* module) {
+    if (module == module_) {
+        script_.reset();
+        scriptEntry_ = nullptr;
+        module_ = nullptr;
+    }
+}
+
+void Game::hookKeyboardRegister(void* handler) {
+    keyboardHandler_ = handler;
+}
+
+void Game::hookKeyboardUnregister(void* handler) {
+    if (handler == keyboardHandler_) keyboardHandler_ = nullptr;
+}
+
+void Game::runFrame() {
+    ++frame_;
+    timer_ += kFrameMs;
+    callsThisFrame_ = 0;
+    thisFrameCalls_.clear();
+    for (auto& step : frameStart_)
+        step();
+    if (script_ && !failed() && static_cast<int32_t>(timer_ - scriptWakeAt_) >= 0) {
+        script_->resume();
+    }
+    endFrame();
+}
+
+void Game::endFrame() {
+    for (auto& step : frameEnd_)
+        step();
+    world_.screen.endFrame();
+    callsLastFrame_ = callsThisFrame_;
+    if (options_.recordLastFrame) lastFrameCalls_.swap(thisFrameCalls_);
+}
+
+void Game::runFrames(uint64_t count) {
+    for (uint64_t i = 0; i < count && !failed(); ++i)
+        runFrame();
+}
+
+void Game::advance(uint32_t ms) {
+    const uint32_t until = timer_ + ms;
+    while (static_cast<int32_t>(until - timer_) > 0 && !failed())
+        runFrame();
+}
+
+void Game::hookWait(uint32_t ms) {
+    if (ScriptThread::onScriptThread()) {
+        // 0 waits for the next frame; any time wakes on the first frame at or past it.
+        scriptWakeAt_ = timer_ + (ms == 0 ? 1 : ms);
+        ScriptThread::yield();
+    } else {
+        // A test calling plug-in code directly: the game simply moves on.
+        if (ms == 0) {
+            runFrame();
+        } else {
+            advance(ms);
+        }
+    }
+}
+
+void Game::hookNativeInit(uint64_t hash) {
+    callHash_ = hash;
+    callArgCount_ = 0;
+    callOverflow_ = false;
+}
+
+void Game::hookNativePush(uint64_t word) {
+    if (callArgCount_ == kMaxArgs) {
+        callOverflow_ = true;
+        return;
+    }
+    callArgs_[callArgCount_++] = word;
+}
+
+std::string Game::describeCall() const {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "0x%016llX", static_cast<unsigned long long>(callHash_));
+    std::string text = buffer;
+    text += " (";
+    for (size_t i = 0; i < callArgCount_; ++i) {
+        std::snprintf(buffer, sizeof buffer, "%s0x%llX", i ? ", " : "",
+                      static_cast<unsigned long long>(callArgs_[i]));
+        text += buffer;
+    }
+    return text + ")";
+}
+
+uint64_t* Game::hookNativeCall() {
+    results_[0] = results_[1] = results_[2] = results_[3] = 0;
+    ++callsThisFrame_;
+    const NativeInfo* info = natives_.find(callHash_);
+    if (options_.recordLastFrame || recording_) {
+        RecordedCall call{frame_, callHash_, info ? info->name : "?",
+                          std::vector<uint64_t>(callArgs_, callArgs_ + callArgCount_)};
+        if (recording_) recorded_.push_back(call);
+        if (options_.recordLastFrame) thisFrameCalls_.push_back(std::move(call));
+    }
+    std::string fault;
+    if (!info) {
+        fault = "unknown native " + describeCall();
+    } else if (callOverflow_) {
+        fault = "too many arguments for " + info->name + " " + describeCall();
+    } else if (info->argCount != kVariadic &&
+               static_cast<size_t>(info->argCount) != callArgCount_) {
+        fault = info->name + " takes " + std::to_string(info->argCount) +
+                " arguments, called with " + std::to_string(callArgCount_) + ": " + describeCall();
+    }
+    if (!fault.empty()) {
+        if (options_.strict) {
+            fail(fault);
+            // The script stops here for good, as a script that misuses a native would.
+            if (ScriptThread::onScriptThread()) ScriptThread::yield();
+        }
+        return results_;
+    }
+    NativeCall call(callArgs_, callArgCount_, results_);
+    info->handler(call);
+    return results_;
+}
+
+std::vector<RecordedCall> Game::recordedOf(uint64_t hash) const {
+    std::vector<RecordedCall> calls;
+    for (const auto& call : recorded_) {
+        if (call.hash == hash) calls.push_back(call);
+    }
+    return calls;
+}
+
+void Game::fail(const std::string& why) {
+    if (failure_.empty()) failure_ = why;
+}
+
+void Game::report(std::string category, std::string text) {
+    timeline_.push_back({timer_, std::move(category), std::move(text)});
+}
+
+std::vector<TimelineEntry> Game::takeTimeline() {
+    std::vector<TimelineEntry> entries;
+    entries.swap(timeline_);
+    return entries;
+}
+
+}  // namespace sim

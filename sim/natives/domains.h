@@ -1,0 +1,12 @@
+// One registration function per native domain (natives/<domain>.cpp).
+#pragma once
+
+namespace sim {
+
+class Game;
+
+void registerCoreNatives(Game& game);       // player, time, randomness, hashes
+void registerStreamingNatives(Game& game);  // texture dictionaries
+void registerTextNatives(Game& game);       // text handles and on-screen messages
+
+}  // namespace sim

@@ -1,0 +1,44 @@
+#include "sim/natives/native_table.h"
+
+#include <stdexcept>
+
+namespace sim {
+
+void NativeTable::add(uint64_t hash, std::string name, int argCount, NativeHandler handler) {
+    if (table_.count(hash)) throw std::logic_error("native registered twice: " + name);
+    table_[hash] = NativeInfo{std::move(name), argCount, std::move(handler)};
+}
+
+void NativeTable::override(uint64_t hash, NativeHandler handler) {
+    auto it = table_.find(hash);
+    if (it == table_.end()) throw std::logic_error("override of an unknown native");
+    if (!originals_.count(hash)) originals_[hash] = it->second.handler;
+    it->second.handler = std::move(handler);
+}
+
+void NativeTable::restore(uint64_t hash) {
+    auto orig = originals_.find(hash);
+    if (orig == originals_.end()) return;
+    table_[hash].handler = orig->second;
+    originals_.erase(orig);
+}
+
+const NativeInfo* NativeTable::find(uint64_t hash) const {
+    auto it = table_.find(hash);
+    return it == table_.end() ? nullptr : &it->second;
+}
+
+const NativeInfo* NativeTable::findByName(const std::string& name) const {
+    for (const auto& [hash, info] : table_) {
+        if (info.name == name) return &info;
+    }
+    return nullptr;
+}
+
+const NativeHandler& NativeTable::original(uint64_t hash) const {
+    auto orig = originals_.find(hash);
+    if (orig != originals_.end()) return orig->second;
+    return table_.at(hash).handler;
+}
+
+}  // namespace sim

@@ -1,0 +1,13 @@
+// The native table of the simulated game: one registration function per domain.
+#include "sim/game.h"
+#include "sim/natives/domains.h"
+
+namespace sim {
+
+void registerAllNatives(Game& game) {
+    registerCoreNatives(game);
+    registerStreamingNatives(game);
+    registerTextNatives(game);
+}
+
+}  // namespace sim

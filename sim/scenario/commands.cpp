@@ -1,0 +1,14 @@
+#include "sim/scenario/commands.h"
+
+namespace sim::scenario {
+
+CommandRegistry& commandRegistry() {
+    static CommandRegistry registry = [] {
+        CommandRegistry r;
+        registerCoreCommands(r);
+        return r;
+    }();
+    return registry;
+}
+
+}  // namespace sim::scenario

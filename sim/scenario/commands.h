@@ -1,0 +1,16 @@
+// Registration of the scenario commands, one function per domain (scenario/commands_*.cpp).
+#pragma once
+
+#include <string>
+
+#include "sim/scenario/scenario.h"
+
+namespace sim::scenario {
+
+void registerCoreCommands(CommandRegistry& registry);
+
+// Shared by the domain files: a file of the run's data folder, rewritten with one key set.
+void setDataFileKey(const std::filesystem::path& file, const std::string& keyValue);
+void appendDataFileLine(const std::filesystem::path& file, const std::string& line);
+
+}  // namespace sim::scenario

@@ -1,0 +1,137 @@
+// The scenario language: a script of set-up commands, time commands and expectations that plays
+// the plug-in in the simulated game and prints a timeline of what happened.
+//
+// One command per line; '#' starts a comment; tokens split on blanks; "..." quotes a token. The
+// plug-in attaches at the first time command. run() returns 0 when every expectation held, 1 at
+// the first that failed (or when the game stopped the script), 2 for a malformed scenario.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <istream>
+#include <map>
+#include <ostream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "sim/game.h"
+
+namespace sim::scenario {
+
+struct Line {
+    int number = 0;
+    std::vector<std::string> tokens;
+};
+
+// A malformed scenario (exit 2).
+struct SyntaxError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+// An expectation that did not hold (exit 1).
+struct ExpectationFailed : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Splits a scenario into lines of tokens; throws SyntaxError on an unterminated quote.
+std::vector<Line> tokenize(std::istream& in);
+
+// The arguments of one command (the tokens after its name).
+class Args {
+  public:
+    Args(const Line& line, size_t first) : line_(line), first_(first) {}
+    size_t size() const { return line_.tokens.size() - first_; }
+    const std::string& operator[](size_t i) const { return line_.tokens.at(first_ + i); }
+    int lineNumber() const { return line_.number; }
+    // Typed readers; each throws SyntaxError naming the line when the token is not of its kind.
+    double number(size_t i) const;
+    int64_t integer(size_t i) const;
+    // "250ms", "30s", "5min", "2h"; a bare number is milliseconds.
+    uint32_t durationMs(size_t i) const;
+    Vec3 position(size_t i) const;
+    // Token i equals word (a keyword of the command).
+    bool is(size_t i, const char* word) const { return i < size() && (*this)[i] == word; }
+
+  private:
+    const Line& line_;
+    size_t first_;
+};
+
+class Runner;
+
+enum class Phase {
+    Setup,     // only before the first time command
+    Time,      // advances the game; attaches the plug-in on first use
+    Anywhere,  // world changes and expectations
+};
+
+struct Command {
+    // The command's words: "wait", or two words such as "player at" or "expect log".
+    std::string name;
+    Phase phase = Phase::Anywhere;
+    size_t minArgs = 0;
+    size_t maxArgs = 0;
+    // Checks the arguments at parse time (throws SyntaxError); may be empty.
+    std::function<void(const Args&)> check;
+    std::function<void(Runner&, const Args&)> run;
+};
+
+class CommandRegistry {
+  public:
+    void add(Command command);
+    // The command a line starts with (longest name first), and how many tokens its name takes.
+    const Command* match(const Line& line, size_t& nameTokens) const;
+
+  private:
+    std::map<std::string, Command> commands_;
+};
+
+// Every command the language knows (scenario/commands.cpp).
+CommandRegistry& commandRegistry();
+
+struct RunOptions {
+    Game::PluginEntry plugin = nullptr;
+    std::filesystem::path gameDir;
+    std::filesystem::path distDir = BRACKENFOLD_DIST_DIR;
+    bool seedGiven = false;  // --seed overrides the scenario's seed
+    uint32_t seed = 1;
+    bool trace = false;
+    std::ostream* out = nullptr;
+};
+
+class Runner {
+  public:
+    explicit Runner(RunOptions options);
+    ~Runner();
+    int run(const std::vector<Line>& lines);
+
+    // For commands.
+    Game& game() { return *game_; }
+    const std::filesystem::path& gameDir() const { return options_.gameDir; }
+    std::filesystem::path dataDir() const { return options_.gameDir / "Brackenfold"; }
+    std::ostream& out() { return *options_.out; }
+    void setSeed(uint32_t seed);
+    // Runs one frame and prints what happened in it.
+    void runFrame();
+    void runFor(uint32_t ms);
+    // Every line of the run's log.
+    std::vector<std::string> logLines() const;
+    void expect(bool holds, const std::string& what);
+    int expectations() const { return expectations_; }
+
+  private:
+    void prepareGame(const std::vector<Line>& lines);
+    void attach();
+    void printTimeline();
+    std::string clockText(uint32_t timer) const;
+
+    RunOptions options_;
+    std::unique_ptr<Game> game_;
+    bool attached_ = false;
+    uintmax_t logOffset_ = 0;
+    int expectations_ = 0;
+    std::filesystem::path previousDir_;
+};
+
+}  // namespace sim::scenario

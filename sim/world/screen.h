@@ -1,0 +1,47 @@
+// What the game shows: messages, help texts, notifications and drawn texts, plus the text handles
+// the game hands out for character strings.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+namespace sim {
+
+struct ShownText {
+    std::string kind;  // "message", "help", "notification", "text", ...
+    std::string text;
+};
+
+class Screen {
+  public:
+    // A text handle for a string; handles live until the end of the frame, as the game's do.
+    uint64_t makeText(std::string text);
+    // The text behind a handle ("" for an unknown one).
+    const std::string& text(uint64_t handle) const;
+    const char* textPointer(uint64_t handle) const;
+
+    // Records a shown text; a text drawn every frame is kept once per mark.
+    void show(std::string kind, std::string text);
+    // Everything shown since the last mark (scenario expectations).
+    const std::vector<ShownText>& shownSinceMark() const { return shown_; }
+    void mark() {
+        shown_.clear();
+        shownKeys_.clear();
+    }
+
+    // The message being composed by the three message natives.
+    uint64_t pendingMessage = 0;
+
+    void endFrame();
+
+  private:
+    std::unordered_map<uint64_t, std::string> texts_;
+    uint64_t nextText_ = 0x1F3A20000ull;
+    std::vector<ShownText> shown_;
+    std::unordered_set<std::string> shownKeys_;
+};
+
+}  // namespace sim

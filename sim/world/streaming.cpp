@@ -1,0 +1,17 @@
+#include "sim/world/streaming.h"
+
+namespace sim {
+
+Streaming::Streaming() : knownTextureDicts{"blips_mp", "blips", "generic_textures"} {}
+
+void Streaming::requestTextureDict(const std::string& name, uint64_t frame) {
+    if (!knownTextureDicts.count(name) || requested_.count(name)) return;
+    requested_[name] = frame + kLoadFrames;
+}
+
+bool Streaming::textureDictLoaded(const std::string& name, uint64_t frame) const {
+    auto it = requested_.find(name);
+    return it != requested_.end() && frame >= it->second;
+}
+
+}  // namespace sim

@@ -1,0 +1,18 @@
+// Everything the simulated game knows about its world, one member per domain.
+#pragma once
+
+#include "sim/world/entities.h"
+#include "sim/world/player.h"
+#include "sim/world/screen.h"
+#include "sim/world/streaming.h"
+
+namespace sim {
+
+struct World {
+    Entities entities;
+    Player player;
+    Screen screen;
+    Streaming streaming;
+};
+
+}  // namespace sim

@@ -1,0 +1,21 @@
+#include "core/context.h"
+
+namespace bf {
+
+namespace {
+std::unique_ptr<Context> gContext;
+}
+
+Context::Context() = default;
+Context::~Context() = default;
+
+Context& context() {
+    if (!gContext) gContext = std::make_unique<Context>();
+    return *gContext;
+}
+
+void resetContext() {
+    gContext.reset();
+}
+
+}  // namespace bf

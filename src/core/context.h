@@ -1,0 +1,40 @@
+// The process-wide context: every long-lived object of the plug-in, created once by start-up and
+// reached through context(). Features keep no hidden statics; everything they keep between frames
+// lives here, so resetContext() gives a test a fresh plug-in in the same process.
+//
+// Each feature adds its object as a member (forward-declared here, defined in its own header) and
+// creates it in its start-up step.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+#include "core/settings.h"
+
+namespace bf {
+
+// The last event of one key code, as the keyboard handler recorded it.
+struct KeyState {
+    uint32_t tickCount = 0;
+    int32_t withAlt = 0;
+    int32_t wasDownBefore = 0;
+    int32_t isUpNow = 0;
+};
+
+struct Context {
+    Context();
+    ~Context();
+
+    // Written only at the top of each frame and at the start of start-up.
+    int32_t playerPed = 0;
+    SettingsTable settings;
+    std::array<KeyState, 255> keys{};
+};
+
+Context& context();
+// Tests only: drops every object so that the next start-up begins from nothing. The frame loop
+// never calls it.
+void resetContext();
+
+}  // namespace bf

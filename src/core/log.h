@@ -1,0 +1,24 @@
+// The log file "Brackenfold/Log.log", the one place where the plug-in reports what it does.
+//
+// Every entry is "[d/m/yyyy h:m:s] " (local time, no leading zeros) + the message + a line feed;
+// the file is opened and closed for each entry, so the log can be read while the game runs and
+// nothing is lost when it crashes. Logging never fails: an entry that cannot be written is dropped.
+#pragma once
+
+#include <ctime>
+#include <string>
+
+namespace bf {
+
+inline constexpr const char* kLogPath = "Brackenfold/Log.log";
+
+// Truncates the log (start-up).
+void initLog();
+void logMessage(const std::string& message);
+void logMessage(const char* message);
+// "[5/3/2026 9:4:7] " for 5 March 2026, 09:04:07.
+std::string formatLogStamp(const std::tm& localTime);
+// The three-line banner that start-up writes as the first entry.
+std::string logBanner();
+
+}  // namespace bf

@@ -1,0 +1,115 @@
+#include "core/script.h"
+
+#include <exception>
+
+#include "core/context.h"
+#include "core/hook.h"
+#include "core/log.h"
+#include "core/natives.h"
+#include "core/settings.h"
+#include "data/data_folder.h"
+#include "ui/messages.h"
+
+namespace bf {
+
+namespace {
+
+constexpr const char* kBlipsDictionary = "blips_mp";
+constexpr int32_t kBlipsDictionaryWaitMs = 3000;
+
+void waitFrame() {
+    hook::scriptWait(0);
+}
+
+[[noreturn]] void haltForever() {
+    for (;;)
+        waitFrame();
+}
+
+void waitForBlipsDictionary() {
+    const uint32_t start = natives::getGameTimer();
+    while (!natives::hasStreamedTextureDictLoaded(kBlipsDictionary) &&
+           static_cast<int32_t>(natives::getGameTimer() - start) < kBlipsDictionaryWaitMs) {
+        waitFrame();
+    }
+    logMessage(natives::hasStreamedTextureDictLoaded(kBlipsDictionary)
+                   ? "loaded blips_mp"
+                   : "failed to load blips_mp texture dict");
+}
+
+// Logs what escaped and reports whether the caller may go on.
+void logEscapedException(bool frameGuard) {
+    if (frameGuard) logMessage("Something wrong happened");
+    try {
+        throw;
+    } catch (const std::exception& e) {
+        logMessage(e.what());
+    } catch (...) {
+        logMessage("No exception captured.");
+    }
+}
+
+bool guardedInitialize() {
+    try {
+        return initialize();
+    } catch (...) {
+        logEscapedException(false);
+        return false;
+    }
+}
+
+bool guardedFrame() {
+    try {
+        runFrameFeatures();
+        return true;
+    } catch (...) {
+        logEscapedException(true);
+        return false;
+    }
+}
+
+}  // namespace
+
+bool initialize() {
+    Context& ctx = context();
+    ctx.playerPed = natives::playerPedId();
+    initLog();
+    logMessage(logBanner());
+    loadSettings(dataFilePath("Settings.ini"), defaultSettings());
+    natives::requestStreamedTextureDict(kBlipsDictionary, false);
+    waitFrame();
+
+    waitFrame();
+    waitFrame();
+
+    waitForBlipsDictionary();
+    return true;
+}
+
+void runFrameFeatures() {
+    if (getSettingBool("BaitPlips")) {
+    }
+    if (getSettingBool("EnableTrading")) {
+    }
+    if (getSettingBool("DynamicAnimalPopulation")) {
+    }
+}
+
+void mainLoop() {
+    if (!guardedInitialize()) {
+        showMessage("Failed to load Brackenfold, please check the logs for more info.");
+        haltForever();
+    }
+    Context& ctx = context();
+    for (;;) {
+        ctx.playerPed = natives::playerPedId();
+        if (!guardedFrame()) haltForever();
+        waitFrame();
+    }
+}
+
+void ScriptMain() {
+    mainLoop();
+}
+
+}  // namespace bf

@@ -1,0 +1,39 @@
+// Text helpers shared by the settings file and the data files.
+//
+// toInt/toFloat convert the way the game's own runtime does: leading white space is skipped, an
+// optional sign and the number are read, anything after the number is ignored ("1abc" is 1,
+// " 2" is 2, "0.5x" is 0.5, "1,5" is 1). A text that does not begin with a number throws
+// std::invalid_argument ("invalid stoi argument" / "invalid stof argument"); a number outside
+// the 32-bit range throws std::out_of_range ("stoi argument out of range" / "stof argument out
+// of range"). Callers inside a frame let these reach the frame guard.
+#pragma once
+
+#include <istream>
+#include <string>
+#include <vector>
+
+namespace bf {
+
+// The pieces between delimiters: "a=b" -> {a, b}; "a=" -> {a}; "=b" -> {"", b}; "a==b" -> {a, "",
+// b};
+// "" -> {}. A delimiter at the very end gives no empty last piece.
+std::vector<std::string> splitString(const std::string& text, char delimiter);
+
+int toInt(const std::string& text);
+float toFloat(const std::string& text);
+
+// Reads every line of a text file the way the settings and data files are read: a last line
+// without a line feed is read too, the empty text after a final line feed counts as one more
+// (empty) line, and an empty file yields one empty line. One trailing carriage return is removed
+// from each line on every platform. The callback returns false to stop early.
+template <class LineCallback>
+void forEachFileLine(std::istream& in, LineCallback&& onLine) {
+    std::string line;
+    do {
+        std::getline(in, line);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!onLine(line)) return;
+    } while (in.good());
+}
+
+}  // namespace bf

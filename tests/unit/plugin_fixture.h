@@ -1,0 +1,72 @@
+// A simulated game with the plug-in attached, in a fresh game folder holding a copy of the
+// shipped data folder. Strict mode is on: an unknown native or a wrong argument count fails the
+// test at tear-down.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "core/context.h"
+#include "core/entry.h"
+#include "sim/game.h"
+
+class PluginTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        namespace fs = std::filesystem;
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        gameDir_ = fs::temp_directory_path() / "brackenfold-unit" /
+                   (std::string(info->test_suite_name()) + "." + info->name());
+        fs::remove_all(gameDir_);
+        fs::create_directories(gameDir_);
+        fs::copy(BRACKENFOLD_DIST_DIR, gameDir_ / "Brackenfold", fs::copy_options::recursive);
+        previousDir_ = fs::current_path();
+        fs::current_path(gameDir_);
+        bf::resetContext();
+        game_ = std::make_unique<sim::Game>(sim::GameOptions{});
+    }
+
+    void TearDown() override {
+        if (!failureExpected_) {
+            EXPECT_FALSE(game_->failed()) << game_->failure();
+        }
+        game_.reset();
+        bf::resetContext();
+        std::filesystem::current_path(previousDir_);
+    }
+
+    sim::Game& game() { return *game_; }
+    // For tests that provoke a strict-mode fault on purpose.
+    void expectGameFailure() { failureExpected_ = true; }
+    void attach() { game_->attach(&bf::libraryEntry); }
+    // Attaches and runs frames until start-up has finished.
+    void start(int frames = 10) {
+        attach();
+        game_->runFrames(frames);
+    }
+    std::string dataPath(const std::string& name) const {
+        return (gameDir_ / "Brackenfold" / name).string();
+    }
+    void writeDataFile(const std::string& name, const std::string& content) {
+        std::ofstream(dataPath(name), std::ios::binary | std::ios::trunc) << content;
+    }
+    void removeDataFile(const std::string& name) { std::filesystem::remove(dataPath(name)); }
+    std::string readDataFile(const std::string& name) const {
+        std::ifstream in(dataPath(name), std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    std::string log() const { return readDataFile("Log.log"); }
+
+  private:
+    std::filesystem::path gameDir_;
+    std::filesystem::path previousDir_;
+    std::unique_ptr<sim::Game> game_;
+    bool failureExpected_ = false;
+};

@@ -1,0 +1,127 @@
+// Settings: the split rules, the line rules and the readers' conversions and errors.
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "core/settings.h"
+#include "core/text.h"
+#include "plugin_fixture.h"
+
+namespace {
+
+using Pieces = std::vector<std::string>;
+
+TEST(SplitString, PiecesBetweenDelimiters) {
+    EXPECT_EQ(bf::splitString("a=b", '='), (Pieces{"a", "b"}));
+    EXPECT_EQ(bf::splitString("a=", '='), (Pieces{"a"}));
+    EXPECT_EQ(bf::splitString("=b", '='), (Pieces{"", "b"}));
+    EXPECT_EQ(bf::splitString("a=b=c", '='), (Pieces{"a", "b", "c"}));
+    EXPECT_EQ(bf::splitString("a==b", '='), (Pieces{"a", "", "b"}));
+    EXPECT_EQ(bf::splitString("", '='), Pieces{});
+    EXPECT_EQ(bf::splitString("=", '='), (Pieces{""}));
+    EXPECT_EQ(bf::splitString("1.5,2, 3", ','), (Pieces{"1.5", "2", " 3"}));
+}
+
+TEST(TextConversion, NumbersAreReadFromTheFrontAndErrorsNamed) {
+    EXPECT_EQ(bf::toInt("1abc"), 1);
+    EXPECT_EQ(bf::toInt(" 2"), 2);
+    EXPECT_EQ(bf::toInt("-17"), -17);
+    EXPECT_EQ(bf::toInt("+4"), 4);
+    EXPECT_FLOAT_EQ(bf::toFloat("0.5x"), 0.5f);
+    EXPECT_FLOAT_EQ(bf::toFloat("1,5"), 1.0f);
+    EXPECT_FLOAT_EQ(bf::toFloat("  -2.25"), -2.25f);
+
+    const auto message = [](auto&& f) -> std::string {
+        try {
+            f();
+        } catch (const std::exception& e) {
+            return e.what();
+        }
+        return "no error";
+    };
+    EXPECT_EQ(message([] { bf::toInt("yes"); }), "invalid stoi argument");
+    EXPECT_EQ(message([] { bf::toInt(""); }), "invalid stoi argument");
+    EXPECT_EQ(message([] { bf::toInt("2147483648"); }), "stoi argument out of range");
+    EXPECT_EQ(message([] { bf::toInt("-99999999999999999999"); }), "stoi argument out of range");
+    EXPECT_EQ(message([] { bf::toFloat("abc"); }), "invalid stof argument");
+    EXPECT_EQ(message([] { bf::toFloat("1e60"); }), "stof argument out of range");
+    EXPECT_THROW(bf::toInt("x"), std::invalid_argument);
+    EXPECT_THROW(bf::toFloat("1e60"), std::out_of_range);
+}
+
+class SettingsTest : public PluginTest {
+  protected:
+    void load(const std::string& content) {
+        writeDataFile("Settings.ini", content);
+        bf::loadSettings(dataPath("Settings.ini"), bf::defaultSettings());
+    }
+};
+
+TEST_F(SettingsTest, DefaultsAreTheTwentyInOrder) {
+    const auto defaults = bf::defaultSettings();
+    ASSERT_EQ(defaults.size(), 20u);
+    EXPECT_EQ(defaults.front().first, "EnableTrading");
+    EXPECT_EQ(defaults[7].first, "BaitPlips");
+    EXPECT_EQ(defaults.back().first, "HuntingCompetitions_Enabled");
+    removeDataFile("Settings.ini");
+    bf::loadSettings(dataPath("Settings.ini"), defaults);
+    EXPECT_NE(log().find("Unable to load from data file, please make sure it exists."),
+              std::string::npos);
+    EXPECT_FALSE(bf::getSettingBool("EnableTrading"));
+    EXPECT_TRUE(bf::getSettingBool("BaitPlips"));
+    EXPECT_EQ(bf::getSettingInt("HuntingCompetitions_TimeCap"), 10);
+    EXPECT_FLOAT_EQ(bf::getSettingFloat("PriceScale"), 1.0f);
+    EXPECT_EQ(bf::getSettingString("TradePromptInput"), "INPUT_INTERACT_OPTION1");
+    // Keys with no default read as absent.
+    EXPECT_FALSE(bf::getSettingBool("DisableGrizzlies"));
+    EXPECT_EQ(bf::getSettingInt("Nothing"), -1);
+    EXPECT_EQ(bf::getSettingString("Nothing"), "");
+    EXPECT_FLOAT_EQ(bf::getSettingFloat("Nothing"), 0.0f);
+}
+
+TEST_F(SettingsTest, LinesAreParsedByTheirFirstCharacterAndPieceCount) {
+    load(
+        "[Section]\n"
+        "; skipped=1\n"
+        "/ skipped=1\n"
+        "\\ skipped=1\n"
+        "# not a comment\n"
+        "EnableTrading=1\r\n"
+        "EnableTrading = 0\n"
+        "BaitPlips=\n"
+        "A=b=c\n"
+        "HuntingCompetitions_TimeCap=5\n"
+        "HuntingCompetitions_TimeCap=7\n"
+        "PriceScale=1,5");
+    const std::string text = log();
+    EXPECT_NE(text.find("loading settings file: " + dataPath("Settings.ini")), std::string::npos);
+    EXPECT_NE(text.find("settings file loaded"), std::string::npos);
+    EXPECT_NE(text.find("cannot parse line: # not a comment, please make sure it is assembled of "
+                        "the correct format (<setting_name>=<settings_value>)."),
+              std::string::npos);
+    EXPECT_NE(text.find("cannot parse line: BaitPlips="), std::string::npos);
+    EXPECT_NE(text.find("cannot parse line: A=b=c"), std::string::npos);
+    EXPECT_EQ(text.find("Section"), std::string::npos) << "headers are skipped silently";
+    EXPECT_EQ(text.find("skipped"), std::string::npos);
+
+    EXPECT_TRUE(bf::getSettingBool("EnableTrading"))
+        << "a carriage return is not part of the value";
+    EXPECT_EQ(bf::getSettingString("EnableTrading "), " 0") << "nothing is trimmed";
+    EXPECT_TRUE(bf::getSettingBool("BaitPlips")) << "a malformed line keeps the default";
+    EXPECT_EQ(bf::getSettingInt("HuntingCompetitions_TimeCap"), 7) << "the later line wins";
+    EXPECT_FLOAT_EQ(bf::getSettingFloat("PriceScale"), 1.0f);
+}
+
+TEST_F(SettingsTest, BoolReadsMinusOneAndZeroAsFalseAndMalformedValuesThrow) {
+    load(
+        "BaitPlips=-1\nDynamicAnimalSizes=2\nAnimalsBleeding=0\nEnableTrading=yes\n"
+        "PriceScale=cheap\n");
+    EXPECT_FALSE(bf::getSettingBool("BaitPlips"));
+    EXPECT_TRUE(bf::getSettingBool("DynamicAnimalSizes"));
+    EXPECT_FALSE(bf::getSettingBool("AnimalsBleeding"));
+    EXPECT_THROW(bf::getSettingBool("EnableTrading"), std::invalid_argument);
+    EXPECT_THROW(bf::getSettingInt("EnableTrading"), std::invalid_argument);
+    EXPECT_THROW(bf::getSettingFloat("PriceScale"), std::invalid_argument);
+}
+
+}  // namespace
