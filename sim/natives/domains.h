@@ -8,5 +8,6 @@ class Game;
 void registerCoreNatives(Game& game);       // player, time, randomness, hashes
 void registerStreamingNatives(Game& game);  // texture dictionaries
 void registerTextNatives(Game& game);       // text handles and on-screen messages
+void registerZoneNatives(Game& game);       // towns and districts
 
 }  // namespace sim

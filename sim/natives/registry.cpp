@@ -8,6 +8,7 @@ void registerAllNatives(Game& game) {
     registerCoreNatives(game);
     registerStreamingNatives(game);
     registerTextNatives(game);
+    registerZoneNatives(game);
 }
 
 }  // namespace sim

@@ -5,6 +5,7 @@
 #include "sim/world/player.h"
 #include "sim/world/screen.h"
 #include "sim/world/streaming.h"
+#include "sim/world/zones.h"
 
 namespace sim {
 
@@ -13,6 +14,7 @@ struct World {
     Player player;
     Screen screen;
     Streaming streaming;
+    Zones zones;
 };
 
 }  // namespace sim

@@ -1,0 +1,97 @@
+#include "sim/world/zones.h"
+
+#include <cmath>
+
+namespace sim {
+
+namespace {
+
+constexpr uint32_t kGuarma = 0xE1736CD7;
+// Guarma lies far south of the mainland, in the sea.
+constexpr float kGuarmaX = 1300.0f, kGuarmaY = -6900.0f, kGuarmaRadius = 900.0f;
+
+// The mainland's outline, clockwise from the north-west: the sea and the map's edge lie beyond.
+constexpr float kMainland[][2] = {
+    {-6400.0f, 2200.0f},  {-2500.0f, 3400.0f},  {1500.0f, 3300.0f},   {3400.0f, 2300.0f},
+    {3600.0f, 400.0f},    {3300.0f, -1000.0f},  {2900.0f, -1800.0f},  {1500.0f, -2000.0f},
+    {600.0f, -2100.0f},   {-1300.0f, -3300.0f}, {-2200.0f, -4200.0f}, {-5200.0f, -4300.0f},
+    {-6400.0f, -3900.0f}, {-7000.0f, -1600.0f},
+};
+
+}  // namespace
+
+Zones::Zones()
+    : towns_{
+          {0x1B6880B3, "Valentine", -283.0f, 724.0f, 180.0f},
+          {0x79FF6291, "Rhodes", 1297.0f, -1290.0f, 170.0f},
+          {0xD25EC74F, "Saint Denis", 2556.0f, -1217.0f, 420.0f},
+          {0x3EC4B1F5, "Blackwater", -813.0f, -1324.0f, 200.0f},
+          {0xD39FE932, "Armadillo", -3660.0f, -2611.0f, 150.0f},
+          {0xA51AF855, "Tumbleweed", -5497.0f, -2944.0f, 150.0f},
+          {0x00704B67, "Annesburg", 2930.0f, 1340.0f, 170.0f},
+          {0x197DEE02, "Strawberry", -1772.0f, -394.0f, 150.0f},
+      },
+      districts_{
+          {0x07D4FF5F, "Heartlands", -100.0f, 500.0f},
+          {0x07D4FF5F, "Heartlands", 1000.0f, 500.0f},
+          {0x6D67801E, "Cumberland", 450.0f, 1300.0f},
+          {0xF8D68DC1, "Grizzlies East", 900.0f, 2300.0f},
+          {0x62162401, "Grizzlies West", -1300.0f, 2000.0f},
+          {0x0AA5F25D, "Roanoke", 2500.0f, 1300.0f},
+          {0xCC7C3314, "Scarlett Meadows", 1100.0f, -900.0f},
+          {0x4DFA0B50, "Bluewater Marsh", 1900.0f, -200.0f},
+          {0x78BFE1AC, "Bayou Nwa", 2300.0f, -1000.0f},
+          {0x3108C492, "Big Valley", -1800.0f, 0.0f},
+          {0x6467EF09, "Tall Trees", -2300.0f, -1100.0f},
+          {0x1C68EA97, "Great Plains", -900.0f, -1700.0f},
+          {0x35390B10, "Hennigans Stead", -2600.0f, -2700.0f},
+          {0xF9831C72, "Cholla Springs", -3700.0f, -2300.0f},
+          {0x84D7AD0E, "Gaptooth Ridge", -5400.0f, -2500.0f},
+          {0x8016C23F, "Rio Bravo", -4700.0f, -3300.0f},
+          {0x19700C95, "Diez Coronas", -3000.0f, -3900.0f},
+          {0xB1531168, "Perdido", -5600.0f, -3800.0f},
+          {0x56A7C746, "Punta Orgullo", -4300.0f, -4000.0f},
+      } {}
+
+bool Zones::onMainland(float x, float y) const {
+    // Even-odd rule over the outline.
+    bool inside = false;
+    const size_t n = std::size(kMainland);
+    for (size_t i = 0, j = n - 1; i < n; j = i++) {
+        const float xi = kMainland[i][0], yi = kMainland[i][1];
+        const float xj = kMainland[j][0], yj = kMainland[j][1];
+        if ((yi > y) != (yj > y) && x < (xj - xi) * (y - yi) / (yj - yi) + xi) inside = !inside;
+    }
+    return inside;
+}
+
+uint32_t Zones::at(Vec3 p, int32_t type) const {
+    if (type == kTown) {
+        for (const TownZone& town : towns_) {
+            if (std::hypot(p.x - town.x, p.y - town.y) <= town.radius) return town.id;
+        }
+        return 0;
+    }
+    if (type != kDistrict) return 0;
+    if (std::hypot(p.x - kGuarmaX, p.y - kGuarmaY) <= kGuarmaRadius) return kGuarma;
+    if (!onMainland(p.x, p.y)) return 0;
+    const DistrictSeed* nearest = nullptr;
+    float best = 0.0f;
+    for (const DistrictSeed& seed : districts_) {
+        const float d = std::hypot(p.x - seed.x, p.y - seed.y);
+        if (!nearest || d < best) {
+            nearest = &seed;
+            best = d;
+        }
+    }
+    return nearest->id;
+}
+
+const TownZone* Zones::townNamed(const std::string& name) const {
+    for (const TownZone& town : towns_) {
+        if (town.name == name) return &town;
+    }
+    return nullptr;
+}
+
+}  // namespace sim
