@@ -8,6 +8,8 @@ void registerAllNatives(Game& game) {
     registerCoreNatives(game);
     registerStreamingNatives(game);
     registerTextNatives(game);
+    registerDrawingNatives(game);
+    registerMoneyNatives(game);
     registerZoneNatives(game);
 }
 

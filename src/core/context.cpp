@@ -1,12 +1,15 @@
 #include "core/context.h"
 
+#include "data/dict_data_file.h"
+#include "ui/messages.h"
+
 namespace bf {
 
 namespace {
 std::unique_ptr<Context> gContext;
 }
 
-Context::Context() = default;
+Context::Context() : screenTexts(std::make_unique<ScreenTexts>()) {}
 Context::~Context() = default;
 
 Context& context() {

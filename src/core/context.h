@@ -22,6 +22,9 @@ struct KeyState {
     int32_t isUpNow = 0;
 };
 
+class DictDataFile;
+struct ScreenTexts;
+
 struct Context {
     Context();
     ~Context();
@@ -30,6 +33,18 @@ struct Context {
     int32_t playerPed = 0;
     SettingsTable settings;
     std::array<KeyState, 255> keys{};
+
+    // The data files, created and loaded by loadDataFiles (data/catalogue.h).
+    std::unique_ptr<DictDataFile> lang;
+    std::unique_ptr<DictDataFile> generalMeta;
+    std::unique_ptr<DictDataFile> animalPrices;
+    std::unique_ptr<DictDataFile> huntingCompetitions;
+    std::unique_ptr<DictDataFile> animalSpawns;
+    std::unique_ptr<DictDataFile> tutorialFlags;
+
+    // Pending help text and notification, and what the game may read after a call
+    // (ui/messages.h).
+    std::unique_ptr<ScreenTexts> screenTexts;
 };
 
 Context& context();

@@ -7,6 +7,7 @@
 #include "core/log.h"
 #include "core/natives.h"
 #include "core/settings.h"
+#include "data/catalogue.h"
 #include "data/data_folder.h"
 #include "ui/messages.h"
 
@@ -78,6 +79,7 @@ bool initialize() {
     loadSettings(dataFilePath("Settings.ini"), defaultSettings());
     natives::requestStreamedTextureDict(kBlipsDictionary, false);
     waitFrame();
+    if (!loadDataFiles()) return false;
 
     waitFrame();
     waitFrame();
@@ -87,6 +89,7 @@ bool initialize() {
 }
 
 void runFrameFeatures() {
+    flushPendingTexts();
     if (getSettingBool("BaitPlips")) {
     }
     if (getSettingBool("EnableTrading")) {
