@@ -54,11 +54,10 @@ void registerPromptNatives(Game& game) {
     });
     t.add(0x00EDE88D4D13CF59, "PROMPT_DELETE", 1,
           [&world](NativeCall& c) { world.prompts.remove(c.i32(0)); });
-    t.add(0xB796970BD125FCE8, "PROMPT_GET_GROUP_ID_FOR_TARGET_ENTITY", 1,
-          [&world](NativeCall& c) {
-              const Entity* e = world.entities.find(c.i32(0));
-              c.ret(e && e->kind == EntityKind::Ped ? world.prompts.groupFor(e->handle) : 0);
-          });
+    t.add(0xB796970BD125FCE8, "PROMPT_GET_GROUP_ID_FOR_TARGET_ENTITY", 1, [&world](NativeCall& c) {
+        const Entity* e = world.entities.find(c.i32(0));
+        c.ret(e && e->kind == EntityKind::Ped ? world.prompts.groupFor(e->handle) : 0);
+    });
     t.add(0xC92AC953F0A982AE, "PROMPT_HAS_STANDARD_MODE_COMPLETED", 2, [&game](NativeCall& c) {
         const Prompt* p = prompt(game, c);
         c.retBool(p && p->standardCompleted);

@@ -7,16 +7,16 @@ namespace sim::scenario {
 namespace {
 
 // The control the player uses: that of the prompt on screen whose text contains `text`, or of
-// the first one on screen.
+// the first enabled one on screen.
 uint32_t controlOnScreen(Runner& run, const std::string* text) {
     World& world = run.game().world();
     for (const Prompt* p : world.prompts.shown(world.player.target)) {
-        if (text && p->text.find(*text) == std::string::npos) continue;
+        if (text ? p->text.find(*text) == std::string::npos : !p->enabled) continue;
         run.game().report("input", "the player uses the prompt \"" + p->text + "\"");
         return p->control;
     }
     run.expect(false, text ? "no prompt on screen with the text \"" + *text + "\""
-                           : std::string("no prompt on screen for the player to use"));
+                           : std::string("no enabled prompt on screen for the player to use"));
     return 0;
 }
 
@@ -59,9 +59,9 @@ void registerWorldCommands(CommandRegistry& r) {
                    return;
                }
                run.expect(p != nullptr, "no prompt with the text \"" + a[0] + "\"");
-               const bool holds = state == "visible"    ? p->visible
-                                  : state == "enabled"  ? p->enabled
-                                                        : !p->enabled;
+               const bool holds = state == "visible"   ? p->visible
+                                  : state == "enabled" ? p->enabled
+                                                       : !p->enabled;
                run.expect(holds, "the prompt \"" + p->text + "\" is not " + state);
            }});
     r.add({"expect blip-count", Phase::Anywhere, 1, 1, [](const Args& a) { a.integer(0); },

@@ -41,20 +41,26 @@ Models::Models() {
         add({name, true, 0, cop, kPedTypeCop});
     }
     for (const char* name :
-         {"g_m_m_uniduster_01", "g_m_m_uniduster_02", "g_m_m_uniduster_03",
-          "g_m_m_uniexconfeds_01", "g_m_y_uniexconfeds_01", "g_m_o_uniexconfeds_01",
-          "g_m_m_uniswamp_01", "g_m_m_unibanditos_01", "g_m_m_uniinbred_01",
-          "g_m_m_unimountainmen_01"}) {
+         {"g_m_m_uniduster_01", "g_m_m_uniduster_02", "g_m_m_uniduster_03", "g_m_m_uniexconfeds_01",
+          "g_m_y_uniexconfeds_01", "g_m_o_uniexconfeds_01", "g_m_m_uniswamp_01",
+          "g_m_m_unibanditos_01", "g_m_m_uniinbred_01", "g_m_m_unimountainmen_01"}) {
         add({name, true, 0, gang, kPedTypeGang});
     }
     const std::pair<const char*, const char*> animals[] = {
-        {"a_c_deer_01", "deer"},         {"a_c_buck_01", "deer"},
-        {"a_c_elk_01", "elk"},           {"a_c_moose_01", "moose"},
-        {"a_c_bear_01", "bear"},         {"a_c_boar_01", "boar"},
-        {"a_c_wolf", "wolf"},            {"a_c_coyote_01", "coyote"},
-        {"a_c_fox_01", "fox"},           {"a_c_rabbit_01", "rabbit"},
-        {"a_c_pronghorn_01", "pronghorn"}, {"a_c_bighornram_01", "bighorn"},
-        {"a_c_cougar_01", "cougar"},     {"a_c_buffalo_01", "bison"},
+        {"a_c_deer_01", "deer"},
+        {"a_c_buck_01", "deer"},
+        {"a_c_elk_01", "elk"},
+        {"a_c_moose_01", "moose"},
+        {"a_c_bear_01", "bear"},
+        {"a_c_boar_01", "boar"},
+        {"a_c_wolf", "wolf"},
+        {"a_c_coyote_01", "coyote"},
+        {"a_c_fox_01", "fox"},
+        {"a_c_rabbit_01", "rabbit"},
+        {"a_c_pronghorn_01", "pronghorn"},
+        {"a_c_bighornram_01", "bighorn"},
+        {"a_c_cougar_01", "cougar"},
+        {"a_c_buffalo_01", "bison"},
     };
     for (const auto& [name, type] : animals)
         add({name, false, gameHash(type), wild, kPedTypeAnimal});

@@ -23,7 +23,7 @@ int32_t Prompts::groupFor(int32_t ped) {
 }
 
 bool Prompts::onScreen(const Prompt& p, int32_t playerTarget) const {
-    if (!p.registered || !p.enabled || !p.visible) return false;
+    if (!p.registered || !p.visible) return false;
     if (p.group == 0) return true;
     auto it = groups_.find(playerTarget);
     return playerTarget != 0 && it != groups_.end() && it->second == p.group;
@@ -42,7 +42,8 @@ void Prompts::step(int32_t playerTarget, uint32_t frameMs) {
     for (auto& [handle, p] : prompts_) {
         p.standardCompleted = false;
         p.mashCompleted = false;
-        const bool gets = input_ && input_->control == p.control && onScreen(p, playerTarget);
+        const bool gets =
+            input_ && input_->control == p.control && p.enabled && onScreen(p, playerTarget);
         if (!gets) {
             p.heldMs = 0;
             p.holdCompleted = false;

@@ -1,8 +1,8 @@
 // Prompts: controls shown with a text that the player presses or holds.
 //
-// A prompt is on screen once registered, enabled and visible, and, when it belongs to a ped's
-// prompt group, only while the player targets that ped. The player's input reaches every prompt
-// on screen with the pressed control:
+// A prompt is on screen once registered and visible, and, when it belongs to a ped's prompt
+// group, only while the player targets that ped; a disabled one shows but cannot be used. The
+// player's input reaches every enabled prompt on screen with the pressed control:
 //   standard mode - completed in the frame the control goes down;
 //   hold mode     - completed once the control has been held kHoldMs, and stays completed while
 //                   it is still held; releasing it drops the completion;
@@ -51,7 +51,7 @@ class Prompts {
     // The prompt group of a ped (made on first use).
     int32_t groupFor(int32_t ped);
     bool onScreen(const Prompt& prompt, int32_t playerTarget) const;
-    // On-screen prompts in the order they were made.
+    // On-screen prompts (enabled or not) in the order they were made.
     std::vector<const Prompt*> shown(int32_t playerTarget) const;
 
     // The player's input: the control going down this frame, or being held.

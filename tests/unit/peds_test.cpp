@@ -150,7 +150,8 @@ TEST_F(PedsTest, GiveWeaponOnlyWhenMissingAndEquipOnRequest) {
 TEST_F(PedsTest, LawmanAndExcludedTypeTests) {
     const sim::Vec3 p = playerAt();
     const int32_t deputy =
-        world().entities.create(sim::EntityKind::Ped, sim::gameHash("s_m_m_ambientlawrural_01"), p)
+        world()
+            .entities.create(sim::EntityKind::Ped, sim::gameHash("s_m_m_ambientlawrural_01"), p)
             .handle;
     sim::applyModel(*world().entities.find(deputy),
                     *world().models.find(sim::gameHash("s_m_m_ambientlawrural_01")));
