@@ -7,6 +7,7 @@ CommandRegistry& commandRegistry() {
         CommandRegistry r;
         registerCoreCommands(r);
         registerScreenCommands(r);
+        registerWorldCommands(r);
         return r;
     }();
     return registry;

@@ -1,9 +1,14 @@
 // Everything the simulated game knows about its world, one member per domain.
 #pragma once
 
+#include "sim/world/blips.h"
 #include "sim/world/entities.h"
+#include "sim/world/models.h"
 #include "sim/world/player.h"
+#include "sim/world/prompts.h"
+#include "sim/world/scenario_points.h"
 #include "sim/world/screen.h"
+#include "sim/world/speech.h"
 #include "sim/world/streaming.h"
 #include "sim/world/zones.h"
 
@@ -15,6 +20,11 @@ struct World {
     Screen screen;
     Streaming streaming;
     Zones zones;
+    Models models;
+    ScenarioPoints scenarioPoints;
+    Prompts prompts;
+    Blips blips;
+    SpeechLog speech;
 };
 
 }  // namespace sim

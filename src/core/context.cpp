@@ -2,6 +2,8 @@
 
 #include "data/dict_data_file.h"
 #include "ui/messages.h"
+#include "world/towns.h"
+#include "world/world_tables.h"
 
 namespace bf {
 

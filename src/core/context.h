@@ -8,11 +8,17 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <memory>
+#include <vector>
 
 #include "core/settings.h"
+#include "core/vector3.h"
 
 namespace bf {
+
+class PlacesList;
+struct TownRecord;
 
 // The last event of one key code, as the keyboard handler recorded it.
 struct KeyState {
@@ -45,6 +51,10 @@ struct Context {
     // Pending help text and notification, and what the game may read after a call
     // (ui/messages.h).
     std::unique_ptr<ScreenTexts> screenTexts;
+    // World tables (start-up step 10).
+    std::unique_ptr<PlacesList> places;
+    std::unique_ptr<std::map<int32_t, Vector3>> worldPositions;
+    std::vector<std::shared_ptr<const TownRecord>> towns;
 };
 
 Context& context();

@@ -10,6 +10,8 @@
 #include "data/catalogue.h"
 #include "data/data_folder.h"
 #include "ui/messages.h"
+#include "world/towns.h"
+#include "world/world_tables.h"
 
 namespace bf {
 
@@ -83,6 +85,10 @@ bool initialize() {
 
     waitFrame();
     waitFrame();
+
+    ctx.places = buildPlacesList();
+    ctx.worldPositions = buildWorldPositionTable();
+    ctx.towns = buildTownRecords(getSettingBool("DisableGrizzlies"));
 
     waitForBlipsDictionary();
     return true;
