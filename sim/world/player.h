@@ -17,6 +17,8 @@ struct Player {
     int64_t cashCents = 10000;
     // The ped the player targets (0 = none); prompts in its prompt group show.
     int32_t target = 0;
+    // The scenario the player acts out now (hash; 0 = none), such as placing bait.
+    uint32_t scenario = 0;
 };
 
 }  // namespace sim

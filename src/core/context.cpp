@@ -1,5 +1,7 @@
 #include "core/context.h"
 
+#include "animals/animal_spawn_locations.h"
+#include "animals/bait_manager.h"
 #include "data/dict_data_file.h"
 #include "ui/messages.h"
 #include "world/towns.h"

@@ -17,6 +17,8 @@
 
 namespace bf {
 
+class AnimalSpawnLocations;
+class BaitManager;
 class PlacesList;
 struct TownRecord;
 
@@ -55,6 +57,9 @@ struct Context {
     std::unique_ptr<PlacesList> places;
     std::unique_ptr<std::map<int32_t, Vector3>> worldPositions;
     std::vector<std::shared_ptr<const TownRecord>> towns;
+    // Where animals live (start-up step 8) and the bait blips.
+    std::unique_ptr<AnimalSpawnLocations> spawnLocations;
+    std::unique_ptr<BaitManager> bait;
 };
 
 Context& context();

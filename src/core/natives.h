@@ -23,6 +23,10 @@ inline int32_t playerPedId() {
 inline uint32_t getGameTimer() {
     return invoke<uint32_t>(0x4F67E8ECA7D3F667);
 }
+// Clock A: the game clock in game seconds.
+inline int32_t getClockSeconds() {
+    return invoke<int32_t>(0x78FD8BE812E436B2);
+}
 // A random integer in [min, max): the maximum itself is never returned.
 inline int32_t getRandomIntInRange(int32_t min, int32_t max) {
     return invoke<int32_t>(0xD53343AA4FB7DD28, min, max);
@@ -93,6 +97,13 @@ inline void deleteScenarioPoint(int32_t point) {
     invoke(0x81948DFE4F5A0283, point);
 }
 
+// --- Map zones ----------------------------------------------------------------------------------
+
+// The id of the zone of that type at a position (1 town, 10 district); 0 where there is none.
+inline uint32_t zoneAt(Vector3 position, int32_t type) {
+    return invoke<uint32_t>(0x43AD8FC02B429D33, position, type);
+}
+
 // --- Models and streaming -----------------------------------------------------------------------
 
 inline void requestModel(uint32_t model, bool unused) {
@@ -116,6 +127,10 @@ inline void setRandomOutfitVariation(int32_t ped, bool unused) {
 inline int32_t getPedNearbyPeds(int32_t ped, int64_t* buffer, int32_t ignoredPedType,
                                 int32_t unused) {
     return invoke<int32_t>(0x23F8F5FC7E8C4A6B, ped, buffer, ignoredPedType, unused);
+}
+// Nonzero while the ped acts out that scenario (by hash).
+inline bool isPedUsingScenarioHash(int32_t ped, uint32_t scenario) {
+    return invoke<bool>(0x34D6AC1157C8226C, ped, scenario);
 }
 // The animal type hash of a ped (the population's type key).
 inline uint32_t getPedAnimalType(int32_t ped) {

@@ -2,6 +2,8 @@
 
 #include <exception>
 
+#include "animals/animal_spawn_locations.h"
+#include "animals/bait_manager.h"
 #include "core/context.h"
 #include "core/hook.h"
 #include "core/log.h"
@@ -84,20 +86,23 @@ bool initialize() {
     if (!loadDataFiles()) return false;
 
     waitFrame();
+    ctx.spawnLocations = std::make_unique<AnimalSpawnLocations>();
+    ctx.spawnLocations->load();
     waitFrame();
 
     ctx.places = buildPlacesList();
     ctx.worldPositions = buildWorldPositionTable();
     ctx.towns = buildTownRecords(getSettingBool("DisableGrizzlies"));
+    ctx.bait = std::make_unique<BaitManager>();
 
     waitForBlipsDictionary();
     return true;
 }
 
 void runFrameFeatures() {
+    Context& ctx = context();
     flushPendingTexts();
-    if (getSettingBool("BaitPlips")) {
-    }
+    if (getSettingBool("BaitPlips")) ctx.bait->update();
     if (getSettingBool("EnableTrading")) {
     }
     if (getSettingBool("DynamicAnimalPopulation")) {

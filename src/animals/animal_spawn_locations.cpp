@@ -1,0 +1,79 @@
+#include "animals/animal_spawn_locations.h"
+
+#include <algorithm>
+#include <string>
+
+#include "core/context.h"
+#include "core/log.h"
+#include "core/natives.h"
+#include "data/catalogue.h"
+#include "data/dict_data_file.h"
+#include "world/game_ops.h"
+
+namespace bf {
+
+namespace {
+
+constexpr int32_t kZoneDistrict = 10;
+
+}  // namespace
+
+const std::vector<const char*>& AnimalSpawnLocations::models() {
+    static const std::vector<const char*> kModels = {
+        "a_c_alligator_01", "a_c_bear_01",      "a_c_buck_01",        "a_c_cougar_01",
+        "a_c_bull_01",      "a_c_moose_01",     "a_c_panther_01",     "a_c_boar_01",
+        "a_c_coyote_01",    "a_c_duck_01",      "a_c_goosecanada_01", "a_c_pronghorn_01",
+        "a_c_rabbit_01",    "a_c_bighornram_01"};
+    return kModels;
+}
+
+void AnimalSpawnLocations::load() {
+    if (!locations_.empty()) return;
+    DictDataFile& file = animalSpawns();
+    for (const char* model : models()) {
+        const std::string prefix = model;
+        const std::vector<Vector3>& items = file.getVector3List(prefix);
+        const int32_t rarity = file.getInt(prefix + ".rarity_level", 0);
+        const std::string& texture = file.getString(prefix + ".texture");
+        for (const Vector3& item : items) {
+            AnimalSpawnLocation location;
+            location.model = prefix;
+            location.district = natives::zoneAt(item, kZoneDistrict);
+            location.position = {item.x, item.y, 0.0f};
+            location.radius = std::max(item.z, kMinimumRadius);
+            location.rarityLevel = rarity;
+            location.texture = texture;
+            if (valid(location)) locations_.push_back(std::move(location));
+        }
+    }
+    logMessage("AnimalSpawnLocations: spawn locations loaded: " +
+               std::to_string(locations_.size()));
+}
+
+AnimalSpawnLocation AnimalSpawnLocations::choose(Vector3 position, float maximum, float minimum,
+                                                 int32_t rarityFilter) const {
+    std::vector<size_t> candidates;
+    for (size_t i = 0; i < locations_.size(); ++i) {
+        const AnimalSpawnLocation& location = locations_[i];
+        const float d = horizontalDistance(location, position);
+        if (d > maximum || d <= minimum) continue;
+        if (rarityFilter >= 0 && location.rarityLevel != rarityFilter) continue;
+        candidates.push_back(i);
+    }
+    if (candidates.empty()) {
+        AnimalSpawnLocation empty;
+        empty.district = natives::zoneAt({}, kZoneDistrict);
+        return empty;
+    }
+    const int32_t count = static_cast<int32_t>(candidates.size());
+    // A draw outside [0, count) would index past the list: keep it on the last candidate.
+    const int32_t k = std::clamp(natives::getRandomIntInRange(0, count), 0, count - 1);
+    return locations_[candidates[static_cast<size_t>(k)]];
+}
+
+float AnimalSpawnLocations::horizontalDistance(const AnimalSpawnLocation& location,
+                                               Vector3 position) {
+    return bf::horizontalDistance(location.position, position);
+}
+
+}  // namespace bf
