@@ -18,5 +18,6 @@ void registerSpeechNatives(Game& game);     // ambient speech
 void registerWorldNatives(Game& game);      // ground height, scenario points
 void registerPromptNatives(Game& game);     // prompts and the player's input
 void registerBlipNatives(Game& game);       // map blips
+void registerWildlifeNatives(Game& game);   // the player's scenarios, ambient animals
 
 }  // namespace sim

@@ -18,6 +18,7 @@ void registerAllNatives(Game& game) {
     registerWorldNatives(game);
     registerPromptNatives(game);
     registerBlipNatives(game);
+    registerWildlifeNatives(game);
 }
 
 }  // namespace sim

@@ -8,6 +8,7 @@ CommandRegistry& commandRegistry() {
         registerCoreCommands(r);
         registerScreenCommands(r);
         registerWorldCommands(r);
+        registerWildlifeCommands(r);
         return r;
     }();
     return registry;

@@ -10,6 +10,7 @@
 #include "sim/world/screen.h"
 #include "sim/world/speech.h"
 #include "sim/world/streaming.h"
+#include "sim/world/wildlife.h"
 #include "sim/world/zones.h"
 
 namespace sim {
@@ -25,6 +26,7 @@ struct World {
     Prompts prompts;
     Blips blips;
     SpeechLog speech;
+    Wildlife wildlife;
 };
 
 }  // namespace sim

@@ -1,0 +1,47 @@
+// The game's ambient wildlife: which animals live in each district, and the animals the game
+// spawns round the player where they live. Ambient animals are the game's own (not a script's):
+// it cleans them up once the player has left them behind.
+//
+// Off unless a scenario turns it on (`ambient-animals on`), so that tests see only the animals
+// they spawn themselves.
+#pragma once
+
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "sim/natives/native_table.h"
+
+namespace sim {
+
+class Game;
+
+class Wildlife {
+  public:
+    static constexpr uint32_t kSpawnPeriodMs = 8000;
+    static constexpr size_t kMaxNearby = 4;  // ambient animals round the player at a time
+    // Inside the range where the game keeps its own animals round the player.
+    static constexpr float kNearbyRange = 190.0f;
+    static constexpr float kSpawnMin = 80.0f;
+    static constexpr float kSpawnMax = 180.0f;
+
+    // Follows the game's seed, so that a run is repeatable.
+    void reseed(uint32_t seed) { random_.seed(seed ^ 0x5EEDF00Du); }
+    // Models of the animals that live in a district (empty for an unknown one).
+    static const std::vector<std::string>& habitat(uint32_t district);
+
+    // One frame of the world: may spawn an animal near the player.
+    void step(Game& game);
+
+    bool enabled = false;
+    size_t spawned = 0;
+
+  private:
+    uint32_t nextSpawnAt_ = 0;
+    bool started_ = false;
+    // Its own stream, so that ambient spawns do not shift the draws that scripts see.
+    std::mt19937 random_;
+};
+
+}  // namespace sim
