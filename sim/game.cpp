@@ -21,6 +21,8 @@ Game::Game(GameOptions options) : options_(options), random_(options.seed) {
             .create(EntityKind::Ped, kModelArthur, Vec3{1521.5f, 439.356f, 90.6807f}, 90.0f)
             .handle;
     registerAllNatives(*this);
+    // Events are the frame's own: whatever scripts did not read is gone when the frame ends.
+    onFrameEnd([this] { world_.events.clear(); });
 }
 
 Game::~Game() {

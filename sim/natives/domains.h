@@ -10,4 +10,8 @@ void registerStreamingNatives(Game& game);  // texture dictionaries
 void registerTextNatives(Game& game);       // text handles and on-screen messages
 void registerZoneNatives(Game& game);       // towns and districts
 
+void registerEventNatives(Game& game);      // the event queue
+void registerDecoratorNatives(Game& game);  // decorators
+void registerAnimalNatives(Game& game);     // peds, animals, wounds, weapons, inspection
+
 }  // namespace sim

@@ -8,6 +8,7 @@
 namespace sim::scenario {
 
 void registerCoreCommands(CommandRegistry& registry);
+void registerAnimalCommands(CommandRegistry& registry);
 
 // Shared by the domain files: a file of the run's data folder, rewritten with one key set.
 void setDataFileKey(const std::filesystem::path& file, const std::string& keyValue);

@@ -1,7 +1,10 @@
 // Everything the simulated game knows about its world, one member per domain.
 #pragma once
 
+#include "sim/world/animals.h"
+#include "sim/world/decorators.h"
 #include "sim/world/entities.h"
+#include "sim/world/events.h"
 #include "sim/world/player.h"
 #include "sim/world/screen.h"
 #include "sim/world/streaming.h"
@@ -15,6 +18,9 @@ struct World {
     Screen screen;
     Streaming streaming;
     Zones zones;
+    Decorators decorators;
+    EventQueue events;
+    HuntingState hunting;
 };
 
 }  // namespace sim
