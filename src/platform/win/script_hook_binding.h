@@ -1,0 +1,18 @@
+// The binding of the eight hook functions (core/hook.h) to the script hook's exports.
+//
+// The hook is a closed DLL built with MSVC, so its functions are found by their decorated C++
+// names. Binding happens once, at attach, before the plug-in registers anything; a hook that is
+// absent or lacks one of the eight refuses the attach rather than crash on a later call.
+#pragma once
+
+#include <string>
+
+namespace bf::win {
+
+inline constexpr const char* kScriptHookDll = "ScriptHookRDR2.dll";
+
+// Resolves the eight exports from the loaded hook (loading it if nothing has yet). Returns false
+// with the log line that says what is missing.
+bool bindScriptHook(std::string& error);
+
+}  // namespace bf::win
