@@ -1,5 +1,8 @@
 #include "core/context.h"
 
+#include "animals/animal_events_handler.h"
+#include "animals/animal_hud.h"
+
 namespace bf {
 
 namespace {

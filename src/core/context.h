@@ -14,6 +14,9 @@
 
 namespace bf {
 
+class AnimalEventsHandler;
+class AnimalHud;
+
 // The last event of one key code, as the keyboard handler recorded it.
 struct KeyState {
     uint32_t tickCount = 0;
@@ -30,6 +33,8 @@ struct Context {
     int32_t playerPed = 0;
     SettingsTable settings;
     std::array<KeyState, 255> keys{};
+    std::unique_ptr<AnimalEventsHandler> animalEvents;
+    std::unique_ptr<AnimalHud> animalHud;
 };
 
 Context& context();

@@ -2,7 +2,10 @@
 
 #include <exception>
 
+#include "animals/animal_events_handler.h"
+#include "animals/animal_hud.h"
 #include "core/context.h"
+#include "core/decorators.h"
 #include "core/hook.h"
 #include "core/log.h"
 #include "core/natives.h"
@@ -82,11 +85,18 @@ bool initialize() {
     waitFrame();
     waitFrame();
 
+    registerDecorators();
+
+    ctx.animalEvents = std::make_unique<AnimalEventsHandler>();
+    ctx.animalHud = std::make_unique<AnimalHud>();
+
     waitForBlipsDictionary();
     return true;
 }
 
 void runFrameFeatures() {
+    Context& ctx = context();
+    ctx.animalEvents->onFrame();
     if (getSettingBool("BaitPlips")) {
     }
     if (getSettingBool("EnableTrading")) {
