@@ -150,6 +150,10 @@ void registerAnimalCommands(CommandRegistry& r) {
                                   " and " + a[4]);
                }
            }});
+    r.add({"expect no-decorator", Phase::Anywhere, 2, 2, nullptr, [](Runner& run, const Args& a) {
+               const Entity& e = entityOf(run, a, 0);
+               run.expect(!e.decorators.count(a[1]), a[0] + " has the decorator " + a[1]);
+           }});
     r.add({"expect exists", Phase::Anywhere, 1, 1, nullptr, [](Runner& run, const Args& a) {
                run.expect(run.game().world().entities.exists(run.entityNamed(a[0], a)),
                           a[0] + " is no longer in the world");
