@@ -7,7 +7,9 @@ class Game;
 
 void registerCoreNatives(Game& game);       // player, time, randomness, hashes
 void registerStreamingNatives(Game& game);  // texture dictionaries
-void registerTextNatives(Game& game);       // text handles and on-screen messages
+void registerTextNatives(Game& game);       // text handles, messages, feeds, drawn texts
+void registerDrawingNatives(Game& game);    // sprites
+void registerMoneyNatives(Game& game);      // the player's cash
 void registerZoneNatives(Game& game);       // towns and districts
 
 void registerEventNatives(Game& game);      // the event queue

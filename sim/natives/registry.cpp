@@ -11,6 +11,8 @@ void registerAllNatives(Game& game) {
     registerEventNatives(game);
     registerDecoratorNatives(game);
     registerAnimalNatives(game);
+    registerDrawingNatives(game);
+    registerMoneyNatives(game);
     registerZoneNatives(game);
 }
 

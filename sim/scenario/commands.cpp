@@ -7,6 +7,7 @@ CommandRegistry& commandRegistry() {
         CommandRegistry r;
         registerCoreCommands(r);
         registerAnimalCommands(r);
+        registerScreenCommands(r);
         return r;
     }();
     return registry;

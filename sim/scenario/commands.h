@@ -9,6 +9,7 @@ namespace sim::scenario {
 
 void registerCoreCommands(CommandRegistry& registry);
 void registerAnimalCommands(CommandRegistry& registry);
+void registerScreenCommands(CommandRegistry& registry);  // sprites drawn, the player's cash
 
 // Shared by the domain files: a file of the run's data folder, rewritten with one key set.
 void setDataFileKey(const std::filesystem::path& file, const std::string& keyValue);

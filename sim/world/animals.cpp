@@ -62,7 +62,7 @@ const std::vector<ModelInfo>& modelCatalogue() {
         std::vector<ModelInfo> m = {
             // The animals hunting grounds are made of.
             animal("a_c_alligator_01", "Alligator", 4),
-            animal("a_c_bear_01", "Bear", 5),
+            animal("a_c_bear_01", "Grizzly Bear", 5),
             animal("a_c_buck_01", "Buck", 3),
             animal("a_c_cougar_01", "Cougar", 3),
             animal("a_c_bull_01", "Bull", 5),

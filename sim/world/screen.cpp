@@ -1,5 +1,7 @@
 #include "sim/world/screen.h"
 
+#include <cstdio>
+
 namespace sim {
 
 namespace {
@@ -27,8 +29,24 @@ void Screen::show(std::string kind, std::string text) {
     shown_.push_back({std::move(kind), std::move(text)});
 }
 
+std::string cashText(int64_t cents) {
+    char buffer[32];
+    const int64_t magnitude = cents < 0 ? -cents : cents;
+    std::snprintf(buffer, sizeof buffer, "%s$%lld.%02lld", cents < 0 ? "-" : "",
+                  static_cast<long long>(magnitude / 100), static_cast<long long>(magnitude % 100));
+    return buffer;
+}
+
+const char* Screen::label(uint32_t hash) const {
+    auto it = labels_.find(hash);
+    return it == labels_.end() ? nullptr : it->second.c_str();
+}
+
 void Screen::endFrame() {
     texts_.clear();
+    lastFrameSprites.swap(sprites);
+    sprites.clear();
+    textStyle = {};
 }
 
 }  // namespace sim

@@ -10,6 +10,25 @@
 
 namespace sim {
 
+// "$12.34" / "-$5.00", as the game writes amounts of money.
+std::string cashText(int64_t cents);
+
+struct DrawnSprite {
+    std::string dictionary;
+    std::string name;
+    float centreX = 0.0f;
+    float centreY = 0.0f;
+    float width = 0.0f;
+    float height = 0.0f;
+};
+
+// The style the next drawn text takes (set by the three text-style natives).
+struct TextStyle {
+    int red = 255, green = 255, blue = 255, alpha = 255;
+    float scaleX = 1.0f, scaleY = 1.0f;
+    bool centred = false;
+};
+
 struct ShownText {
     std::string kind;  // "message", "help", "notification", "text", ...
     std::string text;
@@ -34,11 +53,21 @@ class Screen {
 
     // The message being composed by the three message natives.
     uint64_t pendingMessage = 0;
+    TextStyle textStyle;
+
+    // The game's texts of label hashes (item names and the like); null for an unknown label.
+    void addLabel(uint32_t hash, std::string text) { labels_[hash] = std::move(text); }
+    const char* label(uint32_t hash) const;
+
+    // Sprites drawn in the frame being played, and those of the last finished frame.
+    std::vector<DrawnSprite> sprites;
+    std::vector<DrawnSprite> lastFrameSprites;
 
     void endFrame();
 
   private:
     std::unordered_map<uint64_t, std::string> texts_;
+    std::unordered_map<uint32_t, std::string> labels_;
     uint64_t nextText_ = 0x1F3A20000ull;
     std::vector<ShownText> shown_;
     std::unordered_set<std::string> shownKeys_;

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
-#include "animals/general_meta_tuning.h"
 #include "core/context.h"
 #include "core/decorators.h"
 #include "core/game_hash.h"
 #include "core/natives.h"
 #include "core/settings.h"
+#include "data/dict_data_file.h"
 
 namespace bf {
 
@@ -147,7 +147,8 @@ void bleedingTick(std::vector<int32_t>& bleeding) {
                 natives::decorSetInt(ped, kDecorCriticalShotLastDamageTime, timer);
                 if (natives::isPedRagdoll(ped)) {
                     natives::applyDamageToPed(
-                        ped, generalMetaInt("bleeding.critical_shot_damage_per_sec", -999));
+                        ped, context().generalMeta->getInt("bleeding.critical_shot_damage_per_sec",
+                                                           -999));
                 }
             }
         }

@@ -2,6 +2,8 @@
 
 #include "animals/animal_events_handler.h"
 #include "animals/animal_hud.h"
+#include "data/dict_data_file.h"
+#include "ui/messages.h"
 
 namespace bf {
 
@@ -9,7 +11,7 @@ namespace {
 std::unique_ptr<Context> gContext;
 }
 
-Context::Context() = default;
+Context::Context() : screenTexts(std::make_unique<ScreenTexts>()) {}
 Context::~Context() = default;
 
 Context& context() {

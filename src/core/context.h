@@ -25,6 +25,9 @@ struct KeyState {
     int32_t isUpNow = 0;
 };
 
+class DictDataFile;
+struct ScreenTexts;
+
 struct Context {
     Context();
     ~Context();
@@ -33,6 +36,21 @@ struct Context {
     int32_t playerPed = 0;
     SettingsTable settings;
     std::array<KeyState, 255> keys{};
+
+    // The data files, created and loaded by loadDataFiles (data/catalogue.h).
+    std::unique_ptr<DictDataFile> lang;
+    std::unique_ptr<DictDataFile> generalMeta;
+    std::unique_ptr<DictDataFile> animalPrices;
+    std::unique_ptr<DictDataFile> huntingCompetitions;
+    std::unique_ptr<DictDataFile> animalSpawns;
+    std::unique_ptr<DictDataFile> tutorialFlags;
+
+    // Pending help text and notification, and what the game may read after a call
+    // (ui/messages.h).
+    std::unique_ptr<ScreenTexts> screenTexts;
+
+    // The event pump and bleeding (animals/animal_events_handler.h), and the animal the player
+    // inspects (animals/animal_hud.h).
     std::unique_ptr<AnimalEventsHandler> animalEvents;
     std::unique_ptr<AnimalHud> animalHud;
 };

@@ -217,6 +217,18 @@ inline void clearPedBloodDamage(int32_t ped) {
 inline uint64_t createLiteralText(const char* text) {
     return invoke<uint64_t>(0xFA925AC00EB830B9, 10, "LITERAL_STRING", text);
 }
+// A coloured text handle over a literal one; drawn texts must go through it.
+inline uint64_t createColorText(uint64_t textHandle) {
+    return invoke<uint64_t>(0xFA925AC00EB830B9, 42, "COLOR_STRING", 0, textHandle);
+}
+// A text handle showing an amount of money in cents.
+inline uint64_t createCashText(int32_t cents) {
+    return invoke<uint64_t>(0xFA925AC00EB830B9, 2, "CASH_STRING", cents);
+}
+// The game's own character string for a label hash (item names); may be null.
+inline const char* getLabelText(uint32_t labelHash) {
+    return invoke<const char*>(0xFA925AC00EB830B9, 0, labelHash);
+}
 // The three calls that put a text on screen at once.
 inline void showSubtitleText(uint64_t textHandle) {
     invoke(0xFA233F8FE190514C, textHandle);
@@ -226,6 +238,46 @@ inline void showSubtitleBegin() {
 }
 inline void showSubtitleEnd() {
     invoke(0xDFF0D417277B41F8);
+}
+
+// --- Drawing (valid for the current frame only) -------------------------------------------------
+
+inline void setTextColor(int32_t red, int32_t green, int32_t blue, int32_t alpha) {
+    invoke(0x16FA5CE47F184F1E, red, green, blue, alpha);
+}
+inline void setTextScale(float scaleX, float scaleY) {
+    invoke(0xA1253A3C870B6843, scaleX, scaleY);
+}
+inline void setTextCentre(bool centred) {
+    invoke(0xBE5261939FBECB8C, centred);
+}
+// Draws a (coloured) text handle with the style set just before.
+inline void displayText(uint64_t textHandle, float x, float y) {
+    invoke(0x16794E044C9EFB58, textHandle, x, y);
+}
+// Position is the sprite's centre.
+inline void drawSprite(const char* dictionary, const char* name, float centreX, float centreY,
+                       float width, float height, float rotation, int32_t red, int32_t green,
+                       int32_t blue, int32_t alpha) {
+    invoke(0xC9884ECADE94CB34, dictionary, name, centreX, centreY, width, height, rotation, red,
+           green, blue, alpha, true);
+}
+
+// --- Feed and money -----------------------------------------------------------------------------
+
+// The game may read the blocks after the call: they must outlive it.
+inline void feedPostHelpText(const uint64_t* blockA, const uint64_t* blockB) {
+    invoke(0x049D5C615BD38BAD, blockA, blockB, true);
+}
+inline void feedPostNotification(const uint64_t* blockA, const uint64_t* blockB) {
+    invoke(0xB249EBCB30DD88E0, blockA, blockB, true);
+}
+inline void addPlayerCash(int32_t cents, uint32_t reasonHash) {
+    invoke(0xBC3422DC91667621, cents, reasonHash);
+}
+// Called with the (negative) change in cents.
+inline void removePlayerCash(int32_t cents) {
+    invoke(0x466BC8769CF26A7A, cents);
 }
 
 }  // namespace bf::natives

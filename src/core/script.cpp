@@ -10,6 +10,7 @@
 #include "core/log.h"
 #include "core/natives.h"
 #include "core/settings.h"
+#include "data/catalogue.h"
 #include "data/data_folder.h"
 #include "ui/messages.h"
 
@@ -81,6 +82,7 @@ bool initialize() {
     loadSettings(dataFilePath("Settings.ini"), defaultSettings());
     natives::requestStreamedTextureDict(kBlipsDictionary, false);
     waitFrame();
+    if (!loadDataFiles()) return false;
 
     waitFrame();
     waitFrame();
@@ -96,6 +98,7 @@ bool initialize() {
 
 void runFrameFeatures() {
     Context& ctx = context();
+    flushPendingTexts();
     ctx.animalEvents->onFrame();
     if (getSettingBool("BaitPlips")) {
     }

@@ -22,6 +22,18 @@ std::vector<std::string> splitString(const std::string& text, char delimiter) {
     return pieces;
 }
 
+size_t utf8PrefixLength(std::string_view text, size_t maxBytes) {
+    if (text.size() <= maxBytes) return text.size();
+    // Step back over continuation bytes (10xxxxxx) to the start of the character that does not
+    // fit; a UTF-8 character has at most three of them, so malformed text is cut where it is.
+    for (size_t back = 0; back <= 3 && back <= maxBytes; ++back) {
+        if ((static_cast<unsigned char>(text[maxBytes - back]) & 0xC0) != 0x80) {
+            return maxBytes - back;
+        }
+    }
+    return maxBytes;
+}
+
 int toInt(const std::string& text) {
     const char* begin = text.c_str();
     char* end = nullptr;

@@ -10,6 +10,7 @@
 
 #include <istream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace bf {
@@ -18,6 +19,10 @@ namespace bf {
 // b};
 // "" -> {}. A delimiter at the very end gives no empty last piece.
 std::vector<std::string> splitString(const std::string& text, char delimiter);
+
+// The longest prefix of text of at most maxBytes bytes that does not end inside a UTF-8
+// character, so that cutting a text to a fixed buffer never leaves half a character.
+size_t utf8PrefixLength(std::string_view text, size_t maxBytes);
 
 int toInt(const std::string& text);
 float toFloat(const std::string& text);

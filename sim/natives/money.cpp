@@ -1,0 +1,25 @@
+// The player's cash.
+#include <cstdlib>
+
+#include "sim/game.h"
+#include "sim/natives/domains.h"
+
+namespace sim {
+
+void registerMoneyNatives(Game& game) {
+    NativeTable& t = game.natives();
+    // (cents, reason hash).
+    t.add(0xBC3422DC91667621, "MONEY_INCREMENT_CASH_BALANCE", 2, [&game](NativeCall& c) {
+        const int64_t cents = c.i32(0);
+        game.world().player.cashCents += cents;
+        game.report("money", "+" + cashText(cents));
+    });
+    // Takes the amount to remove; its sign is not read (callers pass the negative change).
+    t.add(0x466BC8769CF26A7A, "MONEY_DECREMENT_CASH_BALANCE", 1, [&game](NativeCall& c) {
+        const int64_t cents = std::llabs(static_cast<int64_t>(c.i32(0)));
+        game.world().player.cashCents -= cents;
+        game.report("money", cashText(-cents));
+    });
+}
+
+}  // namespace sim

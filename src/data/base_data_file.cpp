@@ -1,0 +1,85 @@
+#include "data/base_data_file.h"
+
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#include "core/log.h"
+#include "core/text.h"
+
+namespace bf {
+
+namespace fs = std::filesystem;
+
+bool BaseDataFile::load() {
+    logMessage("loading data file: " + path_);
+    std::ifstream in(path_);
+    if (!in) {
+        logMessage("WARN:  unable to load from data file, it probably does not exists.");
+        return false;
+    }
+    logMessage("data file found: " + path_);
+    int lines = 0;
+    bool corrupt = false;
+    forEachFileLine(in, [&](const std::string& line) {
+        if (!parseLine(line)) {
+            corrupt = true;
+            return false;
+        }
+        ++lines;
+        return true;
+    });
+    if (corrupt) {
+        logMessage("ERROR: data file '" + path_ +
+                   "' is corruped at line: " + std::to_string(lines));
+        return false;
+    }
+    logMessage("data file '" + path_ + "' loaded, lines red: " + std::to_string(lines));
+    return true;
+}
+
+bool BaseDataFile::save(bool force) {
+    if (!dirty_ && !force) return true;
+    logMessage("saving " + path_);
+    if (!write()) {
+        logMessage("ERROR: failed to save file: " + path_);
+        return false;
+    }
+    dirty_ = false;
+    logMessage("file saved: " + path_);
+    return true;
+}
+
+bool BaseDataFile::replaceFile(const std::function<bool(std::ostream&)>& writeBody) {
+    const fs::path target(path_);
+    std::error_code error;
+    if (target.has_parent_path()) fs::create_directories(target.parent_path(), error);
+
+    const fs::path temporary(path_ + ".tmp");
+    bool written = false;
+    {
+        std::ofstream out(temporary, std::ios::trunc);
+        if (!out) {
+            logMessage("unable to open file, please make sure it exists.");
+            return false;
+        }
+        written = writeBody(out);
+        out.close();
+        written = written && !out.fail();
+    }
+    if (!written) {
+        logMessage("unable to write file: " + temporary.string());
+        fs::remove(temporary, error);
+        return false;
+    }
+    // One step: readers see the old file or the new one, never a part of either.
+    fs::rename(temporary, target, error);
+    if (error) {
+        logMessage("unable to replace file: " + path_ + " (" + error.message() + ")");
+        fs::remove(temporary, error);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace bf

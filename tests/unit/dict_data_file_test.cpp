@@ -1,0 +1,163 @@
+// The key=value data file: loading, lookups, position lists and crash-safe saving.
+#include "data/dict_data_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <stdexcept>
+
+#include "plugin_fixture.h"
+
+namespace {
+
+class DictDataFileTest : public PluginTest {
+  protected:
+    std::unique_ptr<bf::DictDataFile> loaded(const std::string& content, bool expectOk = true) {
+        writeDataFile("Test.dat", content);
+        auto file = std::make_unique<bf::DictDataFile>("Brackenfold/Test.dat");
+        EXPECT_EQ(file->load(), expectOk) << content;
+        return file;
+    }
+    int logCount(const std::string& text) const {
+        const std::string all = log();
+        int count = 0;
+        for (auto at = all.find(text); at != std::string::npos; at = all.find(text, at + 1))
+            ++count;
+        return count;
+    }
+};
+
+// Fails the first write half-way, as a full disk would.
+class FailingDictFile : public bf::DictDataFile {
+  public:
+    using DictDataFile::DictDataFile;
+    bool failNext = true;
+
+  protected:
+    bool writeEntries(std::ostream& out) const override {
+        if (!failNext) return DictDataFile::writeEntries(out);
+        out << "a=half";
+        return false;
+    }
+};
+
+TEST_F(DictDataFileTest, LoadCountsLinesAndNamesTheCorruptOne) {
+    struct Case {
+        std::string content;
+        bool ok;
+        std::string logged;
+    };
+    const Case cases[] = {
+        {"a=1\nb=2\n", true, "loaded, lines red: 3"},
+        {"a=1\nb=2", true, "loaded, lines red: 2"},
+        {"", true, "loaded, lines red: 1"},
+        {"\n\na=1\n\n", true, "loaded, lines red: 5"},
+        {"a=1\nbroken\nc=3\n", false, "is corruped at line: 1"},
+        {"a=b=c\n", false, "is corruped at line: 0"},
+        {"a=\n", false,
+         "cannot parse line: a=, please make sure it is assembled of the correct "
+         "format (<setting_name>=<settings_value>)."},
+    };
+    for (const auto& c : cases) {
+        loaded(c.content, c.ok);
+        EXPECT_NE(log().find(c.logged), std::string::npos) << c.content;
+    }
+    auto partialOwner = loaded("a=1\r\nbroken\nc=3\n", false);
+    auto& partial = *partialOwner;
+    EXPECT_EQ(partial.getString("a"), "1") << "lines before the corrupt one stay, without \\r";
+    EXPECT_EQ(partial.getString("c"), "");
+
+    bf::DictDataFile missing("Brackenfold/Missing.dat");
+    EXPECT_FALSE(missing.load());
+    EXPECT_NE(log().find("WARN:  unable to load from data file, it probably does not exists."),
+              std::string::npos);
+}
+
+TEST_F(DictDataFileTest, SaveWritesKeysInOrderOnlyWhenDirtyOrForced) {
+    auto fileOwner = loaded("b=2\n\n a=x\na=1\n");
+    auto& file = *fileOwner;
+    EXPECT_TRUE(file.save(false));
+    EXPECT_EQ(logCount("saving "), 0) << "an unchanged file is not written";
+    EXPECT_TRUE(file.save(true));
+    EXPECT_EQ(readDataFile("Test.dat"), " a=x\na=1\nb=2\n");
+
+    file.setInt("c", -3);
+    file.setFloat("d", 0.75f);
+    EXPECT_TRUE(file.isDirty());
+    EXPECT_TRUE(file.save(false));
+    EXPECT_FALSE(file.isDirty());
+    EXPECT_EQ(readDataFile("Test.dat"), " a=x\na=1\nb=2\nc=-3\nd=0.750000\n");
+    EXPECT_EQ(logCount("file saved: Brackenfold/Test.dat"), 2);
+}
+
+TEST_F(DictDataFileTest, TypedLookupsUseTheDefaultOnlyForAbsentOrEmptyValues) {
+    auto fileOwner =
+        loaded("neg=-999\nzero=0\none=1\nminus=-1\nf=2.5x\nv=1, 2,3,9\nshort=1,2\nword=abc\n");
+    auto& file = *fileOwner;
+    file.setValue("empty", "");
+    EXPECT_EQ(file.getInt("empty", 7), 7);
+    EXPECT_EQ(file.getInt("absent", 7), 7);
+    EXPECT_EQ(file.getInt("zero", 7), 0);
+    EXPECT_FLOAT_EQ(file.getFloat("f", 0.0f), 2.5f);
+    EXPECT_FLOAT_EQ(file.getFloat("absent", -999.0f), -999.0f);
+    const std::pair<const char*, bool> bools[] = {
+        {"neg", false}, {"zero", false}, {"one", true}, {"minus", true}, {"absent", false}};
+    for (const auto& [key, expected] : bools)
+        EXPECT_EQ(file.getBool(key), expected) << key;
+
+    const bf::Vector3 v = file.getVector3("v");
+    EXPECT_EQ(v.x, 1.0f);
+    EXPECT_EQ(v.y, 2.0f);
+    EXPECT_EQ(v.z, 3.0f);
+    EXPECT_EQ(file.getVector3("absent").x, 0.0f);
+    EXPECT_THROW(file.getVector3("short"), std::out_of_range);
+    EXPECT_THROW(file.getInt("word", 0), std::invalid_argument);
+    EXPECT_EQ(file.getString("absent"), "");
+    file.save(true);
+    EXPECT_EQ(readDataFile("Test.dat").find("absent"), std::string::npos) << "lookups add nothing";
+}
+
+TEST_F(DictDataFileTest, PositionListsSkipMissingItemsAndAreReadOnce) {
+    auto fileOwner =
+        loaded("deer.count=3\ndeer.0=1,2,3\ndeer.2=4,5,6\nzero.count=1\nzero.0=0,0,0\n");
+    auto& file = *fileOwner;
+    const auto& deer = file.getVector3List("deer");
+    ASSERT_EQ(deer.size(), 2u);
+    EXPECT_EQ(deer[1].x, 4.0f);
+    EXPECT_EQ(logCount("DictDataFile: Brackenfold/Test.dat: cannot read Vector3 item of list "
+                       "'deer' at index: 1"),
+              1);
+    file.setValue("deer.count", "0");
+    EXPECT_EQ(&file.getVector3List("deer"), &deer) << "cached: the same list";
+    EXPECT_EQ(deer.size(), 2u);
+
+    EXPECT_TRUE(file.getVector3List("zero").empty()) << "all-zero items are skipped";
+    EXPECT_TRUE(file.getVector3List("bear").empty());
+    file.getVector3List("bear");
+    EXPECT_EQ(logCount("DictDataFile: Brackenfold/Test.dat: Vector3 list is empty: 'bear\n"), 1);
+}
+
+TEST_F(DictDataFileTest, AFailedSaveKeepsTheOldFileAndStaysDirty) {
+    writeDataFile("Test.dat", "a=1\nb=2\n");
+    FailingDictFile file("Brackenfold/Test.dat");
+    ASSERT_TRUE(file.load());
+    file.setInt("a", 5);
+    EXPECT_FALSE(file.save(false));
+    EXPECT_EQ(readDataFile("Test.dat"), "a=1\nb=2\n");
+    EXPECT_TRUE(file.isDirty());
+    EXPECT_NE(log().find("ERROR: failed to save file: Brackenfold/Test.dat"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dataPath("Test.dat.tmp")));
+
+    file.failNext = false;
+    EXPECT_TRUE(file.save(false)) << "the next save tries again";
+    EXPECT_EQ(readDataFile("Test.dat"), "a=5\nb=2\n");
+}
+
+TEST_F(DictDataFileTest, SavingCreatesMissingFolders) {
+    bf::DictDataFile file("Brackenfold/AnimalsPopulation/Deep/-512529193.dat");
+    file.setFloat("123", 1.0f);
+    EXPECT_TRUE(file.save(false));
+    EXPECT_EQ(readDataFile("AnimalsPopulation/Deep/-512529193.dat"), "123=1.000000\n");
+}
+
+}  // namespace
