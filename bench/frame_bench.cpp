@@ -7,6 +7,7 @@
 #include "core/entry.h"
 #include "sim/game.h"
 #include "sim/world/animals.h"
+#include "sim/world/models.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ void BM_FiftyBleedingAnimals(benchmark::State& state) {
     game.attach(&bf::libraryEntry);
     game.runFrames(20);
     std::vector<int32_t> animals;
-    const sim::ModelInfo& buck = *sim::findModelNamed("a_c_buck_01");
+    const sim::ModelInfo& buck = *game.world().models.find(std::string("a_c_buck_01"));
     for (int i = 0; i < 50; ++i)
         animals.push_back(
             sim::spawnPed(game, buck, {1530.0f + i, 440.0f, 90.0f}, 0.0f, 1, 1.0f).handle);

@@ -16,10 +16,13 @@ void* const kPluginModule = reinterpret_cast<void*>(0x7FF61A200000ull);
 
 Game::Game(GameOptions options) : options_(options), random_(options.seed) {
     gCurrent = this;
-    world_.player.ped =
-        world_.entities
-            .create(EntityKind::Ped, kModelArthur, Vec3{1521.5f, 439.356f, 90.6807f}, 90.0f)
-            .handle;
+    Entity& player = world_.entities.create(EntityKind::Ped, kModelArthur,
+                                            Vec3{1521.5f, 439.356f, 90.6807f}, 90.0f);
+    applyModel(player, *world_.models.find(kModelArthur));
+    player.dressed = true;
+    player.weapons = {{kWeaponUnarmed, 0}, {kWeaponPlayerRifle, 60}};
+    player.currentWeapon = kWeaponPlayerRifle;
+    world_.player.ped = player.handle;
     registerAllNatives(*this);
     // Events are the frame's own: whatever scripts did not read is gone when the frame ends.
     onFrameEnd([this] { world_.events.clear(); });

@@ -5,13 +5,14 @@
 
 #include "sim/game.h"
 #include "sim/natives/domains.h"
+#include "sim/world/models.h"
 
 namespace sim {
 
 namespace {
 
-bool isAnimalPed(const Entity& e) {
-    const ModelInfo* model = findModel(e.model);
+bool isAnimalPed(const World& world, const Entity& e) {
+    const ModelInfo* model = world.models.find(e.model);
     return e.kind == EntityKind::Ped && model && model->isAnimal();
 }
 
@@ -20,15 +21,8 @@ bool weaponIs(uint32_t hash, WeaponClass kind) {
     return weapon && weapon->kind == kind;
 }
 
-void writeVector(uint64_t* out, Vec3 v) {
-    // The caller's Vector3 with one 8-byte slot per component.
-    out[0] = std::bit_cast<uint32_t>(v.x);
-    out[1] = std::bit_cast<uint32_t>(v.y);
-    out[2] = std::bit_cast<uint32_t>(v.z);
-}
-
-std::string pedName(const Entity& e) {
-    const ModelInfo* model = findModel(e.model);
+std::string pedName(const World& world, const Entity& e) {
+    const ModelInfo* model = world.models.find(e.model);
     return "ped " + std::to_string(e.handle) + (model ? " (" + model->name + ")" : "");
 }
 
@@ -36,7 +30,8 @@ std::string pedName(const Entity& e) {
 
 void registerAnimalNatives(Game& game) {
     NativeTable& t = game.natives();
-    Entities& entities = game.world().entities;
+    World& world = game.world();
+    Entities& entities = world.entities;
     auto withEntity = [&entities](auto body) {
         return [&entities, body](NativeCall& c) {
             Entity* e = entities.find(c.i32(0));
@@ -44,40 +39,31 @@ void registerAnimalNatives(Game& game) {
         };
     };
 
-    // --- Entities ---------------------------------------------------------------------------
-    t.add(0xD42BD6EB2E0F1677, "DOES_ENTITY_EXIST", 1,
-          [&entities](NativeCall& c) { c.retBool(entities.exists(c.i32(0))); });
+    // --- Entities: model and facing -------------------------------------------------------
     t.add(0xDA76A9F39210D365, "GET_ENTITY_MODEL", 1,
           withEntity([](Entity& e, NativeCall& c) { c.retU32(e.model); }));
-    t.add(0xA86D5F069399F44D, "GET_ENTITY_COORDS", 3,
-          withEntity([](Entity& e, NativeCall& c) { c.retVec(e.position); }));
     t.add(0xC230DD956E2F5507, "GET_ENTITY_HEADING", 1,
           withEntity([](Entity& e, NativeCall& c) { c.retFloat(e.heading); }));
-    t.add(0x7D5B1F88E7504BBA, "IS_ENTITY_DEAD", 1,
-          withEntity([](Entity& e, NativeCall& c) { c.retBool(e.dead); }));
 
     // --- What a ped is ----------------------------------------------------------------------
     t.add(0x9A100F1CF4546629, "IS_PED_AN_ANIMAL", 1,
-          withEntity([](Entity& e, NativeCall& c) { c.retBool(isAnimalPed(e)); }));
-    t.add(0xB980061DA992779D, "IS_PED_HUMAN", 1, withEntity([](Entity& e, NativeCall& c) {
-              c.retBool(e.kind == EntityKind::Ped && !isAnimalPed(e));
+          withEntity([&world](Entity& e, NativeCall& c) { c.retBool(isAnimalPed(world, e)); }));
+    t.add(0xB980061DA992779D, "IS_PED_HUMAN", 1, withEntity([&world](Entity& e, NativeCall& c) {
+              c.retBool(e.kind == EntityKind::Ped && !isAnimalPed(world, e));
           }));
-    t.add(0x772A1969F649E902, "IS_THIS_MODEL_A_HORSE", 1, [](NativeCall& c) {
-        const ModelInfo* model = findModel(c.u32(0));
-        c.retBool(model && model->kind == ModelKind::Horse);
+    t.add(0x772A1969F649E902, "IS_THIS_MODEL_A_HORSE", 1, [&world](NativeCall& c) {
+        const ModelInfo* model = world.models.find(c.u32(0));
+        c.retBool(model && model->horse);
     });
-    t.add(0x964000D355219FC0, "GET_PED_ANIMAL_TYPE", 1, withEntity([](Entity& e, NativeCall& c) {
-              const ModelInfo* model = findModel(e.model);
-              c.retU32(model ? model->animalType : 0);
-          }));
-    t.add(0xC346A546612C49A9, "IS_PED_SIZE_FIXED", 1, withEntity([](Entity& e, NativeCall& c) {
-              const ModelInfo* model = findModel(e.model);
+    t.add(0xC346A546612C49A9, "IS_PED_SIZE_FIXED", 1,
+          withEntity([&world](Entity& e, NativeCall& c) {
+              const ModelInfo* model = world.models.find(e.model);
               c.retBool(model && model->fixedSize);
           }));
     t.add(0x7BCC6087D130312A, "GET_PED_QUALITY", 1,
           withEntity([](Entity& e, NativeCall& c) { c.ret(e.condition.quality); }));
-    t.add(0xA65AA1ACE81E5A77, "GET_MODEL_SIZE_CLASS", 1, [](NativeCall& c) {
-        const ModelInfo* model = findModel(c.u32(0));
+    t.add(0xA65AA1ACE81E5A77, "GET_MODEL_SIZE_CLASS", 1, [&world](NativeCall& c) {
+        const ModelInfo* model = world.models.find(c.u32(0));
         c.ret(model ? model->sizeClass : 0);
     });
 
@@ -115,21 +101,21 @@ void registerAnimalNatives(Game& game) {
               e.health = std::max(0.0f, e.health - static_cast<float>(amount));
               if (e.health <= 0.0f) {
                   e.dead = true;
-                  game.report("world", pedName(e) + " died of its wounds");
+                  game.report("world", pedName(game.world(), e) + " died of its wounds");
               }
           }));
     // Lies on the ground for the shorter of the two times.
     t.add(0xAE99FB955581844A, "SET_PED_TO_RAGDOLL", 7,
           withEntity([&game](Entity& e, NativeCall& c) {
               e.condition.ragdollUntil = game.timer() + static_cast<uint32_t>(c.i32(1));
-              game.report("world", pedName(e) + " collapses");
+              game.report("world", pedName(game.world(), e) + " collapses");
           }));
     t.add(0xFFD54D9FE71B966A, "APPLY_PED_BLOOD_AT_BONE", 10,
           withEntity([&game](Entity& e, NativeCall& c) {
               ++e.condition.bloodEffects;
               char bone[16];
               std::snprintf(bone, sizeof bone, "0x%X", c.u32(2));
-              game.report("world", pedName(e) + " bleeds at bone " + bone);
+              game.report("world", pedName(game.world(), e) + " bleeds at bone " + bone);
           }));
     t.add(0x66B1CB778D911F49, "CLEAR_PED_BLOOD_DAMAGE", 2,
           withEntity([](Entity& e, NativeCall&) { e.condition.bloodEffects = 0; }));
@@ -147,13 +133,6 @@ void registerAnimalNatives(Game& game) {
     t.add(0xB48050D326E9A2F3, "GET_PLAYER_MOUNT", 1, [&game](NativeCall& c) {
         const int32_t mount = game.world().hunting.playerMount;
         c.ret(c.i32(0) == 0 && game.world().entities.exists(mount) ? mount : 0);
-    });
-    t.add(0x6C4D0409BA1A2BC2, "GET_PED_LAST_WEAPON_IMPACT_COORD", 2, [&game](NativeCall& c) {
-        const HuntingState& hunting = game.world().hunting;
-        const bool known = c.i32(0) == game.world().player.ped && hunting.impactValid;
-        if (uint64_t* out = c.ptr<uint64_t>(1))
-            writeVector(out, known ? hunting.lastImpact : Vec3{});
-        c.retBool(known);
     });
     t.add(0xDB30BEC7A7A5CBD3, "IS_INSPECTION_PANEL_OPEN", 0, [&game](NativeCall& c) {
         const uint64_t from = game.world().hunting.inspectionOpenFrom;

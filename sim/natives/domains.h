@@ -11,6 +11,13 @@ void registerTextNatives(Game& game);       // text handles, messages, feeds, dr
 void registerDrawingNatives(Game& game);    // sprites
 void registerMoneyNatives(Game& game);      // the player's cash
 void registerZoneNatives(Game& game);       // towns and districts
+void registerEntityNatives(Game& game);     // positions, facing, existence, deletion
+void registerPedNatives(Game& game);        // ped creation, nearby peds, types, groups
+void registerWeaponNatives(Game& game);     // has, give, equip, current
+void registerSpeechNatives(Game& game);     // ambient speech
+void registerWorldNatives(Game& game);      // ground height, scenario points
+void registerPromptNatives(Game& game);     // prompts and the player's input
+void registerBlipNatives(Game& game);       // map blips
 
 void registerEventNatives(Game& game);      // the event queue
 void registerDecoratorNatives(Game& game);  // decorators

@@ -14,6 +14,13 @@ void registerAllNatives(Game& game) {
     registerDrawingNatives(game);
     registerMoneyNatives(game);
     registerZoneNatives(game);
+    registerEntityNatives(game);
+    registerPedNatives(game);
+    registerWeaponNatives(game);
+    registerSpeechNatives(game);
+    registerWorldNatives(game);
+    registerPromptNatives(game);
+    registerBlipNatives(game);
 }
 
 }  // namespace sim

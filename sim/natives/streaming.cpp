@@ -1,4 +1,4 @@
-// Texture dictionaries.
+// Texture dictionaries and models.
 #include "sim/game.h"
 #include "sim/natives/domains.h"
 
@@ -11,6 +11,14 @@ void registerStreamingNatives(Game& game) {
     });
     t.add(0x54D6900929CCF162, "HAS_STREAMED_TEXTURE_DICT_LOADED", 1, [&game](NativeCall& c) {
         c.retBool(c.str(0) && game.world().streaming.textureDictLoaded(c.str(0), game.frame()));
+    });
+    t.add(0xFA28FE3A6246FC30, "REQUEST_MODEL", 2, [&game](NativeCall& c) {
+        World& world = game.world();
+        world.streaming.requestModel(c.u32(0), world.models.find(c.u32(0)) != nullptr,
+                                     game.frame());
+    });
+    t.add(0x1283B8B89DD5D1B6, "HAS_MODEL_LOADED", 1, [&game](NativeCall& c) {
+        c.retBool(game.world().streaming.modelLoaded(c.u32(0), game.frame()));
     });
 }
 

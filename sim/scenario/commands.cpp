@@ -8,6 +8,7 @@ CommandRegistry& commandRegistry() {
         registerCoreCommands(r);
         registerAnimalCommands(r);
         registerScreenCommands(r);
+        registerWorldCommands(r);
         return r;
     }();
     return registry;

@@ -13,8 +13,14 @@ namespace {
     throw SyntaxError("line " + std::to_string(a.lineNumber()) + ": " + why);
 }
 
+// The game's catalogue, for checking names before the game runs.
+const Models& catalogue() {
+    static const Models models;
+    return models;
+}
+
 const ModelInfo& modelOf(const Args& a, size_t i) {
-    const ModelInfo* model = findModelNamed(a[i]);
+    const ModelInfo* model = catalogue().find(a[i]);
     if (!model) malformed(a, "the game has no model '" + a[i] + "'");
     return *model;
 }
@@ -110,10 +116,13 @@ void registerAnimalCommands(CommandRegistry& r) {
                Entity& victim = entityOf(run, a, 0);
                const int32_t attacker =
                    o.by.empty() ? game.world().player.ped : run.entityNamed(o.by, a);
-               // A ped other than the player hits with a rifle too unless told otherwise.
-               const uint32_t weapon = !o.weapon.empty() ? gameHash(o.weapon)
-                                       : o.by.empty()    ? game.world().hunting.playerWeapon
-                                                         : gameHash("WEAPON_RIFLE_SPRINGFIELD");
+               // Without a weapon named: the attacker's weapon in hand; an animal's teeth.
+               const Entity* by = game.world().entities.find(attacker);
+               const ModelInfo* byModel = by ? game.world().models.find(by->model) : nullptr;
+               const uint32_t weapon = !o.weapon.empty()                ? gameHash(o.weapon)
+                                       : byModel && byModel->isAnimal() ? gameHash("WEAPON_ANIMAL")
+                                       : by                             ? by->currentWeapon
+                                                                        : kWeaponUnarmed;
                damagePed(game, victim, attacker, weapon, o.bone, o.health, o.kill);
            }});
     r.add({"target", Phase::Anywhere, 1, 1, nullptr,
@@ -130,7 +139,10 @@ void registerAnimalCommands(CommandRegistry& r) {
                if (!findWeaponNamed(a[0])) malformed(a, "the game has no weapon '" + a[0] + "'");
            },
            [](Runner& run, const Args& a) {
-               run.game().world().hunting.playerWeapon = gameHash(a[0]);
+               Game& game = run.game();
+               Entity& player = *game.world().entities.find(game.world().player.ped);
+               player.weapons.emplace(gameHash(a[0]), 0);
+               player.currentWeapon = gameHash(a[0]);
            }});
 
     r.add({"expect decorator", Phase::Anywhere, 3, 5, checkDecoratorExpectation,

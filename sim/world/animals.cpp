@@ -6,115 +6,9 @@
 #include "sim/game.h"
 #include "sim/world/events.h"
 #include "sim/world/hash.h"
+#include "sim/world/models.h"
 
 namespace sim {
-
-namespace {
-
-// Animal types the game gives its domestic and tiny animals (dogs, cats, rats, songbirds, fish).
-constexpr uint32_t kTypeDog = 0x59F5325D;
-constexpr uint32_t kTypeCat = 0x373AD87A;
-constexpr uint32_t kTypeRat = 0xDC04C5CD;
-constexpr uint32_t kTypeSongbird = 0xB126EFB8;
-constexpr uint32_t kTypeFish = 0x9EB70D63;
-
-ModelInfo animal(const char* name, const char* display, int32_t sizeClass) {
-    return {name,      display, ModelKind::Animal, gameHash(std::string("animal_type_") + display),
-            sizeClass, false};
-}
-ModelInfo excluded(const char* name, const char* display, uint32_t type, int32_t sizeClass) {
-    return {name, display, ModelKind::Animal, type, sizeClass, false};
-}
-ModelInfo horse(const char* name) {
-    return {name, "Horse", ModelKind::Horse, gameHash("animal_type_horse"), 5, false};
-}
-ModelInfo human(const char* name) {
-    return {name, "", ModelKind::Human, 0, 0, false};
-}
-
-const char* qualityWord(int32_t quality) {
-    switch (quality) {
-        case 0:
-            return "Poor";
-        case 2:
-            return "Perfect";
-        default:
-            return "Good";
-    }
-}
-
-}  // namespace
-
-uint32_t ModelInfo::hash() const {
-    return gameHash(name);
-}
-
-std::string ModelInfo::peltItem(int32_t quality) const {
-    return std::string(qualityWord(quality)) + " " + display + " Pelt";
-}
-
-std::string ModelInfo::carcassItem(int32_t quality) const {
-    return std::string(qualityWord(quality)) + " " + display + " Carcass";
-}
-
-const std::vector<ModelInfo>& modelCatalogue() {
-    static const std::vector<ModelInfo> models = [] {
-        std::vector<ModelInfo> m = {
-            // The animals hunting grounds are made of.
-            animal("a_c_alligator_01", "Alligator", 4),
-            animal("a_c_bear_01", "Grizzly Bear", 5),
-            animal("a_c_buck_01", "Buck", 3),
-            animal("a_c_cougar_01", "Cougar", 3),
-            animal("a_c_bull_01", "Bull", 5),
-            animal("a_c_moose_01", "Moose", 5),
-            animal("a_c_panther_01", "Panther", 3),
-            animal("a_c_boar_01", "Boar", 2),
-            animal("a_c_coyote_01", "Coyote", 2),
-            animal("a_c_duck_01", "Duck", 1),
-            animal("a_c_goosecanada_01", "Canada Goose", 1),
-            animal("a_c_pronghorn_01", "Pronghorn", 3),
-            animal("a_c_rabbit_01", "Rabbit", 1),
-            animal("a_c_bighornram_01", "Bighorn Ram", 3),
-            // Other wild animals.
-            animal("a_c_deer_01", "Deer", 3),
-            animal("a_c_wolf", "Wolf", 2),
-            animal("a_c_fox_01", "Fox", 2),
-            animal("a_c_elk_01", "Elk", 4),
-            animal("a_c_bison_01", "Bison", 5),
-            animal("a_c_raccoon_01", "Raccoon", 1),
-            // Domestic and tiny animals.
-            excluded("a_c_dogcollie_01", "Collie", kTypeDog, 2),
-            excluded("a_c_cat_01", "Cat", kTypeCat, 1),
-            excluded("a_c_rat_01", "Rat", kTypeRat, 1),
-            excluded("a_c_songbird_01", "Songbird", kTypeSongbird, 1),
-            excluded("a_c_fishbluegil_01_sm", "Bluegill", kTypeFish, 1),
-            horse("a_c_horse_morgan_bay"),
-            horse("a_c_horse_americanpaint_greyovero"),
-            human("player_zero"),
-            human("player_three"),
-            human("a_m_m_valfarmer_01"),
-            human("a_f_m_valtownfolk_01"),
-            human("s_m_m_valdeputy_01"),
-            human("g_m_m_unicornwallgoons_01"),
-        };
-        ModelInfo legendary = animal("a_c_buck_legendary_01", "Legendary Buck", 3);
-        legendary.fixedSize = true;
-        m.push_back(legendary);
-        return m;
-    }();
-    return models;
-}
-
-const ModelInfo* findModel(uint32_t hash) {
-    for (const auto& model : modelCatalogue()) {
-        if (model.hash() == hash) return &model;
-    }
-    return nullptr;
-}
-
-const ModelInfo* findModelNamed(const std::string& name) {
-    return findModel(gameHash(name));
-}
 
 namespace {
 
@@ -177,7 +71,9 @@ Vec3 bonePosition(const Entity& ped, int32_t bone) {
 
 Entity& spawnPed(Game& game, const ModelInfo& model, Vec3 position, float heading, int32_t quality,
                  float healthRatio) {
-    Entity& e = game.world().entities.create(EntityKind::Ped, model.hash(), position, heading);
+    Entity& e =
+        game.world().entities.create(EntityKind::Ped, gameHash(model.name), position, heading);
+    applyModel(e, model);
     e.condition.quality = quality;
     e.health = e.maxHealth * healthRatio;
     game.world().events.push(kEventPedCreated, {static_cast<uint32_t>(e.handle)});
@@ -192,14 +88,14 @@ void damagePed(Game& game, Entity& victim, int32_t attacker, uint32_t weapon, in
     victim.health = kill ? 0.0f : victim.maxHealth * healthRatio;
     victim.dead = victim.dead || kill || victim.health <= 0.0f;
     victim.condition.lastDamagedBone = bone;
-    const ModelInfo* model = findModel(victim.model);
+    const ModelInfo* model = world.models.find(victim.model);
     if (!victim.dead && (!model || !model->isAnimal()) && healthRatio <= 0.15f) {
         victim.condition.writhing = true;
     }
-    if (attacker == world.player.ped) {
+    if (Entity* shooter = world.entities.find(attacker)) {
         const Vec3 b = bonePosition(victim, bone);
-        world.hunting.impactValid = true;
-        world.hunting.lastImpact = {b.x, b.y, b.z + 0.05f};
+        shooter->hasLastImpact = true;
+        shooter->lastImpact = {b.x, b.y, b.z + 0.05f};
     }
     // Slots: damaged entity, damaging entity, weapon, ammo, damage, (unused), bone, killed,
     // (unused).

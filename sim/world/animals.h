@@ -1,7 +1,7 @@
-// What the game knows about the peds it creates: the model catalogue (animal or human, animal
-// type, size class, pelt and carcass items), the weapons the world uses, bones and where they are,
-// and the wounds of a ped. Also the world's side of hunting: the player's weapon, mount and last
-// weapon impact, and the inspection panel that targeting an animal opens.
+// Hunting in the simulated game: the weapons the world knows and what kind each is, bones and
+// where they are, the wounds of a ped, and the world's side of hunting: creating animals, hits,
+// the player's mount and the inspection panel that targeting an animal opens. (The models
+// themselves, with their size classes and items, are in models.h.)
 #pragma once
 
 #include <cstdint>
@@ -15,26 +15,7 @@ namespace sim {
 
 class Game;
 struct Entity;
-
-enum class ModelKind { Human, Animal, Horse };
-
-struct ModelInfo {
-    std::string name;     // the model name ("a_c_buck_01")
-    std::string display;  // the item word ("Buck"); empty for humans
-    ModelKind kind = ModelKind::Human;
-    uint32_t animalType = 0;  // 0 for humans
-    int32_t sizeClass = 0;
-    bool fixedSize = false;  // legendary animals keep the size the game gives them
-    uint32_t hash() const;
-    bool isAnimal() const { return kind != ModelKind::Human; }
-    // Item texts of what the animal gives, by quality 0 (poor) to 2 (perfect).
-    std::string peltItem(int32_t quality) const;
-    std::string carcassItem(int32_t quality) const;
-};
-
-const std::vector<ModelInfo>& modelCatalogue();
-const ModelInfo* findModel(uint32_t hash);
-const ModelInfo* findModelNamed(const std::string& name);
+struct ModelInfo;
 
 enum class WeaponClass {
     None,
@@ -74,11 +55,7 @@ struct PedCondition {
 };
 
 struct HuntingState {
-    // The player carries a rifle unless a scenario says otherwise.
-    uint32_t playerWeapon = gameHash("WEAPON_RIFLE_SPRINGFIELD");
     int32_t playerMount = 0;
-    bool impactValid = false;
-    Vec3 lastImpact;
     // The inspection panel answers open from this frame on; 0 = closed.
     uint64_t inspectionOpenFrom = 0;
 };
@@ -86,7 +63,8 @@ struct HuntingState {
 // The game creates a ped of a catalogue model and raises EVENT_PED_CREATED.
 Entity& spawnPed(Game& game, const ModelInfo& model, Vec3 position, float heading, int32_t quality,
                  float healthRatio);
-// A hit: health becomes ratio × max (0 and dead with kill); raises EVENT_ENTITY_DAMAGED.
+// A hit: health becomes ratio × max (0 and dead with kill); raises EVENT_ENTITY_DAMAGED. The
+// attacker's last weapon impact is set 5 cm above the bone.
 void damagePed(Game& game, Entity& victim, int32_t attacker, uint32_t weapon, int32_t bone,
                float healthRatio, bool kill);
 // The player targets a ped with the inspect prompt (type 35); the panel opens a frame later.

@@ -37,3 +37,22 @@ void Entities::remove(int32_t handle) {
 }
 
 }  // namespace sim
+
+#include <cmath>
+
+namespace sim {
+
+Vec3 Entity::forward() const {
+    constexpr float kRadians = 3.14159265f / 180.0f;
+    const float h = heading * kRadians;
+    const float p = pitch * kRadians;
+    // Heading 0 faces +y and grows anticlockwise, as the game's does.
+    return {-std::sin(h) * std::cos(p), std::cos(h) * std::cos(p), std::sin(p)};
+}
+
+float distance3d(Vec3 a, Vec3 b) {
+    const float dx = a.x - b.x, dy = a.y - b.y, dz = a.z - b.z;
+    return std::sqrt(dx * dx + dy * dy + dz * dz);
+}
+
+}  // namespace sim

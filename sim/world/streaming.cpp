@@ -14,4 +14,14 @@ bool Streaming::textureDictLoaded(const std::string& name, uint64_t frame) const
     return it != requested_.end() && frame >= it->second;
 }
 
+void Streaming::requestModel(uint32_t model, bool known, uint64_t frame) {
+    if (!known || models_.count(model)) return;
+    models_[model] = frame + kLoadFrames;
+}
+
+bool Streaming::modelLoaded(uint32_t model, uint64_t frame) const {
+    auto it = models_.find(model);
+    return it != models_.end() && frame >= it->second;
+}
+
 }  // namespace sim

@@ -1,4 +1,4 @@
-// Streaming of texture dictionaries: a dictionary the game has loads a few frames after it is
+// Streaming of texture dictionaries and models: one the game has loads a few frames after it is
 // requested; one it does not have never loads.
 #pragma once
 
@@ -16,11 +16,16 @@ class Streaming {
     Streaming();
     void requestTextureDict(const std::string& name, uint64_t frame);
     bool textureDictLoaded(const std::string& name, uint64_t frame) const;
+    // `known`: the model is in the game's catalogue.
+    void requestModel(uint32_t model, bool known, uint64_t frame);
+    bool modelLoaded(uint32_t model, uint64_t frame) const;
+
     // Dictionaries the game ships (features add the ones their HUD draws from).
     std::set<std::string> knownTextureDicts;
 
   private:
     std::map<std::string, uint64_t> requested_;  // name -> frame it finishes loading
+    std::map<uint32_t, uint64_t> models_;        // model -> frame it finishes loading
 };
 
 }  // namespace sim

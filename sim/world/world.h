@@ -5,8 +5,14 @@
 #include "sim/world/decorators.h"
 #include "sim/world/entities.h"
 #include "sim/world/events.h"
+#include "sim/world/blips.h"
+#include "sim/world/entities.h"
+#include "sim/world/models.h"
 #include "sim/world/player.h"
+#include "sim/world/prompts.h"
+#include "sim/world/scenario_points.h"
 #include "sim/world/screen.h"
+#include "sim/world/speech.h"
 #include "sim/world/streaming.h"
 #include "sim/world/zones.h"
 
@@ -21,6 +27,11 @@ struct World {
     Decorators decorators;
     EventQueue events;
     HuntingState hunting;
+    Models models;
+    ScenarioPoints scenarioPoints;
+    Prompts prompts;
+    Blips blips;
+    SpeechLog speech;
 };
 
 }  // namespace sim

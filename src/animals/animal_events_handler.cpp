@@ -14,10 +14,10 @@ namespace bf {
 namespace {
 
 constexpr int32_t kGroup = 0;
-constexpr uint32_t kEntityDamaged = gameHash("EVENT_ENTITY_DAMAGED");
-constexpr uint32_t kPedCreated = gameHash("EVENT_PED_CREATED");
-constexpr uint32_t kPromptTriggered = gameHash("EVENT_PLAYER_PROMPT_TRIGGERED");
-constexpr uint32_t kItemRemoved = gameHash("EVENT_INVENTORY_ITEM_REMOVED");
+constexpr uint32_t kEntityDamaged = literalGameHash("EVENT_ENTITY_DAMAGED");
+constexpr uint32_t kPedCreated = literalGameHash("EVENT_PED_CREATED");
+constexpr uint32_t kPromptTriggered = literalGameHash("EVENT_PLAYER_PROMPT_TRIGGERED");
+constexpr uint32_t kItemRemoved = literalGameHash("EVENT_INVENTORY_ITEM_REMOVED");
 // The game's prompt for inspecting an animal.
 constexpr int32_t kInspectPrompt = 35;
 

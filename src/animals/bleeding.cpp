@@ -9,12 +9,13 @@
 #include "core/natives.h"
 #include "core/settings.h"
 #include "data/dict_data_file.h"
+#include "world/game_ops.h"
 
 namespace bf {
 
 namespace {
 
-constexpr uint32_t kUnarmed = gameHash("WEAPON_UNARMED");
+constexpr uint32_t kUnarmed = literalGameHash("WEAPON_UNARMED");
 constexpr uint32_t kTrampled = 0x8BD282A4;
 // Hands, feet and the like of a person: a hit there does not bleed.
 constexpr int32_t kBloodlessHumanBones[] = {0x590E, 0x872E, 0xD3AB, 0xD1AB,
@@ -77,13 +78,10 @@ bool startBleeding(std::vector<int32_t>& bleeding, int32_t d, int32_t a, uint32_
     natives::getPedLastDamageBone(d, &bone);
     if (!animal && isBloodlessHumanBone(bone)) return true;
 
-    NativeVector3 impactSlots;
-    const Vector3 impact = natives::getPedLastWeaponImpactCoord(context().playerPed, &impactSlots)
-                               ? impactSlots.toVector()
-                               : Vector3{};
+    const Vector3 impact = playerLastWeaponImpact();
     const Vector3 bonePos = natives::getPedBoneCoords(d, bone, 0.0f, 0.0f, 0.0f);
-    const Vector3 attackerPos = natives::getEntityCoords(a, true, false);
-    const Vector3 damagedPos = natives::getEntityCoords(d, true, false);
+    const Vector3 attackerPos = entityPosition(a);
+    const Vector3 damagedPos = entityPosition(d);
     const int32_t bearing = hitBearing(natives::getEntityHeading(d), damagedPos, attackerPos);
     const bool criticalWeapon = natives::isWeaponRifle(w) || natives::isWeaponSniper(w);
 

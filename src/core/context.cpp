@@ -4,6 +4,8 @@
 #include "animals/animal_hud.h"
 #include "data/dict_data_file.h"
 #include "ui/messages.h"
+#include "world/towns.h"
+#include "world/world_tables.h"
 
 namespace bf {
 

@@ -8,14 +8,19 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <memory>
+#include <vector>
 
 #include "core/settings.h"
+#include "core/vector3.h"
 
 namespace bf {
 
 class AnimalEventsHandler;
 class AnimalHud;
+class PlacesList;
+struct TownRecord;
 
 // The last event of one key code, as the keyboard handler recorded it.
 struct KeyState {
@@ -53,6 +58,10 @@ struct Context {
     // inspects (animals/animal_hud.h).
     std::unique_ptr<AnimalEventsHandler> animalEvents;
     std::unique_ptr<AnimalHud> animalHud;
+    // World tables (start-up step 10).
+    std::unique_ptr<PlacesList> places;
+    std::unique_ptr<std::map<int32_t, Vector3>> worldPositions;
+    std::vector<std::shared_ptr<const TownRecord>> towns;
 };
 
 Context& context();

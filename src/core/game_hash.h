@@ -7,7 +7,7 @@
 
 namespace bf {
 
-constexpr uint32_t gameHash(std::string_view name) {
+constexpr uint32_t literalGameHash(std::string_view name) {
     uint32_t h = 0;
     for (char c : name) {
         const char lower = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
@@ -21,6 +21,6 @@ constexpr uint32_t gameHash(std::string_view name) {
     return h;
 }
 
-static_assert(gameHash("WEAPON_UNARMED") == 0xA2719263u);
+static_assert(literalGameHash("WEAPON_UNARMED") == 0xA2719263u);
 
 }  // namespace bf

@@ -26,10 +26,6 @@ inline int32_t playerId() {
 inline int32_t getPlayerMount(int32_t player) {
     return invoke<int32_t>(0xB48050D326E9A2F3, player);
 }
-// Where the ped's last shot hit; false (and the vector untouched by meaning) when none.
-inline bool getPedLastWeaponImpactCoord(int32_t ped, NativeVector3* out) {
-    return invoke<bool>(0x6C4D0409BA1A2BC2, ped, out);
-}
 
 // --- Time and randomness ------------------------------------------------------------------------
 
@@ -70,6 +66,200 @@ inline bool hasStreamedTextureDictLoaded(const char* dictionary) {
     return invoke<bool>(0x54D6900929CCF162, dictionary);
 }
 
+// --- Entities -----------------------------------------------------------------------------------
+
+inline Vector3 getEntityCoords(int32_t entity, bool alive, bool realCoords) {
+    return invoke<Vector3>(0xA86D5F069399F44D, entity, alive, realCoords);
+}
+inline float getDistanceBetweenCoords(Vector3 a, Vector3 b, bool useZ) {
+    return invoke<float>(0x0BE7F4E3CDBAFB28, a, b, useZ);
+}
+// A unit vector along the entity's facing.
+inline Vector3 getEntityForwardVector(int32_t entity) {
+    return invoke<Vector3>(0x2412D9C05BB09B97, entity);
+}
+// Rotation in degrees (pitch, roll, yaw) in the given rotation order.
+inline Vector3 getEntityRotation(int32_t entity, int32_t rotationOrder) {
+    return invoke<Vector3>(0xE09CAF86C32CB48F, entity, rotationOrder);
+}
+inline bool doesEntityExist(int32_t entity) {
+    return invoke<bool>(0xD42BD6EB2E0F1677, entity);
+}
+inline bool isEntityDead(int32_t entity) {
+    return invoke<bool>(0x7D5B1F88E7504BBA, entity);
+}
+inline uint32_t getEntityModel(int32_t entity) {
+    return invoke<uint32_t>(0xDA76A9F39210D365, entity);
+}
+// Degrees, 0 to 360.
+inline float getEntityHeading(int32_t entity) {
+    return invoke<float>(0xC230DD956E2F5507, entity);
+}
+// Deletes a script-owned entity and zeroes the handle.
+inline void deleteEntity(int32_t* entity) {
+    invoke(0x4CD38C78BD19A497, entity);
+}
+// Hands the entity back to the game, which may clean it up when it likes.
+inline void setEntityAsNoLongerNeeded(int32_t* entity) {
+    invoke(0x4971D2F8162B9674, entity);
+}
+
+// --- World --------------------------------------------------------------------------------------
+
+// The height of the ground under a point; false when the game finds none there.
+inline bool getGroundZFor3dCoord(Vector3 position, float* groundZ, bool waterAsGround) {
+    return invoke<bool>(0x24FA4267BB8D2431, position, groundZ, waterAsGround);
+}
+// A scenario point that peds can use; 0 when the game refuses it.
+inline int32_t createScenarioPoint(Vector3 position, float radius, uint32_t scenario) {
+    return invoke<int32_t>(0xE143FA2249364369, position, radius, scenario, 0, 0, 0);
+}
+inline void deleteScenarioPoint(int32_t point) {
+    invoke(0x81948DFE4F5A0283, point);
+}
+
+// --- Models and streaming -----------------------------------------------------------------------
+
+inline void requestModel(uint32_t model, bool unused) {
+    invoke(0xFA28FE3A6246FC30, model, unused);
+}
+inline bool hasModelLoaded(uint32_t model) {
+    return invoke<bool>(0x1283B8B89DD5D1B6, model);
+}
+
+// --- Peds ---------------------------------------------------------------------------------------
+
+// A new ped of a loaded model; 0 when the model is not loaded.
+inline int32_t createPed(uint32_t model, Vector3 position) {
+    return invoke<int32_t>(0xD49F9B0955C367DE, model, position, 0.0f, 0, 0, 0, 0);
+}
+// Dresses a new ped in one of its model's outfits; without it the ped shows no clothes.
+inline void setRandomOutfitVariation(int32_t ped, bool unused) {
+    invoke(0x283978A15512B2FE, ped, unused);
+}
+// Fills slots 1.. of `buffer` (slot 0 holds the capacity) with peds near `ped`; returns the count.
+inline int32_t getPedNearbyPeds(int32_t ped, int64_t* buffer, int32_t ignoredPedType,
+                                int32_t unused) {
+    return invoke<int32_t>(0x23F8F5FC7E8C4A6B, ped, buffer, ignoredPedType, unused);
+}
+// The animal type hash of a ped (the population's type key).
+inline uint32_t getPedAnimalType(int32_t ped) {
+    return invoke<uint32_t>(0x964000D355219FC0, ped);
+}
+inline uint32_t getPedRelationshipGroupHash(int32_t ped) {
+    return invoke<uint32_t>(0x7DBDD04862D95F04, ped);
+}
+// Where the ped's last shot hit; false when it has none.
+inline bool getPedLastWeaponImpactCoord(int32_t ped, NativeVector3* impact) {
+    return invoke<bool>(0x6C4D0409BA1A2BC2, ped, impact);
+}
+
+// --- Weapons ------------------------------------------------------------------------------------
+
+inline bool hasPedGotWeapon(int32_t ped, uint32_t weapon) {
+    return invoke<bool>(0x8DECB02F88F428BC, ped, weapon, 0, 0);
+}
+inline void giveDelayedWeaponToPed(int32_t ped, uint32_t weapon, int32_t ammunition) {
+    invoke(0xB282DC6EBD803C75, ped, weapon, ammunition, 0, 0);
+}
+inline void setCurrentPedWeapon(int32_t ped, uint32_t weapon, bool equipNow) {
+    invoke(0xADF692B254977C0C, ped, weapon, equipNow, 0, 0, 0);
+}
+// Writes the weapon held at an attach point (0 = the main hand) into *weapon.
+inline bool getCurrentPedWeapon(int32_t ped, uint64_t* weapon, int32_t attachPoint) {
+    return invoke<bool>(0x3A87E44BB9A01D54, ped, weapon, 0, attachPoint, 0);
+}
+
+// --- Speech -------------------------------------------------------------------------------------
+
+// `params` points at the game's seven-slot speech block (line, voice, and five words).
+inline void playPedAmbientSpeech(int32_t ped, const void* params) {
+    invoke(0x8E04FEDD28D42462, ped, params);
+}
+
+// --- Prompts ------------------------------------------------------------------------------------
+
+inline int32_t promptRegisterBegin() {
+    return invoke<int32_t>(0x04F97DE45A519419);
+}
+inline void promptSetControlAction(int32_t prompt, uint32_t control) {
+    invoke(0xB5352B7494A08258, prompt, control);
+}
+inline void promptSetText(int32_t prompt, uint64_t textHandle) {
+    invoke(0x5DD02A8318420DD7, prompt, textHandle);
+}
+// Group 0 takes the prompt out of every group.
+inline void promptSetGroup(int32_t prompt, int32_t group, int32_t tab) {
+    invoke(0x2F11D3A254169EA4, prompt, group, tab);
+}
+inline void promptSetStandardMode(int32_t prompt, bool on) {
+    invoke(0xCC6656799977741B, prompt, on);
+}
+inline void promptSetHoldMode(int32_t prompt, bool on) {
+    invoke(0x94073D5CA3F16B7B, prompt, on);
+}
+inline void promptSetMashManualMode(int32_t prompt, int32_t presses, int32_t a, int32_t b,
+                                    int32_t c) {
+    invoke(0x32DF729D8BD3C1C6, prompt, presses, a, b, c);
+}
+inline void promptSetAttribute(int32_t prompt, int32_t attribute, bool on) {
+    invoke(0x560E76D5E2E1803F, prompt, attribute, on);
+}
+inline void promptRegisterEnd(int32_t prompt) {
+    invoke(0xF7AA2696A22AD8B9, prompt);
+}
+inline void promptSetEnabled(int32_t prompt, bool on) {
+    invoke(0x8A0FB4D03A630D21, prompt, on);
+}
+inline void promptSetVisible(int32_t prompt, bool on) {
+    invoke(0x71215ACCFDE075EE, prompt, on);
+}
+inline void promptDelete(int32_t prompt) {
+    invoke(0x00EDE88D4D13CF59, prompt);
+}
+// The prompt group of a ped (shown while the player targets it); 0 when it has none.
+inline int32_t promptGetGroupIdForTargetEntity(int32_t entity) {
+    return invoke<int32_t>(0xB796970BD125FCE8, entity);
+}
+inline bool promptHasStandardModeCompleted(int32_t prompt) {
+    return invoke<bool>(0xC92AC953F0A982AE, prompt, 0);
+}
+// Stays true while the control is still held after the hold completed.
+inline bool promptHasHoldModeCompleted(int32_t prompt) {
+    return invoke<bool>(0xE0F65F0640EF0617, prompt);
+}
+inline bool promptHasMashModeCompleted(int32_t prompt) {
+    return invoke<bool>(0x845CE958416DC473, prompt);
+}
+
+// --- Blips --------------------------------------------------------------------------------------
+
+inline int32_t blipAddForEntity(uint32_t style, int32_t entity) {
+    return invoke<int32_t>(0x23F74C2FDA6E7C61, style, entity);
+}
+inline int32_t blipAddForCoords(uint32_t style, Vector3 position) {
+    return invoke<int32_t>(0x554D9D53F696D002, style, position);
+}
+inline int32_t blipAddForRadius(uint32_t style, Vector3 position, float radius) {
+    return invoke<int32_t>(0x45F13B7E0A15C880, style, position, radius);
+}
+inline void setBlipSprite(int32_t blip, uint32_t sprite, bool unused) {
+    invoke(0x74F74D3207ED525C, blip, sprite, unused);
+}
+inline void blipAddModifier(int32_t blip, uint32_t modifier) {
+    invoke(0x662D364ABF16DE2F, blip, modifier);
+}
+inline bool doesBlipExist(int32_t blip) {
+    return invoke<bool>(0xCD82FA174080B3B1, blip);
+}
+// Removes the blip and zeroes the handle.
+inline void removeBlip(int32_t* blip) {
+    invoke(0xF2C3C9DA47AAA54A, blip);
+}
+inline void setBlipName(int32_t blip, uint64_t textHandle) {
+    invoke(0x9CB1A1623062F402, blip, textHandle);
+}
+
 // --- Decorators ---------------------------------------------------------------------------------
 
 // Type codes: 1 float, 3 integer.
@@ -105,25 +295,6 @@ inline bool isInspectionPanelOpen() {
     return invoke<bool>(0xDB30BEC7A7A5CBD3);
 }
 
-// --- Entities -----------------------------------------------------------------------------------
-
-inline bool doesEntityExist(int32_t entity) {
-    return invoke<bool>(0xD42BD6EB2E0F1677, entity);
-}
-inline uint32_t getEntityModel(int32_t entity) {
-    return invoke<uint32_t>(0xDA76A9F39210D365, entity);
-}
-inline Vector3 getEntityCoords(int32_t entity, bool alive, bool realCoords) {
-    return invoke<Vector3>(0xA86D5F069399F44D, entity, alive, realCoords);
-}
-// Degrees, 0 to 360.
-inline float getEntityHeading(int32_t entity) {
-    return invoke<float>(0xC230DD956E2F5507, entity);
-}
-inline bool isEntityDead(int32_t entity) {
-    return invoke<bool>(0x7D5B1F88E7504BBA, entity);
-}
-
 // --- Peds and animals ---------------------------------------------------------------------------
 
 inline bool isPedAnimal(int32_t ped) {
@@ -134,9 +305,6 @@ inline bool isPedHuman(int32_t ped) {
 }
 inline bool isThisModelAHorse(uint32_t model) {
     return invoke<bool>(0x772A1969F649E902, model);
-}
-inline uint32_t getPedAnimalType(int32_t ped) {
-    return invoke<uint32_t>(0x964000D355219FC0, ped);
 }
 // Animals whose size the game fixes (they are left at their size).
 inline bool isPedSizeFixed(int32_t ped) {

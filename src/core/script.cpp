@@ -13,6 +13,8 @@
 #include "data/catalogue.h"
 #include "data/data_folder.h"
 #include "ui/messages.h"
+#include "world/towns.h"
+#include "world/world_tables.h"
 
 namespace bf {
 
@@ -89,6 +91,9 @@ bool initialize() {
 
     registerDecorators();
 
+    ctx.places = buildPlacesList();
+    ctx.worldPositions = buildWorldPositionTable();
+    ctx.towns = buildTownRecords(getSettingBool("DisableGrizzlies"));
     ctx.animalEvents = std::make_unique<AnimalEventsHandler>();
     ctx.animalHud = std::make_unique<AnimalHud>();
 

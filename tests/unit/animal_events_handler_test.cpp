@@ -27,10 +27,10 @@ class AnimalEventsTest : public AnimalTest {
 };
 
 TEST(PluginGameHash, MatchesTheGamesHashesOfNames) {
-    EXPECT_EQ(bf::gameHash("WEAPON_UNARMED"), 0xA2719263u);
-    EXPECT_EQ(bf::gameHash("WEAPON_HORSE"), 0x8BD282A4u);
-    EXPECT_EQ(bf::gameHash("Event_Ped_Created"), bf::gameHash("event_ped_created"));
-    EXPECT_EQ(bf::gameHash("EVENT_ENTITY_DAMAGED"), sim::kEventEntityDamaged);
+    EXPECT_EQ(bf::literalGameHash("WEAPON_UNARMED"), 0xA2719263u);
+    EXPECT_EQ(bf::literalGameHash("WEAPON_HORSE"), 0x8BD282A4u);
+    EXPECT_EQ(bf::literalGameHash("Event_Ped_Created"), bf::literalGameHash("event_ped_created"));
+    EXPECT_EQ(bf::literalGameHash("EVENT_ENTITY_DAMAGED"), sim::kEventEntityDamaged);
 }
 
 TEST_F(AnimalEventsTest, StartUpRegistersTheNineDecoratorsInOrder) {

@@ -22,7 +22,9 @@ class AnimalTest : public PluginTest {
     // A ped as the game creates it; its event is read in the next frame.
     int32_t spawn(const char* model, int32_t quality = 1, float health = 1.0f,
                   sim::Vec3 at = {1530.0f, 440.0f, 90.0f}) {
-        return sim::spawnPed(game(), *sim::findModelNamed(model), at, 0.0f, quality, health).handle;
+        return sim::spawnPed(game(), *game().world().models.find(std::string(model)), at, 0.0f,
+                             quality, health)
+            .handle;
     }
     // A hit as the game reports it, by the player with a rifle to the body unless told otherwise.
     void hit(int32_t ped, float health = 0.5f, const char* weapon = "WEAPON_RIFLE_SPRINGFIELD",

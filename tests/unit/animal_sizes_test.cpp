@@ -79,7 +79,7 @@ TEST(AnimalWeight, GrowsWithTheSizeClassInSinglePrecision) {
 
 TEST_F(AnimalSizesTest, LeavesHorsesHumansUntouchedTypesAndFixedSizesAlone) {
     start();
-    const int32_t peds[] = {spawn("a_c_dogcollie_01"), spawn("a_c_rat_01"),
+    const int32_t peds[] = {spawn("a_c_dogcatahoulacur_01"), spawn("a_c_rat_01"),
                             spawn("a_c_horse_morgan_bay"), spawn("a_m_m_valfarmer_01"),
                             spawn("a_c_buck_legendary_01")};
     game().setRecording(true);
@@ -91,7 +91,8 @@ TEST_F(AnimalSizesTest, LeavesHorsesHumansUntouchedTypesAndFixedSizesAlone) {
         EXPECT_FALSE(hasDecorator(ped, bf::kDecorWeight)) << ped;
     }
     EXPECT_TRUE(bf::isUntouchedAnimalType(0xB0672438));
-    EXPECT_FALSE(bf::isUntouchedAnimalType(sim::findModelNamed("a_c_buck_01")->animalType));
+    EXPECT_FALSE(bf::isUntouchedAnimalType(
+        game().world().models.find(std::string("a_c_buck_01"))->animalType));
 }
 
 TEST_F(AnimalSizesTest, SizesOffWritesNoDecorator) {

@@ -1,0 +1,27 @@
+// The ground under a point and scenario points.
+#include "sim/game.h"
+#include "sim/natives/domains.h"
+#include "sim/world/terrain.h"
+
+namespace sim {
+
+void registerWorldNatives(Game& game) {
+    NativeTable& t = game.natives();
+    World& world = game.world();
+    // Finds ground only below the probe's height, as the game does.
+    t.add(0x24FA4267BB8D2431, "GET_GROUND_Z_FOR_3D_COORD", 5, [](NativeCall& c) {
+        const Vec3 at = c.vec(0);
+        float* out = c.ptr<float>(3);
+        const auto ground = Terrain::heightAt(at.x, at.y);
+        const bool found = ground && *ground <= at.z;
+        if (out) *out = found ? *ground : 0.0f;
+        c.retBool(found);
+    });
+    t.add(0xE143FA2249364369, "CREATE_SCENARIO_POINT", 8, [&world](NativeCall& c) {
+        c.ret(world.scenarioPoints.create(c.vec(0), c.f32(3), c.u32(4)));
+    });
+    t.add(0x81948DFE4F5A0283, "DELETE_SCENARIO_POINT", 1,
+          [&world](NativeCall& c) { world.scenarioPoints.remove(c.i32(0)); });
+}
+
+}  // namespace sim

@@ -1,0 +1,48 @@
+// The game's model catalogue: the ped models it ships and what each is. A model outside the
+// catalogue never loads, as a misspelt model name never would in the game.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+#include "sim/world/hash.h"
+
+namespace sim {
+
+struct ModelInfo {
+    std::string name;
+    bool human = false;
+    // The animal type hash (0 for people); also the population's type key.
+    uint32_t animalType = 0;
+    uint32_t relationshipGroup = 0;
+    int32_t pedType = 0;
+    // Animals: the word of its pelt and carcass items ("Buck"), its size class, whether it is a
+    // horse, and whether the game fixes its size (legendary animals).
+    std::string display;
+    int32_t sizeClass = 0;
+    bool horse = false;
+    bool fixedSize = false;
+
+    bool isAnimal() const { return !human; }
+    // Item texts as the price list names them, by quality 0 (poor) to 2 (perfect).
+    std::string peltItem(int32_t quality) const;
+    std::string carcassItem(int32_t quality) const;
+};
+
+struct Entity;
+// Gives a new ped what its model makes it (type, group, ped type).
+void applyModel(Entity& ped, const ModelInfo& model);
+
+class Models {
+  public:
+    Models();
+    const ModelInfo* find(uint32_t hash) const;
+    const ModelInfo* find(const std::string& name) const { return find(gameHash(name)); }
+    void add(ModelInfo info);
+
+  private:
+    std::map<uint32_t, ModelInfo> models_;
+};
+
+}  // namespace sim

@@ -1,0 +1,73 @@
+#include "sim/world/prompts.h"
+
+namespace sim {
+
+int32_t Prompts::begin() {
+    nextHandle_ += 0x13;
+    Prompt& p = prompts_[nextHandle_];
+    p.handle = nextHandle_;
+    return nextHandle_;
+}
+
+Prompt* Prompts::find(int32_t handle) {
+    auto it = prompts_.find(handle);
+    return it == prompts_.end() ? nullptr : &it->second;
+}
+
+int32_t Prompts::groupFor(int32_t ped) {
+    auto it = groups_.find(ped);
+    if (it != groups_.end()) return it->second;
+    nextGroup_ += 0x29;
+    groups_[ped] = nextGroup_;
+    return nextGroup_;
+}
+
+bool Prompts::onScreen(const Prompt& p, int32_t playerTarget) const {
+    if (!p.registered || !p.visible) return false;
+    if (p.group == 0) return true;
+    auto it = groups_.find(playerTarget);
+    return playerTarget != 0 && it != groups_.end() && it->second == p.group;
+}
+
+std::vector<const Prompt*> Prompts::shown(int32_t playerTarget) const {
+    // Handles grow with creation, so map order is creation order.
+    std::vector<const Prompt*> list;
+    for (const auto& [handle, p] : prompts_) {
+        if (onScreen(p, playerTarget)) list.push_back(&p);
+    }
+    return list;
+}
+
+void Prompts::step(int32_t playerTarget, uint32_t frameMs) {
+    for (auto& [handle, p] : prompts_) {
+        p.standardCompleted = false;
+        p.mashCompleted = false;
+        const bool gets =
+            input_ && input_->control == p.control && p.enabled && onScreen(p, playerTarget);
+        if (!gets) {
+            p.heldMs = 0;
+            p.holdCompleted = false;
+            continue;
+        }
+        switch (p.mode) {
+            case PromptMode::Standard:
+                p.standardCompleted = input_->justPressed;
+                break;
+            case PromptMode::Hold:
+                p.heldMs += frameMs;
+                p.holdCompleted = p.heldMs >= kHoldMs;
+                break;
+            case PromptMode::Mash:
+                if (input_->justPressed && ++p.presses >= p.mashCount) {
+                    p.mashCompleted = true;
+                    p.presses = 0;
+                }
+                break;
+            case PromptMode::None:
+                break;
+        }
+    }
+    if (input_) input_->justPressed = false;
+}
+
+}  // namespace sim

@@ -1,0 +1,97 @@
+#include "world/game_ops.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/context.h"
+#include "core/natives.h"
+
+namespace bf {
+
+Vector3 operator+(Vector3 a, Vector3 b) {
+    return {a.x + b.x, a.y + b.y, a.z + b.z};
+}
+
+Vector3 operator-(Vector3 a, Vector3 b) {
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
+
+Vector3 operator*(Vector3 v, float scalar) {
+    return {v.x * scalar, v.y * scalar, v.z * scalar};
+}
+
+Vector3 normalized(Vector3 v) {
+    const float length = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
+    if (length == 0.0f) return {};
+    return v * (1.0f / length);
+}
+
+float clampValue(float value, int32_t minimum, int32_t maximum) {
+    return std::max(static_cast<float>(minimum), std::min(value, static_cast<float>(maximum)));
+}
+
+Vector3 entityPosition(int32_t entity) {
+    return natives::getEntityCoords(entity, true, false);
+}
+
+Vector3 playerPosition() {
+    return entityPosition(context().playerPed);
+}
+
+float distance(Vector3 a, Vector3 b) {
+    return natives::getDistanceBetweenCoords(a, b, true);
+}
+
+float distance(int32_t entity, Vector3 point) {
+    return distance(entityPosition(entity), point);
+}
+
+float distance(int32_t a, int32_t b) {
+    const Vector3 first = entityPosition(a);
+    return distance(first, entityPosition(b));
+}
+
+float horizontalDistance(Vector3 a, Vector3 b) {
+    return natives::getDistanceBetweenCoords({a.x, a.y, 0.0f}, {b.x, b.y, 0.0f}, true);
+}
+
+Vector3 entityDirection(int32_t entity) {
+    return natives::getEntityForwardVector(entity);
+}
+
+Vector3 directionFromRotation(int32_t entity) {
+    constexpr float kRadiansPerDegree = 3.14159265f / 180.0f;
+    const Vector3 rotation = natives::getEntityRotation(entity, 2);
+    const float r1 = rotation.y * kRadiansPerDegree;
+    const float r2 = rotation.z * kRadiansPerDegree;
+    return {std::cos(-r2) * std::cos(r1), std::sin(r2) * std::cos(r1), std::sin(-r1)};
+}
+
+Vector3 groundPosition(Vector3 position) {
+    float height = 0.0f;
+    natives::getGroundZFor3dCoord(position, &height, false);
+    return {position.x, position.y, height};
+}
+
+Vector3 playerLastWeaponImpact() {
+    NativeVector3 impact;
+    if (!natives::getPedLastWeaponImpactCoord(context().playerPed, &impact)) return {};
+    return impact.toVector();
+}
+
+uint32_t gameHash(const char* name) {
+    return natives::getHashKey(name);
+}
+
+int32_t randomInt(int32_t min, int32_t max) {
+    return natives::getRandomIntInRange(min, max);
+}
+
+const char* randomEntry(const std::vector<const char*>& entries) {
+    if (entries.empty()) return nullptr;
+    const int32_t index = randomInt(0, static_cast<int32_t>(entries.size()));
+    if (index < 0 || static_cast<size_t>(index) >= entries.size()) return entries.front();
+    return entries[static_cast<size_t>(index)];
+}
+
+}  // namespace bf
