@@ -117,10 +117,12 @@ void inspectPed(Game& game, int32_t ped) {
     game.world().events.push(kEventPromptTriggered, std::move(data));
     // The event is read in the next frame; the panel is up from the frame after that.
     game.world().hunting.inspectionOpenFrom = game.frame() + 2;
+    game.world().player.target = ped;
 }
 
 void closeInspection(Game& game) {
     game.world().hunting.inspectionOpenFrom = 0;
+    game.world().player.target = 0;
 }
 
 bool isRagdoll(const Game& game, const Entity& ped) {
