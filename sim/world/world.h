@@ -2,11 +2,10 @@
 #pragma once
 
 #include "sim/world/animals.h"
+#include "sim/world/blips.h"
 #include "sim/world/decorators.h"
 #include "sim/world/entities.h"
 #include "sim/world/events.h"
-#include "sim/world/blips.h"
-#include "sim/world/entities.h"
 #include "sim/world/models.h"
 #include "sim/world/player.h"
 #include "sim/world/prompts.h"
