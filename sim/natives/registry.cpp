@@ -8,6 +8,9 @@ void registerAllNatives(Game& game) {
     registerCoreNatives(game);
     registerStreamingNatives(game);
     registerTextNatives(game);
+    registerEventNatives(game);
+    registerDecoratorNatives(game);
+    registerAnimalNatives(game);
     registerDrawingNatives(game);
     registerMoneyNatives(game);
     registerZoneNatives(game);

@@ -17,6 +17,17 @@ struct ModelInfo {
     uint32_t animalType = 0;
     uint32_t relationshipGroup = 0;
     int32_t pedType = 0;
+    // Animals: the word of its pelt and carcass items ("Buck"), its size class, whether it is a
+    // horse, and whether the game fixes its size (legendary animals).
+    std::string display;
+    int32_t sizeClass = 0;
+    bool horse = false;
+    bool fixedSize = false;
+
+    bool isAnimal() const { return !human; }
+    // Item texts as the price list names them, by quality 0 (poor) to 2 (perfect).
+    std::string peltItem(int32_t quality) const;
+    std::string carcassItem(int32_t quality) const;
 };
 
 struct Entity;
@@ -27,6 +38,7 @@ class Models {
   public:
     Models();
     const ModelInfo* find(uint32_t hash) const;
+    const ModelInfo* find(const std::string& name) const { return find(gameHash(name)); }
     void add(ModelInfo info);
 
   private:

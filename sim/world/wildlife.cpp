@@ -4,6 +4,7 @@
 #include <map>
 
 #include "sim/game.h"
+#include "sim/world/animals.h"
 #include "sim/world/hash.h"
 #include "sim/world/terrain.h"
 
@@ -89,11 +90,11 @@ void Wildlife::step(Game& game) {
     if (!ground || here.empty()) return;
     const std::string& model =
         here[std::uniform_int_distribution<size_t>(0, here.size() - 1)(random_)];
-    const ModelInfo* info = world.models.find(gameHash(model));
+    const ModelInfo* info = world.models.find(model);
     if (!info) return;
-    Entity& ped = world.entities.create(EntityKind::Ped, gameHash(model), {x, y, *ground},
-                                        angle(random_) * 57.29578f);
-    applyModel(ped, *info);
+    // Ambient animals come in every quality, most of them average.
+    const int32_t quality = std::discrete_distribution<int32_t>({25, 55, 20})(random_);
+    Entity& ped = spawnPed(game, *info, {x, y, *ground}, angle(random_) * 57.29578f, quality, 1.0f);
     ped.released = true;
     ++spawned;
     game.report("world", "ambient animal: " + model);

@@ -1,6 +1,6 @@
 // The game's ambient wildlife: which animals live in each district, and the animals the game
-// spawns round the player where they live. Ambient animals are the game's own (not a script's):
-// it cleans them up once the player has left them behind.
+// spawns round the player where they live (each raising a ped-created event). Ambient animals are
+// the game's own (not a script's): it cleans them up once the player has left them behind.
 //
 // Off unless a scenario turns it on (`ambient-animals on`), so that tests see only the animals
 // they spawn themselves.

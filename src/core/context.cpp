@@ -1,5 +1,7 @@
 #include "core/context.h"
 
+#include "animals/animal_events_handler.h"
+#include "animals/animal_hud.h"
 #include "animals/animal_spawn_locations.h"
 #include "animals/bait_manager.h"
 #include "data/dict_data_file.h"

@@ -2,9 +2,12 @@
 
 #include <exception>
 
+#include "animals/animal_events_handler.h"
+#include "animals/animal_hud.h"
 #include "animals/animal_spawn_locations.h"
 #include "animals/bait_manager.h"
 #include "core/context.h"
+#include "core/decorators.h"
 #include "core/hook.h"
 #include "core/log.h"
 #include "core/natives.h"
@@ -90,10 +93,14 @@ bool initialize() {
     ctx.spawnLocations->load();
     waitFrame();
 
+    registerDecorators();
+
     ctx.places = buildPlacesList();
     ctx.worldPositions = buildWorldPositionTable();
     ctx.towns = buildTownRecords(getSettingBool("DisableGrizzlies"));
+    ctx.animalEvents = std::make_unique<AnimalEventsHandler>();
     ctx.bait = std::make_unique<BaitManager>();
+    ctx.animalHud = std::make_unique<AnimalHud>();
 
     waitForBlipsDictionary();
     return true;
@@ -102,6 +109,7 @@ bool initialize() {
 void runFrameFeatures() {
     Context& ctx = context();
     flushPendingTexts();
+    ctx.animalEvents->onFrame();
     if (getSettingBool("BaitPlips")) ctx.bait->update();
     if (getSettingBool("EnableTrading")) {
     }

@@ -2,6 +2,7 @@
 // shipped AnimalSpawns.dat against the towns' start points and the map.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <iostream>
 
@@ -9,6 +10,7 @@
 #include "core/context.h"
 #include "data/dict_data_file.h"
 #include "plugin_fixture.h"
+#include "sim/world/wildlife.h"
 #include "sim/world/zones.h"
 #include "world/towns.h"
 
@@ -165,6 +167,26 @@ TEST_F(SpawnLocationsTest, ShippedLocationsHaveStartPointsAndCoverTheMainland) {
     std::cout << "[ coverage ] " << percent << "% of " << points
               << " mainland points outside towns have a competition location 250..650 m away\n";
     EXPECT_GE(percent, 90.0);
+}
+
+// The game's ambient animals live where the district says and go through the plug-in's
+// ped-created handling like any other.
+TEST_F(SpawnLocationsTest, AmbientAnimalsAreSizedWhereTheyLive) {
+    game().world().wildlife.enabled = true;
+    start();
+    game().advance(60000);
+    ASSERT_GE(game().world().wildlife.spawned, 3u);
+    size_t sized = 0;
+    for (const auto& [handle, e] : game().world().entities.all()) {
+        if (!e.released) continue;
+        const auto& here =
+            sim::Wildlife::habitat(game().world().zones.at(e.position, sim::Zones::kDistrict));
+        const sim::ModelInfo* model = game().world().models.find(e.model);
+        ASSERT_NE(model, nullptr);
+        EXPECT_NE(std::find(here.begin(), here.end(), model->name), here.end()) << model->name;
+        sized += e.decorators.count("VX_Brackenfold_Scale");
+    }
+    EXPECT_GT(sized, 0u);
 }
 
 }  // namespace
