@@ -1,5 +1,7 @@
 #include "core/context.h"
 
+#include "animals/map_area_tracker.h"
+#include "animals/map_districts.h"
 #include "data/dict_data_file.h"
 #include "ui/messages.h"
 #include "world/towns.h"

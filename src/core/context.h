@@ -17,6 +17,8 @@
 
 namespace bf {
 
+class MapAreaTracker;
+class MapDistricts;
 class PlacesList;
 struct TownRecord;
 
@@ -55,6 +57,10 @@ struct Context {
     std::unique_ptr<PlacesList> places;
     std::unique_ptr<std::map<int32_t, Vector3>> worldPositions;
     std::vector<std::shared_ptr<const TownRecord>> towns;
+    // The district table and the player's map area (animals/map_districts.h,
+    // animals/map_area_tracker.h).
+    std::unique_ptr<MapDistricts> mapDistricts;
+    std::unique_ptr<MapAreaTracker> mapAreaTracker;
 };
 
 Context& context();

@@ -48,6 +48,13 @@ inline bool hasStreamedTextureDictLoaded(const char* dictionary) {
     return invoke<bool>(0x54D6900929CCF162, dictionary);
 }
 
+// --- Map zones ----------------------------------------------------------------------------------
+
+// The id of the zone of that type at a position (1 town, 10 district); 0 where there is none.
+inline uint32_t getMapZoneAtCoords(Vector3 position, int32_t zoneType) {
+    return invoke<uint32_t>(0x43AD8FC02B429D33, position, zoneType);
+}
+
 // --- Entities -----------------------------------------------------------------------------------
 
 inline Vector3 getEntityCoords(int32_t entity, bool alive, bool realCoords) {

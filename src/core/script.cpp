@@ -2,6 +2,8 @@
 
 #include <exception>
 
+#include "animals/map_area_tracker.h"
+#include "animals/map_districts.h"
 #include "core/context.h"
 #include "core/hook.h"
 #include "core/log.h"
@@ -89,13 +91,17 @@ bool initialize() {
     ctx.places = buildPlacesList();
     ctx.worldPositions = buildWorldPositionTable();
     ctx.towns = buildTownRecords(getSettingBool("DisableGrizzlies"));
+    ctx.mapDistricts = std::make_unique<MapDistricts>(*ctx.places, *ctx.worldPositions, ctx.towns);
+    ctx.mapAreaTracker = std::make_unique<MapAreaTracker>(kZoneDistrict, 30.0f);
 
     waitForBlipsDictionary();
     return true;
 }
 
 void runFrameFeatures() {
+    Context& ctx = context();
     flushPendingTexts();
+    ctx.mapAreaTracker->update();
     if (getSettingBool("BaitPlips")) {
     }
     if (getSettingBool("EnableTrading")) {
