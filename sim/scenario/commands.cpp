@@ -8,6 +8,7 @@ CommandRegistry& commandRegistry() {
         registerCoreCommands(r);
         registerScreenCommands(r);
         registerWorldCommands(r);
+        registerPopulationCommands(r);
         return r;
     }();
     return registry;

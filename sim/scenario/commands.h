@@ -10,6 +10,7 @@ namespace sim::scenario {
 void registerCoreCommands(CommandRegistry& registry);
 void registerScreenCommands(CommandRegistry& registry);  // sprites drawn, the player's cash
 void registerWorldCommands(CommandRegistry& registry);
+void registerPopulationCommands(CommandRegistry& registry);  // walking the map
 
 // Shared by the domain files: a file of the run's data folder, rewritten with one key set.
 void setDataFileKey(const std::filesystem::path& file, const std::string& keyValue);

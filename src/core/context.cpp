@@ -1,5 +1,6 @@
 #include "core/context.h"
 
+#include "animals/animal_population.h"
 #include "animals/map_area_tracker.h"
 #include "animals/map_districts.h"
 #include "data/dict_data_file.h"

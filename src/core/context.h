@@ -17,6 +17,7 @@
 
 namespace bf {
 
+class AnimalPopulationManager;
 class MapAreaTracker;
 class MapDistricts;
 class PlacesList;
@@ -61,6 +62,8 @@ struct Context {
     // animals/map_area_tracker.h).
     std::unique_ptr<MapDistricts> mapDistricts;
     std::unique_ptr<MapAreaTracker> mapAreaTracker;
+    // The population store and its files (animals/animal_population.h), from start-up step 7.
+    std::unique_ptr<AnimalPopulationManager> population;
 };
 
 Context& context();

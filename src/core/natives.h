@@ -32,6 +32,14 @@ inline float getRandomFloatInRange(float min, float max) {
     return invoke<float>(0xE29F927A961F8AAA, min, max);
 }
 
+// The script's own timer, in milliseconds of game time since it was last set.
+inline int32_t getScriptTimer() {
+    return invoke<int32_t>(0x83666F9FB8FEBD4B);
+}
+inline void setScriptTimer(int32_t ms) {
+    invoke(0xC1B1E9A034A63A62, ms);
+}
+
 // --- Hashes -------------------------------------------------------------------------------------
 
 // The game's hash of a name (case-insensitive).
@@ -247,6 +255,21 @@ inline void setBlipName(int32_t blip, uint64_t textHandle) {
 // Type codes: 1 float, 3 integer.
 inline void decorRegister(const char* name, int32_t typeCode) {
     invoke(0x0B253D644E3C36B3, name, typeCode);
+}
+
+// --- Animal population ----------------------------------------------------------------------
+
+// Nonzero once the ped's death was caused by damage (not a despawn or a script).
+inline bool isPedKilledByDamage(int32_t ped) {
+    return invoke<bool>(0x1E98817B311AE98A, ped);
+}
+// Nonzero for an animal whose body the player can skin or carry.
+inline bool pedHasCarcass(int32_t ped) {
+    return invoke<bool>(0x3B005FF0538ED2A9, ped);
+}
+// The game's name of a hash it knows (an animal type); may be null.
+inline const char* getStringFromHash(uint32_t hash) {
+    return invoke<const char*>(0xBD5DD5EAE2B6CE14, hash);
 }
 
 // --- Texts and messages -------------------------------------------------------------------------

@@ -2,8 +2,11 @@
 
 #include <exception>
 
+#include "animals/animal_hud.h"
+#include "animals/animal_population.h"
 #include "animals/map_area_tracker.h"
 #include "animals/map_districts.h"
+#include "animals/population_update.h"
 #include "core/context.h"
 #include "core/hook.h"
 #include "core/log.h"
@@ -84,6 +87,8 @@ bool initialize() {
     natives::requestStreamedTextureDict(kBlipsDictionary, false);
     waitFrame();
     if (!loadDataFiles()) return false;
+    ctx.population = std::make_unique<AnimalPopulationManager>();
+    if (!ctx.population->loadCharacterFiles()) return false;
 
     waitFrame();
     waitFrame();
@@ -106,8 +111,8 @@ void runFrameFeatures() {
     }
     if (getSettingBool("EnableTrading")) {
     }
-    if (getSettingBool("DynamicAnimalPopulation")) {
-    }
+    if (getSettingBool("DynamicAnimalPopulation")) updatePopulation(*ctx.population);
+    ctx.animalHud->draw(*ctx.population);
 }
 
 void mainLoop() {
