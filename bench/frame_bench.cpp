@@ -6,6 +6,8 @@
 #include "core/context.h"
 #include "core/entry.h"
 #include "sim/game.h"
+#include "sim/world/animals.h"
+#include "sim/world/models.h"
 
 namespace {
 
@@ -33,6 +35,39 @@ void BM_IdleFrame(benchmark::State& state) {
     state.counters["natives_per_frame"] = static_cast<double>(game.callsLastFrame());
 }
 BENCHMARK(BM_IdleFrame);
+
+// Fifty wounded animals bleeding at once (each hit to half health bleeds for 20 s of game time;
+// the benchmark hits them again after they stopped).
+void BM_FiftyBleedingAnimals(benchmark::State& state) {
+    GameFolder folder;
+    bf::resetContext();
+    sim::Game game;
+    game.attach(&bf::libraryEntry);
+    game.runFrames(20);
+    std::vector<int32_t> animals;
+    const sim::ModelInfo& buck = *game.world().models.find(std::string("a_c_buck_01"));
+    for (int i = 0; i < 50; ++i)
+        animals.push_back(
+            sim::spawnPed(game, buck, {1530.0f + i, 440.0f, 90.0f}, 0.0f, 1, 1.0f).handle);
+    game.runFrame();
+    const uint32_t rifle = sim::gameHash("WEAPON_RIFLE_SPRINGFIELD");
+    auto hitAll = [&] {
+        for (int32_t handle : animals) {
+            sim::Entity* e = game.world().entities.find(handle);
+            e->health = e->maxHealth;
+            sim::damagePed(game, *e, game.world().player.ped, rifle, sim::kBoneSpine, 0.5f, false);
+        }
+    };
+    hitAll();
+    uint64_t frames = 0, calls = 0;
+    for (auto _ : state) {
+        if (++frames % 700 == 0) hitAll();
+        game.runFrame();
+        calls += game.callsLastFrame();
+    }
+    state.counters["natives_per_frame"] = static_cast<double>(calls) / static_cast<double>(frames);
+}
+BENCHMARK(BM_FiftyBleedingAnimals);
 
 }  // namespace
 

@@ -24,6 +24,8 @@ Game::Game(GameOptions options) : options_(options), random_(options.seed) {
     player.currentWeapon = kWeaponPlayerRifle;
     world_.player.ped = player.handle;
     registerAllNatives(*this);
+    // Events are the frame's own: whatever scripts did not read is gone when the frame ends.
+    onFrameEnd([this] { world_.events.clear(); });
 }
 
 Game::~Game() {

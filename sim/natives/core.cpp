@@ -11,6 +11,11 @@ void registerCoreNatives(Game& game) {
           [&game](NativeCall& c) { c.ret(game.world().player.ped); });
     t.add(0x4F67E8ECA7D3F667, "GET_GAME_TIMER", 0,
           [&game](NativeCall& c) { c.retU32(game.timer()); });
+    // Clock A: game seconds since the start of the game's calendar.
+    t.add(0x78FD8BE812E436B2, "GET_CLOCK_SECONDS", 0,
+          [&game](NativeCall& c) { c.retU32(game.clockA()); });
+    t.add(0xE4CB8D126501EC52, "GET_MILLISECONDS_PER_GAME_MINUTE", 0,
+          [](NativeCall& c) { c.ret(static_cast<int32_t>(Game::kMsPerGameMinute)); });
     t.add(0xD53343AA4FB7DD28, "GET_RANDOM_INT_IN_RANGE", 2,
           [&game](NativeCall& c) { c.ret(game.random().intInRange(c.i32(0), c.i32(1))); });
     t.add(0xE29F927A961F8AAA, "GET_RANDOM_FLOAT_IN_RANGE", 2,

@@ -19,4 +19,9 @@ void registerWorldNatives(Game& game);      // ground height, scenario points
 void registerPromptNatives(Game& game);     // prompts and the player's input
 void registerBlipNatives(Game& game);       // map blips
 
+void registerEventNatives(Game& game);      // the event queue
+void registerDecoratorNatives(Game& game);  // decorators
+void registerAnimalNatives(Game& game);     // peds, animals, wounds, weapons, inspection
+void registerPopulationNatives(Game& game);  // kills and animal type names
+
 }  // namespace sim

@@ -27,6 +27,8 @@ void registerPedNatives(Game& game) {
         Entity& ped = world.entities.create(EntityKind::Ped, model, c.vec(1), c.f32(4));
         applyModel(ped, *info);
         ped.missionEntity = true;
+        // Every ped the game creates is announced, a script's own as much as an ambient one.
+        world.events.push(kEventPedCreated, {static_cast<uint32_t>(ped.handle)});
         game.report("world", "ped created: " + info->name);
         c.ret(ped.handle);
     });

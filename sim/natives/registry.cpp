@@ -8,6 +8,10 @@ void registerAllNatives(Game& game) {
     registerCoreNatives(game);
     registerStreamingNatives(game);
     registerTextNatives(game);
+    registerEventNatives(game);
+    registerDecoratorNatives(game);
+    registerAnimalNatives(game);
+    registerPopulationNatives(game);
     registerDrawingNatives(game);
     registerMoneyNatives(game);
     registerZoneNatives(game);

@@ -6,6 +6,7 @@ CommandRegistry& commandRegistry() {
     static CommandRegistry registry = [] {
         CommandRegistry r;
         registerCoreCommands(r);
+        registerAnimalCommands(r);
         registerScreenCommands(r);
         registerWorldCommands(r);
         registerPopulationCommands(r);

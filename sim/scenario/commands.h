@@ -8,6 +8,7 @@
 namespace sim::scenario {
 
 void registerCoreCommands(CommandRegistry& registry);
+void registerAnimalCommands(CommandRegistry& registry);
 void registerScreenCommands(CommandRegistry& registry);  // sprites drawn, the player's cash
 void registerWorldCommands(CommandRegistry& registry);
 void registerPopulationCommands(CommandRegistry& registry);  // walking the map

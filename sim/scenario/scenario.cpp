@@ -185,6 +185,15 @@ void Runner::runFor(uint32_t ms) {
         runFrame();
 }
 
+int32_t Runner::entityNamed(const std::string& id, const Args& args) const {
+    auto it = entityIds_.find(id);
+    if (it == entityIds_.end()) {
+        throw SyntaxError("line " + std::to_string(args.lineNumber()) + ": no entity named '" + id +
+                          "' (name it with spawn first)");
+    }
+    return it->second;
+}
+
 void Runner::expect(bool holds, const std::string& what) {
     ++expectations_;
     if (!holds) throw ExpectationFailed(what);

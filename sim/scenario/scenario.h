@@ -119,6 +119,10 @@ class Runner {
     std::vector<std::string> logLines() const;
     void expect(bool holds, const std::string& what);
     int expectations() const { return expectations_; }
+    // Scenario names of entities ("spawn buck ..."), mapped to the handles the game gave them.
+    void nameEntity(const std::string& id, int32_t handle) { entityIds_[id] = handle; }
+    // The handle behind a name; a name never given is a malformed scenario (SyntaxError).
+    int32_t entityNamed(const std::string& id, const Args& args) const;
 
   private:
     void prepareGame(const std::vector<Line>& lines);
@@ -132,6 +136,7 @@ class Runner {
     uintmax_t logOffset_ = 0;
     int expectations_ = 0;
     std::filesystem::path previousDir_;
+    std::map<std::string, int32_t> entityIds_;
 };
 
 }  // namespace sim::scenario

@@ -8,6 +8,8 @@
 #include <map>
 
 #include "sim/natives/native_table.h"
+#include "sim/world/animals.h"
+#include "sim/world/decorators.h"
 
 namespace sim {
 
@@ -27,6 +29,8 @@ struct Entity {
     float health = 100.0f;
     float maxHealth = 100.0f;
     bool dead = false;
+    PedCondition condition;
+    DecoratorValues decorators;
     // Peds.
     uint32_t animalType = 0;
     uint32_t relationshipGroup = 0;

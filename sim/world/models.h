@@ -17,6 +17,19 @@ struct ModelInfo {
     uint32_t animalType = 0;
     uint32_t relationshipGroup = 0;
     int32_t pedType = 0;
+    // Animals: the word of its pelt and carcass items ("Buck"), its size class, whether it is a
+    // horse, and whether the game fixes its size (legendary animals).
+    std::string display;
+    // The game's name of the animal type ("deer"); empty for people.
+    std::string typeName;
+    int32_t sizeClass = 0;
+    bool horse = false;
+    bool fixedSize = false;
+
+    bool isAnimal() const { return !human; }
+    // Item texts as the price list names them, by quality 0 (poor) to 2 (perfect).
+    std::string peltItem(int32_t quality) const;
+    std::string carcassItem(int32_t quality) const;
 };
 
 struct Entity;
@@ -27,7 +40,11 @@ class Models {
   public:
     Models();
     const ModelInfo* find(uint32_t hash) const;
+    const ModelInfo* find(const std::string& name) const { return find(gameHash(name)); }
     void add(ModelInfo info);
+    // The name of an animal type hash; null for a type no model has.
+    const char* typeName(uint32_t type) const;
+    const std::map<uint32_t, ModelInfo>& all() const { return models_; }
 
   private:
     std::map<uint32_t, ModelInfo> models_;

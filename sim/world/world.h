@@ -1,8 +1,11 @@
 // Everything the simulated game knows about its world, one member per domain.
 #pragma once
 
+#include "sim/world/animals.h"
 #include "sim/world/blips.h"
+#include "sim/world/decorators.h"
 #include "sim/world/entities.h"
+#include "sim/world/events.h"
 #include "sim/world/models.h"
 #include "sim/world/player.h"
 #include "sim/world/prompts.h"
@@ -20,6 +23,9 @@ struct World {
     Screen screen;
     Streaming streaming;
     Zones zones;
+    Decorators decorators;
+    EventQueue events;
+    HuntingState hunting;
     Models models;
     ScenarioPoints scenarioPoints;
     Prompts prompts;

@@ -32,7 +32,8 @@ void drawIcon(const char* dictionary, const char* texture, const HudBox& box) {
 AnimalHudLayout computeAnimalHudLayout() {
     // Sprites are square on a 16:9 screen.
     const float height = kWidth * 16.0f * 0.11111111f;
-    return {centredIn(kGaugeSize, kWidth, height), centredIn(kIconSize, kWidth, height),
+    return {centredIn(kGaugeSize, kWidth, height),
+            centredIn(kIconSize, kWidth, height),
             {kLeft - kWidth - 0.001f, kTop, kWidth, height}};
 }
 

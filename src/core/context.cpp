@@ -1,5 +1,7 @@
 #include "core/context.h"
 
+#include "animals/animal_events_handler.h"
+#include "animals/animal_hud.h"
 #include "animals/animal_population.h"
 #include "animals/map_area_tracker.h"
 #include "animals/map_districts.h"

@@ -17,6 +17,8 @@
 
 namespace bf {
 
+class AnimalEventsHandler;
+class AnimalHud;
 class AnimalPopulationManager;
 class MapAreaTracker;
 class MapDistricts;
@@ -54,6 +56,11 @@ struct Context {
     // Pending help text and notification, and what the game may read after a call
     // (ui/messages.h).
     std::unique_ptr<ScreenTexts> screenTexts;
+
+    // The event pump and bleeding (animals/animal_events_handler.h), and the animal the player
+    // inspects (animals/animal_hud.h).
+    std::unique_ptr<AnimalEventsHandler> animalEvents;
+    std::unique_ptr<AnimalHud> animalHud;
     // World tables (start-up step 10).
     std::unique_ptr<PlacesList> places;
     std::unique_ptr<std::map<int32_t, Vector3>> worldPositions;

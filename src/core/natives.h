@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "core/native.h"
+#include "core/vector3.h"
 
 namespace bf::natives {
 
@@ -17,11 +18,28 @@ inline int32_t playerPedId() {
     return invoke<int32_t>(0x096275889B8E0EE0);
 }
 
+// The player index (single player: always the same).
+inline int32_t playerId() {
+    return invoke<int32_t>(0x217E9DC48139933D);
+}
+// The horse the player rides or last rode; 0 for none.
+inline int32_t getPlayerMount(int32_t player) {
+    return invoke<int32_t>(0xB48050D326E9A2F3, player);
+}
+
 // --- Time and randomness ------------------------------------------------------------------------
 
 // Milliseconds of game time; unsigned, compare with the signed 32-bit difference.
 inline uint32_t getGameTimer() {
     return invoke<uint32_t>(0x4F67E8ECA7D3F667);
+}
+// Clock A: the game clock in game seconds.
+inline int32_t getClockSeconds() {
+    return invoke<int32_t>(0x78FD8BE812E436B2);
+}
+// Timer milliseconds per game minute; scales the length of bleeding.
+inline int32_t getMillisecondsPerGameMinute() {
+    return invoke<int32_t>(0xE4CB8D126501EC52);
 }
 // A random integer in [min, max): the maximum itself is never returned.
 inline int32_t getRandomIntInRange(int32_t min, int32_t max) {
@@ -84,6 +102,13 @@ inline bool doesEntityExist(int32_t entity) {
 }
 inline bool isEntityDead(int32_t entity) {
     return invoke<bool>(0x7D5B1F88E7504BBA, entity);
+}
+inline uint32_t getEntityModel(int32_t entity) {
+    return invoke<uint32_t>(0xDA76A9F39210D365, entity);
+}
+// Degrees, 0 to 360.
+inline float getEntityHeading(int32_t entity) {
+    return invoke<float>(0xC230DD956E2F5507, entity);
 }
 // Deletes a script-owned entity and zeroes the handle.
 inline void deleteEntity(int32_t* entity) {
@@ -255,6 +280,122 @@ inline void setBlipName(int32_t blip, uint64_t textHandle) {
 // Type codes: 1 float, 3 integer.
 inline void decorRegister(const char* name, int32_t typeCode) {
     invoke(0x0B253D644E3C36B3, name, typeCode);
+}
+inline void decorSetFloat(int32_t entity, const char* name, float value) {
+    invoke(0x238F8B0C1C7FE834, entity, name, value);
+}
+inline void decorSetInt(int32_t entity, const char* name, int32_t value) {
+    invoke(0xE88F4D7F52A6090F, entity, name, value);
+}
+// 0.0 when the decorator was never set on the entity.
+inline float decorGetFloat(int32_t entity, const char* name) {
+    return invoke<float>(0xE5FF70CD842CA9D4, entity, name);
+}
+// 0 when the decorator was never set on the entity.
+inline int32_t decorGetInt(int32_t entity, const char* name) {
+    return invoke<int32_t>(0x44DB62727762FD9B, entity, name);
+}
+
+// --- Events -------------------------------------------------------------------------------------
+
+inline int32_t getNumberOfEvents(int32_t group) {
+    return invoke<int32_t>(0x5CE8DE5909565748, group);
+}
+// The type hash of the event at that index of the group's queue.
+inline uint32_t getEventAtIndex(int32_t group, int32_t index) {
+    return invoke<uint32_t>(0xA85E614430EFF816, group, index);
+}
+// Copies the event's data, one 8-byte slot per value, into the caller's buffer.
+inline bool getEventData(int32_t group, int32_t index, uint64_t* buffer, int32_t slots) {
+    return invoke<bool>(0x57EC5FA4D4D6AFCA, group, index, buffer, slots);
+}
+// Nonzero while the panel of an inspected animal is on screen.
+inline bool isInspectionPanelOpen() {
+    return invoke<bool>(0xDB30BEC7A7A5CBD3);
+}
+
+// --- Peds and animals ---------------------------------------------------------------------------
+
+inline bool isPedAnimal(int32_t ped) {
+    return invoke<bool>(0x9A100F1CF4546629, ped);
+}
+inline bool isPedHuman(int32_t ped) {
+    return invoke<bool>(0xB980061DA992779D, ped);
+}
+inline bool isThisModelAHorse(uint32_t model) {
+    return invoke<bool>(0x772A1969F649E902, model);
+}
+// Animals whose size the game fixes (they are left at their size).
+inline bool isPedSizeFixed(int32_t ped) {
+    return invoke<bool>(0xC346A546612C49A9, ped);
+}
+// 0 poor, 1 good, 2 perfect.
+inline int32_t getPedQuality(int32_t ped) {
+    return invoke<int32_t>(0x7BCC6087D130312A, ped);
+}
+inline int32_t getModelSizeClass(uint32_t model) {
+    return invoke<int32_t>(0xA65AA1ACE81E5A77, model);
+}
+inline void setPedScale(int32_t ped, float scale) {
+    invoke(0x25ACFC650B65C538, ped, scale);
+}
+// The two calls that make a changed ped body show.
+inline void updatePedVariation(int32_t ped) {
+    invoke(0xCC8CA3E88256E58F, ped, 0, 0, 0, 0, 0);
+}
+inline void refreshPedBody(int32_t ped) {
+    invoke(0x1D491CCF7211FB74, ped);
+}
+inline Vector3 getPedBoneCoords(int32_t ped, int32_t bone, float x, float y, float z) {
+    return invoke<Vector3>(0x17C07FC640E86B4E, ped, bone, x, y, z);
+}
+// 1.0 unhurt.
+inline float getPedHealthRatio(int32_t ped) {
+    return invoke<float>(0x96C638784DB4C815, ped);
+}
+inline bool isPedDeadOrDying(int32_t ped) {
+    return invoke<bool>(0xDEB6D52126E7D640, ped);
+}
+inline bool isPedRagdoll(int32_t ped) {
+    return invoke<bool>(0x3BDFCF25B58B0415, ped);
+}
+inline bool isPedInWrithe(int32_t ped) {
+    return invoke<bool>(0x47E4E977581C5B55, ped);
+}
+inline void getPedLastDamageBone(int32_t ped, int32_t* bone) {
+    invoke(0xD75960F6BD9EA49C, ped, bone);
+}
+inline void applyDamageToPed(int32_t ped, int32_t amount) {
+    invoke(0x697157CED63F18D4, ped, amount, 1, -1, 0);
+}
+// The ped drops to the ground for minMs to maxMs.
+inline void setPedToRagdoll(int32_t ped, int32_t minMs, int32_t maxMs) {
+    invoke(0xAE99FB955581844A, ped, minMs, maxMs, 0, 0, 0, 0);
+}
+
+// --- Weapons ------------------------------------------------------------------------------------
+
+inline bool isWeaponLasso(uint32_t weapon) {
+    return invoke<bool>(0x6E4E1A82081EABED, weapon);
+}
+inline bool isWeaponRifle(uint32_t weapon) {
+    return invoke<bool>(0x705BE297EEBDB95D, weapon);
+}
+inline bool isWeaponSniper(uint32_t weapon) {
+    return invoke<bool>(0xC4DEC3CA8C365A5D, weapon);
+}
+
+// --- Effects ------------------------------------------------------------------------------------
+
+// A blood wound at a bone: offset (z, x, y) from the bone, rotation, the two facing values, size.
+inline void applyPedBloodAtBone(int32_t ped, int32_t bone, float offsetZ, float offsetX,
+                                float offsetY, float rotation, float facing, float side,
+                                float size) {
+    invoke(0xFFD54D9FE71B966A, ped, 2, bone, offsetZ, offsetX, offsetY, rotation, facing, side,
+           size);
+}
+inline void clearPedBloodDamage(int32_t ped) {
+    invoke(0x66B1CB778D911F49, ped, 0);
 }
 
 // --- Animal population ----------------------------------------------------------------------

@@ -2,12 +2,14 @@
 
 #include <exception>
 
+#include "animals/animal_events_handler.h"
 #include "animals/animal_hud.h"
 #include "animals/animal_population.h"
 #include "animals/map_area_tracker.h"
 #include "animals/map_districts.h"
 #include "animals/population_update.h"
 #include "core/context.h"
+#include "core/decorators.h"
 #include "core/hook.h"
 #include "core/log.h"
 #include "core/natives.h"
@@ -93,11 +95,15 @@ bool initialize() {
     waitFrame();
     waitFrame();
 
+    registerDecorators();
+
     ctx.places = buildPlacesList();
     ctx.worldPositions = buildWorldPositionTable();
     ctx.towns = buildTownRecords(getSettingBool("DisableGrizzlies"));
     ctx.mapDistricts = std::make_unique<MapDistricts>(*ctx.places, *ctx.worldPositions, ctx.towns);
     ctx.mapAreaTracker = std::make_unique<MapAreaTracker>(kZoneDistrict, 30.0f);
+    ctx.animalEvents = std::make_unique<AnimalEventsHandler>();
+    ctx.animalHud = std::make_unique<AnimalHud>();
 
     waitForBlipsDictionary();
     return true;
@@ -107,6 +113,7 @@ void runFrameFeatures() {
     Context& ctx = context();
     flushPendingTexts();
     ctx.mapAreaTracker->update();
+    ctx.animalEvents->onFrame();
     if (getSettingBool("BaitPlips")) {
     }
     if (getSettingBool("EnableTrading")) {

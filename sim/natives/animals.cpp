@@ -1,0 +1,144 @@
+// Peds and animals: what an entity is and where, its body, wounds and death, weapons, the
+// player's mount and last weapon impact, and the inspection panel.
+#include <cmath>
+#include <cstring>
+
+#include "sim/game.h"
+#include "sim/natives/domains.h"
+#include "sim/world/models.h"
+
+namespace sim {
+
+namespace {
+
+bool isAnimalPed(const World& world, const Entity& e) {
+    const ModelInfo* model = world.models.find(e.model);
+    return e.kind == EntityKind::Ped && model && model->isAnimal();
+}
+
+bool weaponIs(uint32_t hash, WeaponClass kind) {
+    const WeaponInfo* weapon = findWeapon(hash);
+    return weapon && weapon->kind == kind;
+}
+
+std::string pedName(const World& world, const Entity& e) {
+    const ModelInfo* model = world.models.find(e.model);
+    return "ped " + std::to_string(e.handle) + (model ? " (" + model->name + ")" : "");
+}
+
+}  // namespace
+
+void registerAnimalNatives(Game& game) {
+    NativeTable& t = game.natives();
+    World& world = game.world();
+    Entities& entities = world.entities;
+    auto withEntity = [&entities](auto body) {
+        return [&entities, body](NativeCall& c) {
+            Entity* e = entities.find(c.i32(0));
+            if (e) body(*e, c);
+        };
+    };
+
+    // --- Entities: model and facing -------------------------------------------------------
+    t.add(0xDA76A9F39210D365, "GET_ENTITY_MODEL", 1,
+          withEntity([](Entity& e, NativeCall& c) { c.retU32(e.model); }));
+    t.add(0xC230DD956E2F5507, "GET_ENTITY_HEADING", 1,
+          withEntity([](Entity& e, NativeCall& c) { c.retFloat(e.heading); }));
+
+    // --- What a ped is ----------------------------------------------------------------------
+    t.add(0x9A100F1CF4546629, "IS_PED_AN_ANIMAL", 1,
+          withEntity([&world](Entity& e, NativeCall& c) { c.retBool(isAnimalPed(world, e)); }));
+    t.add(0xB980061DA992779D, "IS_PED_HUMAN", 1, withEntity([&world](Entity& e, NativeCall& c) {
+              c.retBool(e.kind == EntityKind::Ped && !isAnimalPed(world, e));
+          }));
+    t.add(0x772A1969F649E902, "IS_THIS_MODEL_A_HORSE", 1, [&world](NativeCall& c) {
+        const ModelInfo* model = world.models.find(c.u32(0));
+        c.retBool(model && model->horse);
+    });
+    t.add(0xC346A546612C49A9, "IS_PED_SIZE_FIXED", 1,
+          withEntity([&world](Entity& e, NativeCall& c) {
+              const ModelInfo* model = world.models.find(e.model);
+              c.retBool(model && model->fixedSize);
+          }));
+    t.add(0x7BCC6087D130312A, "GET_PED_QUALITY", 1,
+          withEntity([](Entity& e, NativeCall& c) { c.ret(e.condition.quality); }));
+    t.add(0xA65AA1ACE81E5A77, "GET_MODEL_SIZE_CLASS", 1, [&world](NativeCall& c) {
+        const ModelInfo* model = world.models.find(c.u32(0));
+        c.ret(model ? model->sizeClass : 0);
+    });
+
+    // --- Body -------------------------------------------------------------------------------
+    t.add(0x25ACFC650B65C538, "SET_PED_SCALE", 2,
+          withEntity([](Entity& e, NativeCall& c) { e.condition.scale = c.f32(1); }));
+    // Rebuilding the ped's outfit and body after a change only redraws it.
+    t.add(0xCC8CA3E88256E58F, "UPDATE_PED_VARIATION", 6, [](NativeCall&) {});
+    t.add(0x1D491CCF7211FB74, "REFRESH_PED_BODY", 1, [](NativeCall&) {});
+    t.add(0x17C07FC640E86B4E, "GET_PED_BONE_COORDS", 5, withEntity([](Entity& e, NativeCall& c) {
+              const Vec3 b = bonePosition(e, c.i32(1));
+              const Vec3 o = c.vec(2);
+              c.retVec({b.x + o.x, b.y + o.y, b.z + o.z});
+          }));
+
+    // --- Health and wounds ------------------------------------------------------------------
+    t.add(0x96C638784DB4C815, "GET_PED_HEALTH_RATIO", 1, withEntity([](Entity& e, NativeCall& c) {
+              c.retFloat(e.maxHealth > 0.0f ? e.health / e.maxHealth : 0.0f);
+          }));
+    t.add(0xDEB6D52126E7D640, "IS_PED_DEAD_OR_DYING", 1,
+          withEntity([](Entity& e, NativeCall& c) { c.retBool(e.dead || e.health <= 0.0f); }));
+    t.add(0x3BDFCF25B58B0415, "IS_PED_RAGDOLL", 1,
+          withEntity([&game](Entity& e, NativeCall& c) { c.retBool(isRagdoll(game, e)); }));
+    t.add(0x47E4E977581C5B55, "IS_PED_IN_WRITHE", 1,
+          withEntity([](Entity& e, NativeCall& c) { c.retBool(e.condition.writhing && !e.dead); }));
+    t.add(0xD75960F6BD9EA49C, "GET_PED_LAST_DAMAGE_BONE", 2,
+          withEntity([](Entity& e, NativeCall& c) {
+              if (int32_t* out = c.ptr<int32_t>(1)) *out = e.condition.lastDamagedBone;
+              c.retBool(e.condition.lastDamagedBone != 0);
+          }));
+    t.add(0x697157CED63F18D4, "APPLY_DAMAGE_TO_PED", 5,
+          withEntity([&game](Entity& e, NativeCall& c) {
+              const int32_t amount = c.i32(1);
+              if (amount <= 0 || e.dead) return;
+              e.health = std::max(0.0f, e.health - static_cast<float>(amount));
+              if (e.health <= 0.0f) {
+                  e.dead = true;
+                  e.condition.killedByDamage = true;
+                  game.report("world", pedName(game.world(), e) + " died of its wounds");
+              }
+          }));
+    // Lies on the ground for the shorter of the two times.
+    t.add(0xAE99FB955581844A, "SET_PED_TO_RAGDOLL", 7,
+          withEntity([&game](Entity& e, NativeCall& c) {
+              e.condition.ragdollUntil = game.timer() + static_cast<uint32_t>(c.i32(1));
+              game.report("world", pedName(game.world(), e) + " collapses");
+          }));
+    t.add(0xFFD54D9FE71B966A, "APPLY_PED_BLOOD_AT_BONE", 10,
+          withEntity([&game](Entity& e, NativeCall& c) {
+              ++e.condition.bloodEffects;
+              char bone[16];
+              std::snprintf(bone, sizeof bone, "0x%X", c.u32(2));
+              game.report("world", pedName(game.world(), e) + " bleeds at bone " + bone);
+          }));
+    t.add(0x66B1CB778D911F49, "CLEAR_PED_BLOOD_DAMAGE", 2,
+          withEntity([](Entity& e, NativeCall&) { e.condition.bloodEffects = 0; }));
+
+    // --- Weapons ----------------------------------------------------------------------------
+    t.add(0x6E4E1A82081EABED, "IS_WEAPON_LASSO", 1,
+          [](NativeCall& c) { c.retBool(weaponIs(c.u32(0), WeaponClass::Lasso)); });
+    t.add(0x705BE297EEBDB95D, "IS_WEAPON_RIFLE", 1,
+          [](NativeCall& c) { c.retBool(weaponIs(c.u32(0), WeaponClass::Rifle)); });
+    t.add(0xC4DEC3CA8C365A5D, "IS_WEAPON_SNIPER", 1,
+          [](NativeCall& c) { c.retBool(weaponIs(c.u32(0), WeaponClass::Sniper)); });
+
+    // --- The player -------------------------------------------------------------------------
+    t.add(0x217E9DC48139933D, "PLAYER_ID", 0, [](NativeCall& c) { c.ret(0); });
+    t.add(0xB48050D326E9A2F3, "GET_PLAYER_MOUNT", 1, [&game](NativeCall& c) {
+        const int32_t mount = game.world().hunting.playerMount;
+        c.ret(c.i32(0) == 0 && game.world().entities.exists(mount) ? mount : 0);
+    });
+    t.add(0xDB30BEC7A7A5CBD3, "IS_INSPECTION_PANEL_OPEN", 0, [&game](NativeCall& c) {
+        const uint64_t from = game.world().hunting.inspectionOpenFrom;
+        c.retBool(from != 0 && game.frame() >= from);
+    });
+}
+
+}  // namespace sim

@@ -1,0 +1,134 @@
+#include "sim/world/animals.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "sim/game.h"
+#include "sim/world/events.h"
+#include "sim/world/hash.h"
+#include "sim/world/models.h"
+
+namespace sim {
+
+namespace {
+
+const std::vector<std::pair<uint32_t, WeaponInfo>>& weapons() {
+    static const std::vector<std::pair<uint32_t, WeaponInfo>> table = [] {
+        const std::vector<WeaponInfo> list = {
+            {"WEAPON_UNARMED", WeaponClass::Unarmed},
+            {"WEAPON_MELEE_KNIFE", WeaponClass::Melee},
+            {"WEAPON_MELEE_HATCHET", WeaponClass::Melee},
+            {"WEAPON_LASSO", WeaponClass::Lasso},
+            {"WEAPON_LASSO_REINFORCED", WeaponClass::Lasso},
+            {"WEAPON_REVOLVER_CATTLEMAN", WeaponClass::Pistol},
+            {"WEAPON_REPEATER_CARBINE", WeaponClass::Repeater},
+            {"WEAPON_RIFLE_SPRINGFIELD", WeaponClass::Rifle},
+            {"WEAPON_RIFLE_BOLTACTION", WeaponClass::Rifle},
+            {"WEAPON_RIFLE_VARMINT", WeaponClass::Rifle},
+            {"WEAPON_SNIPERRIFLE_ROLLINGBLOCK", WeaponClass::Sniper},
+            {"WEAPON_SNIPERRIFLE_CARCANO", WeaponClass::Sniper},
+            {"WEAPON_BOW", WeaponClass::Bow},
+            {"WEAPON_HORSE", WeaponClass::Animal},
+            {"WEAPON_ANIMAL", WeaponClass::Animal},
+        };
+        std::vector<std::pair<uint32_t, WeaponInfo>> t;
+        for (const auto& w : list)
+            t.emplace_back(gameHash(w.name), w);
+        return t;
+    }();
+    return table;
+}
+
+}  // namespace
+
+const WeaponInfo* findWeapon(uint32_t hash) {
+    for (const auto& [h, info] : weapons()) {
+        if (h == hash) return &info;
+    }
+    return nullptr;
+}
+
+const WeaponInfo* findWeaponNamed(const std::string& name) {
+    return findWeapon(gameHash(name));
+}
+
+Vec3 bonePosition(const Entity& ped, int32_t bone) {
+    const float s = ped.condition.scale;
+    const float rad = ped.heading * 3.14159265f / 180.0f;
+    const float fx = -std::sin(rad), fy = std::cos(rad);
+    float forward = 0.0f, up = 0.0f;
+    if (bone >= 0x384A && bone <= 0x384E) {
+        forward = 0.9f;
+        up = 1.1f;
+    } else if (bone == kBoneSpine) {
+        up = 0.8f;
+    } else if (bone != 0) {
+        up = 0.4f;
+    }
+    return {ped.position.x + fx * forward * s, ped.position.y + fy * forward * s,
+            ped.position.z + up * s};
+}
+
+Entity& spawnPed(Game& game, const ModelInfo& model, Vec3 position, float heading, int32_t quality,
+                 float healthRatio) {
+    Entity& e =
+        game.world().entities.create(EntityKind::Ped, gameHash(model.name), position, heading);
+    applyModel(e, model);
+    e.condition.quality = quality;
+    e.health = e.maxHealth * healthRatio;
+    game.world().events.push(kEventPedCreated, {static_cast<uint32_t>(e.handle)});
+    game.report("world", model.name + " created as ped " + std::to_string(e.handle));
+    return e;
+}
+
+void damagePed(Game& game, Entity& victim, int32_t attacker, uint32_t weapon, int32_t bone,
+               float healthRatio, bool kill) {
+    World& world = game.world();
+    const float before = victim.health;
+    victim.health = kill ? 0.0f : victim.maxHealth * healthRatio;
+    const bool wasDead = victim.dead;
+    victim.dead = victim.dead || kill || victim.health <= 0.0f;
+    if (victim.dead && !wasDead) victim.condition.killedByDamage = true;
+    victim.condition.lastDamagedBone = bone;
+    const ModelInfo* model = world.models.find(victim.model);
+    if (!victim.dead && (!model || !model->isAnimal()) && healthRatio <= 0.15f) {
+        victim.condition.writhing = true;
+    }
+    if (Entity* shooter = world.entities.find(attacker)) {
+        const Vec3 b = bonePosition(victim, bone);
+        shooter->hasLastImpact = true;
+        shooter->lastImpact = {b.x, b.y, b.z + 0.05f};
+    }
+    // Slots: damaged entity, damaging entity, weapon, ammo, damage, (unused), bone, killed,
+    // (unused).
+    const float damage = before - victim.health;
+    world.events.push(kEventEntityDamaged,
+                      {static_cast<uint32_t>(victim.handle), static_cast<uint32_t>(attacker),
+                       weapon, 0, std::bit_cast<uint32_t>(damage), 0, static_cast<uint32_t>(bone),
+                       victim.dead ? 1u : 0u, 0});
+    char ratio[32];
+    std::snprintf(ratio, sizeof ratio, "%.2f", victim.health / victim.maxHealth);
+    game.report("world", "ped " + std::to_string(victim.handle) + " hit, health " + ratio +
+                             (victim.dead ? ", dead" : ""));
+}
+
+void inspectPed(Game& game, int32_t ped) {
+    std::vector<uint64_t> data(kPromptTriggeredSlots, 0);
+    data[0] = 35;
+    data[2] = static_cast<uint32_t>(ped);
+    game.world().events.push(kEventPromptTriggered, std::move(data));
+    // The event is read in the next frame; the panel is up from the frame after that.
+    game.world().hunting.inspectionOpenFrom = game.frame() + 2;
+    game.world().player.target = ped;
+}
+
+void closeInspection(Game& game) {
+    game.world().hunting.inspectionOpenFrom = 0;
+    game.world().player.target = 0;
+}
+
+bool isRagdoll(const Game& game, const Entity& ped) {
+    return static_cast<int32_t>(ped.condition.ragdollUntil - game.timer()) > 0;
+}
+
+}  // namespace sim

@@ -1,0 +1,76 @@
+// Hunting in the simulated game: the weapons the world knows and what kind each is, bones and
+// where they are, the wounds of a ped, and the world's side of hunting: creating animals, hits,
+// the player's mount and the inspection panel that targeting an animal opens. (The models
+// themselves, with their size classes and items, are in models.h.)
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "sim/natives/native_table.h"
+#include "sim/world/hash.h"
+
+namespace sim {
+
+class Game;
+struct Entity;
+struct ModelInfo;
+
+enum class WeaponClass {
+    None,
+    Unarmed,
+    Melee,
+    Lasso,
+    Pistol,
+    Repeater,
+    Rifle,
+    Sniper,
+    Bow,
+    Animal
+};
+
+struct WeaponInfo {
+    std::string name;
+    WeaponClass kind = WeaponClass::None;
+};
+const WeaponInfo* findWeapon(uint32_t hash);
+const WeaponInfo* findWeaponNamed(const std::string& name);
+
+// Bones: a few ids the world uses. Head and neck bones lie in 0x384A..0x384E.
+inline constexpr int32_t kBoneHead = 0x384C;
+inline constexpr int32_t kBoneNeck = 0x384A;
+inline constexpr int32_t kBoneSpine = 0x5226;
+// Where a bone of the ped is in the world (the entity's position for an unknown bone).
+Vec3 bonePosition(const Entity& ped, int32_t bone);
+
+// The wounds and body of one ped (a member of Entity).
+struct PedCondition {
+    int32_t quality = 1;
+    float scale = 1.0f;  // the scale a script applied
+    int32_t lastDamagedBone = 0;
+    uint32_t ragdollUntil = 0;  // game timer; lying on the ground until then
+    bool writhing = false;
+    int32_t bloodEffects = 0;     // blood decals on the body now
+    bool killedByDamage = false;  // it died of a hit or of its wounds
+};
+
+struct HuntingState {
+    int32_t playerMount = 0;
+    // The inspection panel answers open from this frame on; 0 = closed.
+    uint64_t inspectionOpenFrom = 0;
+};
+
+// The game creates a ped of a catalogue model and raises EVENT_PED_CREATED.
+Entity& spawnPed(Game& game, const ModelInfo& model, Vec3 position, float heading, int32_t quality,
+                 float healthRatio);
+// A hit: health becomes ratio × max (0 and dead with kill); raises EVENT_ENTITY_DAMAGED. The
+// attacker's last weapon impact is set 5 cm above the bone.
+void damagePed(Game& game, Entity& victim, int32_t attacker, uint32_t weapon, int32_t bone,
+               float healthRatio, bool kill);
+// The player targets a ped with the inspect prompt (type 35); the panel opens a frame later.
+void inspectPed(Game& game, int32_t ped);
+void closeInspection(Game& game);
+bool isRagdoll(const Game& game, const Entity& ped);
+
+}  // namespace sim

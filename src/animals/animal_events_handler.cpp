@@ -1,0 +1,70 @@
+#include "animals/animal_events_handler.h"
+
+#include "animals/animal_hud.h"
+#include "animals/animal_sizes.h"
+#include "animals/bleeding.h"
+#include "animals/population_steps.h"
+#include "core/context.h"
+#include "core/game_hash.h"
+#include "core/hook.h"
+#include "core/natives.h"
+
+namespace bf {
+
+namespace {
+
+constexpr int32_t kGroup = 0;
+constexpr uint32_t kEntityDamaged = literalGameHash("EVENT_ENTITY_DAMAGED");
+constexpr uint32_t kPedCreated = literalGameHash("EVENT_PED_CREATED");
+constexpr uint32_t kPromptTriggered = literalGameHash("EVENT_PLAYER_PROMPT_TRIGGERED");
+constexpr uint32_t kItemRemoved = literalGameHash("EVENT_INVENTORY_ITEM_REMOVED");
+// The game's prompt for inspecting an animal.
+constexpr int32_t kInspectPrompt = 35;
+
+}  // namespace
+
+void AnimalEventsHandler::onFrame() {
+    pumpEvents();
+    bleedingTick(bleeding_);
+}
+
+void AnimalEventsHandler::pumpEvents() {
+    int32_t count = natives::getNumberOfEvents(kGroup);
+    for (int32_t i = 0; i < count; ++i) {
+        const uint32_t type = natives::getEventAtIndex(kGroup, i);
+        if (type == kEntityDamaged) {
+            natives::getEventData(kGroup, i, eventData_.data(), 9);
+            onEntityDamaged(slot(0), slot(1), static_cast<uint32_t>(eventData_[2]));
+        } else if (type == kPedCreated) {
+            natives::getEventData(kGroup, i, eventData_.data(), 1);
+            handlePedCreated(slot(0));
+        } else if (type == kPromptTriggered) {
+            natives::getEventData(kGroup, i, eventData_.data(), 10);
+            if (onPromptTriggered()) {
+                // The wait let a frame pass: the game has dropped the rest of this frame's
+                // queue and filled a new one, which is read from its start.
+                count = natives::getNumberOfEvents(kGroup);
+                i = -1;
+            }
+        } else if (type == kItemRemoved) {
+            // Known, and nothing to do.
+        }
+    }
+}
+
+void AnimalEventsHandler::onEntityDamaged(int32_t damaged, int32_t attacker, uint32_t weapon) {
+    if (!startBleeding(bleeding_, damaged, attacker, weapon)) return;
+    depleteOnKill(damaged);
+}
+
+bool AnimalEventsHandler::onPromptTriggered() {
+    if (slot(0) != kInspectPrompt) return false;
+    if (natives::isInspectionPanelOpen()) return false;
+    // The panel opens a moment after the prompt; look again once the game has run.
+    const int32_t target = slot(2);
+    hook::scriptWait(1);
+    if (natives::isInspectionPanelOpen()) context().animalHud->setTarget(target);
+    return true;
+}
+
+}  // namespace bf

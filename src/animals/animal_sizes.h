@@ -1,0 +1,17 @@
+// Dynamic animal sizes: every animal the game creates gets a random scale drawn from its quality
+// and a weight from that scale and its model's size class, both kept on the ped as the float
+// decorators "VX_Brackenfold_Scale" and "VX_Brackenfold_Weight". Domestic and tiny animals (the
+// untouched types) and horses keep what the game gave them and are never culled.
+#pragma once
+
+#include <cstdint>
+
+namespace bf {
+
+bool isUntouchedAnimalType(uint32_t type);
+// The weight of an animal of that size class at that scale, in single precision.
+float animalWeight(int32_t sizeClass, float scale);
+// The ped-created handler: the gates, the size step, then the population's culling step.
+void handlePedCreated(int32_t ped);
+
+}  // namespace bf
