@@ -104,6 +104,7 @@ bool initialize() {
     ctx.mapAreaTracker = std::make_unique<MapAreaTracker>(kZoneDistrict, 30.0f);
     ctx.animalEvents = std::make_unique<AnimalEventsHandler>();
     ctx.animalHud = std::make_unique<AnimalHud>();
+    // The hunting competitions manager subscribes to the tracker's area changes here.
 
     waitForBlipsDictionary();
     return true;
