@@ -415,21 +415,24 @@ inline const char* getStringFromHash(uint32_t hash) {
 
 // --- Texts and messages -------------------------------------------------------------------------
 
+// The game's variable-string builder; its first argument picks the form.
+inline constexpr uint64_t kCreateVarString = 0xFA925AC00EB830B9;
+
 // A literal text handle for a character string the caller keeps alive.
 inline uint64_t createLiteralText(const char* text) {
-    return invoke<uint64_t>(0xFA925AC00EB830B9, 10, "LITERAL_STRING", text);
+    return invoke<uint64_t>(kCreateVarString, 10, "LITERAL_STRING", text);
 }
 // A coloured text handle over a literal one; drawn texts must go through it.
 inline uint64_t createColorText(uint64_t textHandle) {
-    return invoke<uint64_t>(0xFA925AC00EB830B9, 42, "COLOR_STRING", 0, textHandle);
+    return invoke<uint64_t>(kCreateVarString, 42, "COLOR_STRING", 0, textHandle);
 }
 // A text handle showing an amount of money in cents.
 inline uint64_t createCashText(int32_t cents) {
-    return invoke<uint64_t>(0xFA925AC00EB830B9, 2, "CASH_STRING", cents);
+    return invoke<uint64_t>(kCreateVarString, 2, "CASH_STRING", cents);
 }
 // The game's own character string for a label hash (item names); may be null.
 inline const char* getLabelText(uint32_t labelHash) {
-    return invoke<const char*>(0xFA925AC00EB830B9, 0, labelHash);
+    return invoke<const char*>(kCreateVarString, 0, labelHash);
 }
 // The three calls that put a text on screen at once.
 inline void showSubtitleText(uint64_t textHandle) {
