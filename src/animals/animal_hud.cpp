@@ -58,7 +58,7 @@ void AnimalHud::drawPopulationGauge(AnimalPopulationManager& population) {
     if (natives::isThisModelAHorse(natives::getEntityModel(target_))) return;
     if (!natives::pedHasCarcass(target_)) return;
     const float factor = population.effectiveFactorOfPed(target_);
-    if (factor < 0.0f) return;
+    if (!(factor >= 0.0f)) return;
     const auto level = static_cast<size_t>(factor * 10.0f);
     if (level >= gaugeTextures_.size()) return;
     drawIcon("rpg_menu_item_effects", gaugeTextures_[level].c_str(), layout_.gauge);
