@@ -1,4 +1,4 @@
-// The simulated game's side of the population: the player's walk and the script timer.
+// The simulated game's side of the population: the player's walk.
 #include <gtest/gtest.h>
 
 #include "sim/game.h"
@@ -19,17 +19,6 @@ TEST(SimPopulation, PlayerWalksAtWalkingSpeedAndStopsAtTheTarget) {
     EXPECT_EQ(ped.position.x, 30.0f);
     EXPECT_EQ(ped.position.y, 40.0f);
     EXPECT_FALSE(player.walking);
-}
-
-TEST(SimPopulation, ScriptTimerCountsGameTimeSinceItWasSet) {
-    sim::Game game;
-    game.advance(330);
-    EXPECT_EQ(game.scriptTimer(), 330);
-    game.setScriptTimer(0);
-    game.runFrames(3);
-    EXPECT_EQ(game.scriptTimer(), 99);
-    game.setScriptTimer(-100);
-    EXPECT_EQ(game.scriptTimer(), -100);
 }
 
 }  // namespace
