@@ -68,6 +68,10 @@ class Game {
     uint32_t timer() const { return timer_; }
     // Clock A in game seconds.
     uint32_t clockA() const;
+    // The script's own timer (milliseconds of game timer since it was last set; it starts at 0
+    // when the script is registered).
+    int32_t scriptTimer() const { return static_cast<int32_t>(timer_ - scriptTimerBase_); }
+    void setScriptTimer(int32_t ms) { scriptTimerBase_ = timer_ - static_cast<uint32_t>(ms); }
 
     NativeTable& natives() { return natives_; }
     World& world() { return world_; }
@@ -123,6 +127,7 @@ class Game {
     ScriptEntry scriptEntry_ = nullptr;
     std::unique_ptr<ScriptThread> script_;
     uint32_t scriptWakeAt_ = 0;
+    uint32_t scriptTimerBase_ = kTimerStart;
     void* keyboardHandler_ = nullptr;
 
     static constexpr size_t kMaxArgs = 32;

@@ -101,6 +101,7 @@ void registerAnimalNatives(Game& game) {
               e.health = std::max(0.0f, e.health - static_cast<float>(amount));
               if (e.health <= 0.0f) {
                   e.dead = true;
+                  e.condition.killedByDamage = true;
                   game.report("world", pedName(game.world(), e) + " died of its wounds");
               }
           }));

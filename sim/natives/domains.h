@@ -23,5 +23,6 @@ void registerWildlifeNatives(Game& game);   // the player's scenarios, ambient a
 void registerEventNatives(Game& game);      // the event queue
 void registerDecoratorNatives(Game& game);  // decorators
 void registerAnimalNatives(Game& game);     // peds, animals, wounds, weapons, inspection
+void registerPopulationNatives(Game& game);  // kills and animal type names
 
 }  // namespace sim

@@ -11,6 +11,7 @@ void registerAllNatives(Game& game) {
     registerEventNatives(game);
     registerDecoratorNatives(game);
     registerAnimalNatives(game);
+    registerPopulationNatives(game);
     registerDrawingNatives(game);
     registerMoneyNatives(game);
     registerZoneNatives(game);

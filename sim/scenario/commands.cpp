@@ -9,6 +9,7 @@ CommandRegistry& commandRegistry() {
         registerAnimalCommands(r);
         registerScreenCommands(r);
         registerWorldCommands(r);
+        registerPopulationCommands(r);
         registerWildlifeCommands(r);
         return r;
     }();

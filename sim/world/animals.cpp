@@ -86,7 +86,9 @@ void damagePed(Game& game, Entity& victim, int32_t attacker, uint32_t weapon, in
     World& world = game.world();
     const float before = victim.health;
     victim.health = kill ? 0.0f : victim.maxHealth * healthRatio;
+    const bool wasDead = victim.dead;
     victim.dead = victim.dead || kill || victim.health <= 0.0f;
+    if (victim.dead && !wasDead) victim.condition.killedByDamage = true;
     victim.condition.lastDamagedBone = bone;
     const ModelInfo* model = world.models.find(victim.model);
     if (!victim.dead && (!model || !model->isAnimal()) && healthRatio <= 0.15f) {

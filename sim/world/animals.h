@@ -51,7 +51,8 @@ struct PedCondition {
     int32_t lastDamagedBone = 0;
     uint32_t ragdollUntil = 0;  // game timer; lying on the ground until then
     bool writhing = false;
-    int32_t bloodEffects = 0;  // blood decals on the body now
+    int32_t bloodEffects = 0;     // blood decals on the body now
+    bool killedByDamage = false;  // it died of a hit or of its wounds
 };
 
 struct HuntingState {

@@ -31,10 +31,11 @@ ModelInfo person(const char* name, uint32_t group, int32_t pedType) {
 }
 
 ModelInfo creature(const char* name, uint32_t type, uint32_t group, const char* display,
-                   int32_t sizeClass) {
+                   int32_t sizeClass, const char* typeName) {
     ModelInfo m;
     m.name = name;
     m.animalType = type;
+    m.typeName = typeName;
     m.relationshipGroup = group;
     m.pedType = kPedTypeAnimal;
     m.display = display;
@@ -103,22 +104,22 @@ Models::Models() {
         {"a_c_raccoon_01", "raccoon", "Raccoon", 1},
     };
     for (const Animal& a : animals)
-        add(creature(a.name, gameHash(a.type), wild, a.display, a.sizeClass));
+        add(creature(a.name, gameHash(a.type), wild, a.display, a.sizeClass, a.type));
     ModelInfo legendary =
-        creature("a_c_buck_legendary_01", gameHash("deer"), wild, "Legendary Buck", 3);
+        creature("a_c_buck_legendary_01", gameHash("deer"), wild, "Legendary Buck", 3, "deer");
     legendary.fixedSize = true;
     add(legendary);
     for (const char* name : {"a_c_horse_morgan_bay", "a_c_horse_americanpaint_greyovero"}) {
-        ModelInfo horse = creature(name, kTypeHorse, domestic, "Horse", 5);
+        ModelInfo horse = creature(name, kTypeHorse, domestic, "Horse", 5, "horse");
         horse.horse = true;
         add(horse);
     }
     // Domestic and tiny animals, of the types hunting leaves alone.
-    add(creature("a_c_dogcatahoulacur_01", kTypeDog, domestic, "Dog", 2));
-    add(creature("a_c_cat_01", kTypeCat, domestic, "Cat", 1));
-    add(creature("a_c_rat_01", kTypeRat, wild, "Rat", 1));
-    add(creature("a_c_songbird_01", kTypeSongbird, wild, "Songbird", 1));
-    add(creature("a_c_fishbluegil_01_sm", kTypeFish, wild, "Bluegill", 1));
+    add(creature("a_c_dogcatahoulacur_01", kTypeDog, domestic, "Dog", 2, "dog"));
+    add(creature("a_c_cat_01", kTypeCat, domestic, "Cat", 1, "cat"));
+    add(creature("a_c_rat_01", kTypeRat, wild, "Rat", 1, "rat"));
+    add(creature("a_c_songbird_01", kTypeSongbird, wild, "Songbird", 1, "songbird"));
+    add(creature("a_c_fishbluegil_01_sm", kTypeFish, wild, "Bluegill", 1, "fish"));
 }
 
 namespace {
@@ -158,6 +159,13 @@ void Models::add(ModelInfo info) {
 const ModelInfo* Models::find(uint32_t hash) const {
     auto it = models_.find(hash);
     return it == models_.end() ? nullptr : &it->second;
+}
+
+const char* Models::typeName(uint32_t type) const {
+    for (const auto& [hash, model] : models_) {
+        if (type != 0 && model.animalType == type) return model.typeName.c_str();
+    }
+    return nullptr;
 }
 
 }  // namespace sim

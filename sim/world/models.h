@@ -20,6 +20,8 @@ struct ModelInfo {
     // Animals: the word of its pelt and carcass items ("Buck"), its size class, whether it is a
     // horse, and whether the game fixes its size (legendary animals).
     std::string display;
+    // The game's name of the animal type ("deer"); empty for people.
+    std::string typeName;
     int32_t sizeClass = 0;
     bool horse = false;
     bool fixedSize = false;
@@ -40,6 +42,9 @@ class Models {
     const ModelInfo* find(uint32_t hash) const;
     const ModelInfo* find(const std::string& name) const { return find(gameHash(name)); }
     void add(ModelInfo info);
+    // The name of an animal type hash; null for a type no model has.
+    const char* typeName(uint32_t type) const;
+    const std::map<uint32_t, ModelInfo>& all() const { return models_; }
 
   private:
     std::map<uint32_t, ModelInfo> models_;

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "sim/natives/native_table.h"
 #include "sim/world/hash.h"
 
 namespace sim {
@@ -17,8 +18,18 @@ struct Player {
     int64_t cashCents = 10000;
     // The ped the player targets (0 = none); prompts in its prompt group show.
     int32_t target = 0;
+    // Where the player is walking to (one step each frame at kWalkSpeed), if anywhere.
+    bool walking = false;
+    Vec3 walkTarget;
     // The scenario the player acts out now (hash; 0 = none), such as placing bait.
     uint32_t scenario = 0;
 };
+
+// Metres per second of an unhurried walk.
+inline constexpr float kWalkSpeed = 1.5f;
+
+class Entities;
+// Moves the player's ped one frame of `ms` along his walk; the walk ends at its target.
+void stepPlayerWalk(Player& player, Entities& entities, uint32_t ms);
 
 }  // namespace sim

@@ -2,7 +2,9 @@
 
 namespace sim {
 
-Streaming::Streaming() : knownTextureDicts{"blips_mp", "blips", "generic_textures"} {}
+Streaming::Streaming()
+    : knownTextureDicts{"blips_mp", "blips", "generic_textures", "rpg_menu_item_effects",
+                        "rpg_textures"} {}
 
 void Streaming::requestTextureDict(const std::string& name, uint64_t frame) {
     if (!knownTextureDicts.count(name) || requested_.count(name)) return;

@@ -38,7 +38,7 @@ void AnimalSpawnLocations::load() {
         for (const Vector3& item : items) {
             AnimalSpawnLocation location;
             location.model = prefix;
-            location.district = natives::zoneAt(item, kZoneDistrict);
+            location.district = natives::getMapZoneAtCoords(item, kZoneDistrict);
             location.position = {item.x, item.y, 0.0f};
             location.radius = std::max(item.z, kMinimumRadius);
             location.rarityLevel = rarity;
@@ -62,7 +62,7 @@ AnimalSpawnLocation AnimalSpawnLocations::choose(Vector3 position, float maximum
     }
     if (candidates.empty()) {
         AnimalSpawnLocation empty;
-        empty.district = natives::zoneAt({}, kZoneDistrict);
+        empty.district = natives::getMapZoneAtCoords({}, kZoneDistrict);
         return empty;
     }
     const int32_t count = static_cast<int32_t>(candidates.size());

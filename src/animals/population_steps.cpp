@@ -1,9 +1,59 @@
 #include "animals/population_steps.h"
 
+#include "animals/animal_population.h"
+#include "animals/animal_sizes.h"
+#include "animals/map_area_tracker.h"
+#include "core/context.h"
+#include "core/log.h"
+#include "core/natives.h"
+#include "core/settings.h"
+#include "data/dict_data_file.h"
+#include "world/game_ops.h"
+
 namespace bf {
 
-// The population store does not exist yet: nothing is culled and no kill is counted.
-void cullCreatedAnimal(int32_t) {}
-void depleteOnKill(int32_t) {}
+namespace {
+
+// The game agrees that the ped died of its wounds: dead, killed by damage, and a carcass.
+bool isKill(int32_t ped) {
+    return natives::isEntityDead(ped) && natives::isPedKilledByDamage(ped) &&
+           natives::pedHasCarcass(ped);
+}
+
+uint32_t districtAt(int32_t ped) {
+    return natives::getMapZoneAtCoords(entityPosition(ped), kZoneDistrict);
+}
+
+}  // namespace
+
+void cullCreatedAnimal(int32_t ped) {
+    if (!getSettingBool("DynamicAnimalPopulation")) return;
+    const uint32_t district = districtAt(ped);
+    const uint32_t type = natives::getPedAnimalType(ped);
+    if (district == 0 || type == 0) return;
+    const float factor = context().population->effectiveFactor(district, type);
+    if (factor <= 0.0f) return;
+    // A uniform draw in [0, 1): the animal stays with the probability of the factor, so a full
+    // population (1.0) never loses one.
+    if (factor >= natives::getRandomFloatInRange(0.0f, 1.0f)) return;
+    const char* name = natives::getStringFromHash(type);
+    logMessage("deleting animal ped of type: " + std::string(name ? name : "") +
+               " (hash: " + signedId(type) + "). district id: " + signedId(district) +
+               ". updated factor: " + formatFactor(factor));
+    natives::deleteEntity(&ped);
+}
+
+void depleteOnKill(int32_t entity) {
+    if (!getSettingBool("DynamicAnimalPopulation")) return;
+    if (!natives::isPedAnimal(entity) || !isKill(entity)) return;
+    if (natives::isThisModelAHorse(natives::getEntityModel(entity))) return;
+    if (isUntouchedAnimalType(natives::getPedAnimalType(entity))) return;
+    const uint32_t district = districtAt(entity);
+    const uint32_t type = natives::getPedAnimalType(entity);
+    if (district == 0 || type == 0) return;
+    context().population->deplete(
+        district, type,
+        context().generalMeta->getFloat("animal_population.depletion_rate", -999.0f));
+}
 
 }  // namespace bf

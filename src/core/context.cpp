@@ -2,8 +2,11 @@
 
 #include "animals/animal_events_handler.h"
 #include "animals/animal_hud.h"
+#include "animals/animal_population.h"
 #include "animals/animal_spawn_locations.h"
 #include "animals/bait_manager.h"
+#include "animals/map_area_tracker.h"
+#include "animals/map_districts.h"
 #include "data/dict_data_file.h"
 #include "ui/messages.h"
 #include "world/towns.h"

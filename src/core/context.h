@@ -19,8 +19,11 @@ namespace bf {
 
 class AnimalEventsHandler;
 class AnimalHud;
+class AnimalPopulationManager;
 class AnimalSpawnLocations;
 class BaitManager;
+class MapAreaTracker;
+class MapDistricts;
 class PlacesList;
 struct TownRecord;
 
@@ -64,6 +67,12 @@ struct Context {
     std::unique_ptr<PlacesList> places;
     std::unique_ptr<std::map<int32_t, Vector3>> worldPositions;
     std::vector<std::shared_ptr<const TownRecord>> towns;
+    // The district table and the player's map area (animals/map_districts.h,
+    // animals/map_area_tracker.h).
+    std::unique_ptr<MapDistricts> mapDistricts;
+    std::unique_ptr<MapAreaTracker> mapAreaTracker;
+    // The population store and its files (animals/animal_population.h), from start-up step 7.
+    std::unique_ptr<AnimalPopulationManager> population;
     // Where animals live (start-up step 8) and the bait blips.
     std::unique_ptr<AnimalSpawnLocations> spawnLocations;
     std::unique_ptr<BaitManager> bait;

@@ -50,6 +50,14 @@ inline float getRandomFloatInRange(float min, float max) {
     return invoke<float>(0xE29F927A961F8AAA, min, max);
 }
 
+// The script's own timer, in milliseconds of game time since it was last set.
+inline int32_t getScriptTimer() {
+    return invoke<int32_t>(0x83666F9FB8FEBD4B);
+}
+inline void setScriptTimer(int32_t ms) {
+    invoke(0xC1B1E9A034A63A62, ms);
+}
+
 // --- Hashes -------------------------------------------------------------------------------------
 
 // The game's hash of a name (case-insensitive).
@@ -64,6 +72,13 @@ inline void requestStreamedTextureDict(const char* dictionary, bool unused) {
 }
 inline bool hasStreamedTextureDictLoaded(const char* dictionary) {
     return invoke<bool>(0x54D6900929CCF162, dictionary);
+}
+
+// --- Map zones ----------------------------------------------------------------------------------
+
+// The id of the zone of that type at a position (1 town, 10 district); 0 where there is none.
+inline uint32_t getMapZoneAtCoords(Vector3 position, int32_t zoneType) {
+    return invoke<uint32_t>(0x43AD8FC02B429D33, position, zoneType);
 }
 
 // --- Entities -----------------------------------------------------------------------------------
@@ -116,13 +131,6 @@ inline int32_t createScenarioPoint(Vector3 position, float radius, uint32_t scen
 }
 inline void deleteScenarioPoint(int32_t point) {
     invoke(0x81948DFE4F5A0283, point);
-}
-
-// --- Map zones ----------------------------------------------------------------------------------
-
-// The id of the zone of that type at a position (1 town, 10 district); 0 where there is none.
-inline uint32_t zoneAt(Vector3 position, int32_t type) {
-    return invoke<uint32_t>(0x43AD8FC02B429D33, position, type);
 }
 
 // --- Models and streaming -----------------------------------------------------------------------
@@ -283,6 +291,10 @@ inline void decorSetFloat(int32_t entity, const char* name, float value) {
 inline void decorSetInt(int32_t entity, const char* name, int32_t value) {
     invoke(0xE88F4D7F52A6090F, entity, name, value);
 }
+// 0.0 when the decorator was never set on the entity.
+inline float decorGetFloat(int32_t entity, const char* name) {
+    return invoke<float>(0xE5FF70CD842CA9D4, entity, name);
+}
 // 0 when the decorator was never set on the entity.
 inline int32_t decorGetInt(int32_t entity, const char* name) {
     return invoke<int32_t>(0x44DB62727762FD9B, entity, name);
@@ -388,6 +400,21 @@ inline void applyPedBloodAtBone(int32_t ped, int32_t bone, float offsetZ, float 
 }
 inline void clearPedBloodDamage(int32_t ped) {
     invoke(0x66B1CB778D911F49, ped, 0);
+}
+
+// --- Animal population ----------------------------------------------------------------------
+
+// Nonzero once the ped's death was caused by damage (not a despawn or a script).
+inline bool isPedKilledByDamage(int32_t ped) {
+    return invoke<bool>(0x1E98817B311AE98A, ped);
+}
+// Nonzero for an animal whose body the player can skin or carry.
+inline bool pedHasCarcass(int32_t ped) {
+    return invoke<bool>(0x3B005FF0538ED2A9, ped);
+}
+// The game's name of a hash it knows (an animal type); may be null.
+inline const char* getStringFromHash(uint32_t hash) {
+    return invoke<const char*>(0xBD5DD5EAE2B6CE14, hash);
 }
 
 // --- Texts and messages -------------------------------------------------------------------------

@@ -4,8 +4,12 @@
 
 #include "animals/animal_events_handler.h"
 #include "animals/animal_hud.h"
+#include "animals/animal_population.h"
 #include "animals/animal_spawn_locations.h"
 #include "animals/bait_manager.h"
+#include "animals/map_area_tracker.h"
+#include "animals/map_districts.h"
+#include "animals/population_update.h"
 #include "core/context.h"
 #include "core/decorators.h"
 #include "core/hook.h"
@@ -87,6 +91,8 @@ bool initialize() {
     natives::requestStreamedTextureDict(kBlipsDictionary, false);
     waitFrame();
     if (!loadDataFiles()) return false;
+    ctx.population = std::make_unique<AnimalPopulationManager>();
+    if (!ctx.population->loadCharacterFiles()) return false;
 
     waitFrame();
     ctx.spawnLocations = std::make_unique<AnimalSpawnLocations>();
@@ -98,9 +104,12 @@ bool initialize() {
     ctx.places = buildPlacesList();
     ctx.worldPositions = buildWorldPositionTable();
     ctx.towns = buildTownRecords(getSettingBool("DisableGrizzlies"));
+    ctx.mapDistricts = std::make_unique<MapDistricts>(*ctx.places, *ctx.worldPositions, ctx.towns);
+    ctx.mapAreaTracker = std::make_unique<MapAreaTracker>(kZoneDistrict, 30.0f);
     ctx.animalEvents = std::make_unique<AnimalEventsHandler>();
     ctx.bait = std::make_unique<BaitManager>();
     ctx.animalHud = std::make_unique<AnimalHud>();
+    // The hunting competitions manager subscribes to the tracker's area changes here.
 
     waitForBlipsDictionary();
     return true;
@@ -109,12 +118,13 @@ bool initialize() {
 void runFrameFeatures() {
     Context& ctx = context();
     flushPendingTexts();
+    ctx.mapAreaTracker->update();
     ctx.animalEvents->onFrame();
     if (getSettingBool("BaitPlips")) ctx.bait->update();
     if (getSettingBool("EnableTrading")) {
     }
-    if (getSettingBool("DynamicAnimalPopulation")) {
-    }
+    if (getSettingBool("DynamicAnimalPopulation")) updatePopulation(*ctx.population);
+    ctx.animalHud->draw(*ctx.population);
 }
 
 void mainLoop() {

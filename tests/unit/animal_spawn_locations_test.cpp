@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "animals/animal_spawn_locations.h"
+#include "animals/map_districts.h"
 #include "core/context.h"
 #include "data/dict_data_file.h"
 #include "plugin_fixture.h"
@@ -114,18 +115,6 @@ TEST_F(SpawnLocationsTest, ShippedLocationsHaveStartPointsAndCoverTheMainland) {
         EXPECT_EQ(town->startPoints.size(), counts.at(town->name)) << town->name;
     EXPECT_EQ(bf::buildTownRecords(true)[0]->startPoints.size(), 40u);
 
-    auto nearestTown = [&](bf::Vector3 p) {
-        const bf::TownRecord* best = nullptr;
-        float bestDistance = 9999.0f;
-        for (const auto& town : towns) {
-            const float d = std::hypot(town->centre.x - p.x, town->centre.y - p.y);
-            if (d < bestDistance) {
-                bestDistance = d;
-                best = town.get();
-            }
-        }
-        return best;
-    };
     std::vector<bf::Vector3> competitionSpots;
     size_t fileItems = 0;
     bf::DictDataFile& file = *bf::context().animalSpawns;
@@ -138,7 +127,7 @@ TEST_F(SpawnLocationsTest, ShippedLocationsHaveStartPointsAndCoverTheMainland) {
         competitionSpots.push_back(location.position);
         const auto& p = location.position;
         EXPECT_NE(location.district, 0u) << location.model << " " << p.x << "," << p.y;
-        const bf::TownRecord* town = nearestTown(p);
+        const auto town = bf::context().mapDistricts->nearestTown(p);
         ASSERT_NE(town, nullptr);
         float closest = 1e9f;
         for (const auto& s : town->startPoints)

@@ -186,7 +186,9 @@ TEST(BleedingExpiry, FollowsThe32BitEndRule) {
 }
 
 TEST_F(BleedingTest, DamageOncePerSecondOfTheTimerWithTheConfiguredAmount) {
-    writeDataFile("GeneralMeta.dat", "bleeding.critical_shot_damage_per_sec=7\n");
+    // Without a save period the population saves (and yields a frame) whenever a file changed.
+    writeDataFile("GeneralMeta.dat",
+                  "save_freq_sec=120\nbleeding.critical_shot_damage_per_sec=7\n");
     start();
     game().natives().override(kIsRagdoll, [](sim::NativeCall& c) { c.retBool(true); });
     game().natives().override(kRagdoll, [](sim::NativeCall&) {});
@@ -209,7 +211,7 @@ TEST_F(BleedingTest, DamageOncePerSecondOfTheTimerWithTheConfiguredAmount) {
 }
 
 TEST_F(BleedingTest, NoDamageWhileStandingAndNoneOffOrUnconfigured) {
-    writeDataFile("GeneralMeta.dat", "");
+    writeDataFile("GeneralMeta.dat", "save_freq_sec=120\n");
     start();
     game().setRecording(true);
     const int32_t buck = spawnAndHit("a_c_buck_01", 0.5f);

@@ -1,0 +1,135 @@
+#include "animals/animal_population.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "animals/map_area_tracker.h"
+#include "core/context.h"
+#include "core/game_hash.h"
+#include "core/hook.h"
+#include "core/log.h"
+#include "core/natives.h"
+#include "data/data_folder.h"
+#include "data/dict_data_file.h"
+#include "world/game_ops.h"
+
+namespace bf {
+
+namespace {
+
+constexpr uint32_t kJohnModel = literalGameHash("player_three");
+constexpr const char* kDevelopmentFactor = "development_factor";
+constexpr const char* kFolder = "AnimalsPopulation/";
+
+}  // namespace
+
+std::string signedId(uint32_t id) {
+    return std::to_string(static_cast<int32_t>(id));
+}
+
+std::string formatFactor(float value) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%f", static_cast<double>(value));
+    return buffer;
+}
+
+AnimalPopulationManager::AnimalPopulationManager()
+    : AnimalPopulationManager(
+          [](const std::string& path) { return std::make_unique<DictDataFile>(path); }) {}
+
+AnimalPopulationManager::AnimalPopulationManager(FileFactory makeFile)
+    : makeFile_(std::move(makeFile)) {}
+
+AnimalPopulationManager::~AnimalPopulationManager() = default;
+
+bool AnimalPopulationManager::loadCharacterFiles() {
+    john_ = makeFile_(dataFilePath(std::string(kFolder) + "PopulationStatus.John.dat"));
+    arthur_ = makeFile_(dataFilePath(std::string(kFolder) + "PopulationStatus.Arthur.dat"));
+    const bool johnLoaded = john_->load();
+    const bool arthurLoaded = arthur_->load();
+    return johnLoaded && arthurLoaded;
+}
+
+DictDataFile& AnimalPopulationManager::characterFile() {
+    const bool john = natives::getEntityModel(context().playerPed) == kJohnModel;
+    return john ? *john_ : *arthur_;
+}
+
+DictDataFile& AnimalPopulationManager::districtFile(uint32_t district) {
+    const int32_t key = static_cast<int32_t>(district);
+    auto it = districts_.find(key);
+    if (it == districts_.end()) {
+        auto file = makeFile_(dataFilePath(kFolder + signedId(district) + ".dat"));
+        file->load();  // a district never saved starts empty
+        it = districts_.emplace(key, std::move(file)).first;
+    }
+    return *it->second;
+}
+
+float AnimalPopulationManager::populationFactor(uint32_t district, uint32_t type) {
+    if (district == 0 || type == 0) return -1.0f;
+    DictDataFile& file = districtFile(district);
+    const std::string key = signedId(type);
+    const float stored = file.getFloat(key, -999.0f);
+    if (stored > 0.0f) return stored;
+    file.setFloat(key, 1.0f);
+    return 1.0f;
+}
+
+bool AnimalPopulationManager::setPopulationFactor(uint32_t district, uint32_t type, float value) {
+    // Written so that NaN is refused too.
+    if (district == 0 || type == 0 || !(value > 0.0f && value <= 1.0f)) return false;
+    districtFile(district).setFloat(signedId(type), value);
+    return true;
+}
+
+float AnimalPopulationManager::developmentFactor() {
+    DictDataFile& file = characterFile();
+    const float factor = file.getFloat(kDevelopmentFactor, -999.0f);
+    if (factor >= 1.0f) return factor;
+    file.setInt(kDevelopmentFactor, 1);
+    return 1.0f;
+}
+
+float AnimalPopulationManager::effectiveFactor(uint32_t district, uint32_t type) {
+    const float population = populationFactor(district, type);
+    return std::min(1.0f, population * developmentFactor());
+}
+
+float AnimalPopulationManager::effectiveFactorOfPed(int32_t ped) {
+    const uint32_t district = natives::getMapZoneAtCoords(entityPosition(ped), kZoneDistrict);
+    return effectiveFactor(district, natives::getPedAnimalType(ped));
+}
+
+float AnimalPopulationManager::deplete(uint32_t district, uint32_t type, float rate) {
+    const float current = effectiveFactor(district, type);
+    if (district == 0 || type == 0 || rate <= 0.0f) return current;
+    const float next = std::min(1.0f, rate * current);
+    const char* name = natives::getLabelText(type);
+    logMessage("AnimalPopulationManager: updating animal population factor. animal type: " +
+               std::string(name ? name : "") + " " + signedId(type) +
+               ". district id: " + signedId(district) + ". updated factor: " + formatFactor(next));
+    if (!setPopulationFactor(district, type, next / developmentFactor())) return current;
+    return next;
+}
+
+void AnimalPopulationManager::develop(float rate, int32_t now) {
+    const float factor = rate * developmentFactor();
+    logMessage("AnimalPopulationManager: updating population development factor to: " +
+               formatFactor(factor));
+    DictDataFile& file = characterFile();
+    file.setFloat(kDevelopmentFactor, factor);
+    file.setInt("last_development_timestamp", now);
+}
+
+void AnimalPopulationManager::saveAll() {
+    for (auto& [district, file] : districts_) {
+        if (!file->isDirty()) continue;
+        file->save(false);
+        hook::scriptWait(0);
+    }
+    john_->save(false);
+    arthur_->save(false);
+}
+
+}  // namespace bf

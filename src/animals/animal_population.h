@@ -1,0 +1,72 @@
+// The dynamic population store: per district and animal type a population factor in (0, 1]
+// (1 = untouched), and per player character a development factor of 1 or more that lifts every
+// factor as time passes. The rest of the plug-in uses the effective factor, the product of the
+// two capped at 1.
+//
+// Files under "AnimalsPopulation/" in the data folder: "PopulationStatus.John.dat" and
+// "PopulationStatus.Arthur.dat" (loaded at start-up), and one "<district>.dat" per district,
+// opened on first use (a missing one starts empty). Ids and types are written as signed
+// decimals. The active character follows the player's model at every access, so switching
+// character switches files at once. Nothing is written to disk except by saveAll.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace bf {
+
+class DictDataFile;
+
+class AnimalPopulationManager {
+  public:
+    // Makes the file object for a path (tests hand in files that fail to write).
+    using FileFactory = std::function<std::unique_ptr<DictDataFile>(const std::string& path)>;
+
+    AnimalPopulationManager();
+    explicit AnimalPopulationManager(FileFactory makeFile);
+    ~AnimalPopulationManager();
+
+    // John's file, then Arthur's; false when either fails to load.
+    bool loadCharacterFiles();
+
+    // -1.0 for district or type 0; an absent or non-positive stored factor is stored as 1.0.
+    float populationFactor(uint32_t district, uint32_t type);
+    // Refused (false, nothing stored) for district or type 0 or a value outside (0, 1].
+    bool setPopulationFactor(uint32_t district, uint32_t type, float value);
+    // The active character's factor; a value below 1 is stored back as 1.
+    float developmentFactor();
+    float effectiveFactor(uint32_t district, uint32_t type);
+    // For the district where the ped stands and the ped's type.
+    float effectiveFactorOfPed(int32_t ped);
+    // One kill: the effective factor times `rate`, stored without the development factor so
+    // that the effective factor is exactly the new value. Returns the effective factor after it.
+    float deplete(uint32_t district, uint32_t type, float rate);
+    // Multiplies the active character's development factor by `rate` and stamps it with `now`.
+    void develop(float rate, int32_t now);
+
+    // Writes every changed district file (yielding a frame after each one written), then John's
+    // and Arthur's files when changed.
+    void saveAll();
+
+    // The active character's file.
+    DictDataFile& characterFile();
+
+  private:
+    DictDataFile& districtFile(uint32_t district);
+
+    FileFactory makeFile_;
+    std::unique_ptr<DictDataFile> john_;
+    std::unique_ptr<DictDataFile> arthur_;
+    // Ordered by the district id as a signed number, the order saves walk them in.
+    std::map<int32_t, std::unique_ptr<DictDataFile>> districts_;
+};
+
+// Text of a district id or animal type as the files and the log write it: signed decimal.
+std::string signedId(uint32_t id);
+// "%f": six digits after the point.
+std::string formatFactor(float value);
+
+}  // namespace bf
