@@ -1,8 +1,10 @@
 #include "demo_session.h"
 
-// A short day in the simulated game; it grows with the features.
+// A morning's hunt in the Heartlands, east of Emerald Ranch: every feature that has landed plays
+// its part once. Each expectation is something a player would notice.
 const char* const kDemoSession = R"(# Brackenfold demo session
 seed 7
+data GeneralMeta.dat save_freq_sec=60
 player at 1521.5 439.356 90.6807
 frames 5
 expect log "Brackenfold 1.2.0"
@@ -10,19 +12,54 @@ expect log "loading settings file: Brackenfold/Settings.ini"
 wait 5s
 expect log "loaded blips_mp"
 expect running
-# A buck wanders out of the trees; the player shoots it, it bleeds and goes down.
+ambient-animals on
+
+# The hunter sets bait by the tree line; it gets a blip and the first-time hint.
+place-bait
+expect blip "Bait"
+expect log "tutorial seen: bait_blip"
+
+# A buck wanders out of the trees. The game sizes it as it appears.
 spawn buck a_c_buck_01 at 1560 452 92 quality 2
 frames 1
 expect decorator buck VX_Brackenfold_Scale between 0.70 1.30
+# A body shot leaves it at 40%: it bleeds; a second shot brings it down and it dies of the wounds.
 damage buck health 0.4
 frames 1
 expect decorator buck VX_Brackenfold_BleedingSeconds 6
-target buck
-frames 2
 damage buck health 0.1
-wait 5s
-expect decorator buck VX_Brackenfold_BleedingSince 0
+wait 10s
+# Walking up to it and inspecting it shows the district's deer population and its weight.
+player walk-to 1556 450 92
+wait 30s
+target buck
+frames 6
+expect sprite blips blip_animal
 untarget
-wait 1min
+
+# Two more bucks fall; the Heartlands deer population drops with each kill.
+spawn buck2 a_c_buck_01 at 1580 470 92
+spawn buck3 a_c_buck_01 at 1585 475 92
+frames 1
+damage buck2 kill
+frames 1
+damage buck3 head kill
+frames 1
+expect log-count "updating animal population factor" 2
+# The periodic save writes the district's population file.
+wait 70s
+expect file Brackenfold/AnimalsPopulation/131399519.dat contains "837094928="
+
+# Bare hands do nothing to a boar.
+spawn boar a_c_boar_01 at 1500 430 90
+frames 1
+damage boar weapon WEAPON_UNARMED health 0.5
+frames 1
+expect no-decorator boar VX_Brackenfold_BleedingSeconds
+
+# The hunter heads west towards Valentine; the game keeps adding wildlife round him.
+player walk-to 1400 430 90
+wait 2min
+expect no-log "Something wrong happened"
 expect running
 )";

@@ -20,9 +20,9 @@ void registerPromptNatives(Game& game);     // prompts and the player's input
 void registerBlipNatives(Game& game);       // map blips
 void registerWildlifeNatives(Game& game);   // the player's scenarios, ambient animals
 
-void registerEventNatives(Game& game);      // the event queue
-void registerDecoratorNatives(Game& game);  // decorators
-void registerAnimalNatives(Game& game);     // peds, animals, wounds, weapons, inspection
+void registerEventNatives(Game& game);       // the event queue
+void registerDecoratorNatives(Game& game);   // decorators
+void registerAnimalNatives(Game& game);      // peds, animals, wounds, weapons, inspection
 void registerPopulationNatives(Game& game);  // kills and animal type names
 
 }  // namespace sim
