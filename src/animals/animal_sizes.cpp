@@ -7,14 +7,11 @@
 #include "core/decorators.h"
 #include "core/natives.h"
 #include "core/settings.h"
+#include "world/peds.h"
 
 namespace bf {
 
 namespace {
-
-constexpr std::array<uint32_t, 13> kUntouchedTypes = {
-    0x59F5325D, 0x373AD87A, 0xDC04C5CD, 0xB126EFB8, 0x9EB70D63, 0xBD2169A5, 0x714FAE8F,
-    0x0FFDB5B2, 0x67D66C41, 0x738F36B2, 0x899E92E0, 0x2EC2783A, 0xB0672438};
 
 float drawScale(int32_t minPercent, int32_t maxPercent) {
     return static_cast<float>(natives::getRandomIntInRange(minPercent, maxPercent) * 0.01);
@@ -49,10 +46,6 @@ void applySize(int32_t ped, uint32_t model) {
 }
 
 }  // namespace
-
-bool isUntouchedAnimalType(uint32_t type) {
-    return std::find(kUntouchedTypes.begin(), kUntouchedTypes.end(), type) != kUntouchedTypes.end();
-}
 
 float animalWeight(int32_t sizeClass, float scale) {
     const int32_t k = sizeClass < 2 ? 1 : sizeClass <= 3 ? 25 : 45;

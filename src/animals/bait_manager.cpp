@@ -16,7 +16,7 @@ BaitManager::BaitManager(const DataCatalogue& data, Tutorials& tutorials)
       tutorials_(tutorials),
       placeNormal_(gameHash("WORLD_PLAYER_PLACE_BAIT_NORMAL")),
       placePotent_(gameHash("WORLD_PLAYER_PLACE_BAIT_POTENT")),
-      sprite_(gameHash("blip_ambient_ped_small")) {}
+      sprite_{gameHash("blip_ambient_ped_small")} {}
 
 bool BaitManager::playerPlacingBait() const {
     const int32_t ped = runtime().playerPed;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/vector3.h"
+#include "ui/blips.h"
 #include "world/owned.h"
 
 namespace bf {
@@ -21,7 +22,7 @@ struct BaitBlip {
 
 class BaitManager {
   public:
-    static constexpr uint32_t kBlipStyle = 0x19365607;
+    static constexpr BlipStyle kBlipStyle{0x19365607};
     static constexpr float kRemoveDistance = 200.0f;
     static constexpr int32_t kLifetime = 2000;  // clock A units
 
@@ -39,7 +40,7 @@ class BaitManager {
     Tutorials& tutorials_;
     uint32_t placeNormal_;
     uint32_t placePotent_;
-    uint32_t sprite_;
+    BlipSprite sprite_;
     std::vector<BaitBlip> blips_;
     bool wasPlacing_ = false;
 };

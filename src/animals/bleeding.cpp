@@ -103,9 +103,11 @@ bool startBleeding(std::vector<int32_t>& bleeding, int32_t d, int32_t a, uint32_
     }
 
     const int32_t turn = bearing - 180;
+    // The whole-number quotient is meant: it flips the wound's side only at the extremes.
+    const int32_t side = turn / 180;
     natives::applyPedBloodAtBone(
         d, bone, offset.z, offset.x, offset.y, std::min(0.4f * loss, 0.26f),
-        static_cast<float>(turn) * (-1.0f / 60.0f), static_cast<float>(turn / 180), 0.04f * loss);
+        static_cast<float>(turn) * (-1.0f / 60.0f), static_cast<float>(side), 0.04f * loss);
     return true;
 }
 

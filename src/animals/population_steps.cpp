@@ -8,6 +8,7 @@
 #include "core/zones.h"
 #include "data/dict_data_file.h"
 #include "world/game_ops.h"
+#include "world/peds.h"
 
 namespace bf {
 

@@ -57,7 +57,8 @@ inline R decode(const uint64_t* slots) {
                        std::bit_cast<float>(static_cast<uint32_t>(slots[1])),
                        std::bit_cast<float>(static_cast<uint32_t>(slots[2]))};
     } else if constexpr (std::is_pointer_v<R>) {
-        return reinterpret_cast<R>(slots[0]);
+        // The game hands pointers back as plain words; there is no other way to receive them.
+        return reinterpret_cast<R>(slots[0]);  // NOLINT(performance-no-int-to-ptr)
     } else if constexpr (std::is_integral_v<R> && sizeof(R) == 8) {
         return static_cast<R>(slots[0]);
     } else if constexpr (std::is_integral_v<R>) {

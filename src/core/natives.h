@@ -254,17 +254,26 @@ inline bool promptHasMashModeCompleted(int32_t prompt) {
 
 // --- Blips --------------------------------------------------------------------------------------
 
-inline int32_t blipAddForEntity(uint32_t style, int32_t entity) {
-    return invoke<int32_t>(0x23F74C2FDA6E7C61, style, entity);
+// A blip's style and its sprite are both name hashes that sit beside entity handles in calls;
+// their own types keep them from trading places.
+struct BlipStyle {
+    uint32_t hash = 0;
+};
+struct BlipSprite {
+    uint32_t hash = 0;
+};
+
+inline int32_t blipAddForEntity(BlipStyle style, int32_t entity) {
+    return invoke<int32_t>(0x23F74C2FDA6E7C61, style.hash, entity);
 }
-inline int32_t blipAddForCoords(uint32_t style, Vector3 position) {
-    return invoke<int32_t>(0x554D9D53F696D002, style, position);
+inline int32_t blipAddForCoords(BlipStyle style, Vector3 position) {
+    return invoke<int32_t>(0x554D9D53F696D002, style.hash, position);
 }
-inline int32_t blipAddForRadius(uint32_t style, Vector3 position, float radius) {
-    return invoke<int32_t>(0x45F13B7E0A15C880, style, position, radius);
+inline int32_t blipAddForRadius(BlipStyle style, Vector3 position, float radius) {
+    return invoke<int32_t>(0x45F13B7E0A15C880, style.hash, position, radius);
 }
-inline void setBlipSprite(int32_t blip, uint32_t sprite, bool unused) {
-    invoke(0x74F74D3207ED525C, blip, sprite, unused);
+inline void setBlipSprite(int32_t blip, BlipSprite sprite, bool unused) {
+    invoke(0x74F74D3207ED525C, blip, sprite.hash, unused);
 }
 inline void blipAddModifier(int32_t blip, uint32_t modifier) {
     invoke(0x662D364ABF16DE2F, blip, modifier);

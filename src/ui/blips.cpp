@@ -7,22 +7,22 @@ namespace bf {
 
 namespace {
 
-int32_t withSprite(int32_t blip, uint32_t sprite) {
-    if (sprite != 0) natives::setBlipSprite(blip, sprite, false);
+int32_t withSprite(int32_t blip, BlipSprite sprite) {
+    if (sprite.hash != 0) natives::setBlipSprite(blip, sprite, false);
     return blip;
 }
 
 }  // namespace
 
-int32_t createEntityBlip(int32_t entity, uint32_t style, uint32_t sprite) {
+int32_t createEntityBlip(int32_t entity, BlipStyle style, BlipSprite sprite) {
     return withSprite(natives::blipAddForEntity(style, entity), sprite);
 }
 
-int32_t createCoordBlip(Vector3 position, uint32_t style, uint32_t sprite) {
+int32_t createCoordBlip(Vector3 position, BlipStyle style, BlipSprite sprite) {
     return withSprite(natives::blipAddForCoords(style, position), sprite);
 }
 
-int32_t createRadiusBlip(Vector3 position, float radius, uint32_t style, uint32_t sprite) {
+int32_t createRadiusBlip(Vector3 position, float radius, BlipStyle style, BlipSprite sprite) {
     return withSprite(natives::blipAddForRadius(style, position, radius), sprite);
 }
 

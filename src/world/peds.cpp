@@ -13,7 +13,7 @@ namespace bf {
 
 namespace {
 
-constexpr std::array<uint32_t, 13> kExcludedAnimalTypes = {
+constexpr std::array<uint32_t, 13> kUntouchedAnimalTypes = {
     0x59F5325D, 0x373AD87A, 0xDC04C5CD, 0xB126EFB8, 0x9EB70D63, 0xBD2169A5, 0x714FAE8F,
     0x0FFDB5B2, 0x67D66C41, 0x738F36B2, 0x899E92E0, 0x2EC2783A, 0xB0672438};
 
@@ -79,10 +79,13 @@ std::vector<int32_t> pedsNear(int32_t entity, int32_t capacity, float radius, in
     return peds;
 }
 
+bool isUntouchedAnimalType(uint32_t type) {
+    return std::find(kUntouchedAnimalTypes.begin(), kUntouchedAnimalTypes.end(), type) !=
+           kUntouchedAnimalTypes.end();
+}
+
 bool isExcludedAnimalType(int32_t entity) {
-    const uint32_t type = natives::getPedAnimalType(entity);
-    return std::find(kExcludedAnimalTypes.begin(), kExcludedAnimalTypes.end(), type) !=
-           kExcludedAnimalTypes.end();
+    return isUntouchedAnimalType(natives::getPedAnimalType(entity));
 }
 
 bool isLawman(int32_t ped) {

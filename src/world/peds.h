@@ -26,7 +26,10 @@ int32_t spawnPed(const std::string& modelName, Vector3 position);
 std::vector<int32_t> pedsNear(int32_t entity, int32_t capacity, float radius, int32_t flags,
                               bool skipDead);
 
-// True for the animal types that features leave alone (humans' companions, fish and the like).
+// The thirteen animal types that the hunting features leave alone (domestic and tiny animals):
+// they keep the size the game gave them, are never culled or counted, and never score.
+bool isUntouchedAnimalType(uint32_t type);
+// The same test for an entity's type.
 bool isExcludedAnimalType(int32_t entity);
 bool isLawman(int32_t ped);
 

@@ -6,15 +6,15 @@
 
 namespace bf {
 
-Place::Place(uint32_t id, uint32_t area, Vector3 centre, float radius, int32_t kind,
-             const char* pedModel, std::string name)
-    : id(id),
-      area(area),
-      centre(centre),
-      radius(radius),
-      kind(kind),
-      pedModel(pedModel),
-      name(std::move(name)) {}
+Place::Place(uint32_t placeId, uint32_t placeArea, Vector3 placeCentre, float placeRadius,
+             int32_t placeKind, const char* placePedModel, std::string placeName)
+    : id(placeId),
+      area(placeArea),
+      centre(placeCentre),
+      radius(placeRadius),
+      kind(placeKind),
+      pedModel(placePedModel),
+      name(std::move(placeName)) {}
 
 Place::~Place() = default;
 

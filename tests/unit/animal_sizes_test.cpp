@@ -4,6 +4,7 @@
 #include "animal_fixture.h"
 #include "animals/animal_sizes.h"
 #include "core/decorators.h"
+#include "world/peds.h"
 
 namespace {
 

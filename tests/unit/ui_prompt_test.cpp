@@ -166,9 +166,10 @@ TEST_F(UiPromptTest, BlipsSpriteOnlyWhenGivenAndRemovalOnlyWhileTheBlipExists) {
     const uint32_t sprite = sim::gameHash("blip_region_hunting");
     game().setRecording(true);
     int32_t area = bf::createRadiusBlip({10.0f, 20.0f, 30.0f}, 150.0f,
-                                        sim::gameHash("BLIP_STYLE_OBJECTIVE"), 0);
+                                        bf::BlipStyle{sim::gameHash("BLIP_STYLE_OBJECTIVE")}, {});
     EXPECT_TRUE(game().recordedOf(kSetBlipSprite).empty());
-    int32_t offer = bf::createCoordBlip({1.0f, 2.0f, 3.0f}, mission, sprite);
+    int32_t offer =
+        bf::createCoordBlip({1.0f, 2.0f, 3.0f}, bf::BlipStyle{mission}, bf::BlipSprite{sprite});
     const auto spriteCalls = game().recordedOf(kSetBlipSprite);
     ASSERT_EQ(spriteCalls.size(), 1u);
     EXPECT_EQ(spriteCalls[0].args,
@@ -190,7 +191,7 @@ TEST_F(UiPromptTest, BlipsSpriteOnlyWhenGivenAndRemovalOnlyWhileTheBlipExists) {
 
     // An entity's blip goes with its entity.
     sim::Entity& bait = game().world().entities.create(sim::EntityKind::Object, 0, {});
-    const int32_t baitBlip = bf::createEntityBlip(bait.handle, 0x19365607, 0);
+    const int32_t baitBlip = bf::createEntityBlip(bait.handle, bf::BlipStyle{0x19365607}, {});
     ASSERT_NE(baitBlip, 0);
     game().world().entities.remove(bait.handle);
     game().runFrame();

@@ -21,8 +21,8 @@ void promptScript() {
     accept.setVisible(true);
     bf::UiPrompt hidden("Hidden", bf::gameHash("INPUT_JUMP"), bf::PromptMode::Press);
     hidden.setVisible(false);  // the game shows a new prompt until told otherwise
-    int32_t blip =
-        bf::createCoordBlip({-800.0f, -1300.0f, 43.0f}, bf::gameHash("BLIP_STYLE_MISSION"), 0);
+    int32_t blip = bf::createCoordBlip({-800.0f, -1300.0f, 43.0f},
+                                       bf::BlipStyle{bf::gameHash("BLIP_STYLE_MISSION")}, {});
     bf::setBlipName(blip, "Bait");
     for (;;) {
         if (trade.isCompleted()) {

@@ -1,6 +1,13 @@
 // The world tables: the fixed positions, the places list and the town records.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <sstream>
+#include <tuple>
+
 #include "core/runtime.h"
 #include "plugin_fixture.h"
 #include "world/towns.h"
@@ -103,6 +110,65 @@ TEST_F(WorldTablesTest, TownRecordsCarryTheirIdsAndFirstStartPoints) {
     EXPECT_EQ(valentine.at(3).y, 2181.84f) << "grizzlies points follow the first two";
     const auto without = bf::buildTownRecords(true);
     EXPECT_EQ(without[0]->startPoints.size(), valentine.size() - 6);
+}
+
+// The shipped spawn places and the towns' camp spots are what tools/gen_animal_spawns.py makes:
+// a hand edit of either, or a generator change not carried over, fails here.
+TEST(ShippedData, CampSpotsAndSpawnPlacesAreWhatTheGeneratorMakes) {
+#ifndef BRACKENFOLD_GENERATED_DIR
+    GTEST_SKIP() << "python3 was not found at configure time";
+#else
+    const std::string dir = BRACKENFOLD_GENERATED_DIR;
+    std::ifstream generatedSpawns(dir + "/AnimalSpawns.dat", std::ios::binary);
+    std::ifstream shippedSpawns(std::string(BRACKENFOLD_DIST_DIR) + "/AnimalSpawns.dat",
+                                std::ios::binary);
+    std::stringstream generated, shipped;
+    generated << generatedSpawns.rdbuf();
+    shipped << shippedSpawns.rdbuf();
+    ASSERT_FALSE(generated.str().empty());
+    EXPECT_TRUE(generated.str() == shipped.str())
+        << "dist/Brackenfold/AnimalSpawns.dat differs from the generator's output";
+
+    // "Town N + G" then N rows, "grizzlies:" then G rows, each "{x, y, z}," as C++ floats.
+    std::map<std::string, std::pair<std::vector<bf::Vector3>, std::vector<bf::Vector3> > > printed;
+    std::ifstream spots(dir + "/camp_spots.txt");
+    const std::regex header(R"(^(\S.*) (\d+) \+ (\d+)$)");
+    const std::regex row(R"(^  \{(-?[0-9.e+-]+)f, (-?[0-9.e+-]+)f, (-?[0-9.e+-]+)f\},$)");
+    std::string line, town;
+    bool grizzlies = false;
+    for (std::smatch m; std::getline(spots, line);) {
+        if (std::regex_match(line, m, header)) {
+            town = m[1];
+            grizzlies = false;
+        } else if (line == "  grizzlies:") {
+            grizzlies = true;
+        } else if (std::regex_match(line, m, row)) {
+            const bf::Vector3 p{std::stof(m[1]), std::stof(m[2]), std::stof(m[3])};
+            (grizzlies ? printed[town].second : printed[town].first).push_back(p);
+        }
+    }
+    const auto key = [](const bf::Vector3& p) { return std::tuple(p.x, p.y, p.z); };
+    const auto keys = [&](const std::vector<bf::Vector3>& list) {
+        std::vector<std::tuple<float, float, float> > out;
+        for (const auto& p : list)
+            out.push_back(key(p));
+        return out;
+    };
+    const auto withGrizzlies = bf::buildTownRecords(false);
+    const auto without = bf::buildTownRecords(true);
+    ASSERT_EQ(printed.size(), without.size());
+    for (size_t t = 0; t < without.size(); ++t) {
+        const auto& [normal, mountains] = printed.at(without[t]->name);
+        EXPECT_EQ(keys(without[t]->startPoints), keys(normal)) << without[t]->name;
+        auto all = keys(normal);
+        for (const auto& k : keys(mountains))
+            all.push_back(k);
+        auto built = keys(withGrizzlies[t]->startPoints);
+        std::sort(all.begin(), all.end());
+        std::sort(built.begin(), built.end());
+        EXPECT_EQ(built, all) << without[t]->name << " with the grizzlies";
+    }
+#endif
 }
 
 TEST_F(WorldTablesTest, StartUpBuildsTheTables) {
