@@ -8,6 +8,8 @@
 #include <unordered_set>
 #include <vector>
 
+#include "sim/world/handles.h"
+
 namespace sim {
 
 // "$12.34" / "-$5.00", as the game writes amounts of money.
@@ -36,6 +38,8 @@ struct ShownText {
 
 class Screen {
   public:
+    explicit Screen(Random& random) : textHandles_(random, 0x101, 0x7FFFFFFF) {}
+
     // A text handle for a string; handles live until the end of the frame, as the game's do.
     uint64_t makeText(std::string text);
     // The text behind a handle ("" for an unknown one).
@@ -68,7 +72,7 @@ class Screen {
   private:
     std::unordered_map<uint64_t, std::string> texts_;
     std::unordered_map<uint32_t, std::string> labels_;
-    uint64_t nextText_ = 0x1F3A20000ull;
+    HandlePool textHandles_;
     std::vector<ShownText> shown_;
     std::unordered_set<std::string> shownKeys_;
 };
