@@ -84,14 +84,16 @@ void Game::runFrame() {
     for (auto& step : frameStart_)
         step();
     if (script_ && !failed() && static_cast<int32_t>(timer_ - scriptWakeAt_) >= 0) {
+        world_.events.scriptTurn(true);
         script_->resume();
+        world_.events.scriptTurn(false);
     }
     endFrame();
 }
 
 void Game::endFrame() {
     // Events are the frame's own: whatever scripts did not read is gone when the frame ends.
-    world_.events.clear();
+    world_.events.endFrame();
     world_.screen.endFrame();
     callsLastFrame_ = callsThisFrame_;
     if (options_.recordLastFrame) lastFrameCalls_.swap(thisFrameCalls_);

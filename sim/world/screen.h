@@ -22,6 +22,8 @@ struct DrawnSprite {
     float centreY = 0.0f;
     float width = 0.0f;
     float height = 0.0f;
+    float rotation = 0.0f;
+    int red = 0, green = 0, blue = 0, alpha = 0;
 };
 
 // The style the next drawn text takes (set by the three text-style natives).
