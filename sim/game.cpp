@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "sim/script_thread.h"
+#include "sim/world/step.h"
 
 namespace sim {
 
@@ -14,7 +15,7 @@ constexpr uint32_t kDetach = 0;
 void* const kPluginModule = reinterpret_cast<void*>(0x7FF61A200000ull);
 }  // namespace
 
-Game::Game(GameOptions options) : options_(options), random_(options.seed) {
+Game::Game(GameOptions options) : options_(options), world_(options.seed) {
     gCurrent = this;
     Entity& player = world_.entities.create(EntityKind::Ped, kModelArthur,
                                             Vec3{1521.5f, 439.356f, 90.6807f}, 90.0f);
@@ -24,8 +25,6 @@ Game::Game(GameOptions options) : options_(options), random_(options.seed) {
     player.currentWeapon = kWeaponPlayerRifle;
     world_.player.ped = player.handle;
     registerAllNatives(*this);
-    // Events are the frame's own: whatever scripts did not read is gone when the frame ends.
-    onFrameEnd([this] { world_.events.clear(); });
 }
 
 Game::~Game() {
@@ -81,17 +80,20 @@ void Game::runFrame() {
     timer_ += kFrameMs;
     callsThisFrame_ = 0;
     thisFrameCalls_.clear();
+    stepWorld(*this);
     for (auto& step : frameStart_)
         step();
     if (script_ && !failed() && static_cast<int32_t>(timer_ - scriptWakeAt_) >= 0) {
+        world_.events.scriptTurn(true);
         script_->resume();
+        world_.events.scriptTurn(false);
     }
     endFrame();
 }
 
 void Game::endFrame() {
-    for (auto& step : frameEnd_)
-        step();
+    // Events are the frame's own: whatever scripts did not read is gone when the frame ends.
+    world_.events.endFrame();
     world_.screen.endFrame();
     callsLastFrame_ = callsThisFrame_;
     if (options_.recordLastFrame) lastFrameCalls_.swap(thisFrameCalls_);

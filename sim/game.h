@@ -1,8 +1,9 @@
 // The simulated game: the frame loop, the clocks, the native table and the world, standing where
 // the game and the script hook stand. One game is current at a time; the hook functions serve it.
 //
-// A frame: the game timer advances 33 ms, the world updates (frame-start hooks), the script runs
-// if its wait is over, then the frame ends (events cleared, per-frame counts kept).
+// A frame: the game timer advances 33 ms, the world takes its step (world/step.h), the script runs
+// if its wait is over, then the frame ends (events cleared, texts and sprites of the frame let
+// go, per-frame counts kept).
 // Natives may also be called from the test's own thread between frames; a scriptWait there
 // simply runs the game forward.
 #pragma once
@@ -75,7 +76,7 @@ class Game {
 
     NativeTable& natives() { return natives_; }
     World& world() { return world_; }
-    Random& random() { return random_; }
+    Random& random() { return world_.random; }
     const GameOptions& options() const { return options_; }
 
     size_t callsLastFrame() const { return callsLastFrame_; }
@@ -95,10 +96,8 @@ class Game {
     void report(std::string category, std::string text);
     std::vector<TimelineEntry> takeTimeline();
 
-    // World behaviour that runs at the start of every frame, before the script.
+    // A test's own world behaviour: runs every frame after the world's step, before the script.
     void onFrameStart(std::function<void()> step) { frameStart_.push_back(std::move(step)); }
-    // Clean-up at the end of every frame, after the script (event queues and the like).
-    void onFrameEnd(std::function<void()> step) { frameEnd_.push_back(std::move(step)); }
 
     // The hook side (sim/hook.cpp).
     void hookScriptRegister(void* module, ScriptEntry entry);
@@ -117,7 +116,6 @@ class Game {
     GameOptions options_;
     NativeTable natives_;
     World world_;
-    Random random_;
 
     uint64_t frame_ = 0;
     uint32_t timer_ = kTimerStart;
@@ -147,7 +145,6 @@ class Game {
     std::string failure_;
     std::vector<TimelineEntry> timeline_;
     std::vector<std::function<void()>> frameStart_;
-    std::vector<std::function<void()>> frameEnd_;
 };
 
 // Registers every native the simulated game implements (natives/registry.cpp).

@@ -37,7 +37,8 @@ frames 6
 expect sprite blips blip_animal
 untarget
 
-# Two more bucks fall; the Heartlands deer population drops with each kill.
+# Two more bucks fall; the Heartlands deer population drops with each kill, the first buck's
+# death from its wounds included.
 spawn buck2 a_c_buck_01 at 1580 470 92
 spawn buck3 a_c_buck_01 at 1585 475 92
 frames 1
@@ -45,7 +46,7 @@ damage buck2 kill
 frames 1
 damage buck3 head kill
 frames 1
-expect log-count "updating animal population factor" 2
+expect log-count "updating animal population factor" 3
 # The periodic save writes the district's population file.
 wait 70s
 expect file Brackenfold/AnimalsPopulation/131399519.dat contains "837094928="

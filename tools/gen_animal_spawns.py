@@ -2,20 +2,27 @@
 """Writes AnimalSpawns.dat and the competition start points of the eight towns.
 
 The map knowledge below (the mainland's outline, town centres, districts and which animals live
-in each district) is what a modder reads off the game's map. Locations of animals that a
-competition may be about (rarity 0) are laid on a hexagonal pattern of sites spaced so that from
-almost anywhere outside towns one of them lies 250 to 650 m away; each site is also a start
-point of its nearest town, so that a competition drawn there finds a camp spot within 100 m.
+in each district) is what a modder reads off the game's map, by eye: the places are approximate.
+Locations of animals that a competition may be about (rarity 0) are laid on a hexagonal pattern
+of sites spaced so that from almost anywhere outside towns one of them lies 250 to 650 m away;
+each site is also a start point of its nearest town, so that a competition drawn there finds a
+camp spot within 100 m (in the horizontal plane: a place has no height). Rarer animals are
+scattered through the districts they live in.
+
+The third value of a place is its radius: how far round it the animal roams and is put down, by
+the animal's kind (RADIUS below): small game keeps to a small patch, large game ranges wide.
 
 Usage: gen_animal_spawns.py OUT_DAT > start_points.txt   (Python 3 standard library only)
+Exits 1 when a competition place has no camp spot within 100 m.
 """
 import math
 import random
 import sys
 
-MAINLAND = [(-6400, 2200), (-2500, 3400), (1500, 3300), (3400, 2300), (3600, 400), (3300, -1000),
+# The same outline as the simulated game's land (sim/world/terrain.cpp).
+MAINLAND = [(-6400, 2200), (-2500, 2800), (1500, 2800), (3400, 2300), (3600, 400), (3300, -1000),
             (2900, -1800), (1500, -2000), (600, -2100), (-1300, -3300), (-2200, -4200),
-            (-5200, -4300), (-6400, -3900), (-7000, -1600)]
+            (-5200, -4200), (-6400, -3900), (-6500, -1600)]
 
 # Town records: centre used by the nearest-town search, and the town's extent on the map.
 TOWNS = {  # name: (record centre, zone centre, zone radius, start points, given rows)
@@ -31,6 +38,9 @@ TOWNS = {  # name: (record centre, zone centre, zone radius, start points, given
     "Annesburg": ((2930.0, 1320.0), (2930.0, 1340.0), 170.0, 27, []),
     "Strawberry": ((-1790.0, -410.0), (-1772.0, -394.0), 150.0, 31, []),
 }
+# The heights of the town records' centres (src/world/towns.cpp).
+CENTRE_Z = {"Valentine": 118.3, "Rhodes": 77.0, "Saint Denis": 52.0, "Blackwater": 43.5,
+            "Armadillo": -13.5, "Tumbleweed": -1.8, "Annesburg": 44.5, "Strawberry": 155.5}
 # Valentine's grizzlies points, the first two given; all six only when the mountains are on.
 GRIZZLIES_GIVEN = [(-1068.52, 2176.55, 356.601), (-967.042, 2181.84, 339.871)]
 GRIZZLIES_COUNT = 6
@@ -73,6 +83,15 @@ ANIMALS = [
     ("a_c_bighornram_01", 0, "animal_bighorn_ram", ["Grizzlies East", "Grizzlies West",
                                                     "Gaptooth Ridge"]),
 ]
+# Metres an animal of that kind roams round its place (at least 50).
+RADIUS = {
+    "a_c_rabbit_01": 50, "a_c_duck_01": 50, "a_c_goosecanada_01": 60, "a_c_boar_01": 80,
+    "a_c_coyote_01": 100, "a_c_buck_01": 120, "a_c_pronghorn_01": 120, "a_c_bighornram_01": 120,
+    "a_c_panther_01": 130, "a_c_cougar_01": 150, "a_c_alligator_01": 150, "a_c_bull_01": 150,
+    "a_c_bear_01": 200, "a_c_moose_01": 200,
+}
+CAMP_REACH = 100.0
+
 # Lakes and rivers: waterfowl live on their shores whatever the district.
 WATERS = [(-300, -750, 500), (-2300, 650, 300), (1700, 1300, 300), (-1200, 2150, 250),
           (700, -300, 350)]
@@ -108,7 +127,10 @@ def ground(x, y):
 
 
 def nearest_town(x, y):
-    return min(TOWNS, key=lambda t: math.hypot(x - TOWNS[t][0][0], y - TOWNS[t][0][1]))
+    # As the plug-in searches: straight from the town record's centre, height and all, to the
+    # place, which has none.
+    return min(TOWNS, key=lambda t: math.sqrt((x - TOWNS[t][0][0]) ** 2 +
+                                              (y - TOWNS[t][0][1]) ** 2 + CENTRE_Z[t] ** 2))
 
 
 def in_town(x, y, margin=0.0):
@@ -234,7 +256,7 @@ def main():
             locs = locations[model]
             f.write("%s.count=%d\n" % (model, len(locs)))
             for i, (x, y) in enumerate(locs):
-                f.write("%s.%d=%.2f,%.2f,%.2f\n" % (model, i, x, y, ground(x, y)))
+                f.write("%s.%d=%.2f,%.2f,%d\n" % (model, i, x, y, RADIUS[model]))
             f.write("%s.rarity_level=%d\n" % (model, rarity))
             f.write("%s.texture=%s\n" % (model, texture))
 
@@ -246,6 +268,11 @@ def main():
         for p in gr:
             print("  {%sf, %sf, %sf}," % tuple(repr(float(v)) for v in p))
     zero = [p for a in ANIMALS if a[1] == 0 for p in locations[a[0]]]
+    far = [p for p in zero
+           if min(math.hypot(p[0] - s[0], p[1] - s[1]) for s in sum(points[nearest_town(*p)], []))
+           > CAMP_REACH]
+    for p in far:
+        print("no camp spot within %d m of %.2f,%.2f" % (CAMP_REACH, p[0], p[1]), file=sys.stderr)
     total = covered = 0
     grid = [(x, y) for x in range(-7000, 3601, 100) for y in range(-4300, 3401, 100)]
     for p in grid:
@@ -257,6 +284,8 @@ def main():
     print("coverage: %.1f%% of %d points" % (100.0 * covered / total, total), file=sys.stderr)
     print("locations:", sum(len(v) for v in locations.values()),
           {m: len(v) for m, v in locations.items()}, file=sys.stderr)
+    if far:
+        sys.exit(1)
 
 
 if __name__ == "__main__":

@@ -94,16 +94,22 @@ void registerAnimalNatives(Game& game) {
               if (int32_t* out = c.ptr<int32_t>(1)) *out = e.condition.lastDamagedBone;
               c.retBool(e.condition.lastDamagedBone != 0);
           }));
+    // (ped, amount, armour first, bone, killer). Damage a script applies raises entity damaged
+    // like any other, naming the killer it was given (0: none) and the weapon in its hand.
     t.add(0x697157CED63F18D4, "APPLY_DAMAGE_TO_PED", 5,
           withEntity([&game](Entity& e, NativeCall& c) {
               const int32_t amount = c.i32(1);
               if (amount <= 0 || e.dead) return;
+              const float before = e.health;
               e.health = std::max(0.0f, e.health - static_cast<float>(amount));
               if (e.health <= 0.0f) {
                   e.dead = true;
                   e.condition.killedByDamage = true;
                   game.report("world", pedName(game.world(), e) + " died of its wounds");
               }
+              const Entity* killer = game.world().entities.find(c.i32(4));
+              raiseEntityDamaged(game, e, killer ? killer->handle : 0,
+                                 killer ? killer->currentWeapon : 0, before - e.health, c.i32(3));
           }));
     // Lies on the ground for the shorter of the two times.
     t.add(0xAE99FB955581844A, "SET_PED_TO_RAGDOLL", 7,

@@ -53,23 +53,6 @@ void registerBlipNatives(Game& game) {
             reportBlip(game, "blip named", *b);
         }
     });
-
-    // The game drops the blip of an entity that left the world, and moves the others with theirs.
-    game.onFrameStart([&game, &world] {
-        std::vector<int32_t> gone;
-        for (auto& [handle, blip] : world.blips.all()) {
-            if (blip.entity == 0) continue;
-            if (const Entity* e = world.entities.find(blip.entity)) {
-                blip.position = e->position;
-            } else {
-                gone.push_back(handle);
-            }
-        }
-        for (int32_t handle : gone) {
-            reportBlip(game, "blip removed with its entity", *world.blips.find(handle));
-            world.blips.remove(handle);
-        }
-    });
 }
 
 }  // namespace sim

@@ -28,9 +28,6 @@ void registerCoreNatives(Game& game) {
     t.add(0x83666F9FB8FEBD4B, "TIMERA", 0, [&game](NativeCall& c) { c.ret(game.scriptTimer()); });
     t.add(0xC1B1E9A034A63A62, "SETTIMERA", 1,
           [&game](NativeCall& c) { game.setScriptTimer(c.i32(0)); });
-
-    game.onFrameStart(
-        [&game] { stepPlayerWalk(game.world().player, game.world().entities, Game::kFrameMs); });
 }
 
 }  // namespace sim

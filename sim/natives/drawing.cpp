@@ -14,8 +14,9 @@ void registerDrawingNatives(Game& game) {
             return;
         }
         if (!game.world().streaming.textureDictLoaded(c.str(0), game.frame())) return;
-        game.world().screen.sprites.push_back(
-            {c.str(0), c.str(1), c.f32(2), c.f32(3), c.f32(4), c.f32(5)});
+        game.world().screen.sprites.push_back({c.str(0), c.str(1), c.f32(2), c.f32(3), c.f32(4),
+                                               c.f32(5), c.f32(6), c.i32(7), c.i32(8), c.i32(9),
+                                               c.i32(10)});
     });
 }
 

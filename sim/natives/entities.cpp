@@ -4,12 +4,6 @@
 
 namespace sim {
 
-namespace {
-
-constexpr float kReleasedCleanupRange = 200.0f;
-
-}  // namespace
-
 void registerEntityNatives(Game& game) {
     NativeTable& t = game.natives();
     auto entities = [&game]() -> Entities& { return game.world().entities; };
@@ -51,20 +45,6 @@ void registerEntityNatives(Game& game) {
         if (!e || !e->missionEntity) return;
         e->missionEntity = false;
         e->released = true;
-    });
-
-    // The game cleans up released entities once the player has left them behind.
-    game.onFrameStart([&game] {
-        World& world = game.world();
-        const Entity* player = world.entities.find(world.player.ped);
-        if (!player) return;
-        std::vector<int32_t> gone;
-        for (const auto& [handle, e] : world.entities.all()) {
-            if (e.released && distance3d(e.position, player->position) > kReleasedCleanupRange)
-                gone.push_back(handle);
-        }
-        for (int32_t handle : gone)
-            world.entities.remove(handle);
     });
 }
 

@@ -70,9 +70,6 @@ void registerPromptNatives(Game& game) {
         const Prompt* p = prompt(game, c);
         c.retBool(p && p->mashCompleted);
     });
-
-    // The player's input reaches the prompts at the start of the frame, before the script runs.
-    game.onFrameStart([&world] { world.prompts.step(world.player.target, Game::kFrameMs); });
 }
 
 }  // namespace sim

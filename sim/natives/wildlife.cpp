@@ -13,8 +13,6 @@ void registerWildlifeNatives(Game& game) {
                                 world.player.scenario != 0 && world.player.scenario == c.u32(1);
             c.retBool(using_);
         });
-    world.wildlife.reseed(game.options().seed);
-    game.onFrameStart([&game] { game.world().wildlife.step(game); });
 }
 
 }  // namespace sim

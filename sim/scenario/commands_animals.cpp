@@ -47,12 +47,13 @@ SpawnOptions spawnOptions(const Args& a) {
     return o;
 }
 
-// "damage ID [by player|by ID2] [weapon NAME] [bone N|head] [health R] [kill]"
+// "damage ID [by player|by ID2] [weapon NAME] [bone N|head] [health R] [impact M] [kill]"
 struct DamageOptions {
     std::string by;  // empty: the player
     std::string weapon;
     int32_t bone = kBoneSpine;
     float health = 0.5f;
+    float impact = kImpactAboveBone;
     bool kill = false;
 };
 
@@ -75,6 +76,8 @@ DamageOptions damageOptions(const Args& a) {
             o.bone = kBoneHead;
         } else if (a.is(i, "health") && hasValue) {
             o.health = static_cast<float>(a.number(++i));
+        } else if (a.is(i, "impact") && hasValue) {
+            o.impact = static_cast<float>(a.number(++i));
         } else {
             malformed(a, "unexpected '" + a[i] + "' in damage");
         }
@@ -109,7 +112,7 @@ void registerAnimalCommands(CommandRegistry& r) {
                    spawnPed(run.game(), modelOf(a, 1), a.position(3), 0.0f, o.quality, o.health);
                run.nameEntity(a[0], e.handle);
            }});
-    r.add({"damage", Phase::Anywhere, 1, 10, [](const Args& a) { damageOptions(a); },
+    r.add({"damage", Phase::Anywhere, 1, 12, [](const Args& a) { damageOptions(a); },
            [](Runner& run, const Args& a) {
                const DamageOptions o = damageOptions(a);
                Game& game = run.game();
@@ -123,7 +126,7 @@ void registerAnimalCommands(CommandRegistry& r) {
                                        : byModel && byModel->isAnimal() ? gameHash("WEAPON_ANIMAL")
                                        : by                             ? by->currentWeapon
                                                                         : kWeaponUnarmed;
-               damagePed(game, victim, attacker, weapon, o.bone, o.health, o.kill);
+               damagePed(game, victim, attacker, weapon, o.bone, o.health, o.kill, o.impact);
            }});
     r.add({"target", Phase::Anywhere, 1, 1, nullptr,
            [](Runner& run, const Args& a) { inspectPed(run.game(), entityOf(run, a, 0).handle); }});

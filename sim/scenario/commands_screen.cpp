@@ -5,19 +5,35 @@ namespace sim::scenario {
 
 namespace {
 
+// "expect sprite DICT NAME [R G B A]": the colour counts when it is given.
 bool spriteDrawn(Runner& run, const Args& a) {
     for (const auto& sprite : run.game().world().screen.lastFrameSprites) {
-        if (sprite.dictionary == a[0] && sprite.name == a[1]) return true;
+        if (sprite.dictionary != a[0] || sprite.name != a[1]) continue;
+        if (a.size() == 2) return true;
+        if (sprite.red == a.integer(2) && sprite.green == a.integer(3) &&
+            sprite.blue == a.integer(4) && sprite.alpha == a.integer(5)) {
+            return true;
+        }
     }
     return false;
+}
+
+void checkColour(const Args& a) {
+    if (a.size() != 2 && a.size() != 6) {
+        throw SyntaxError("line " + std::to_string(a.lineNumber()) +
+                          ": expected 'expect sprite DICT NAME [R G B A]'");
+    }
+    for (size_t i = 2; i < a.size(); ++i)
+        a.integer(i);
 }
 
 }  // namespace
 
 void registerScreenCommands(CommandRegistry& r) {
-    r.add({"expect sprite", Phase::Anywhere, 2, 2, nullptr, [](Runner& run, const Args& a) {
-               run.expect(spriteDrawn(run, a),
-                          "sprite " + a[0] + " " + a[1] + " was not drawn in the last frame");
+    r.add({"expect sprite", Phase::Anywhere, 2, 6, checkColour, [](Runner& run, const Args& a) {
+               std::string what = "sprite " + a[0] + " " + a[1];
+               if (a.size() == 6) what += " in " + a[2] + " " + a[3] + " " + a[4] + " " + a[5];
+               run.expect(spriteDrawn(run, a), what + " was not drawn in the last frame");
            }});
     r.add({"expect no-sprite", Phase::Anywhere, 2, 2, nullptr, [](Runner& run, const Args& a) {
                run.expect(!spriteDrawn(run, a),

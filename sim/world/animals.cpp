@@ -82,7 +82,7 @@ Entity& spawnPed(Game& game, const ModelInfo& model, Vec3 position, float headin
 }
 
 void damagePed(Game& game, Entity& victim, int32_t attacker, uint32_t weapon, int32_t bone,
-               float healthRatio, bool kill) {
+               float healthRatio, bool kill, float impactAbove) {
     World& world = game.world();
     const float before = victim.health;
     victim.health = kill ? 0.0f : victim.maxHealth * healthRatio;
@@ -97,19 +97,23 @@ void damagePed(Game& game, Entity& victim, int32_t attacker, uint32_t weapon, in
     if (Entity* shooter = world.entities.find(attacker)) {
         const Vec3 b = bonePosition(victim, bone);
         shooter->hasLastImpact = true;
-        shooter->lastImpact = {b.x, b.y, b.z + 0.05f};
+        shooter->lastImpact = {b.x, b.y, b.z + impactAbove};
     }
-    // Slots: damaged entity, damaging entity, weapon, ammo, damage, (unused), bone, killed,
-    // (unused).
-    const float damage = before - victim.health;
-    world.events.push(kEventEntityDamaged,
-                      {static_cast<uint32_t>(victim.handle), static_cast<uint32_t>(attacker),
-                       weapon, 0, std::bit_cast<uint32_t>(damage), 0, static_cast<uint32_t>(bone),
-                       victim.dead ? 1u : 0u, 0});
+    raiseEntityDamaged(game, victim, attacker, weapon, before - victim.health, bone);
     char ratio[32];
     std::snprintf(ratio, sizeof ratio, "%.2f", victim.health / victim.maxHealth);
     game.report("world", "ped " + std::to_string(victim.handle) + " hit, health " + ratio +
                              (victim.dead ? ", dead" : ""));
+}
+
+void raiseEntityDamaged(Game& game, const Entity& victim, int32_t attacker, uint32_t weapon,
+                        float damage, int32_t bone) {
+    // Slots: damaged entity, damaging entity, weapon, ammo, damage, (unused), bone, killed,
+    // (unused).
+    game.world().events.push(kEventEntityDamaged,
+                             {static_cast<uint32_t>(victim.handle), static_cast<uint32_t>(attacker),
+                              weapon, 0, std::bit_cast<uint32_t>(damage), 0,
+                              static_cast<uint32_t>(bone), victim.dead ? 1u : 0u, 0});
 }
 
 void inspectPed(Game& game, int32_t ped) {

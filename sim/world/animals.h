@@ -64,10 +64,15 @@ struct HuntingState {
 // The game creates a ped of a catalogue model and raises EVENT_PED_CREATED.
 Entity& spawnPed(Game& game, const ModelInfo& model, Vec3 position, float heading, int32_t quality,
                  float healthRatio);
+// Where a shot lands by default: this far above the bone it hits, in metres.
+inline constexpr float kImpactAboveBone = 0.05f;
 // A hit: health becomes ratio × max (0 and dead with kill); raises EVENT_ENTITY_DAMAGED. The
-// attacker's last weapon impact is set 5 cm above the bone.
+// attacker's last weapon impact is set `impactAbove` metres above the bone.
 void damagePed(Game& game, Entity& victim, int32_t attacker, uint32_t weapon, int32_t bone,
-               float healthRatio, bool kill);
+               float healthRatio, bool kill, float impactAbove = kImpactAboveBone);
+// Raises EVENT_ENTITY_DAMAGED for a hit that took `damage` health from the victim.
+void raiseEntityDamaged(Game& game, const Entity& victim, int32_t attacker, uint32_t weapon,
+                        float damage, int32_t bone);
 // The player targets a ped with the inspect prompt (type 35); the panel opens a frame later.
 void inspectPed(Game& game, int32_t ped);
 void closeInspection(Game& game);

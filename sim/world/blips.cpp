@@ -4,15 +4,16 @@
 
 namespace sim {
 
-Blips::Blips()
+Blips::Blips(Random& random)
     : knownStyles{gameHash("BLIP_STYLE_MISSION"), gameHash("BLIP_STYLE_OBJECTIVE"),
-                  gameHash("BLIP_STYLE_AREA"), gameHash("BLIP_STYLE_ENEMY"), 0x19365607u} {}
+                  gameHash("BLIP_STYLE_AREA"), gameHash("BLIP_STYLE_ENEMY"), 0x19365607u},
+      handles_(random, 0x101, 0x7FFFFFFF) {}
 
 int32_t Blips::add(uint32_t style, int32_t entity, Vec3 position, float radius) {
     if (!knownStyles.count(style)) return 0;
-    next_ += 0x2B;
-    blips_[next_] = Blip{next_, style, entity, position, radius, 0, {}, ""};
-    return next_;
+    const int32_t handle = handles_.take();
+    blips_[handle] = Blip{handle, style, entity, position, radius, 0, {}, ""};
+    return handle;
 }
 
 Blip* Blips::find(int32_t handle) {
@@ -21,7 +22,9 @@ Blip* Blips::find(int32_t handle) {
 }
 
 bool Blips::remove(int32_t handle) {
-    return blips_.erase(handle) > 0;
+    if (blips_.erase(handle) == 0) return false;
+    handles_.giveBack(handle);
+    return true;
 }
 
 }  // namespace sim

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "sim/natives/native_table.h"
+#include "sim/world/handles.h"
 
 namespace sim {
 
@@ -25,7 +26,7 @@ struct Blip {
 
 class Blips {
   public:
-    Blips();
+    explicit Blips(Random& random);
     // 0 for a style the game does not know.
     int32_t add(uint32_t style, int32_t entity, Vec3 position, float radius);
     Blip* find(int32_t handle);
@@ -36,7 +37,7 @@ class Blips {
 
   private:
     std::map<int32_t, Blip> blips_;
-    int32_t next_ = 0x4A000;
+    HandlePool handles_;
 };
 
 }  // namespace sim

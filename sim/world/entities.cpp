@@ -2,17 +2,8 @@
 
 namespace sim {
 
-int32_t Entities::nextHandle() {
-    for (;;) {
-        handleState_ = handleState_ * 1664525u + 1013904223u;
-        // Positive values of up to 24 bits, like the game's pool handles.
-        const int32_t handle = static_cast<int32_t>((handleState_ >> 8) & 0xFFFFFFu);
-        if (handle > 0x100 && !entities_.count(handle)) return handle;
-    }
-}
-
 Entity& Entities::create(EntityKind kind, uint32_t model, Vec3 position, float heading) {
-    const int32_t handle = nextHandle();
+    const int32_t handle = handles_.take();
     Entity& e = entities_[handle];
     e.handle = handle;
     e.kind = kind;
@@ -33,7 +24,7 @@ const Entity* Entities::find(int32_t handle) const {
 }
 
 void Entities::remove(int32_t handle) {
-    entities_.erase(handle);
+    if (entities_.erase(handle)) handles_.giveBack(handle);
 }
 
 }  // namespace sim

@@ -1,7 +1,7 @@
 // The entity store: peds, objects and other things in the world, by handle.
 //
-// Handles are non-zero 32-bit values that look arbitrary, as the game's do; a handle may be
-// handed out again after its entity was deleted.
+// Handles come from the game's pool (handles.h): they look arbitrary, follow the seed, and may be
+// handed out again after their entity was deleted.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +10,7 @@
 #include "sim/natives/native_table.h"
 #include "sim/world/animals.h"
 #include "sim/world/decorators.h"
+#include "sim/world/handles.h"
 
 namespace sim {
 
@@ -51,6 +52,7 @@ struct Entity {
 
 class Entities {
   public:
+    explicit Entities(Random& random) : handles_(random, kFirstHandle, kLastHandle) {}
     Entity& create(EntityKind kind, uint32_t model, Vec3 position, float heading = 0.0f);
     Entity* find(int32_t handle);
     const Entity* find(int32_t handle) const;
@@ -60,10 +62,12 @@ class Entities {
     std::map<int32_t, Entity>& all() { return entities_; }
 
   private:
-    int32_t nextHandle();
+    // Positive values of up to 24 bits, like the game's pool handles.
+    static constexpr int32_t kFirstHandle = 0x101;
+    static constexpr int32_t kLastHandle = 0xFFFFFF;
 
     std::map<int32_t, Entity> entities_;
-    uint32_t handleState_ = 0x2A4D1u;
+    HandlePool handles_;
 };
 
 float distance3d(Vec3 a, Vec3 b);

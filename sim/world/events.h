@@ -1,6 +1,7 @@
 // The game's event queue (group 0): what happened this frame, in the order it happened. The world
 // fills it (damage, ped created, prompt triggered); scripts read it by index during the frame; the
-// game clears it when the frame ends.
+// game clears it when the frame ends. What a script's own calls raise while it runs (a ped it
+// creates, damage it applies) is queued for the next frame, so that no script misses it.
 //
 // Event data is a row of 8-byte slots; 32-bit values sit in the low half of their slot.
 #pragma once
@@ -30,17 +31,25 @@ struct GameEvent {
 class EventQueue {
   public:
     void push(uint32_t type, std::vector<uint64_t> data) {
-        events_.push_back({type, std::move(data)});
+        (scriptRunning_ ? next_ : events_).push_back({type, std::move(data)});
     }
+    // The script's turn of the frame begins / ends.
+    void scriptTurn(bool running) { scriptRunning_ = running; }
     const GameEvent* at(int32_t index) const {
         if (index < 0 || static_cast<size_t>(index) >= events_.size()) return nullptr;
         return &events_[static_cast<size_t>(index)];
     }
     size_t size() const { return events_.size(); }
-    void clear() { events_.clear(); }
+    // The frame ends: its events are gone, those raised during the script's turn come up.
+    void endFrame() {
+        events_.clear();
+        events_.swap(next_);
+    }
 
   private:
     std::vector<GameEvent> events_;
+    std::vector<GameEvent> next_;
+    bool scriptRunning_ = false;
 };
 
 }  // namespace sim

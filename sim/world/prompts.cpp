@@ -1,12 +1,19 @@
 #include "sim/world/prompts.h"
 
+#include <algorithm>
+
 namespace sim {
 
 int32_t Prompts::begin() {
-    nextHandle_ += 0x13;
-    Prompt& p = prompts_[nextHandle_];
-    p.handle = nextHandle_;
-    return nextHandle_;
+    const int32_t handle = handles_.take();
+    Prompt& p = prompts_[handle];
+    p.handle = handle;
+    p.made = ++made_;
+    return handle;
+}
+
+void Prompts::remove(int32_t handle) {
+    if (prompts_.erase(handle)) handles_.giveBack(handle);
 }
 
 Prompt* Prompts::find(int32_t handle) {
@@ -17,9 +24,9 @@ Prompt* Prompts::find(int32_t handle) {
 int32_t Prompts::groupFor(int32_t ped) {
     auto it = groups_.find(ped);
     if (it != groups_.end()) return it->second;
-    nextGroup_ += 0x29;
-    groups_[ped] = nextGroup_;
-    return nextGroup_;
+    const int32_t group = groupHandles_.take();
+    groups_[ped] = group;
+    return group;
 }
 
 bool Prompts::onScreen(const Prompt& p, int32_t playerTarget) const {
@@ -30,11 +37,12 @@ bool Prompts::onScreen(const Prompt& p, int32_t playerTarget) const {
 }
 
 std::vector<const Prompt*> Prompts::shown(int32_t playerTarget) const {
-    // Handles grow with creation, so map order is creation order.
     std::vector<const Prompt*> list;
     for (const auto& [handle, p] : prompts_) {
         if (onScreen(p, playerTarget)) list.push_back(&p);
     }
+    std::sort(list.begin(), list.end(),
+              [](const Prompt* a, const Prompt* b) { return a->made < b->made; });
     return list;
 }
 

@@ -15,12 +15,16 @@
 #include <string>
 #include <vector>
 
+#include "sim/world/handles.h"
+
 namespace sim {
 
 enum class PromptMode { None, Standard, Hold, Mash };
 
 struct Prompt {
     int32_t handle = 0;
+    // Creation order (handles do not tell it).
+    uint64_t made = 0;
     uint32_t control = 0;
     std::string text;
     int32_t group = 0;
@@ -43,9 +47,12 @@ class Prompts {
   public:
     static constexpr uint32_t kHoldMs = 1000;
 
+    explicit Prompts(Random& random)
+        : handles_(random, 0x101, 0x7FFFFFFF), groupHandles_(random, 0x101, 0x7FFFFFFF) {}
+
     int32_t begin();
     Prompt* find(int32_t handle);
-    void remove(int32_t handle) { prompts_.erase(handle); }
+    void remove(int32_t handle);
     const std::map<int32_t, Prompt>& all() const { return prompts_; }
 
     // The prompt group of a ped (made on first use).
@@ -71,8 +78,9 @@ class Prompts {
 
     std::map<int32_t, Prompt> prompts_;
     std::map<int32_t, int32_t> groups_;
-    int32_t nextHandle_ = 0x6100;
-    int32_t nextGroup_ = 0x2C00;
+    HandlePool handles_;
+    HandlePool groupHandles_;
+    uint64_t made_ = 0;
     std::optional<Input> input_;
 };
 

@@ -5,7 +5,7 @@
 
 namespace sim {
 
-ScenarioPoints::ScenarioPoints() {
+ScenarioPoints::ScenarioPoints(Random& random) : handles_(random, 0x101, 0x7FFFFFFF) {
     for (const char* name :
          {"PROP_HUMAN_SEAT_CHAIR_CIGAR", "PROP_HUMAN_SEAT_CHAIR", "PROP_HUMAN_SEAT_BENCH",
           "WORLD_HUMAN_STAND_FISHING", "WORLD_HUMAN_SMOKE", "WORLD_HUMAN_LEAN_WALL_LEFT",
@@ -16,13 +16,15 @@ ScenarioPoints::ScenarioPoints() {
 
 int32_t ScenarioPoints::create(Vec3 position, float radius, uint32_t scenario) {
     if (!knownScenarios.count(scenario) || !Terrain::onMap(position.x, position.y)) return 0;
-    next_ += 0x17;
-    points_[next_] = {next_, position, radius, scenario};
-    return next_;
+    const int32_t id = handles_.take();
+    points_[id] = {id, position, radius, scenario};
+    return id;
 }
 
 bool ScenarioPoints::remove(int32_t id) {
-    return points_.erase(id) > 0;
+    if (points_.erase(id) == 0) return false;
+    handles_.giveBack(id);
+    return true;
 }
 
 }  // namespace sim

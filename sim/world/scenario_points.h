@@ -6,6 +6,7 @@
 #include <set>
 
 #include "sim/natives/native_table.h"
+#include "sim/world/handles.h"
 
 namespace sim {
 
@@ -18,7 +19,7 @@ struct ScenarioPoint {
 
 class ScenarioPoints {
   public:
-    ScenarioPoints();
+    explicit ScenarioPoints(Random& random);
     // 0 for a scenario the game does not know or a point off the map.
     int32_t create(Vec3 position, float radius, uint32_t scenario);
     bool remove(int32_t id);
@@ -28,7 +29,7 @@ class ScenarioPoints {
 
   private:
     std::map<int32_t, ScenarioPoint> points_;
-    int32_t next_ = 0x3100;
+    HandlePool handles_;
 };
 
 }  // namespace sim

@@ -6,12 +6,14 @@ namespace sim {
 
 namespace {
 const std::string kNoText;
-}
+// Text handles are 64-bit words; the game's carry bits above the low 32.
+constexpr uint64_t kTextHandleHigh = 0x1ull << 32;
+}  // namespace
 
 uint64_t Screen::makeText(std::string text) {
-    nextText_ += 0x40;
-    texts_[nextText_] = std::move(text);
-    return nextText_;
+    const uint64_t handle = kTextHandleHigh | static_cast<uint32_t>(textHandles_.take());
+    texts_[handle] = std::move(text);
+    return handle;
 }
 
 const std::string& Screen::text(uint64_t handle) const {
@@ -43,6 +45,8 @@ const char* Screen::label(uint32_t hash) const {
 }
 
 void Screen::endFrame() {
+    for (const auto& [handle, text] : texts_)
+        textHandles_.giveBack(static_cast<int32_t>(handle & 0xFFFFFFFFu));
     texts_.clear();
     lastFrameSprites.swap(sprites);
     sprites.clear();

@@ -8,6 +8,8 @@
 #include <unordered_set>
 #include <vector>
 
+#include "sim/world/handles.h"
+
 namespace sim {
 
 // "$12.34" / "-$5.00", as the game writes amounts of money.
@@ -20,6 +22,8 @@ struct DrawnSprite {
     float centreY = 0.0f;
     float width = 0.0f;
     float height = 0.0f;
+    float rotation = 0.0f;
+    int red = 0, green = 0, blue = 0, alpha = 0;
 };
 
 // The style the next drawn text takes (set by the three text-style natives).
@@ -36,6 +40,8 @@ struct ShownText {
 
 class Screen {
   public:
+    explicit Screen(Random& random) : textHandles_(random, 0x101, 0x7FFFFFFF) {}
+
     // A text handle for a string; handles live until the end of the frame, as the game's do.
     uint64_t makeText(std::string text);
     // The text behind a handle ("" for an unknown one).
@@ -68,7 +74,7 @@ class Screen {
   private:
     std::unordered_map<uint64_t, std::string> texts_;
     std::unordered_map<uint32_t, std::string> labels_;
-    uint64_t nextText_ = 0x1F3A20000ull;
+    HandlePool textHandles_;
     std::vector<ShownText> shown_;
     std::unordered_set<std::string> shownKeys_;
 };

@@ -1,5 +1,7 @@
-// The ground: a smooth, deterministic height field over the map's land, so that positions put
-// "on the ground" are repeatable. Off the map there is no ground.
+// The map's land and its ground: the mainland inside one outline, and the island of Guarma far
+// off in the southern sea. The ground is a smooth, deterministic height field over the land, so
+// that positions put "on the ground" are repeatable; off the land there is no ground. The zones
+// (zones.h) lay their districts over the same land.
 #pragma once
 
 #include <optional>
@@ -8,7 +10,10 @@ namespace sim {
 
 class Terrain {
   public:
-    // The map's land: x in [-6500, 3600], y in [-4200, 2800].
+    // The mainland (tools/gen_animal_spawns.py keeps a copy of its outline).
+    static bool onMainland(float x, float y);
+    static bool onGuarma(float x, float y);
+    // Any land: the mainland or Guarma.
     static bool onMap(float x, float y);
     // The ground height at (x, y), or nothing off the map.
     static std::optional<float> heightAt(float x, float y);

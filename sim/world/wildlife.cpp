@@ -14,6 +14,8 @@ namespace {
 
 using ModelNames = std::vector<std::string>;
 
+constexpr float kTwoPi = 6.2831853f;
+
 const ModelNames kNewAustin = {"a_c_coyote_01", "a_c_rabbit_01", "a_c_cougar_01"};
 
 const std::map<uint32_t, ModelNames>& habitats() {
@@ -80,21 +82,23 @@ void Wildlife::step(Game& game) {
     }
     if (nearby >= kMaxNearby) return;
 
-    std::uniform_real_distribution<float> angle(0.0f, 6.2831853f);
-    std::uniform_real_distribution<float> range(kSpawnMin, kSpawnMax);
-    const float a = angle(random_), r = range(random_);
+    Random& random = game.random();
+    const float a = random.floatInRange(0.0f, kTwoPi);
+    const float r = random.floatInRange(kSpawnMin, kSpawnMax);
     const float x = player->position.x + r * std::cos(a);
     const float y = player->position.y + r * std::sin(a);
     const auto ground = Terrain::heightAt(x, y);
     const ModelNames& here = habitat(world.zones.at({x, y, 0.0f}, Zones::kDistrict));
     if (!ground || here.empty()) return;
     const std::string& model =
-        here[std::uniform_int_distribution<size_t>(0, here.size() - 1)(random_)];
+        here[static_cast<size_t>(random.intInRange(0, static_cast<int32_t>(here.size())))];
     const ModelInfo* info = world.models.find(model);
     if (!info) return;
-    // Ambient animals come in every quality, most of them average.
-    const int32_t quality = std::discrete_distribution<int32_t>({25, 55, 20})(random_);
-    Entity& ped = spawnPed(game, *info, {x, y, *ground}, angle(random_) * 57.29578f, quality, 1.0f);
+    // Ambient animals come in every quality, most of them average: 25% poor, 20% perfect.
+    const int32_t roll = random.intInRange(0, 100);
+    const int32_t quality = roll < 25 ? 0 : roll < 80 ? 1 : 2;
+    const float heading = random.floatInRange(0.0f, 360.0f);
+    Entity& ped = spawnPed(game, *info, {x, y, *ground}, heading, quality, 1.0f);
     ped.released = true;
     ++spawned;
     game.report("world", "ambient animal: " + model);

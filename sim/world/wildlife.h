@@ -7,7 +7,6 @@
 #pragma once
 
 #include <cstdint>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -26,12 +25,11 @@ class Wildlife {
     static constexpr float kSpawnMin = 80.0f;
     static constexpr float kSpawnMax = 180.0f;
 
-    // Follows the game's seed, so that a run is repeatable.
-    void reseed(uint32_t seed) { random_.seed(seed ^ 0x5EEDF00Du); }
     // Models of the animals that live in a district (empty for an unknown one).
     static const std::vector<std::string>& habitat(uint32_t district);
 
-    // One frame of the world: may spawn an animal near the player.
+    // One frame of the world: may spawn an animal near the player (drawing from the game's
+    // generator).
     void step(Game& game);
 
     bool enabled = false;
@@ -40,8 +38,6 @@ class Wildlife {
   private:
     uint32_t nextSpawnAt_ = 0;
     bool started_ = false;
-    // Its own stream, so that ambient spawns do not shift the draws that scripts see.
-    std::mt19937 random_;
 };
 
 }  // namespace sim

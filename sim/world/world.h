@@ -9,6 +9,7 @@
 #include "sim/world/models.h"
 #include "sim/world/player.h"
 #include "sim/world/prompts.h"
+#include "sim/world/random.h"
 #include "sim/world/scenario_points.h"
 #include "sim/world/screen.h"
 #include "sim/world/speech.h"
@@ -19,6 +20,16 @@
 namespace sim {
 
 struct World {
+    explicit World(uint32_t seed)
+        : random(seed),
+          entities(random),
+          screen(random),
+          scenarioPoints(random),
+          prompts(random),
+          blips(random) {}
+
+    // The game's one generator: every draw of the world and of the random natives.
+    Random random;
     Entities entities;
     Player player;
     Screen screen;

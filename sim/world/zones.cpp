@@ -2,21 +2,13 @@
 
 #include <cmath>
 
+#include "sim/world/terrain.h"
+
 namespace sim {
 
 namespace {
 
 constexpr uint32_t kGuarma = 0xE1736CD7;
-// Guarma lies far south of the mainland, in the sea.
-constexpr float kGuarmaX = 1300.0f, kGuarmaY = -6900.0f, kGuarmaRadius = 900.0f;
-
-// The mainland's outline, clockwise from the north-west: the sea and the map's edge lie beyond.
-constexpr float kMainland[][2] = {
-    {-6400.0f, 2200.0f},  {-2500.0f, 3400.0f},  {1500.0f, 3300.0f},   {3400.0f, 2300.0f},
-    {3600.0f, 400.0f},    {3300.0f, -1000.0f},  {2900.0f, -1800.0f},  {1500.0f, -2000.0f},
-    {600.0f, -2100.0f},   {-1300.0f, -3300.0f}, {-2200.0f, -4200.0f}, {-5200.0f, -4300.0f},
-    {-6400.0f, -3900.0f}, {-7000.0f, -1600.0f},
-};
 
 }  // namespace
 
@@ -54,15 +46,7 @@ Zones::Zones()
       } {}
 
 bool Zones::onMainland(float x, float y) const {
-    // Even-odd rule over the outline.
-    bool inside = false;
-    const size_t n = std::size(kMainland);
-    for (size_t i = 0, j = n - 1; i < n; j = i++) {
-        const float xi = kMainland[i][0], yi = kMainland[i][1];
-        const float xj = kMainland[j][0], yj = kMainland[j][1];
-        if ((yi > y) != (yj > y) && x < (xj - xi) * (y - yi) / (yj - yi) + xi) inside = !inside;
-    }
-    return inside;
+    return Terrain::onMainland(x, y);
 }
 
 uint32_t Zones::at(Vec3 p, int32_t type) const {
@@ -73,8 +57,8 @@ uint32_t Zones::at(Vec3 p, int32_t type) const {
         return 0;
     }
     if (type != kDistrict) return 0;
-    if (std::hypot(p.x - kGuarmaX, p.y - kGuarmaY) <= kGuarmaRadius) return kGuarma;
-    if (!onMainland(p.x, p.y)) return 0;
+    if (Terrain::onGuarma(p.x, p.y)) return kGuarma;
+    if (!Terrain::onMainland(p.x, p.y)) return 0;
     const DistrictSeed* nearest = nullptr;
     float best = 0.0f;
     for (const DistrictSeed& seed : districts_) {

@@ -1,6 +1,7 @@
 // The game's map zones over real map coordinates: towns (zone type 1) as circles round their
 // centres, districts (zone type 10) as the nearest of a set of district seeds on the mainland,
-// and the island of Guarma far off in the southern sea. Outside the map there is no zone (0).
+// and the island of Guarma far off in the southern sea; the land is the ground's (terrain.h).
+// Outside it there is no zone (0).
 // A district may have several seeds, so that its shape follows the map more closely.
 #pragma once
 

@@ -1,9 +1,9 @@
 // The places where animals of given models live, read once at start-up from AnimalSpawns.dat.
 // Hunting competitions draw one of them at random within a distance band round the player.
 //
-// Per model M the file holds M.count, the items M.0 .. M.(count-1) as "x,y,z" (z is the height
-// the district is asked at and also the radius, at least 50), M.rarity_level and M.texture (the
-// name of the animal's picture).
+// Per model M the file holds M.count, the items M.0 .. M.(count-1) as "x,y,r" (r is the place's
+// radius, at least 50, and the height the district is asked at), M.rarity_level and M.texture
+// (the name of the animal's picture).
 #pragma once
 
 #include <cstdint>

@@ -28,9 +28,10 @@ class AnimalTest : public PluginTest {
     }
     // A hit as the game reports it, by the player with a rifle to the body unless told otherwise.
     void hit(int32_t ped, float health = 0.5f, const char* weapon = "WEAPON_RIFLE_SPRINGFIELD",
-             int32_t bone = sim::kBoneSpine, int32_t attacker = -1) {
+             int32_t bone = sim::kBoneSpine, int32_t attacker = -1,
+             float impact = sim::kImpactAboveBone) {
         sim::damagePed(game(), *entity(ped), attacker == -1 ? player() : attacker,
-                       sim::gameHash(weapon), bone, health, false);
+                       sim::gameHash(weapon), bone, health, false, impact);
     }
     sim::Entity* entity(int32_t handle) { return game().world().entities.find(handle); }
     int32_t player() { return game().world().player.ped; }

@@ -10,6 +10,8 @@
 #include "core/runtime.h"
 #include "data/dict_data_file.h"
 #include "plugin_fixture.h"
+#include "sim/world/models.h"
+#include "sim/world/terrain.h"
 #include "sim/world/wildlife.h"
 #include "sim/world/zones.h"
 #include "world/map_districts.h"
@@ -137,6 +139,16 @@ TEST_F(SpawnLocationsTest, ShippedLocationsHaveStartPointsAndCoverTheMainland) {
     }
     EXPECT_EQ(competitionSpots.size(), fileItems) << "every item of a competition animal loads";
 
+    // Every place and every camp spot stands on the game's ground.
+    for (const auto& location : locations().all()) {
+        EXPECT_TRUE(sim::Terrain::heightAt(location.position.x, location.position.y))
+            << location.model << " " << location.position.x << "," << location.position.y;
+    }
+    for (const auto& town : bf::buildTownRecords(false)) {
+        for (const auto& s : town->startPoints)
+            EXPECT_TRUE(sim::Terrain::heightAt(s.x, s.y)) << town->name << " " << s.x << "," << s.y;
+    }
+
     const sim::Zones zones;
     size_t points = 0, covered = 0;
     for (float x = -7000.0f; x <= 3600.0f; x += 100.0f) {
@@ -156,6 +168,27 @@ TEST_F(SpawnLocationsTest, ShippedLocationsHaveStartPointsAndCoverTheMainland) {
     std::cout << "[ coverage ] " << percent << "% of " << points
               << " mainland points outside towns have a competition location 250..650 m away\n";
     EXPECT_GE(percent, 90.0);
+}
+
+// A place's radius is how far its animal ranges: one radius per kind, never smaller for a larger
+// kind of animal (by the game's size class).
+TEST_F(SpawnLocationsTest, ShippedRadiusFollowsTheKindOfAnimal) {
+    start();
+    std::map<std::string, float> radius;
+    for (const auto& location : locations().all()) {
+        auto [it, first] = radius.emplace(location.model, location.radius);
+        EXPECT_EQ(it->second, location.radius) << location.model;
+    }
+    ASSERT_EQ(radius.size(), bf::AnimalSpawnLocations::models().size());
+    for (const auto& [a, ra] : radius) {
+        for (const auto& [b, rb] : radius) {
+            const int sizeA = game().world().models.find(a)->sizeClass;
+            const int sizeB = game().world().models.find(b)->sizeClass;
+            if (sizeA < sizeB) {
+                EXPECT_LE(ra, rb) << a << " ranges farther than " << b;
+            }
+        }
+    }
 }
 
 // The game's ambient animals live where the district says and go through the plug-in's

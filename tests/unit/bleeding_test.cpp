@@ -154,6 +154,18 @@ TEST_F(BleedingTest, TheWoundFacesTheShot) {
     EXPECT_EQ(f32(a[8]), 0.0f);
     EXPECT_FLOAT_EQ(f32(a[9]), 0.02f);
 
+    // The wound sits where the shot landed only when that is within 0.2 m of the bone.
+    for (const auto& [impact, offset] : {std::pair{0.15f, 0.15f}, std::pair{0.5f, 0.0f}}) {
+        game().clearRecorded();
+        const int32_t doe = spawn("a_c_deer_01");
+        game().runFrame();
+        hit(doe, 0.5f, "WEAPON_RIFLE_SPRINGFIELD", sim::kBoneSpine, -1, impact);
+        game().runFrame();
+        const auto wound = game().recordedOf(kBlood);
+        ASSERT_EQ(wound.size(), 1u) << impact;
+        EXPECT_NEAR(f32(wound[0].args[3]), offset, 1e-5f) << impact;
+    }
+
     // Bearings round a ped at the origin.
     struct Case {
         float heading;

@@ -1,6 +1,8 @@
-// The simulated game's map zones: real places fall in their towns and districts.
+// The simulated game's map zones: real places fall in their towns and districts, and the districts
+// cover exactly the land that has ground.
 #include <gtest/gtest.h>
 
+#include "sim/world/terrain.h"
 #include "sim/world/zones.h"
 
 namespace {
@@ -30,6 +32,20 @@ TEST(Zones, RealPlacesLieInTheirTownAndDistrict) {
         EXPECT_EQ(zones.at(c.at, sim::Zones::kDistrict), c.district) << c.at.x << "," << c.at.y;
     }
     EXPECT_EQ(zones.at({-283.0f, 724.0f, 0.0f}, 5), 0u) << "a zone type the game has no map of";
+}
+
+TEST(Zones, DistrictsLieWhereTheGroundIs) {
+    const sim::Zones zones;
+    size_t land = 0;
+    for (float x = -7500.0f; x <= 4000.0f; x += 50.0f) {
+        for (float y = -8000.0f; y <= 3600.0f; y += 50.0f) {
+            const bool district = zones.at({x, y, 0.0f}, sim::Zones::kDistrict) != 0;
+            const bool ground = sim::Terrain::heightAt(x, y).has_value();
+            ASSERT_EQ(district, ground) << x << "," << y;
+            land += ground;
+        }
+    }
+    EXPECT_GT(land, 20000u);
 }
 
 }  // namespace

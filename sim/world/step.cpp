@@ -1,0 +1,79 @@
+#include "sim/world/step.h"
+
+#include <vector>
+
+#include "sim/game.h"
+
+namespace sim {
+
+namespace {
+
+// How far from the player the game keeps entities that scripts released.
+constexpr float kReleasedCleanupRange = 200.0f;
+
+// The player's input reaches the prompts before anything moves.
+void input(Game& game) {
+    World& world = game.world();
+    world.prompts.step(world.player.target, Game::kFrameMs);
+}
+
+void walking(Game& game) {
+    stepPlayerWalk(game.world().player, game.world().entities, Game::kFrameMs);
+}
+
+void wildlife(Game& game) {
+    game.world().wildlife.step(game);
+}
+
+// The game removes released entities once the player has left them behind.
+void cleanUp(Game& game) {
+    World& world = game.world();
+    const Entity* player = world.entities.find(world.player.ped);
+    if (!player) return;
+    std::vector<int32_t> gone;
+    for (const auto& [handle, e] : world.entities.all()) {
+        if (e.released && distance3d(e.position, player->position) > kReleasedCleanupRange)
+            gone.push_back(handle);
+    }
+    for (int32_t handle : gone)
+        world.entities.remove(handle);
+}
+
+// Entity blips move with their entities and go with them.
+void blips(Game& game) {
+    World& world = game.world();
+    std::vector<int32_t> gone;
+    for (auto& [handle, blip] : world.blips.all()) {
+        if (blip.entity == 0) continue;
+        if (const Entity* e = world.entities.find(blip.entity)) {
+            blip.position = e->position;
+        } else {
+            gone.push_back(handle);
+        }
+    }
+    for (int32_t handle : gone) {
+        const Blip* blip = world.blips.find(handle);
+        game.report("blip", "blip removed with its entity" +
+                                (blip->name.empty() ? std::string() : ": " + blip->name));
+        world.blips.remove(handle);
+    }
+}
+
+// Peds' task sequences belong between walking and wildlife.
+constexpr StepPart kParts[] = {
+    {"input", input},      {"walking", walking}, {"wildlife", wildlife},
+    {"clean-up", cleanUp}, {"blips", blips},
+};
+
+}  // namespace
+
+std::span<const StepPart> worldStepParts() {
+    return kParts;
+}
+
+void stepWorld(Game& game) {
+    for (const StepPart& part : kParts)
+        part.run(game);
+}
+
+}  // namespace sim
