@@ -1,11 +1,35 @@
 #include "core/log.h"
 
+#include <filesystem>
 #include <fstream>
+#include <system_error>
 
 namespace bf {
 
 void initLog() {
+    // The last session's log is what a player attaches after a crash: keep it one start longer.
+    std::error_code ignored;
+    if (std::filesystem::exists(kLogPath, ignored)) {
+        std::filesystem::rename(kLogPath, kPreviousLogPath, ignored);
+    }
     std::ofstream(kLogPath, std::ios::out | std::ios::trunc);
+}
+
+std::string printableLogText(const std::string& message) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string text;
+    text.reserve(message.size());
+    for (const char c : message) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte < 0x20 && c != '\n' && c != '\t') || byte == 0x7F) {
+            text += "\\x";
+            text += kHex[byte >> 4];
+            text += kHex[byte & 0xF];
+        } else {
+            text += c;
+        }
+    }
+    return text;
 }
 
 std::string formatLogStamp(const std::tm& t) {
@@ -24,7 +48,7 @@ void logMessage(const std::string& message) {
 #endif
     std::ofstream out(kLogPath, std::ios::out | std::ios::app);
     if (!out) return;
-    out << formatLogStamp(local) + message + "\n";
+    out << formatLogStamp(local) + printableLogText(message) + "\n";
 }
 
 void logMessage(const char* message) {

@@ -3,6 +3,7 @@
 // Every entry is "[d/m/yyyy h:m:s] " (local time, no leading zeros) + the message + a line feed;
 // the file is opened and closed for each entry, so the log can be read while the game runs and
 // nothing is lost when it crashes. Logging never fails: an entry that cannot be written is dropped.
+// Control bytes are written escaped.
 #pragma once
 
 #include <ctime>
@@ -11,9 +12,14 @@
 namespace bf {
 
 inline constexpr const char* kLogPath = "Brackenfold/Log.log";
+inline constexpr const char* kPreviousLogPath = "Brackenfold/Log.previous.log";
 
-// Truncates the log (start-up).
+// Start-up: the previous session's log becomes Log.previous.log (replacing an older one) and the
+// log starts empty.
 void initLog();
+// The message with control bytes other than line feeds and tabs written as "\x00": garbage read
+// from a player's file never lands raw in the log.
+std::string printableLogText(const std::string& message);
 void logMessage(const std::string& message);
 void logMessage(const char* message);
 // "[5/3/2026 9:4:7] " for 5 March 2026, 09:04:07.

@@ -50,12 +50,16 @@ auto convertNamed(std::string_view file, std::string_view key, const std::string
 // Reads every line of a text file the way the settings and data files are read: a last line
 // without a line feed is read too, the empty text after a final line feed counts as one more
 // (empty) line, and an empty file yields one empty line. One trailing carriage return is removed
-// from each line on every platform. The callback returns false to stop early.
+// from each line on every platform, and a UTF-8 byte-order mark at the start of the file (as
+// Notepad writes one) is skipped. The callback returns false to stop early.
 template <class LineCallback>
 void forEachFileLine(std::istream& in, LineCallback&& onLine) {
     std::string line;
+    bool first = true;
     do {
         std::getline(in, line);
+        if (first && line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
+        first = false;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (!onLine(line)) return;
     } while (in.good());

@@ -66,6 +66,9 @@ TEST_F(DictDataFileTest, LoadCountsLinesAndNamesTheCorruptOne) {
     auto& partial = *partialOwner;
     EXPECT_EQ(partial.getString("a"), "1") << "lines before the corrupt one stay, without \\r";
     EXPECT_EQ(partial.getString("c"), "");
+    auto notepad = loaded("\xEF\xBB\xBFsave_freq_sec=120\r\nkey=\xEF\xBB\xBF\r\n", true);
+    EXPECT_EQ(notepad->getInt("save_freq_sec", -999), 120) << "a byte-order mark is not a key";
+    EXPECT_EQ(notepad->getString("key"), "\xEF\xBB\xBF") << "only the file's first bytes are one";
 
     bf::DictDataFile missing("Brackenfold/Missing.dat");
     EXPECT_FALSE(missing.load());

@@ -33,16 +33,21 @@ TEST(LogBanner, ThreeLinesEndingWithAnEmptyLine) {
 class LogFileTest : public PluginTest {};
 
 TEST_F(LogFileTest, InitTruncatesAndEachEntryIsOneStampedLine) {
+    writeDataFile("Log.previous.log", "older session\n");
     writeDataFile("Log.log", "old session\n");
     bf::initLog();
     EXPECT_EQ(log(), "");
+    EXPECT_EQ(readDataFile("Log.previous.log"), "old session\n")
+        << "the crashed session's log stays";
     bf::logMessage("first");
-    bf::logMessage(std::string("second"));
+    bf::logMessage(std::string("second\0\x01\x7F\tend", 13));
     const std::string text = log();
     ASSERT_EQ(std::count(text.begin(), text.end(), '\n'), 2);
+    EXPECT_EQ(text.find('\0'), std::string::npos);
+    EXPECT_NE(text.find("] second\\x00\\x01\\x7F\tend\n"), std::string::npos)
+        << "control bytes are written escaped";
     EXPECT_EQ(text.front(), '[');
     EXPECT_NE(text.find("] first\n"), std::string::npos);
-    EXPECT_NE(text.find("] second\n"), std::string::npos);
 }
 
 TEST_F(LogFileTest, AnUnwritableLogLosesTheEntrySilently) {
