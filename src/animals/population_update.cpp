@@ -11,11 +11,25 @@ namespace bf {
 
 namespace {
 constexpr const char* kLastDevelopment = "last_development_timestamp";
+// The shipped period, used when the file has none that makes sense.
+constexpr int32_t kFallbackSaveSeconds = 120;
 }  // namespace
 
 void PopulationUpdater::saveWhenDue() {
-    const int64_t periodMs =
-        static_cast<int64_t>(generalMeta_.getInt("save_freq_sec", -999)) * 1000;
+    int32_t seconds = generalMeta_.getInt("save_freq_sec", -999);
+    if (seconds <= 0) {
+        // Missing or not above 0 would mean a save every frame: a disk that fails would then
+        // fill the log, and one that works would be written sixty times a second.
+        if (!warnedSavePeriod_) {
+            logMessage(
+                "WARN: GeneralMeta.dat: save_freq_sec is missing or not above 0; saving "
+                "the population every " +
+                std::to_string(kFallbackSaveSeconds) + " s");
+            warnedSavePeriod_ = true;
+        }
+        seconds = kFallbackSaveSeconds;
+    }
+    const int64_t periodMs = static_cast<int64_t>(seconds) * 1000;
     if (natives::getScriptTimer() <= periodMs) return;
     population_.saveAll();
     natives::setScriptTimer(0);

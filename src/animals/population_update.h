@@ -25,6 +25,7 @@ class PopulationUpdater {
 
     AnimalPopulationManager& population_;
     const DictDataFile& generalMeta_;
+    bool warnedSavePeriod_ = false;
 };
 
 }  // namespace bf

@@ -38,14 +38,23 @@ bool BaseDataFile::load() {
     return true;
 }
 
+void BaseDataFile::report(const std::string& message) const {
+    if (!failing_) logMessage(message);
+}
+
 bool BaseDataFile::save(bool force) {
     if (!dirty_ && !force) return true;
-    logMessage("saving " + path_);
+    report("saving " + path_);
     if (!write()) {
-        logMessage("ERROR: failed to save file: " + path_);
+        report("ERROR: failed to save file: " + path_);
+        if (!failing_)
+            logMessage("WARN: further failures to save " + path_ +
+                       " are not logged until a save succeeds");
+        failing_ = true;
         return false;
     }
     dirty_ = false;
+    failing_ = false;
     logMessage("file saved: " + path_);
     return true;
 }
@@ -60,7 +69,7 @@ bool BaseDataFile::replaceFile(const std::function<bool(std::ostream&)>& writeBo
     {
         std::ofstream out(temporary, std::ios::trunc);
         if (!out) {
-            logMessage("unable to open file, please make sure it exists.");
+            report("unable to open file, please make sure it exists.");
             return false;
         }
         written = writeBody(out);
@@ -68,14 +77,14 @@ bool BaseDataFile::replaceFile(const std::function<bool(std::ostream&)>& writeBo
         written = written && !out.fail();
     }
     if (!written) {
-        logMessage("unable to write file: " + temporary.string());
+        report("unable to write file: " + temporary.string());
         fs::remove(temporary, error);
         return false;
     }
     // One step: readers see the old file or the new one, never a part of either.
     fs::rename(temporary, target, error);
     if (error) {
-        logMessage("unable to replace file: " + path_ + " (" + error.message() + ")");
+        report("unable to replace file: " + path_ + " (" + error.message() + ")");
         fs::remove(temporary, error);
         return false;
     }

@@ -23,6 +23,8 @@ class BaseDataFile {
     // a corrupt one stay applied).
     virtual bool load();
     // Writes the file when dirty or forced; false (and still dirty) when it could not be written.
+    // A file that keeps failing is logged once, then again only after a save succeeded, so a
+    // read-only folder cannot flood the log.
     virtual bool save(bool force);
     virtual bool isDirty() const { return dirty_; }
     // Takes one line; false means the line is corrupt.
@@ -39,8 +41,11 @@ class BaseDataFile {
     bool replaceFile(const std::function<bool(std::ostream&)>& writeBody);
 
   private:
+    void report(const std::string& message) const;
+
     std::string path_;
     bool dirty_ = false;
+    bool failing_ = false;
 };
 
 }  // namespace bf

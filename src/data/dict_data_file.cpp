@@ -77,7 +77,15 @@ Vector3 DictDataFile::getVector3(std::string_view key) const {
 const std::vector<Vector3>& DictDataFile::getVector3List(const std::string& key) {
     if (const auto it = vectorLists_.find(key); it != vectorLists_.end()) return it->second;
     std::vector<Vector3> list;
-    const int count = getInt(key + ".count", -999);
+    int count = getInt(key + ".count", -999);
+    // A count can claim no more items than the file has lines: a mistyped huge count is reported
+    // once and read no further, instead of stalling start-up.
+    if (count > 0 && static_cast<size_t>(count) > entries_.size()) {
+        logMessage("WARN: DictDataFile: " + path() + ": list '" + key + "' claims " +
+                   std::to_string(count) + " items but the file holds " +
+                   std::to_string(entries_.size()) + " entries; reading only those");
+        count = static_cast<int>(entries_.size());
+    }
     if (count > 0) {
         for (int i = 0; i < count; ++i) {
             const Vector3 item = getVector3(key + "." + std::to_string(i));

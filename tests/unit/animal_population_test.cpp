@@ -147,4 +147,23 @@ TEST_F(PopulationTest, PeriodicSaveWritesChangedFilesAfterThePeriod) {
               std::string::npos);
 }
 
+TEST_F(PopulationTest, AMissingOrZeroSavePeriodFallsBackToTwoMinutesWithOneWarning) {
+    for (const char* period : {"save_freq_sec=0\n", "save_freq_sec=-5\n", ""}) {
+        writeDataFile("GeneralMeta.dat", period);
+        bf::stopPlugin();
+        std::filesystem::remove_all(dataPath("AnimalsPopulation/131399519.dat"));
+        start();
+        population().setPopulationFactor(kHeartlands, kDeer, 0.5f);
+        game().advance(60 * 1000);
+        EXPECT_FALSE(exists("131399519.dat")) << period << ": not saved every frame";
+        game().advance(61 * 1000);
+        EXPECT_TRUE(exists("131399519.dat")) << period;
+        const std::string text = log();
+        EXPECT_EQ(text.find("save_freq_sec is missing or not above 0"),
+                  text.rfind("save_freq_sec is missing or not above 0"))
+            << "warned once";
+        EXPECT_NE(text.find("save_freq_sec is missing or not above 0"), std::string::npos);
+    }
+}
+
 }  // namespace

@@ -138,6 +138,13 @@ TEST_F(DictDataFileTest, PositionListsSkipMissingItemsAndAreReadOnce) {
     EXPECT_TRUE(file.getVector3List("bear").empty());
     file.getVector3List("bear");
     EXPECT_EQ(logCount("DictDataFile: Brackenfold/Test.dat: Vector3 list is empty: 'bear\n"), 1);
+
+    // A mistyped huge count reads what the file holds, with one line, and does not stall.
+    file.setValue("buck.count", "2000000000");
+    file.setValue("buck.0", "7,8,9");
+    EXPECT_EQ(file.getVector3List("buck").size(), 1u);
+    EXPECT_EQ(logCount("list 'buck' claims 2000000000 items but the file holds"), 1);
+    EXPECT_LT(logCount("cannot read Vector3 item of list 'buck'"), 20);
 }
 
 TEST_F(DictDataFileTest, AFailedSaveKeepsTheOldFileAndStaysDirty) {
@@ -150,6 +157,11 @@ TEST_F(DictDataFileTest, AFailedSaveKeepsTheOldFileAndStaysDirty) {
     EXPECT_TRUE(file.isDirty());
     EXPECT_NE(log().find("ERROR: failed to save file: Brackenfold/Test.dat"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(dataPath("Test.dat.tmp")));
+
+    for (int i = 0; i < 50; ++i)
+        EXPECT_FALSE(file.save(false));
+    EXPECT_EQ(logCount("ERROR: failed to save file: Brackenfold/Test.dat"), 1)
+        << "a file that keeps failing is logged once";
 
     file.failNext = false;
     EXPECT_TRUE(file.save(false)) << "the next save tries again";
