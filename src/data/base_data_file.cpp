@@ -13,10 +13,23 @@ namespace fs = std::filesystem;
 
 bool BaseDataFile::load() {
     logMessage("loading data file: " + path_);
+    std::error_code error;
+    const fs::file_status status = fs::status(path_, error);
+    if (fs::is_directory(status)) {
+        logMessage("WARN:  unable to load from data file, it probably does not exists.");
+        logMessage("ERROR: " + path_ + " is a folder, not a file");
+        return false;
+    }
     std::ifstream in(path_);
     if (!in) {
         logMessage("WARN:  unable to load from data file, it probably does not exists.");
+        if (fs::exists(status)) {
+            logMessage("ERROR: " + path_ + " exists but cannot be opened (no permission?)");
+        }
         return false;
+    }
+    if (fs::is_regular_file(status) && fs::file_size(path_, error) == 0 && !error) {
+        logMessage("WARN: " + path_ + " is empty");
     }
     logMessage("data file found: " + path_);
     int lines = 0;

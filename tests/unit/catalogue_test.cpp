@@ -118,6 +118,24 @@ TEST_F(CatalogueTest, ACorruptRequiredLineIsReportedAndStopsStartUp) {
     EXPECT_EQ(game().callsLastFrame(), 0u);
 }
 
+TEST_F(CatalogueTest, AnEmptyFileOrAFolderInsteadOfAFileIsNamed) {
+    removeDataFile("AnimalPrices.dat");
+    std::filesystem::create_directory(dataPath("AnimalPrices.dat"));
+    writeDataFile("HuntingCompetitions.dat", "");
+    start();
+    const std::string text = log();
+    EXPECT_NE(text.find("ERROR: Brackenfold/AnimalPrices.dat is a folder, not a file"),
+              std::string::npos);
+    EXPECT_EQ(game().callsLastFrame(), 0u) << "a required file that is a folder stops start-up";
+
+    std::filesystem::remove(dataPath("AnimalPrices.dat"));
+    writeDataFile("AnimalPrices.dat", "");
+    bf::stopPlugin();
+    start();
+    EXPECT_NE(log().find("WARN: Brackenfold/AnimalPrices.dat is empty"), std::string::npos);
+    EXPECT_NE(log().find("WARN: Brackenfold/HuntingCompetitions.dat is empty"), std::string::npos);
+}
+
 TEST_F(CatalogueTest, BrokenTutorialFlagsAreNotFatal) {
     writeDataFile("TutorialFlags.dat", "bait_blip=1\nbroken\n");
     start();
