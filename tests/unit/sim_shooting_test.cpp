@@ -149,3 +149,47 @@ TEST_F(SimShooting, AnArmedManFightsBackAndALassoTiesHimUp) {
 }
 
 }  // namespace
+
+namespace {
+
+// The opponent's hunt as the plug-in drives it: search, see, stalk closer in stealth, aim, shoot.
+TEST_F(SimShooting, AStalkingHunterFindsAndTakesTheAnimal) {
+    const int32_t hunter = hunterWithRifle(here, 87);
+    const int32_t buck = spawn("a_c_buck_01", ground(here.x + 30, here.y + 35));
+    int64_t nearby[21] = {20};
+    const int32_t count = bf::natives::getPedNearbyPeds(hunter, nearby, -1, -1);
+    ASSERT_GE(count, 1);
+    EXPECT_EQ(nearby[1], buck);
+    ASSERT_TRUE(bf::natives::canPedSeeEntity(hunter, buck));
+
+    const float range = bf::natives::getAnimalTuningFloatParam(buck, 82);
+    EXPECT_GT(range, 20.0f);
+    const float approach = std::min(50.0f * 2 / 3, (1 + 0.87f * 0.5f) * range);
+    bf::natives::setPedStealth(hunter, 1.0f);
+    int32_t sequence = 0;
+    bf::natives::openSequenceTask(&sequence);
+    bf::natives::taskLookAtEntity(0, buck);
+    bf::natives::taskGoToEntity(0, buck, 50.0f, 0.75f);
+    bf::natives::taskSetWeaponStance(0, true);
+    bf::natives::taskGoToEntity(0, buck, approach, 0.5f);
+    bf::natives::taskAimGunAtEntity(0, buck, 3000);
+    bf::natives::taskShootAtEntity(0, buck, 7000, 0xC6EE6B4C);
+    bf::natives::closeSequenceTask(sequence);
+    bf::natives::taskPerformSequence(hunter, sequence);
+    bf::natives::clearSequenceTask(&sequence);
+
+    int32_t progress = 0;
+    for (int i = 0; i < 60 * 30 && progress != -1; ++i) {
+        game.runFrame();
+        progress = bf::natives::getSequenceProgress(hunter);
+        if (progress >= 0 && progress < 4) {
+            EXPECT_TRUE(damage.empty()) << "no shot before the aim";
+        }
+    }
+    EXPECT_EQ(progress, -1);
+    ASSERT_FALSE(damage.empty()) << "an 87 hunter at about 33 m hits within seven seconds";
+    EXPECT_EQ(static_cast<int32_t>(damage[0][1]), hunter);
+    EXPECT_TRUE(bf::natives::hasEntityBeenDamagedByEntity(buck, hunter));
+}
+
+}  // namespace
