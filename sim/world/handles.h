@@ -1,7 +1,8 @@
 // The handles the game hands out for one kind of thing (entities, blips, prompts, prompt groups,
-// scenario points, text handles): non-zero 32-bit values that look arbitrary and follow the seed,
-// as the slots of the game's pools do. A deleted thing's handle goes back to the pool and may be
-// handed out again, so a script that keeps a stale handle can end up naming something else.
+// scenario points, text handles, sequences, prop sets): non-zero 32-bit values that look arbitrary
+// and follow the seed, as the slots of the game's pools do. A deleted thing's handle goes back to
+// the pool and may be handed out again, so a script that keeps a stale handle can end up naming
+// something else.
 #pragma once
 
 #include <cstdint>
@@ -33,5 +34,15 @@ class HandlePool {
     std::unordered_set<int32_t> used_;
     std::deque<int32_t> returned_;
 };
+
+// A fresh handle from the game's generator that `taken` does not already hold (for kinds whose
+// store keeps its own handles).
+template <class Taken>
+int32_t drawHandle(Random& random, const Taken& taken) {
+    for (;;) {
+        const int32_t handle = random.intInRange(0x1000, 0x7FFFFFFF);
+        if (!taken(handle)) return handle;
+    }
+}
 
 }  // namespace sim

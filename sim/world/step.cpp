@@ -3,6 +3,8 @@
 #include <vector>
 
 #include "sim/game.h"
+#include "sim/world/behaviour.h"
+#include "sim/world/tasks.h"
 
 namespace sim {
 
@@ -21,6 +23,13 @@ void walking(Game& game) {
     stepPlayerWalk(game.world().player, game.world().entities, Game::kFrameMs);
 }
 
+// Peds carry out their task sequences, then do what they do of their own accord (animals wander
+// and flee, people fight back).
+void tasks(Game& game) {
+    stepTasks(game);
+    stepBehaviour(game);
+}
+
 void wildlife(Game& game) {
     game.world().wildlife.step(game);
 }
@@ -37,6 +46,13 @@ void cleanUp(Game& game) {
     }
     for (int32_t handle : gone)
         world.entities.remove(handle);
+    std::vector<int32_t> sets;
+    for (const auto& [handle, set] : world.propSets.all()) {
+        if (set.released && distance3d(set.position, player->position) > kReleasedCleanupRange)
+            sets.push_back(handle);
+    }
+    for (int32_t handle : sets)
+        world.propSets.remove(handle);
 }
 
 // Entity blips move with their entities and go with them.
@@ -59,10 +75,9 @@ void blips(Game& game) {
     }
 }
 
-// Peds' task sequences belong between walking and wildlife.
 constexpr StepPart kParts[] = {
-    {"input", input},      {"walking", walking}, {"wildlife", wildlife},
-    {"clean-up", cleanUp}, {"blips", blips},
+    {"input", input},       {"walking", walking},  {"tasks", tasks},
+    {"wildlife", wildlife}, {"clean-up", cleanUp}, {"blips", blips},
 };
 
 }  // namespace

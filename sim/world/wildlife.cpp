@@ -64,6 +64,14 @@ const std::vector<std::string>& Wildlife::habitat(uint32_t district) {
 }
 
 void Wildlife::step(Game& game) {
+    World& world = game.world();
+    const uint32_t scenario = world.player.scenario;
+    if (scenario != lastScenario_ && (scenario == gameHash("WORLD_PLAYER_PLACE_BAIT_NORMAL") ||
+                                      scenario == gameHash("WORLD_PLAYER_PLACE_BAIT_POTENT"))) {
+        if (const Entity* player = world.entities.find(world.player.ped))
+            baits.push_back({player->position, game.timer()});
+    }
+    lastScenario_ = scenario;
     if (!enabled) return;
     if (!started_) {
         started_ = true;
@@ -72,7 +80,6 @@ void Wildlife::step(Game& game) {
     if (static_cast<int32_t>(game.timer() - nextSpawnAt_) < 0) return;
     nextSpawnAt_ = game.timer() + kSpawnPeriodMs;
 
-    World& world = game.world();
     const Entity* player = world.entities.find(world.player.ped);
     if (!player) return;
     size_t nearby = 0;
@@ -83,10 +90,18 @@ void Wildlife::step(Game& game) {
     if (nearby >= kMaxNearby) return;
 
     Random& random = game.random();
+    const Bait* bait = nullptr;
+    for (const Bait& b : baits) {
+        if (game.timer() - b.placedAt < kBaitDrawsMs &&
+            distance3d(b.position, player->position) <= kNearbyRange)
+            bait = &b;
+    }
+    const Vec3 centre = bait ? bait->position : player->position;
     const float a = random.floatInRange(0.0f, kTwoPi);
-    const float r = random.floatInRange(kSpawnMin, kSpawnMax);
-    const float x = player->position.x + r * std::cos(a);
-    const float y = player->position.y + r * std::sin(a);
+    const float r =
+        bait ? random.floatInRange(20.0f, 40.0f) : random.floatInRange(kSpawnMin, kSpawnMax);
+    const float x = centre.x + r * std::cos(a);
+    const float y = centre.y + r * std::sin(a);
     const auto ground = Terrain::heightAt(x, y);
     const ModelNames& here = habitat(world.zones.at({x, y, 0.0f}, Zones::kDistrict));
     if (!ground || here.empty()) return;
@@ -100,6 +115,7 @@ void Wildlife::step(Game& game) {
     const float heading = random.floatInRange(0.0f, 360.0f);
     Entity& ped = spawnPed(game, *info, {x, y, *ground}, heading, quality, 1.0f);
     ped.released = true;
+    if (bait) ped.flags.insert(kFlagDrawnByBait);
     ++spawned;
     game.report("world", "ambient animal: " + model);
 }

@@ -97,8 +97,8 @@ TEST(WorldStep, PartsRunInTheStatedOrder) {
     std::vector<std::string> names;
     for (const sim::StepPart& part : sim::worldStepParts())
         names.push_back(part.name);
-    EXPECT_EQ(names,
-              (std::vector<std::string>{"input", "walking", "wildlife", "clean-up", "blips"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"input", "walking", "tasks", "wildlife", "clean-up",
+                                               "blips"}));
 }
 
 // The world draws from the game's one generator: a script's draw moves the world's next one.

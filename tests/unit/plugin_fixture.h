@@ -4,6 +4,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -16,12 +17,18 @@
 #include "spine/entry.h"
 #include "spine/plugin.h"
 
+// One folder per test process, so that two checkouts running their tests at once on one machine
+// never share (or delete) each other's game folders.
+inline std::string unitRunFolder() {
+    return "brackenfold-unit-" + std::to_string(::getpid());
+}
+
 class PluginTest : public ::testing::Test {
   protected:
     void SetUp() override {
         namespace fs = std::filesystem;
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        gameDir_ = fs::temp_directory_path() / "brackenfold-unit" /
+        gameDir_ = fs::temp_directory_path() / unitRunFolder() /
                    (std::string(info->test_suite_name()) + "." + info->name());
         fs::remove_all(gameDir_);
         fs::create_directories(gameDir_);

@@ -3,6 +3,7 @@
 
 #include <sstream>
 
+#include "plugin_fixture.h"
 #include "sim/scenario/scenario.h"
 #include "spine/entry.h"
 #include "spine/plugin.h"
@@ -38,7 +39,7 @@ Outcome play(const std::string& text) {
     sim::scenario::RunOptions options;
     options.plugin = &bf::libraryEntry;
     options.gameDir =
-        fs::temp_directory_path() / "brackenfold-unit" / (std::string("scn.") + info->name());
+        fs::temp_directory_path() / unitRunFolder() / (std::string("scn.") + info->name());
     fs::remove_all(options.gameDir);
     std::ostringstream out;
     options.out = &out;
