@@ -62,7 +62,7 @@ Fn control(HMODULE hook, const char* name) {
 }
 
 struct Standin {
-    explicit Standin(HMODULE module) : module(module) {}
+    explicit Standin(HMODULE loaded) : module(loaded) {}
     HMODULE module;
     void (*startGame)() = control<void (*)()>(module, "standinStartGame");
     void (*runFrames)(int) = control<void (*)(int)>(module, "standinRunFrames");
