@@ -95,7 +95,10 @@ void Game::runFrame() {
 void Game::endFrame() {
     // Events are the frame's own: whatever scripts did not read is gone when the frame ends.
     world_.events.endFrame();
-    world_.screen.endFrame();
+    for (const ShownText& shown : world_.screen.endFrame()) {
+        // Drawn texts come every frame; the timeline keeps what the player is told once.
+        if (shown.kind != "text") report("screen", shown.kind + ": " + shown.text);
+    }
     callsLastFrame_ = callsThisFrame_;
     if (options_.recordLastFrame) lastFrameCalls_.swap(thisFrameCalls_);
 }

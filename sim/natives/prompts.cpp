@@ -23,7 +23,10 @@ void registerPromptNatives(Game& game) {
     });
     // The text is copied: text handles live only until the end of the frame.
     t.add(0x5DD02A8318420DD7, "PROMPT_SET_TEXT", 2, [&game, &world](NativeCall& c) {
-        if (Prompt* p = prompt(game, c)) p->text = world.screen.text(c.word(1));
+        if (Prompt* p = prompt(game, c)) {
+            p->text = world.screen.text(c.word(1));
+            world.prompts.noteText(*p);
+        }
     });
     t.add(0x2F11D3A254169EA4, "PROMPT_SET_GROUP", 3, [&game](NativeCall& c) {
         if (Prompt* p = prompt(game, c)) p->group = c.i32(1);
@@ -44,7 +47,10 @@ void registerPromptNatives(Game& game) {
         if (Prompt* p = prompt(game, c)) p->attributes[c.i32(1)] = c.flag(2);
     });
     t.add(0xF7AA2696A22AD8B9, "PROMPT_REGISTER_END", 1, [&game](NativeCall& c) {
-        if (Prompt* p = prompt(game, c)) p->registered = true;
+        if (Prompt* p = prompt(game, c)) {
+            p->registered = true;
+            game.world().prompts.noteText(*p);
+        }
     });
     t.add(0x8A0FB4D03A630D21, "PROMPT_SET_ENABLED", 2, [&game](NativeCall& c) {
         if (Prompt* p = prompt(game, c)) p->enabled = c.flag(1);

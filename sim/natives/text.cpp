@@ -8,33 +8,20 @@ namespace sim {
 
 namespace {
 
-// What the player reads: the drawn text without its <FONT ...> mark-up.
-std::string withoutMarkup(const std::string& text) {
-    std::string plain;
-    bool inTag = false;
-    for (char c : text) {
-        if (c == '<') inTag = true;
-        if (!inTag) plain += c;
-        if (c == '>') inTag = false;
-    }
-    return plain;
-}
-
-// The text a feed block names; a handle that is not from this frame fails the run, as the game
-// would show garbage for it.
-bool feedText(Game& game, NativeCall& c, const char* native, std::string& text) {
+// The text handle a feed block names; a handle that is not from this frame fails the run, as the
+// game would show garbage for it. The game copies the block but reads the text when it shows it.
+bool feedText(Game& game, NativeCall& c, const char* native, uint64_t& handle) {
     const auto* blockA = c.ptr<const uint64_t>(0);
     const auto* blockB = c.ptr<const uint64_t>(1);
     if (!blockA || !blockB) {
         game.fail(std::string(native) + " called with a null block");
         return false;
     }
-    const char* pointer = game.world().screen.textPointer(blockB[1]);
-    if (!pointer) {
+    handle = blockB[1];
+    if (!game.world().screen.known(handle)) {
         game.fail(std::string(native) + " called with an unknown text handle");
         return false;
     }
-    text = pointer;
     return true;
 }
 
@@ -54,9 +41,13 @@ void registerTextNatives(Game& game) {
         }
         const std::string kind = c.str(1) ? c.str(1) : "";
         if (form == 10 && kind == "LITERAL_STRING" && c.argCount() == 3) {
-            c.retU64(screen.makeText(c.str(2) ? c.str(2) : ""));
+            if (!c.str(2)) {
+                game.fail("CREATE_VAR_STRING called with a null literal");
+                return;
+            }
+            c.retU64(screen.makeLiteral(c.str(2)));
         } else if (form == 42 && kind == "COLOR_STRING" && c.argCount() == 4) {
-            c.retU64(screen.makeText(screen.text(c.word(3))));
+            c.retU64(screen.makeColoured(c.word(3)));
         } else if (form == 2 && kind == "CASH_STRING" && c.argCount() == 3) {
             c.retU64(screen.makeText(cashText(c.i32(2))));
         } else {
@@ -69,29 +60,24 @@ void registerTextNatives(Game& game) {
     t.add(0xDFF0D417277B41F8, "UI_SHOW_PENDING_MESSAGE", 0, [&game](NativeCall&) {
         Screen& screen = game.world().screen;
         if (!screen.pendingMessage) return;
-        const std::string text = screen.text(screen.pendingMessage);
+        screen.present("message", screen.pendingMessage);
         screen.pendingMessage = 0;
-        screen.show("message", text);
-        game.report("screen", "message: " + text);
     });
 
     // Feeds: (block A, block B, 1). Block B slot 1 holds the text handle.
     t.add(0x049D5C615BD38BAD, "UI_FEED_POST_HELP_TEXT", 3, [&game](NativeCall& c) {
-        std::string text;
-        if (!feedText(game, c, "UI_FEED_POST_HELP_TEXT", text)) return;
-        game.world().screen.show("help", text);
-        game.report("screen", "help: " + text);
+        uint64_t text = 0;
+        if (feedText(game, c, "UI_FEED_POST_HELP_TEXT", text))
+            game.world().screen.present("help", text);
     });
     t.add(0xB249EBCB30DD88E0, "UI_FEED_POST_NOTIFICATION", 3, [&game](NativeCall& c) {
-        std::string text;
+        uint64_t text = 0;
         if (!feedText(game, c, "UI_FEED_POST_NOTIFICATION", text)) return;
         // The cash layout names the item-type texture dictionary in slot 2.
         const auto* blockB = c.ptr<const uint64_t>(1);
         const char* dictionary = reinterpret_cast<const char*>(blockB[2]);
         const bool cash = dictionary && std::strcmp(dictionary, "ITEMTYPE_TEXTURES") == 0;
-        const std::string kind = cash ? "cash" : "notification";
-        game.world().screen.show(kind, text);
-        game.report("screen", kind + ": " + text);
+        game.world().screen.present(cash ? "cash" : "notification", text);
     });
 
     // Drawn texts: style first, then the coloured handle at a screen position. The style applies
@@ -111,12 +97,11 @@ void registerTextNatives(Game& game) {
           [&game](NativeCall& c) { game.world().screen.textStyle.centred = c.flag(0); });
     t.add(0x16794E044C9EFB58, "DISPLAY_TEXT", 3, [&game](NativeCall& c) {
         Screen& screen = game.world().screen;
-        const char* pointer = screen.textPointer(c.word(0));
-        if (!pointer) {
+        if (!screen.known(c.word(0))) {
             game.fail("DISPLAY_TEXT called with an unknown text handle");
             return;
         }
-        screen.show("text", withoutMarkup(pointer));
+        screen.present("text", c.word(0));
         screen.textStyle = {};
     });
 }

@@ -55,6 +55,9 @@ void registerWorldCommands(CommandRegistry& r) {
                const Prompt* p = promptWithText(run, a[0]);
                const std::string& state = a[1];
                if (state == "hidden") {
+                   // A text no prompt ever had is a mistake in the scenario, not a hidden prompt.
+                   run.expect(p || run.game().world().prompts.everRegistered(a[0]),
+                              "no prompt with the text \"" + a[0] + "\" was ever registered");
                    run.expect(!p || !p->visible, "the prompt \"" + a[0] + "\" is visible");
                    return;
                }
@@ -63,6 +66,13 @@ void registerWorldCommands(CommandRegistry& r) {
                                   : state == "enabled" ? p->enabled
                                                        : !p->enabled;
                run.expect(holds, "the prompt \"" + p->text + "\" is not " + state);
+           }});
+    r.add({"expect prompt-count", Phase::Anywhere, 1, 1, [](const Args& a) { a.integer(0); },
+           [](Runner& run, const Args& a) {
+               const World& world = run.game().world();
+               const size_t count = world.prompts.shown(world.player.target).size();
+               run.expect(static_cast<int64_t>(count) == a.integer(0),
+                          std::to_string(count) + " prompts are on screen, expected " + a[0]);
            }});
     r.add({"expect blip-count", Phase::Anywhere, 1, 1, [](const Args& a) { a.integer(0); },
            [](Runner& run, const Args& a) {

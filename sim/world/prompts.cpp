@@ -21,6 +21,17 @@ Prompt* Prompts::find(int32_t handle) {
     return it == prompts_.end() ? nullptr : &it->second;
 }
 
+void Prompts::noteText(const Prompt& prompt) {
+    if (prompt.registered && !prompt.text.empty()) registeredTexts_.insert(prompt.text);
+}
+
+bool Prompts::everRegistered(const std::string& part) const {
+    for (const std::string& text : registeredTexts_) {
+        if (text.find(part) != std::string::npos) return true;
+    }
+    return false;
+}
+
 int32_t Prompts::groupFor(int32_t ped) {
     auto it = groups_.find(ped);
     if (it != groups_.end()) return it->second;

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,11 @@ class Prompts {
     void remove(int32_t handle);
     const std::map<int32_t, Prompt>& all() const { return prompts_; }
 
+    // Remembers the text of a registered prompt, for as long as the game runs.
+    void noteText(const Prompt& prompt);
+    // Whether a prompt whose text contains `part` was ever registered (deleted ones included).
+    bool everRegistered(const std::string& part) const;
+
     // The prompt group of a ped (made on first use).
     int32_t groupFor(int32_t ped);
     bool onScreen(const Prompt& prompt, int32_t playerTarget) const;
@@ -78,6 +84,7 @@ class Prompts {
 
     std::map<int32_t, Prompt> prompts_;
     std::map<int32_t, int32_t> groups_;
+    std::set<std::string> registeredTexts_;
     HandlePool handles_;
     HandlePool groupHandles_;
     uint64_t made_ = 0;

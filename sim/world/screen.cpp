@@ -5,25 +5,51 @@
 namespace sim {
 
 namespace {
-const std::string kNoText;
 // Text handles are 64-bit words; the game's carry bits above the low 32.
 constexpr uint64_t kTextHandleHigh = 0x1ull << 32;
+
+// What the player reads: the drawn text without its <FONT ...> mark-up.
+std::string withoutMarkup(const std::string& text) {
+    std::string plain;
+    bool inTag = false;
+    for (char c : text) {
+        if (c == '<') inTag = true;
+        if (!inTag) plain += c;
+        if (c == '>') inTag = false;
+    }
+    return plain;
+}
 }  // namespace
 
-uint64_t Screen::makeText(std::string text) {
+uint64_t Screen::add(Text text) {
     const uint64_t handle = kTextHandleHigh | static_cast<uint32_t>(textHandles_.take());
     texts_[handle] = std::move(text);
     return handle;
 }
 
-const std::string& Screen::text(uint64_t handle) const {
-    auto it = texts_.find(handle);
-    return it == texts_.end() ? kNoText : it->second;
+uint64_t Screen::makeLiteral(const char* characters) {
+    return add({characters, 0, {}});
 }
 
-const char* Screen::textPointer(uint64_t handle) const {
+uint64_t Screen::makeColoured(uint64_t handle) {
+    return add({nullptr, handle, {}});
+}
+
+uint64_t Screen::makeText(std::string text) {
+    return add({nullptr, 0, std::move(text)});
+}
+
+std::string Screen::text(uint64_t handle) const {
     auto it = texts_.find(handle);
-    return it == texts_.end() ? nullptr : it->second.c_str();
+    if (it == texts_.end()) return {};
+    const Text& t = it->second;
+    if (t.literal) return t.literal;
+    if (t.coloured) return text(t.coloured);
+    return t.own;
+}
+
+void Screen::present(std::string kind, uint64_t handle) {
+    presented_.emplace_back(std::move(kind), handle);
 }
 
 void Screen::show(std::string kind, std::string text) {
@@ -44,13 +70,22 @@ const char* Screen::label(uint32_t hash) const {
     return it == labels_.end() ? nullptr : it->second.c_str();
 }
 
-void Screen::endFrame() {
+std::vector<ShownText> Screen::endFrame() {
+    std::vector<ShownText> shown;
+    for (auto& [kind, handle] : presented_) {
+        std::string plain = text(handle);
+        if (kind == "text") plain = withoutMarkup(plain);
+        show(kind, plain);
+        shown.push_back({std::move(kind), std::move(plain)});
+    }
+    presented_.clear();
     for (const auto& [handle, text] : texts_)
         textHandles_.giveBack(static_cast<int32_t>(handle & 0xFFFFFFFFu));
     texts_.clear();
     lastFrameSprites.swap(sprites);
     sprites.clear();
     textStyle = {};
+    return shown;
 }
 
 }  // namespace sim

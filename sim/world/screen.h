@@ -42,12 +42,19 @@ class Screen {
   public:
     explicit Screen(Random& random) : textHandles_(random, 0x101, 0x7FFFFFFF) {}
 
-    // A text handle for a string; handles live until the end of the frame, as the game's do.
+    // Text handles live until the end of the frame, as the game's do. A literal text keeps the
+    // script's pointer, not a copy: the game reads the characters when it shows them, so they
+    // must still be there then.
+    uint64_t makeLiteral(const char* characters);
+    // A text the game made itself (a coloured copy of another handle's, an amount of money).
+    uint64_t makeColoured(uint64_t handle);
     uint64_t makeText(std::string text);
-    // The text behind a handle ("" for an unknown one).
-    const std::string& text(uint64_t handle) const;
-    const char* textPointer(uint64_t handle) const;
+    bool known(uint64_t handle) const { return texts_.count(handle) != 0; }
+    // The text behind a handle as it reads now ("" for an unknown one).
+    std::string text(uint64_t handle) const;
 
+    // The game shows a text when it draws the frame: read from its handle at the end of the frame.
+    void present(std::string kind, uint64_t handle);
     // Records a shown text; a text drawn every frame is kept once per mark.
     void show(std::string kind, std::string text);
     // Everything shown since the last mark (scenario expectations).
@@ -69,12 +76,22 @@ class Screen {
     std::vector<DrawnSprite> sprites;
     std::vector<DrawnSprite> lastFrameSprites;
 
-    void endFrame();
+    // Shows what was presented this frame (returned, drawn texts without their mark-up), then
+    // lets the frame's handles go.
+    std::vector<ShownText> endFrame();
 
   private:
-    std::unordered_map<uint64_t, std::string> texts_;
+    struct Text {
+        const char* literal = nullptr;  // the script's characters, when it is a literal
+        uint64_t coloured = 0;          // the handle it colours, when it is a coloured text
+        std::string own;                // otherwise, the game's own copy
+    };
+    uint64_t add(Text text);
+
+    std::unordered_map<uint64_t, Text> texts_;
     std::unordered_map<uint32_t, std::string> labels_;
     HandlePool textHandles_;
+    std::vector<std::pair<std::string, uint64_t>> presented_;
     std::vector<ShownText> shown_;
     std::unordered_set<std::string> shownKeys_;
 };

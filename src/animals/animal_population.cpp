@@ -101,9 +101,20 @@ float AnimalPopulationManager::effectiveFactorOfPed(int32_t ped) {
     return effectiveFactor(district, natives::getPedAnimalType(ped));
 }
 
+float AnimalPopulationManager::currentEffectiveFactor(uint32_t district, uint32_t type) {
+    float population = -1.0f;
+    if (district != 0 && type != 0) {
+        const float stored = districtFile(district).getFloat(signedId(type), -999.0f);
+        population = stored > 0.0f ? stored : 1.0f;
+    }
+    const float development = characterFile().getFloat(kDevelopmentFactor, -999.0f);
+    return std::min(1.0f, population * (development >= 1.0f ? development : 1.0f));
+}
+
 float AnimalPopulationManager::deplete(uint32_t district, uint32_t type, float rate) {
+    // Written so that a NaN rate does nothing too.
+    if (district == 0 || type == 0 || !(rate > 0.0f)) return currentEffectiveFactor(district, type);
     const float current = effectiveFactor(district, type);
-    if (district == 0 || type == 0 || rate <= 0.0f) return current;
     const float next = std::min(1.0f, rate * current);
     const char* name = natives::getLabelText(type);
     logMessage("AnimalPopulationManager: updating animal population factor. animal type: " +

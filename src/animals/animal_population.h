@@ -43,6 +43,7 @@ class AnimalPopulationManager {
     float effectiveFactorOfPed(int32_t ped);
     // One kill: the effective factor times `rate`, stored without the development factor so
     // that the effective factor is exactly the new value. Returns the effective factor after it.
+    // District or type 0, or a rate not above 0 (the key missing), change, write and log nothing.
     float deplete(uint32_t district, uint32_t type, float rate);
     // Multiplies the active character's development factor by `rate` and stamps it with `now`.
     void develop(float rate, int32_t now);
@@ -56,6 +57,8 @@ class AnimalPopulationManager {
 
   private:
     DictDataFile& districtFile(uint32_t district);
+    // The effective factor as it reads now, storing none of the defaults it falls back on.
+    float currentEffectiveFactor(uint32_t district, uint32_t type);
 
     FileFactory makeFile_;
     std::unique_ptr<DictDataFile> john_;

@@ -1,7 +1,8 @@
 // The texts and blocks the plug-in hands to the game that the game may read after the call that
-// passed them: the pending help text and notification, the feed blocks, and the composed strings
-// drawn this frame. They live in the running plug-in's ground (core/runtime.h), so they outlive
-// every call that passes them.
+// passed them (it reads a text when it shows it, as late as the end of the frame): the message,
+// the pending and the handed help text and notification, the feed blocks, and the composed
+// strings drawn this frame. They live in the running plug-in's ground (core/runtime.h), so they
+// outlive every call that passes them; each stays as it was handed until the next frame at least.
 #pragma once
 
 #include <array>
@@ -15,10 +16,16 @@ struct ScreenTexts {
     static constexpr size_t kHelpTextBytes = 500;
     static constexpr size_t kNotificationBytes = 200;
 
+    // Queued for the next frame step (empty when the first byte is 0).
     std::array<char, kHelpTextBytes> helpText{};
     int32_t helpDurationMs = 0;
     std::array<char, kNotificationBytes> notification{};
     int32_t notificationDurationMs = 0;
+    // Handed to the game by the last frame step.
+    std::array<char, kHelpTextBytes> helpTextHanded{};
+    std::array<char, kNotificationBytes> notificationHanded{};
+    // The last message shown.
+    std::string message;
 
     std::array<uint64_t, 4> helpBlockA{};
     std::array<uint64_t, 4> helpBlockB{};

@@ -36,7 +36,9 @@ uint64_t makeLiteralText(const char* text) {
 }
 
 void showMessage(const std::string& text) {
-    const uint64_t handle = makeLiteralText(text.c_str());
+    std::string& message = runtime().screenTexts.message;
+    message = text;
+    const uint64_t handle = makeLiteralText(message.c_str());
     natives::showSubtitleText(handle);
     natives::showSubtitleBegin();
     natives::showSubtitleEnd();
@@ -95,7 +97,8 @@ void flushHelpText() {
     texts.helpBlockA = {};
     texts.helpBlockB = {};
     texts.helpBlockA[0] = static_cast<uint32_t>(texts.helpDurationMs);
-    texts.helpBlockB[1] = makeLiteralText(texts.helpText.data());
+    texts.helpTextHanded = texts.helpText;
+    texts.helpBlockB[1] = makeLiteralText(texts.helpTextHanded.data());
     natives::feedPostHelpText(texts.helpBlockA.data(), texts.helpBlockB.data());
     texts.helpText[0] = '\0';
 }
@@ -109,19 +112,31 @@ void flushNotification() {
     texts.notificationBlockA[0] = texts.notificationDurationMs > 0
                                       ? static_cast<uint32_t>(texts.notificationDurationMs)
                                       : kNotificationBlockA0;
-    texts.notificationBlockB[1] = makeLiteralText(texts.notification.data());
+    texts.notificationHanded = texts.notification;
+    texts.notificationBlockB[1] = makeLiteralText(texts.notificationHanded.data());
     texts.notificationBlockB[4] = 1;
     texts.notificationBlockB[5] = natives::getHashKey("COLOR_WHITE");
     natives::feedPostNotification(texts.notificationBlockA.data(), texts.notificationBlockB.data());
     texts.notification[0] = '\0';
 }
 
+int32_t centsOf(float dollars) {
+    const float product = dollars * 100.0f;
+    // Prices are written to the cent, yet a float holds few of them exactly (2.10 is 2.0999999):
+    // a product short of a whole cent by float error alone pays that cent; a real fraction of a
+    // cent is dropped.
+    const float nearest = std::round(product);
+    const bool whole = std::fabs(product - nearest) <=
+                       4.0f * std::numeric_limits<float>::epsilon() * std::fabs(nearest);
+    const double cents = whole ? nearest : std::trunc(product);
+    // Clamped so that an absurd price cannot overflow the conversion.
+    const double limit = std::numeric_limits<int32_t>::max();
+    return static_cast<int32_t>(std::fmax(-limit, std::fmin(limit, cents)));
+}
+
 void changePlayerCash(float dollars, bool notify) {
     if (dollars == 0.0f || std::isnan(dollars)) return;
-    // Clamped so that an absurd price cannot overflow the conversion.
-    const double scaled = std::trunc(static_cast<double>(dollars) * 100.0);
-    const double limit = std::numeric_limits<int32_t>::max();
-    const int32_t cents = static_cast<int32_t>(std::fmax(-limit, std::fmin(limit, scaled)));
+    const int32_t cents = centsOf(dollars);
     if (dollars > 0.0f) {
         natives::addPlayerCash(cents, natives::getHashKey("ADD_REASON_DEFAULT"));
     } else {

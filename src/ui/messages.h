@@ -15,7 +15,7 @@ namespace bf {
 
 // A text handle for a character string; the string must stay alive while the game uses it.
 uint64_t makeLiteralText(const char* text);
-// Shows a text at once.
+// Shows a text at once; the text is kept until the next message, as the game reads it later.
 void showMessage(const std::string& text);
 
 // Draws for the current frame only; font is "$title" or "$body".
@@ -33,9 +33,11 @@ void flushPendingTexts();
 void flushHelpText();
 void flushNotification();
 
-// Adds (positive) or removes (negative) money; cents are truncated toward zero. 0 or NaN does
-// nothing.
+// Adds (positive) or removes (negative) money. 0 or NaN does nothing.
 void changePlayerCash(float dollars, bool notify);
+// The cents of an amount of dollars: the float product truncated toward zero, except that one
+// short of a whole cent only by the float's rounding (2.10 dollars) gives that cent.
+int32_t centsOf(float dollars);
 void showCashNotification(int32_t cents, int32_t durationMs);
 
 // "1521.5,439.356,90.6807": six significant digits, no spaces.

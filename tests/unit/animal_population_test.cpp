@@ -58,9 +58,18 @@ TEST_F(PopulationTest, DevelopmentStaysOutOfTheStoredFactor) {
     EXPECT_EQ(p.effectiveFactor(kHeartlands, kDeer), 1.0f);
     EXPECT_NEAR(p.deplete(kHeartlands, kDeer, 0.9f), 0.9f, 1e-6f);
     EXPECT_NEAR(p.populationFactor(kHeartlands, kDeer), 0.6f, 1e-6f);
+    // Without a rate (the key missing reads -999) a kill changes, writes and logs nothing.
+    p.saveAll();
     const std::string before = log();
-    EXPECT_EQ(p.deplete(kCumberland, kDeer, -999.0f), 1.0f) << "no rate: no change";
-    EXPECT_EQ(log().find("updating animal population factor", before.size()), std::string::npos);
+    for (const float rate : {-999.0f, 0.0f, std::nanf("")}) {
+        EXPECT_EQ(p.deplete(kCumberland, kDeer, rate), 1.0f) << rate;
+        EXPECT_NEAR(p.deplete(kHeartlands, kDeer, rate), 0.9f, 1e-6f) << rate;
+    }
+    p.saveAll();
+    const std::string after = log().substr(before.size());
+    EXPECT_EQ(after.find("updating animal population factor"), std::string::npos) << after;
+    EXPECT_EQ(after.find("saving"), std::string::npos) << after;
+    EXPECT_FALSE(exists(std::to_string(static_cast<int32_t>(kCumberland)) + ".dat"));
 
     p.characterFile().setFloat("development_factor", 0.5f);
     EXPECT_EQ(p.developmentFactor(), 1.0f);

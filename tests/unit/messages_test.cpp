@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <sstream>
 
 #include "core/text.h"
 #include "plugin_fixture.h"
@@ -81,6 +83,7 @@ TEST_F(MessagesTest, FeedBlocksHoldTheDocumentedLayouts) {
     bf::showNotification("note", 5000);
     game().runFrames(1);
     bf::showCashNotification(1234, 1000);
+    game().runFrames(1);
 
     ASSERT_EQ(helpA.size(), 1u);
     EXPECT_EQ(helpA[0][0], 8000u);
@@ -131,6 +134,7 @@ TEST_F(MessagesTest, CashChangesAddRemoveOrDoNothing) {
         if (c.removes) {
             EXPECT_EQ(static_cast<int32_t>(removes[0].args[0]), c.argument);
         }
+        game().runFrames(1);
         EXPECT_EQ(shown("cash").size(), c.cashChange ? 1u : 0u) << c.dollars;
     }
     game().clearRecorded();
@@ -138,10 +142,34 @@ TEST_F(MessagesTest, CashChangesAddRemoveOrDoNothing) {
     EXPECT_TRUE(game().recordedOf(kFeedNotification).empty());
 }
 
+// Every shipped price, as the price list gives it to the cash change, pays what it says to the
+// cent, up or down.
+TEST_F(MessagesTest, EveryShippedPricePaysItsCents) {
+    std::istringstream prices(readDataFile("AnimalPrices.dat"));
+    size_t checked = 0;
+    for (std::string line; std::getline(prices, line);) {
+        const size_t eq = line.find('=');
+        const size_t dot = line.find('.', eq);
+        ASSERT_NE(dot, std::string::npos) << line;
+        const std::string price = line.substr(eq + 1);
+        const int32_t cents =
+            std::stoi(line.substr(eq + 1, dot - eq - 1)) * 100 + std::stoi(line.substr(dot + 1));
+        const float dollars = std::strtof(price.c_str(), nullptr);
+        for (const float sign : {1.0f, -1.0f}) {
+            const int64_t before = game().world().player.cashCents;
+            bf::changePlayerCash(sign * dollars, false);
+            EXPECT_EQ(game().world().player.cashCents - before, sign * cents) << line;
+        }
+        ++checked;
+    }
+    EXPECT_EQ(checked, 84u);
+}
+
 TEST_F(MessagesTest, DrawnTextsCarryTheirFontAndSpritesAreCentred) {
     bf::drawText("Weight: 52 kg", 0.5f, 0.9f, 255, 255, 255, 200, true, 0.4f, 0.4f, "$body");
+    const auto calls = game().recorded();
+    game().runFrames(1);
     EXPECT_EQ(shown("text"), std::vector<std::string>{"Weight: 52 kg"});
-    const auto& calls = game().recorded();
     ASSERT_GE(calls.size(), 6u);
     std::vector<std::string> names;
     for (size_t i = calls.size() - 6; i < calls.size(); ++i)
@@ -162,6 +190,19 @@ TEST_F(MessagesTest, DrawnTextsCarryTheirFontAndSpritesAreCentred) {
     EXPECT_FLOAT_EQ(game().world().screen.lastFrameSprites[0].centreX, 0.12f);
     EXPECT_FLOAT_EQ(game().world().screen.lastFrameSprites[0].centreY, 0.23f);
     EXPECT_EQ(game().recordedOf(kDrawSprite).back().args.size(), 12u);
+}
+
+// The game reads a text when it shows it, at the end of the frame: by then the caller's string
+// is gone, and whatever the heap put there since would show.
+TEST_F(MessagesTest, TextsHandedToTheGameOutliveTheCall) {
+    const std::string text = "Failed to load Brackenfold, please check the logs for more info.";
+    bf::showMessage(std::string(text));
+    bf::showHelpText(text, 3000);
+    bf::flushHelpText();
+    std::vector<std::string> churn(64, std::string(text.size(), 'x'));
+    game().runFrames(1);
+    EXPECT_EQ(shown("message"), std::vector<std::string>{text});
+    EXPECT_EQ(shown("help"), std::vector<std::string>{text});
 }
 
 TEST(TextFormsTest, VectorsAndLineBreaks) {

@@ -1,6 +1,8 @@
 // Settings: the split rules, the line rules and the readers' conversions and errors.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <sstream>
 #include <stdexcept>
 
 #include "core/settings.h"
@@ -77,6 +79,32 @@ TEST_F(SettingsTest, DefaultsAreTheTwentyInOrder) {
     EXPECT_EQ(bf::getSettingInt("Nothing"), -1);
     EXPECT_EQ(bf::getSettingString("Nothing"), "");
     EXPECT_FLOAT_EQ(bf::getSettingFloat("Nothing"), 0.0f);
+}
+
+// The comments above each key of the shipped file are all a player reads about it: they must give
+// the default the plug-in uses, and the time cap its real range (the competitions clamp it).
+TEST_F(SettingsTest, TheShippedFileDocumentsEachKeyWithItsDefault) {
+    std::istringstream file(readDataFile("Settings.ini"));
+    std::map<std::string, std::string> comments;
+    std::string comment;
+    for (std::string line; std::getline(file, line);) {
+        if (line.empty() || line[0] == '[') {
+            comment.clear();
+        } else if (line[0] == ';') {
+            comment += line.substr(1);
+        } else {
+            comments[line.substr(0, line.find('='))] = comment;
+            comment.clear();
+        }
+    }
+    for (const auto& [key, value] : bf::defaultSettings()) {
+        ASSERT_TRUE(comments.count(key)) << key;
+        EXPECT_NE(comments[key].find("Default: " + value), std::string::npos)
+            << key << ":" << comments[key];
+    }
+    const std::string& timeCap = comments["HuntingCompetitions_TimeCap"];
+    EXPECT_NE(timeCap.find("5 to 30"), std::string::npos) << timeCap;
+    EXPECT_EQ(timeCap.find("no time limit"), std::string::npos) << timeCap;
 }
 
 TEST_F(SettingsTest, LinesAreParsedByTheirFirstCharacterAndPieceCount) {

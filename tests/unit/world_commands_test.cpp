@@ -62,7 +62,7 @@ TEST_F(WorldCommandsTest, PressHoldAndExpectations) {
     EXPECT_EQ(play(R"(frames 2
 expect prompt "Trade" visible
 expect prompt "Hidden" hidden
-expect prompt "Nothing" hidden
+expect prompt-count 2
 expect blip-count 1
 expect blip "Bait"
 hold prompt 500ms "Accept"
@@ -97,6 +97,10 @@ TEST_F(WorldCommandsTest, FailuresNameTheMissingThing) {
     EXPECT_NE(output_.str().find("no prompt on screen with the text \"Hidden\""),
               std::string::npos);
     EXPECT_EQ(play("expect prompt \"Trade\" shown\n"), 2);
+    // A misspelt text must not pass as a hidden prompt.
+    EXPECT_EQ(play("frames 2\nexpect prompt \"Trades\" hidden\n"), 1);
+    EXPECT_NE(output_.str().find("no prompt with the text \"Trades\" was ever registered"),
+              std::string::npos);
 }
 
 }  // namespace

@@ -3,9 +3,9 @@
 //   brackenfold-win-host GAME_DIR HOOK_DLL PARTIAL_HOOK_DLL
 //
 // In GAME_DIR (Brackenfold.asi and the shipped Brackenfold/ folder) it attaches the plug-in three
-// times: with no hook anywhere, with a hook that lacks one export (both must be refused with a log
-// line), and with the stand-in hook, where it runs frames and reads the log. Prints one line per
-// check; exits 0 when all held.
+// times: with no hook anywhere, with a hook that lacks one export (both must be refused cleanly:
+// an initialisation failure, no access violation, a log line), and with the stand-in hook, where
+// it runs frames and reads the log. Prints one line per check; exits 0 when all held.
 #include <windows.h>
 
 #include <cstdint>
@@ -24,6 +24,14 @@ namespace {
 constexpr const char* kLog = "Brackenfold/Log.log";
 constexpr int kFrames = 300;
 int gFailures = 0;
+// Access violations seen anywhere in the process, caught by the loader or not.
+volatile LONG gAccessViolations = 0;
+
+LONG CALLBACK countAccessViolations(EXCEPTION_POINTERS* info) {
+    if (info->ExceptionRecord->ExceptionCode == EXCEPTION_ACCESS_VIOLATION)
+        InterlockedIncrement(&gAccessViolations);
+    return EXCEPTION_CONTINUE_SEARCH;
+}
 
 void check(bool ok, const std::string& what) {
     std::printf("%s: %s\n", ok ? "ok" : "FAIL", what.c_str());
@@ -54,7 +62,7 @@ Fn control(HMODULE hook, const char* name) {
 }
 
 struct Standin {
-    explicit Standin(HMODULE module) : module(module) {}
+    explicit Standin(HMODULE loaded) : module(loaded) {}
     HMODULE module;
     void (*startGame)() = control<void (*)()>(module, "standinStartGame");
     void (*runFrames)(int) = control<void (*)(int)>(module, "standinRunFrames");
@@ -66,12 +74,20 @@ struct Standin {
     const char* (*failure)() = control<const char* (*)()>(module, "standinFailure");
 };
 
-// An attach that must fail, leaving `logLine` in the log.
+// An attach that must fail cleanly, leaving `logLine` in the log. The loader hides a fault in the
+// plug-in's entry as a failed load: only the error code and the fault count tell it from a
+// refusal.
 void expectRefused(const std::string& asi, const std::string& why, const std::string& logLine) {
     fs::remove(kLog);
+    const LONG faultsBefore = gAccessViolations;
+    SetLastError(0);
     HMODULE plugin = LoadLibraryA(asi.c_str());
+    const DWORD error = GetLastError();
     check(plugin == nullptr, "attach refused " + why);
     if (plugin) FreeLibrary(plugin);
+    check(error == ERROR_DLL_INIT_FAILED,
+          "the load failed as a refused initialisation (error " + std::to_string(error) + ")");
+    check(gAccessViolations == faultsBefore, "no access violation " + why);
     check(logHas(logLine), "log says \"" + logLine + "\"");
 }
 
@@ -116,6 +132,7 @@ int main(int argc, char** argv) {
     const std::string partialPath = fs::absolute(argv[3]).string();
     fs::current_path(argv[1]);
     const std::string asi = (fs::current_path() / "Brackenfold.asi").string();
+    AddVectoredExceptionHandler(1, countAccessViolations);
 
     expectRefused(asi, "without the hook", "ScriptHookRDR2.dll is not loaded");
 
@@ -154,6 +171,7 @@ int main(int argc, char** argv) {
     FreeLibrary(plugin);
     check(!hook.scriptRegistered() && !hook.keyboardRegistered(),
           "detach unregistered script and keyboard handler");
+    check(gAccessViolations == 0, "no access violation in the whole run");
     // The stand-in stays loaded: the abandoned script thread is parked inside it.
     return gFailures == 0 ? 0 : 1;
 }

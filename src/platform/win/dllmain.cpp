@@ -17,6 +17,9 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID) {
                 bf::logMessage(error);
                 return FALSE;
             }
+        } else if (reason == DLL_PROCESS_DETACH && !bf::win::scriptHookBound()) {
+            // Windows sends detach after a refused attach too: nothing was registered.
+            return TRUE;
         }
         return bf::libraryEntry(module, reason) ? TRUE : FALSE;
     } catch (...) {

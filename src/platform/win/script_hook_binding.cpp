@@ -31,11 +31,13 @@ constexpr const char* kExportNames[kExportCount] = {
     "?nativeCall@@YAPEA_KXZ",
 };
 
-// Bound once at attach, read by the forwarders for as long as the plug-in is loaded.
+// Bound once at attach, read by the forwarders for as long as the plug-in is loaded; all null
+// after a refused attach.
 FARPROC gExports[kExportCount] = {};
 
 // x64 has one calling convention, so the hook's MSVC functions are called through plain pointers
-// of the matching types; the detour through void (*)() keeps the cast free of warnings.
+// of the matching types; the detour through void (*)() keeps the cast free of warnings. Null
+// while unbound: the forwarders then do nothing rather than call through it.
 template <typename Fn>
 Fn as(Export which) {
     return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(gExports[which]));
@@ -43,7 +45,13 @@ Fn as(Export which) {
 
 }  // namespace
 
+bool scriptHookBound() {
+    return gExports[kScriptRegister] != nullptr;
+}
+
 bool bindScriptHook(std::string& error) {
+    // The hook is normally loaded before the plug-in: taking it from the loaded modules keeps
+    // DllMain's time under the loader lock short. Loading it is the fallback.
     HMODULE hook = GetModuleHandleA(kScriptHookDll);
     if (!hook) hook = LoadLibraryA(kScriptHookDll);
     if (!hook) {
@@ -75,28 +83,31 @@ namespace hook {
 using bf::win::as;
 
 void scriptRegister(void* module, ScriptEntry entry) {
-    as<void (*)(void*, ScriptEntry)>(bf::win::kScriptRegister)(module, entry);
+    if (auto f = as<void (*)(void*, ScriptEntry)>(bf::win::kScriptRegister)) f(module, entry);
 }
 void scriptUnregister(void* module) {
-    as<void (*)(void*)>(bf::win::kScriptUnregister)(module);
+    if (auto f = as<void (*)(void*)>(bf::win::kScriptUnregister)) f(module);
 }
 void keyboardHandlerRegister(KeyboardHandler handler) {
-    as<void (*)(KeyboardHandler)>(bf::win::kKeyboardHandlerRegister)(handler);
+    if (auto f = as<void (*)(KeyboardHandler)>(bf::win::kKeyboardHandlerRegister)) f(handler);
 }
 void keyboardHandlerUnregister(KeyboardHandler handler) {
-    as<void (*)(KeyboardHandler)>(bf::win::kKeyboardHandlerUnregister)(handler);
+    if (auto f = as<void (*)(KeyboardHandler)>(bf::win::kKeyboardHandlerUnregister)) f(handler);
 }
 void scriptWait(uint32_t milliseconds) {
-    as<void (*)(uint32_t)>(bf::win::kScriptWait)(milliseconds);
+    if (auto f = as<void (*)(uint32_t)>(bf::win::kScriptWait)) f(milliseconds);
 }
 void nativeInit(uint64_t hash) {
-    as<void (*)(uint64_t)>(bf::win::kNativeInit)(hash);
+    if (auto f = as<void (*)(uint64_t)>(bf::win::kNativeInit)) f(hash);
 }
 void nativePush64(uint64_t value) {
-    as<void (*)(uint64_t)>(bf::win::kNativePush64)(value);
+    if (auto f = as<void (*)(uint64_t)>(bf::win::kNativePush64)) f(value);
 }
 uint64_t* nativeCall() {
-    return as<uint64_t* (*)()>(bf::win::kNativeCall)();
+    // Unbound, a call answers zeros, as a native with nothing to say.
+    static uint64_t none[4] = {};
+    auto f = as<uint64_t* (*)()>(bf::win::kNativeCall);
+    return f ? f() : none;
 }
 
 }  // namespace hook

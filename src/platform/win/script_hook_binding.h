@@ -11,8 +11,10 @@ namespace bf::win {
 
 inline constexpr const char* kScriptHookDll = "ScriptHookRDR2.dll";
 
-// Resolves the eight exports from the loaded hook (loading it if nothing has yet). Returns false
-// with the log line that says what is missing.
+// Resolves the eight exports from the loaded hook (loading it only if nothing has yet). Returns
+// false with the log line that says what is missing, leaving every export unbound.
 bool bindScriptHook(std::string& error);
+// Whether the attach bound the hook: false before it and after a refused one.
+bool scriptHookBound();
 
 }  // namespace bf::win
