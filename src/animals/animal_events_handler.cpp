@@ -53,6 +53,9 @@ void AnimalEventsHandler::pumpEvents() {
 }
 
 void AnimalEventsHandler::onEntityDamaged(int32_t damaged, int32_t attacker, uint32_t weapon) {
+    const EntityDamagedEvent event{damaged, attacker, weapon};
+    for (EntityDamagedListener* listener : damageListeners_)
+        listener->onEntityDamaged(event);
     if (!startBleeding(bleeding_, damaged, attacker, weapon)) return;
     depleteOnKill(damaged);
 }

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "world/game_events.h"
+
 namespace bf {
 
 class AnimalEventsHandler {
@@ -18,6 +20,11 @@ class AnimalEventsHandler {
     // The frame operation: the event pump, then the bleeding tick.
     void onFrame();
     const std::vector<int32_t>& bleedingPeds() const { return bleeding_; }
+    // Listeners get every entity-damaged event of the queue, in subscription order, before the
+    // handler's own work on it. A listener must outlive the handler or never be added.
+    void addDamageListener(EntityDamagedListener* listener) {
+        damageListeners_.push_back(listener);
+    }
 
   private:
     void pumpEvents();
@@ -27,6 +34,7 @@ class AnimalEventsHandler {
     int32_t slot(int32_t index) const { return static_cast<int32_t>(eventData_[index]); }
 
     std::vector<int32_t> bleeding_;
+    std::vector<EntityDamagedListener*> damageListeners_;
     std::array<uint64_t, kEventSlots> eventData_{};
 };
 
