@@ -20,12 +20,12 @@ constexpr float kScoreScale = 0.342f;
 
 }  // namespace
 
-std::array<char, 16> formatTimeLeft(int32_t seconds) {
+std::array<char, 32> formatTimeLeft(int32_t seconds) {
     int32_t minutes = seconds / 60;
     int32_t rest = seconds - minutes * 60;
     if (minutes < 0) minutes = 0;
     if (rest < 0) rest = 0;
-    std::array<char, 16> out{};
+    std::array<char, 32> out{};
     std::snprintf(out.data(), out.size(), "%02d:%02d", static_cast<int>(minutes),
                   static_cast<int>(rest));
     return out;

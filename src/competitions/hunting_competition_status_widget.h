@@ -14,7 +14,7 @@ namespace bf {
 struct CompetitionInfo;
 
 // "09:05": minutes and seconds of the time left, each two digits, never below 00.
-std::array<char, 16> formatTimeLeft(int32_t seconds);
+std::array<char, 32> formatTimeLeft(int32_t seconds);
 // The player's character: "John" for the "player_three" model, else "Arthur".
 const char* playerCharacterName(int32_t playerPed);
 

@@ -122,13 +122,20 @@ int32_t MassHuntingCompetitionProcessor::spawnAnimal() {
     } else {
         point = pointOnCircle(info_.spawnLocation.position, info_.spawnLocation.radius, false);
     }
-    if (distance(player, point) < 20.0f || distance(info_.opponentPed, point) < 2.0f) return 0;
+    // Measured in the plane: a point round the area's centre carries no real height yet.
+    if (planarDistance(entityPosition(player), point) < kMinPlayerDistance ||
+        planarDistance(entityPosition(info_.opponentPed), point) < kMinOpponentDistance)
+        return 0;
     return createAnimalAt(point);
 }
 
 int32_t MassHuntingCompetitionProcessor::createAnimalAt(Vector3 point) {
+    // The game finds ground only below the probe, and a point round the area's centre sits at
+    // height 0.3: probe from high above so that those points can be used at all.
     float height = 0.0f;
-    if (!natives::getGroundZFor3dCoord(point, &height, true)) return 0;
+    if (!natives::getGroundZFor3dCoord({point.x, point.y, point.z + kGroundProbeHeight}, &height,
+                                       true))
+        return 0;
     point.z = height;
     int32_t ped = spawnPed(info_.spawnLocation.model, point);
     if (ped == 0) return 0;

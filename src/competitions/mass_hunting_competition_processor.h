@@ -25,6 +25,9 @@ class MassHuntingCompetitionProcessor : public HuntingCompetitionProcessor {
     static constexpr float kOpponentReach = 50.0f;
     static constexpr float kXlargeScale = 1.15f;
     static constexpr int32_t kHeadBone = 21030;
+    static constexpr float kMinPlayerDistance = 20.0f;
+    static constexpr float kMinOpponentDistance = 2.0f;
+    static constexpr float kGroundProbeHeight = 1000.0f;
 
     explicit MassHuntingCompetitionProcessor(CompetitionInfo& info);
 
