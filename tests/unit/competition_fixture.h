@@ -50,8 +50,6 @@ class CompetitionTest : public AnimalTest {
     static constexpr uint64_t kShoot = 0x08DA95E8298AE772;
     static constexpr uint64_t kTurnTo = 0x5AD23D40115353AC;
     static constexpr uint64_t kWander = 0xE054346CA3A0F315;
-    static constexpr uint64_t kSpeech = 0x8E04FEDD28D42462;
-    static constexpr uint64_t kRandomFloat = 0xE29F927A961F8AAA;
     static constexpr uint64_t kTextColor = 0x16FA5CE47F184F1E;
 
     struct PropSetState {
