@@ -1,6 +1,7 @@
 // The competitions manager: when an offer may come, the stake, the settlement and the withdrawal.
 #include <gtest/gtest.h>
 
+#include "animals/animal_events_handler.h"
 #include "competition_fixture.h"
 #include "competitions/hunting_competitions_manager.h"
 
@@ -138,6 +139,77 @@ TEST_F(CompetitionsManagerTest, AnAreaChangeWithdrawsOnlyAnOfferLeftFarBehind) {
     EXPECT_EQ(logCount("HuntingCompetitionsManager: player has moved to a different map area "
                        "(-120156735), terminating pending competition."),
               1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(CompetitionsManagerTest, AWholeCompetitionFromOfferToStakeLeavesNothingBehind) {
+    startCompetitions("HuntingCompetitions_TimeCap=5");
+    auto manager = makeManager();
+    bf::context().animalEvents->addDamageListener(manager.get());
+    const int64_t cashBefore = game().world().player.cashCents;
+    const size_t blipsBefore = game().world().blips.all().size();
+    const size_t promptsBefore = game().world().prompts.all().size();
+    run(*manager, 2100);
+    ASSERT_NE(manager->processor(), nullptr);
+    bf::CompetitionInfo& info = *manager->info();
+    const int32_t bounty = info.bounty;
+    EXPECT_GE(bounty, 2000);
+    EXPECT_LT(bounty, 3600);
+
+    // At the camp: the rival waits; holding the prompt at him accepts.
+    const bf::Vector3 camp = info.startPoint;
+    placePlayer({camp.x + 20.0f, camp.y, camp.z});
+    run(*manager, 1000);
+    const int32_t rival = info.opponentPed;
+    ASSERT_NE(rival, 0);
+    const sim::Vec3 at = position(rival);
+    placePlayer({at.x + 4.0f, at.y, at.z});
+    game().world().player.target = rival;
+    game().world().prompts.hold(sim::gameHash("INPUT_CONTEXT_X"));
+    run(*manager, 1500);
+    game().world().prompts.release();
+    game().world().player.target = 0;
+    EXPECT_EQ(info.status, bf::kStatusUnderWay);
+
+    // Both reach the area: the clock starts.
+    const bf::Vector3 centre = info.spawnLocation.position;
+    placePlayer({centre.x + 10.0f, centre.y, 150.0f});
+    entity(rival)->position = {centre.x - 10.0f, centre.y, 150.0f};
+    run(*manager, 100);
+    EXPECT_EQ(manager->processor()->state(), bf::kStateRunning);
+
+    // Each takes a buck; the frame's damage events reach the scoring through the event pump.
+    const int32_t mine = spawnAt("a_c_buck_01", {centre.x + 40.0f, centre.y, 150.0f});
+    const int32_t theirs = spawnAt("a_c_buck_01", {centre.x - 40.0f, centre.y, 150.0f}, 0);
+    run(*manager, 100);
+    sim::damagePed(game(), *entity(mine), player(), sim::gameHash("WEAPON_RIFLE_SPRINGFIELD"),
+                   0x384A, 0.0f, true);
+    sim::damagePed(game(), *entity(theirs), rival, sim::gameHash("WEAPON_RIFLE_SPRINGFIELD"),
+                   0x384A, 0.0f, true);
+    run(*manager, 100);
+    const int32_t playerScore = info.playerScore, rivalScore = info.opponentScore;
+    EXPECT_GE(playerScore, 4);
+    EXPECT_GE(rivalScore, 3);
+
+    run(*manager, 5 * 60 * 1000);
+    ASSERT_EQ(manager->processor(), nullptr);
+    const int64_t stake = bounty / 100 * 100;
+    const int64_t expected = playerScore > rivalScore   ? stake
+                             : playerScore < rivalScore ? -stake
+                                                        : 0;
+    EXPECT_EQ(game().world().player.cashCents - cashBefore, expected);
+    EXPECT_EQ(game().world().blips.all().size(), blipsBefore);
+    EXPECT_EQ(game().world().prompts.all().size(), promptsBefore);
+    for (const auto& [handle, state] : propSets())
+        EXPECT_TRUE(state.released);
+    EXPECT_EQ(openSequences(), 0);
+    EXPECT_GT(sequencesOpened(), 1) << "the rival was sent and hunted";
+    for (const auto& [handle, e] : game().world().entities.all())
+        EXPECT_FALSE(e.missionEntity && handle != player()) << "still held: " << handle;
+    EXPECT_EQ(logCount("HuntingCompetitionProcessor: performing cleanup"), 1);
 }
 
 }  // namespace
