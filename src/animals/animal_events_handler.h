@@ -12,18 +12,26 @@
 
 namespace bf {
 
+class AnimalHud;
+class DictDataFile;
+class PopulationSteps;
+
 class AnimalEventsHandler {
   public:
     // The game writes one value per 8-byte slot; no event we read has more than 10.
     static constexpr int32_t kEventSlots = 50;
 
+    AnimalEventsHandler(PopulationSteps& population, AnimalHud& hud,
+                        const DictDataFile& generalMeta)
+        : population_(population), hud_(hud), generalMeta_(generalMeta) {}
+
     // The frame operation: the event pump, then the bleeding tick.
     void onFrame();
     const std::vector<int32_t>& bleedingPeds() const { return bleeding_; }
-    // Listeners get every entity-damaged event of the queue, in subscription order, before the
-    // handler's own work on it. A listener must outlive the handler or never be added.
-    void addDamageListener(EntityDamagedListener* listener) {
-        damageListeners_.push_back(listener);
+    // Subscribers get every entity-damaged event of the queue as it is read, before the
+    // handler's own work on it, so that nobody reads the queue twice.
+    void subscribeDamage(EventsSubscriber<EntityDamagedEvent>& subscriber) {
+        damaged_.subscribe(subscriber);
     }
 
   private:
@@ -33,8 +41,11 @@ class AnimalEventsHandler {
     bool onPromptTriggered();
     int32_t slot(int32_t index) const { return static_cast<int32_t>(eventData_[index]); }
 
+    PopulationSteps& population_;
+    AnimalHud& hud_;
+    const DictDataFile& generalMeta_;
     std::vector<int32_t> bleeding_;
-    std::vector<EntityDamagedListener*> damageListeners_;
+    EventsPublisher<EntityDamagedEvent> damaged_;
     std::array<uint64_t, kEventSlots> eventData_{};
 };
 

@@ -41,9 +41,6 @@ struct CompetitionInfo {
     CompetitionInfo() = default;
     CompetitionInfo(const CompetitionInfo&) = delete;
     CompetitionInfo& operator=(const CompetitionInfo&) = delete;
-    ~CompetitionInfo() {
-        if (prompt) prompt->destroy();
-    }
 
     int32_t kind = kCompetitionMassHunting;
     int32_t timeCapMinutes = 0;

@@ -3,11 +3,11 @@
 #include <cstdio>
 
 #include "competitions/hunting_competition_processor.h"
-#include "core/context.h"
 #include "core/game_hash.h"
 #include "core/hook.h"
 #include "core/log.h"
 #include "core/natives.h"
+#include "core/runtime.h"
 #include "data/catalogue.h"
 #include "world/game_ops.h"
 #include "world/peds.h"
@@ -63,9 +63,9 @@ bool HuntingCompetitionProcessor::buildCamp() {
     natives::addRelationshipGroup(HunterCamp::kRelationshipGroup, &group);
     natives::setPedRelationshipGroupHash(opponent, group);
     natives::setRelationshipBetweenGroups(
-        1, natives::getPedRelationshipGroupHash(context().playerPed), group);
+        1, natives::getPedRelationshipGroupHash(runtime().playerPed), group);
 
-    natives::setPedPromptName(opponent, text("hunter").c_str());
+    natives::setPedPromptName(opponent, data_.text("hunter").c_str());
     natives::setPedAccuracy(opponent, randomInt(80, 95));
     // He carries the stake, so that a player who robs him instead takes it all the same.
     natives::decorSetInt(opponent, "loot_money", randomInt(150, 350) + info_.bounty);

@@ -30,14 +30,14 @@ std::string formatTimeCap(int minutes) {
 
 void HuntingCompetitionInfoModal::composeTexts() {
     composed_ = true;
-    title_ = panelText(text("hunting_competition.info_modal.title"));
-    const std::string& name = text("animal_types." + info_.spawnLocation.model);
+    title_ = panelText(data_.text("hunting_competition.info_modal.title"));
+    const std::string& name = data_.text("animal_types." + info_.spawnLocation.model);
     animalName_ = panelText(name);
     if (info_.kind == kCompetitionMassHunting)
-        instruction_ =
-            panelText(formatText(text("hunting_competition.info_modal.instruction.mass"), name));
+        instruction_ = panelText(
+            formatText(data_.text("hunting_competition.info_modal.instruction.mass"), name));
     if (info_.timeCapMinutes != 0)
-        timeCap_ = panelText(formatText(text("hunting_competition.info_modal.time_cap"),
+        timeCap_ = panelText(formatText(data_.text("hunting_competition.info_modal.time_cap"),
                                         formatTimeCap(info_.timeCapMinutes)));
     bounty_ = "$" + std::to_string(info_.bounty / 100);
 }

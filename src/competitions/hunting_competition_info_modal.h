@@ -12,19 +12,22 @@
 namespace bf {
 
 struct CompetitionInfo;
+class DataCatalogue;
 
 // "05:00" for 5 minutes: the minutes as two digits (a leading 0 up to 9) and ":00".
 std::string formatTimeCap(int minutes);
 
 class HuntingCompetitionInfoModal : public BaseUIComponent {
   public:
-    explicit HuntingCompetitionInfoModal(const CompetitionInfo& info) : info_(info) {}
+    HuntingCompetitionInfoModal(const CompetitionInfo& info, const DataCatalogue& data)
+        : info_(info), data_(data) {}
     void draw() override;
 
   private:
     void composeTexts();
 
     const CompetitionInfo& info_;
+    const DataCatalogue& data_;
     bool composed_ = false;
     std::string title_;
     std::string animalName_;

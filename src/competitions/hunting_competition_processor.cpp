@@ -3,16 +3,17 @@
 #include <cmath>
 
 #include "competitions/competition_geometry.h"
-#include "core/context.h"
 #include "core/game_hash.h"
 #include "core/hook.h"
 #include "core/log.h"
 #include "core/natives.h"
+#include "core/runtime.h"
 #include "core/settings.h"
 #include "data/catalogue.h"
 #include "data/dict_data_file.h"
 #include "ui/blips.h"
 #include "ui/messages.h"
+#include "ui/tutorials.h"
 #include "world/game_ops.h"
 
 namespace bf {
@@ -29,18 +30,21 @@ constexpr uint32_t kOpponentBlipModifier = 0x0B93E613;
 constexpr float kIdleRadius = 10.0f;
 
 int32_t playerPed() {
-    return context().playerPed;
+    return runtime().playerPed;
 }
 
 }  // namespace
 
-HuntingCompetitionProcessor::HuntingCompetitionProcessor(CompetitionInfo& info)
+HuntingCompetitionProcessor::HuntingCompetitionProcessor(CompetitionInfo& info, DataCatalogue& data,
+                                                         Tutorials& tutorials)
     : info_(info),
-      infoModal_(std::make_unique<HuntingCompetitionInfoModal>(info)),
-      statusWidget_(std::make_unique<HuntingCompetitionStatusWidget>(info)),
+      data_(data),
+      tutorials_(tutorials),
+      infoModal_(std::make_unique<HuntingCompetitionInfoModal>(info, data)),
+      statusWidget_(std::make_unique<HuntingCompetitionStatusWidget>(info, data)),
       campPrepareDistance_(
-          generalMeta().getFloat("hunting_competitions.camp_prepare_distance", 300.0f)) {
-    info_.prompt = std::make_unique<UiPrompt>(text("prompts.hunting_competition").c_str(),
+          data.generalMeta().getFloat("hunting_competitions.camp_prepare_distance", 300.0f)) {
+    info_.prompt = std::make_unique<UiPrompt>(data_.text("prompts.hunting_competition").c_str(),
                                               kAcceptControl, PromptMode::HoldOnce);
     info_.prompt->setEnabled(false);
 }
@@ -108,7 +112,7 @@ bool HuntingCompetitionProcessor::rulesHold() {
         natives::setScriptTimerB(0);
     } else if (getFlag(kFootOnlyWarning) == 0) {
         natives::setScriptTimerB(0);
-        showTutorialOnce("hunting_competition.foot_only", true);
+        tutorials_.showTutorialOnce("hunting_competition.foot_only", true);
         setFlag(kFootOnlyWarning, 1);
     } else if (natives::getScriptTimerB() > kOffFootMs) {
         logMessage("HuntingCompetitionProcessor: player did not go on foot");
@@ -179,7 +183,7 @@ void HuntingCompetitionProcessor::accept() {
     info_.status = kStatusUnderWay;
     statusWidget_->show();
     info_.prompt->setEnabled(false);
-    info_.offerBlip.release();
+    info_.offerBlip.reset();
     info_.opponentBlip = OwnedBlip(createEntityBlip(info_.opponentPed, kOpponentBlipStyle, 0));
     setBlipModifier(info_.opponentBlip.get(), kOpponentBlipModifier);
     logMessage(
@@ -193,8 +197,8 @@ void HuntingCompetitionProcessor::updateAccepted() {
     if (spaceDistance(playerPosition(), centre) > radius) {
         info_.areaBlip =
             OwnedBlip(createRadiusBlip(centre, radius, literalGameHash("BLIP_STYLE_OBJECTIVE"), 0));
-        setBlipName(info_.areaBlip.get(), text("blips.hunting_competition"));
-        showMessage(text("hunting_competition.instructions.get_to_area"));
+        setBlipName(info_.areaBlip.get(), data_.text("blips.hunting_competition"));
+        showMessage(data_.text("hunting_competition.instructions.get_to_area"));
     }
 
     // He stops short of the centre by (radius - 55) along the line from where he stands, at his
@@ -243,7 +247,7 @@ void HuntingCompetitionProcessor::updateTravelling() {
     const float gap = spaceDistance(playerAt, opponentAt);
 
     if (playerIn && opponentIn) {
-        info_.areaBlip.release();
+        info_.areaBlip.reset();
         logMessage("HuntingCompetitionProcessor: competition started - opponents arrived at area");
         info_.startTime = natives::getGameTimer();
         info_.timeLeftSeconds = info_.timeCapMinutes * 60;
@@ -257,7 +261,7 @@ void HuntingCompetitionProcessor::updateTravelling() {
     } else if (gap > kGapWarning) {
         if (getFlag(kLeavingAreaWarning) == 0) {
             setFlag(kLeavingAreaWarning, 1);
-            showMessage(text("hunting_competition.instructions.leaving_area_warning"));
+            showMessage(data_.text("hunting_competition.instructions.leaving_area_warning"));
         }
     } else if (gap < kGapClearWarning) {
         setFlag(kLeavingAreaWarning, 0);
@@ -268,7 +272,7 @@ void HuntingCompetitionProcessor::updateRunning() {
     if (natives::isSpecialAbilityActive(natives::playerId()) &&
         getSettingBool("HuntingCompetitions_DeadEyePenalty") &&
         getFlag(kDeadEyePenaltyWarning) == 0) {
-        showTutorialOnce("hunting_competition.dead_eye_penalty", true);
+        tutorials_.showTutorialOnce("hunting_competition.dead_eye_penalty", true);
         setFlag(kDeadEyePenaltyWarning, 1);
     }
     if (info_.timeCapMinutes > 0) {
@@ -301,15 +305,15 @@ void HuntingCompetitionProcessor::showOfferBlip() {
                                   literalGameHash("blip_region_hunting")));
     if (natives::hasStreamedTextureDictLoaded("blips_mp"))
         setBlipModifier(info_.offerBlip.get(), literalGameHash("BLIP_MODIFIER_MP_OVERLAY_ANIMAL"));
-    setBlipName(info_.offerBlip.get(), text("blips.hunting_competition"));
+    setBlipName(info_.offerBlip.get(), data_.text("blips.hunting_competition"));
 }
 
 void HuntingCompetitionProcessor::releaseCamp(bool hard) {
     for (OwnedPropSet& propSet : info_.createdPropSets) {
         if (hard) {
-            propSet.destroy();
+            propSet.reset();
         } else {
-            propSet.release();
+            propSet.releaseToGame();
         }
     }
     info_.createdPropSets.clear();
@@ -323,22 +327,19 @@ void HuntingCompetitionProcessor::releaseCamp(bool hard) {
 void HuntingCompetitionProcessor::cleanup(bool hard) {
     logMessage(hard ? "HuntingCompetitionProcessor: performing HARD cleanup"
                     : "HuntingCompetitionProcessor: performing cleanup");
-    info_.offerBlip.release();
+    info_.offerBlip.reset();
     releaseCamp(hard);
-    info_.areaBlip.release();
-    info_.opponentBlip.release();
+    info_.areaBlip.reset();
+    info_.opponentBlip.reset();
     for (OwnedPed& ped : info_.createdPeds) {
         if (hard) {
-            ped.destroy();
+            ped.reset();
         } else {
-            ped.release();
+            ped.releaseToGame();
         }
     }
     info_.createdPeds.clear();
-    if (info_.prompt) {
-        info_.prompt->destroy();
-        info_.prompt.reset();
-    }
+    info_.prompt.reset();
     infoModal_.reset();
     statusWidget_.reset();
 }

@@ -25,6 +25,9 @@
 
 namespace bf {
 
+class DataCatalogue;
+class Tutorials;
+
 enum ProcessorState : int32_t {
     kStateFinished = -1,
     kStateOffered = 0,
@@ -35,7 +38,7 @@ enum ProcessorState : int32_t {
     kStateBlockedByMission = 99,
 };
 
-class HuntingCompetitionProcessor : public Executable, public EntityDamagedListener {
+class HuntingCompetitionProcessor : public Executable {
   public:
     static constexpr float kCampReleaseDistance = 450.0f;
     static constexpr float kTalkDistance = 15.0f;
@@ -48,14 +51,14 @@ class HuntingCompetitionProcessor : public Executable, public EntityDamagedListe
     // The rival's route may need the navigation mesh; wait no longer than this for it.
     static constexpr int32_t kNavmeshWaitMs = 10000;
 
-    explicit HuntingCompetitionProcessor(CompetitionInfo& info);
+    HuntingCompetitionProcessor(CompetitionInfo& info, DataCatalogue& data, Tutorials& tutorials);
     ~HuntingCompetitionProcessor() override = default;
 
     virtual void update();
     // Releases (soft) or deletes (hard) everything the competition made.
     virtual void cleanup(bool hard);
     // Damage events of the frame, handed on by the manager while the event pump reads them.
-    void onEntityDamaged(const EntityDamagedEvent&) override {}
+    virtual void onEntityDamaged(const EntityDamagedEvent&) {}
 
     void finish(int32_t outcome);
     void showOfferBlip();
@@ -78,6 +81,8 @@ class HuntingCompetitionProcessor : public Executable, public EntityDamagedListe
     virtual void onTimeUp() {}
 
     CompetitionInfo& info_;
+    DataCatalogue& data_;
+    Tutorials& tutorials_;
     std::unique_ptr<HuntingCompetitionInfoModal> infoModal_;
     std::unique_ptr<HuntingCompetitionStatusWidget> statusWidget_;
     int32_t state_ = kStateOffered;

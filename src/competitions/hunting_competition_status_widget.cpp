@@ -3,9 +3,9 @@
 #include <cstdio>
 
 #include "competitions/competition_info.h"
-#include "core/context.h"
 #include "core/game_hash.h"
 #include "core/natives.h"
+#include "core/runtime.h"
 #include "core/settings.h"
 #include "data/catalogue.h"
 #include "ui/messages.h"
@@ -38,7 +38,7 @@ const char* playerCharacterName(int32_t playerPed) {
 
 void HuntingCompetitionStatusWidget::onShow() {
     // The character does not change during a competition.
-    playerName_ = playerCharacterName(context().playerPed);
+    playerName_ = playerCharacterName(runtime().playerPed);
 }
 
 void HuntingCompetitionStatusWidget::drawScoreRow(float top, std::string_view name, int32_t score) {
@@ -63,7 +63,8 @@ void HuntingCompetitionStatusWidget::draw() {
     if (getSettingBool("HUD_HuntingCompetition_ScoreStatus") &&
         info_.kind == kCompetitionMassHunting) {
         drawScoreRow(0.08f, playerName_, info_.playerScore);
-        drawScoreRow(0.118f, text("hunting_competition.widget.opponent"), info_.opponentScore);
+        drawScoreRow(0.118f, data_.text("hunting_competition.widget.opponent"),
+                     info_.opponentScore);
     }
 }
 

@@ -12,6 +12,7 @@
 namespace bf {
 
 struct CompetitionInfo;
+class DataCatalogue;
 
 // "09:05": minutes and seconds of the time left, each two digits, never below 00.
 std::array<char, 32> formatTimeLeft(int32_t seconds);
@@ -20,7 +21,8 @@ const char* playerCharacterName(int32_t playerPed);
 
 class HuntingCompetitionStatusWidget : public BaseUIComponent {
   public:
-    explicit HuntingCompetitionStatusWidget(const CompetitionInfo& info) : info_(info) {}
+    HuntingCompetitionStatusWidget(const CompetitionInfo& info, const DataCatalogue& data)
+        : info_(info), data_(data) {}
     void onShow() override;
     void draw() override;
 
@@ -28,6 +30,7 @@ class HuntingCompetitionStatusWidget : public BaseUIComponent {
     void drawScoreRow(float top, std::string_view name, int32_t score);
 
     const CompetitionInfo& info_;
+    const DataCatalogue& data_;
     const char* playerName_ = "Arthur";
 };
 

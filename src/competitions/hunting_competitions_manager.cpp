@@ -3,15 +3,15 @@
 #include <cstdio>
 
 #include "animals/animal_spawn_locations.h"
-#include "animals/map_districts.h"
 #include "competitions/competition_geometry.h"
 #include "competitions/mass_hunting_competition_processor.h"
-#include "core/context.h"
 #include "core/log.h"
 #include "core/natives.h"
+#include "core/runtime.h"
 #include "core/settings.h"
 #include "ui/messages.h"
 #include "world/game_ops.h"
+#include "world/map_districts.h"
 #include "world/towns.h"
 
 namespace bf {
@@ -41,9 +41,12 @@ Vector3 nearestStartPoint(const TownRecord& town, Vector3 place) {
 
 }  // namespace
 
-HuntingCompetitionsManager::HuntingCompetitionsManager(const AnimalSpawnLocations& spawnLocations,
+HuntingCompetitionsManager::HuntingCompetitionsManager(DataCatalogue& data, Tutorials& tutorials,
+                                                       const AnimalSpawnLocations& spawnLocations,
                                                        const MapDistricts& districts)
-    : spawnLocations_(spawnLocations),
+    : data_(data),
+      tutorials_(tutorials),
+      spawnLocations_(spawnLocations),
       districts_(districts),
       nextAttemptTime_(natives::getGameTimer() + kFirstOfferDelayMs) {}
 
@@ -79,7 +82,7 @@ void HuntingCompetitionsManager::update() {
     processor_ = std::move(competition.processor);
     char distanceText[32];
     std::snprintf(distanceText, sizeof distanceText, "%f",
-                  static_cast<double>(distance(context().playerPed, info_->startPoint)));
+                  static_cast<double>(distance(runtime().playerPed, info_->startPoint)));
     logMessage("HuntingCompetitionsManager: competition created. animal type: " +
                std::to_string(static_cast<int32_t>(info_->animalType)) + ", start coords: " +
                formatVector(info_->startPoint) + ", bounty: " + std::to_string(info_->bounty) +
@@ -131,7 +134,8 @@ HuntingCompetitionsManager::Competition HuntingCompetitionsManager::createCompet
     Competition competition;
     switch (info->kind) {
         case kCompetitionMassHunting:
-            competition.processor = std::make_unique<MassHuntingCompetitionProcessor>(*info);
+            competition.processor =
+                std::make_unique<MassHuntingCompetitionProcessor>(*info, data_, tutorials_);
             break;
         default:
             logMessage("HuntingCompetitionsManager: no processor found for competition type: " +
@@ -164,7 +168,7 @@ void HuntingCompetitionsManager::notify(const MapAreaChangeData& change) {
     nextAttemptTime_ = natives::getGameTimer() + kWithdrawnDelayMs;
 }
 
-void HuntingCompetitionsManager::onEntityDamaged(const EntityDamagedEvent& event) {
+void HuntingCompetitionsManager::onEvent(const EntityDamagedEvent& event) {
     if (processor_) processor_->onEntityDamaged(event);
 }
 

@@ -25,10 +25,12 @@
 namespace bf {
 
 class AnimalSpawnLocations;
+class DataCatalogue;
 class MapDistricts;
+class Tutorials;
 
-class HuntingCompetitionsManager : public EventsSubscriber<MapAreaChangeData*>,
-                                   public EntityDamagedListener {
+class HuntingCompetitionsManager : public EventsSubscriber<MapAreaChangeData>,
+                                   public EventsSubscriber<EntityDamagedEvent> {
   public:
     static constexpr uint32_t kFirstOfferDelayMs = 2000;
     static constexpr uint32_t kRetryDelayMs = 5000;
@@ -40,7 +42,8 @@ class HuntingCompetitionsManager : public EventsSubscriber<MapAreaChangeData*>,
     static constexpr float kMaxStartPointDistance = 100.0f;
     static constexpr int kStartPointTries = 30;
 
-    HuntingCompetitionsManager(const AnimalSpawnLocations& spawnLocations,
+    HuntingCompetitionsManager(DataCatalogue& data, Tutorials& tutorials,
+                               const AnimalSpawnLocations& spawnLocations,
                                const MapDistricts& districts);
     ~HuntingCompetitionsManager() override;
 
@@ -48,11 +51,9 @@ class HuntingCompetitionsManager : public EventsSubscriber<MapAreaChangeData*>,
     void update();
     // A map-area change (from the tracker).
     void notify(const MapAreaChangeData& change);
-    void onEvent(MapAreaChangeData* change) override {
-        if (change) notify(*change);
-    }
-    // Hands the frame's damage events to a running competition.
-    void onEntityDamaged(const EntityDamagedEvent& event) override;
+    void onEvent(const MapAreaChangeData& change) override { notify(change); }
+    // Hands the frame's damage events (from the event pump) to the competition held now.
+    void onEvent(const EntityDamagedEvent& event) override;
     void postponeBy(int32_t seconds);
 
     // The competition held now (null when none), for the tests and the HUD.
@@ -71,6 +72,8 @@ class HuntingCompetitionsManager : public EventsSubscriber<MapAreaChangeData*>,
   private:
     void terminateCompetition();
 
+    DataCatalogue& data_;
+    Tutorials& tutorials_;
     const AnimalSpawnLocations& spawnLocations_;
     const MapDistricts& districts_;
     // The processor refers to the record, so it goes first.

@@ -3,15 +3,16 @@
 #include <algorithm>
 
 #include "competitions/competition_geometry.h"
-#include "core/context.h"
 #include "core/decorators.h"
 #include "core/log.h"
 #include "core/natives.h"
+#include "core/runtime.h"
 #include "core/settings.h"
 #include "core/text.h"
 #include "data/catalogue.h"
 #include "data/dict_data_file.h"
 #include "ui/messages.h"
+#include "ui/tutorials.h"
 #include "world/game_ops.h"
 #include "world/peds.h"
 
@@ -30,8 +31,10 @@ bool passed(int32_t deadline) {
 
 }  // namespace
 
-MassHuntingCompetitionProcessor::MassHuntingCompetitionProcessor(CompetitionInfo& info)
-    : HuntingCompetitionProcessor(info) {
+MassHuntingCompetitionProcessor::MassHuntingCompetitionProcessor(CompetitionInfo& info,
+                                                                 DataCatalogue& data,
+                                                                 Tutorials& tutorials)
+    : HuntingCompetitionProcessor(info, data, tutorials) {
     frameDamage_.reserve(kExpectedDamagePerFrame);
 }
 
@@ -39,8 +42,8 @@ void MassHuntingCompetitionProcessor::onStarted() {
     opponentTask_ = std::make_unique<HuntAnimalTypeTask>(
         info_.opponentPed, info_.animalType, info_.spawnLocation.position, kOpponentReach,
         info_.spawnLocation.radius);
-    instructionText_ = formatText(text("hunting_competition.instructions.hunt_mass"),
-                                  text("animal_types." + info_.spawnLocation.model));
+    instructionText_ = formatText(data_.text("hunting_competition.instructions.hunt_mass"),
+                                  data_.text("animal_types." + info_.spawnLocation.model));
     instructionText_.resize(utf8PrefixLength(instructionText_, kInstructionBuffer - 1));
     showMessage(instructionText_);
     hunting_ = true;
@@ -71,11 +74,11 @@ void MassHuntingCompetitionProcessor::scoreDamage(int32_t damaged, int32_t attac
     const bool eligible = natives::getEntityModel(damaged) == info_.animalType ||
                           (natives::isEntityDead(damaged) && natives::isPedDeadOrDying(damaged));
     if (!eligible) return;
-    const int32_t player = context().playerPed;
+    const int32_t player = runtime().playerPed;
     if (attacker != info_.opponentPed && attacker != player) return;
     if (natives::decorGetInt(damaged, kDecorCompetitionAnimalHandled) != 0) return;
 
-    const DictDataFile& meta = generalMeta();
+    const DictDataFile& meta = data_.generalMeta();
     int32_t points =
         meta.getInt("hunting_competitions.base_score", 5) - 2 + natives::getPedQuality(damaged);
     if (getSettingBool("DynamicAnimalSizes") &&
@@ -96,14 +99,14 @@ void MassHuntingCompetitionProcessor::scoreDamage(int32_t damaged, int32_t attac
         if (natives::isSpecialAbilityActive(natives::playerId()) &&
             getSettingBool("HuntingCompetitions_DeadEyePenalty"))
             points /= 2;
-        showTutorialOnce("hunting_competition.bonuses", false);
+        tutorials_.showTutorialOnce("hunting_competition.bonuses", false);
         info_.playerScore += points;
     } else {
         info_.opponentScore += points;
     }
     if (getSettingBool("HUD_HuntingCompetition_ScoreNotification")) {
         const std::string name = byPlayer ? std::string(playerCharacterName(player))
-                                          : text("hunting_competition.widget.opponent");
+                                          : data_.text("hunting_competition.widget.opponent");
         showNotification(name + " +" + std::to_string(points), kNotificationMs);
     }
     natives::decorSetInt(damaged, kDecorCompetitionAnimalHandled, 1);
@@ -112,7 +115,7 @@ void MassHuntingCompetitionProcessor::scoreDamage(int32_t damaged, int32_t attac
 }
 
 int32_t MassHuntingCompetitionProcessor::spawnAnimal() {
-    const int32_t player = context().playerPed;
+    const int32_t player = runtime().playerPed;
     const int32_t r = randomInt(0, 4);
     Vector3 point;
     if (r == 0) {

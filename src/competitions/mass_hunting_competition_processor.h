@@ -29,7 +29,8 @@ class MassHuntingCompetitionProcessor : public HuntingCompetitionProcessor {
     static constexpr float kMinOpponentDistance = 2.0f;
     static constexpr float kGroundProbeHeight = 1000.0f;
 
-    explicit MassHuntingCompetitionProcessor(CompetitionInfo& info);
+    MassHuntingCompetitionProcessor(CompetitionInfo& info, DataCatalogue& data,
+                                    Tutorials& tutorials);
 
     void cleanup(bool hard) override;
     void onEntityDamaged(const EntityDamagedEvent& event) override;

@@ -8,24 +8,28 @@
 
 namespace bf {
 
-void PedTraits::release(int32_t ped) {
-    natives::setEntityAsNoLongerNeeded(&ped);
-}
-
-void PedTraits::destroy(int32_t ped) {
-    natives::deleteEntity(&ped);
-}
-
-void BlipTraits::release(int32_t blip) {
+void BlipTraits::free(int32_t blip) {
     if (natives::doesBlipExist(blip)) natives::removeBlip(&blip);
 }
 
-void PropSetTraits::release(int32_t propSet) {
-    natives::releasePropSet(propSet);
+void PedTraits::free(int32_t ped) {
+    if (natives::doesEntityExist(ped)) natives::deleteEntity(&ped);
 }
 
-void PropSetTraits::destroy(int32_t propSet) {
+void PedTraits::handBack(int32_t ped) {
+    if (natives::doesEntityExist(ped)) natives::setEntityAsNoLongerNeeded(&ped);
+}
+
+void ScenarioPointTraits::free(int32_t point) {
+    natives::deleteScenarioPoint(point);
+}
+
+void PropSetTraits::free(int32_t propSet) {
     natives::deletePropSet(propSet);
+}
+
+void PropSetTraits::handBack(int32_t propSet) {
+    natives::releasePropSet(propSet);
 }
 
 OwnedPropSet createPropSet(const char* name, Vector3 position) {

@@ -1,6 +1,12 @@
-// Move-only owners of what the plug-in creates in the game. Dropping an owner hands the object
-// back the documented way, so that every exit of a feature leaves nothing behind; `destroy()`
-// deletes it at once instead. An owner holding 0 owns nothing.
+// Move-only owners of what the plug-in creates in the game. Dropping an owner (or reset()) frees
+// the game object the way its kind is freed; handing it back to the game instead (the "soft"
+// release of peds and prop sets) is releaseToGame(). Whatever path a feature leaves by, what it
+// holds in owners is gone from the game afterwards, and a restarted plug-in leaves nothing of the
+// previous run behind.
+//
+// Each kind is a small traits struct with `free` (the hard release) and, where the game has one,
+// `handBack` (the soft release). Handles of different kinds are different types, so a blip can
+// never be passed where a ped is expected.
 #pragma once
 
 #include <cstdint>
@@ -11,73 +17,72 @@
 namespace bf {
 
 template <class Traits>
-class OwnedHandle {
+class Owned {
   public:
-    OwnedHandle() = default;
-    explicit OwnedHandle(int32_t handle) : handle_(handle) {}
-    OwnedHandle(OwnedHandle&& other) noexcept : handle_(std::exchange(other.handle_, 0)) {}
-    OwnedHandle& operator=(OwnedHandle&& other) noexcept {
+    Owned() = default;
+    explicit Owned(int32_t handle) : handle_(handle) {}
+    Owned(const Owned&) = delete;
+    Owned& operator=(const Owned&) = delete;
+    Owned(Owned&& other) noexcept : handle_(std::exchange(other.handle_, 0)) {}
+    Owned& operator=(Owned&& other) noexcept {
         if (this != &other) {
-            release();
+            reset();
             handle_ = std::exchange(other.handle_, 0);
         }
         return *this;
     }
-    OwnedHandle(const OwnedHandle&) = delete;
-    OwnedHandle& operator=(const OwnedHandle&) = delete;
-    ~OwnedHandle() { release(); }
+    ~Owned() { reset(); }
 
     int32_t get() const { return handle_; }
     explicit operator bool() const { return handle_ != 0; }
 
-    // Hands the object back to the game (the drop).
-    void release() {
-        if (handle_ != 0) Traits::release(handle_);
-        handle_ = 0;
+    // The hard release: the game object is deleted or removed.
+    void reset() {
+        if (handle_ != 0) Traits::free(std::exchange(handle_, 0));
     }
-    // Deletes the object now.
-    void destroy() {
-        if (handle_ != 0) Traits::destroy(handle_);
-        handle_ = 0;
+    // The soft release: the game keeps the object and manages it from now on.
+    void releaseToGame() {
+        if (handle_ != 0) Traits::handBack(std::exchange(handle_, 0));
     }
+    // The owner lets go without touching the game (the game removed the object itself).
+    int32_t forget() { return std::exchange(handle_, 0); }
 
   private:
     int32_t handle_ = 0;
 };
 
-struct PedTraits {
-    // The game may clean the ped up once the player is away.
-    static void release(int32_t ped);
-    static void destroy(int32_t ped);
-};
 struct BlipTraits {
-    // A blip is removed either way (unless the game removed it already).
-    static void release(int32_t blip);
-    static void destroy(int32_t blip) { release(blip); }
+    // Removed only while the game still has it (it may have removed it already).
+    static void free(int32_t blip);
+};
+struct PedTraits {
+    static void free(int32_t ped);
+    static void handBack(int32_t ped);
+};
+struct ScenarioPointTraits {
+    static void free(int32_t point);
 };
 struct PropSetTraits {
-    static void release(int32_t propSet);
-    static void destroy(int32_t propSet);
+    static void free(int32_t propSet);
+    static void handBack(int32_t propSet);
 };
 
-using OwnedPed = OwnedHandle<PedTraits>;
-using OwnedBlip = OwnedHandle<BlipTraits>;
-using OwnedPropSet = OwnedHandle<PropSetTraits>;
+using OwnedBlip = Owned<BlipTraits>;
+using OwnedPed = Owned<PedTraits>;
+using OwnedScenarioPoint = Owned<ScenarioPointTraits>;
+using OwnedPropSet = Owned<PropSetTraits>;
 
 // Requests the prop set, waits frame by frame (at most kPropSetLoadTimeoutMs of game time) until
 // it is loaded, and creates it at the point; empty when it did not load or the game refused it.
 inline constexpr int32_t kPropSetLoadTimeoutMs = 5000;
 OwnedPropSet createPropSet(const char* name, Vector3 position);
 
-// A task sequence: open on construction, tasks added with ped 0 in between, then performed by
+// A task sequence: opened on construction, tasks added with ped 0 in between, then performed by
 // one ped. The game has few sequence slots, so the id is freed when the owner is dropped; a ped
 // performing it carries on.
 class OwnedTaskSequence {
   public:
     OwnedTaskSequence();
-    OwnedTaskSequence(OwnedTaskSequence&& other) noexcept
-        : id_(std::exchange(other.id_, 0)), closed_(other.closed_) {}
-    OwnedTaskSequence& operator=(OwnedTaskSequence&&) = delete;
     OwnedTaskSequence(const OwnedTaskSequence&) = delete;
     OwnedTaskSequence& operator=(const OwnedTaskSequence&) = delete;
     ~OwnedTaskSequence();

@@ -11,10 +11,8 @@
 #include <string>
 
 #include "animal_fixture.h"
-#include "animals/animal_spawn_locations.h"
-#include "animals/map_districts.h"
 #include "competitions/competition_info.h"
-#include "core/context.h"
+#include "core/runtime.h"
 #include "sim/world/entities.h"
 
 class CompetitionTest : public AnimalTest {
@@ -76,11 +74,13 @@ class CompetitionTest : public AnimalTest {
         }
     }
 
-    // The plug-in started with these extra settings lines.
+    // The plug-in started with these extra settings lines. Tests that build competition parts of
+    // their own turn the plug-in's own offers off, so that nothing else is offered meanwhile.
     void startCompetitions(const std::string& settings = "") {
         writeDataFile("Settings.ini", readDataFile("Settings.ini") + "\n" + settings + "\n");
         start();
     }
+    void startWithoutOffers() { startCompetitions("HuntingCompetitions_Enabled=0"); }
 
     void answer(uint64_t hash, uint64_t word) { answers_[hash] = word; }
     void answerFloat(uint64_t hash, float value) {
@@ -92,7 +92,7 @@ class CompetitionTest : public AnimalTest {
     std::function<int32_t(int32_t, int32_t)> randomIntFor = [](int32_t, int32_t) { return -1; };
 
     void setSetting(const std::string& key, const std::string& value) {
-        bf::context().settings[key] = value;
+        bf::runtime().settings[key] = value;
     }
     void placePlayer(sim::Vec3 at) { entity(player())->position = at; }
     sim::Vec3 position(int32_t handle) { return entity(handle)->position; }

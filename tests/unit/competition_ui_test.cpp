@@ -11,7 +11,7 @@ class CompetitionUiTest : public CompetitionTest {
   protected:
     void SetUp() override {
         CompetitionTest::SetUp();
-        startCompetitions();
+        startWithoutOffers();
         info_ = makeInfo();
     }
     // The colours of the texts drawn by one draw call, as (red, green, blue).
@@ -38,7 +38,7 @@ TEST_F(CompetitionUiTest, ClockTexts) {
 
 TEST_F(CompetitionUiTest, TheTimeLeftTurnsRedInTheLastThirtySeconds) {
     setSetting("HUD_HuntingCompetition_ScoreStatus", "0");
-    bf::HuntingCompetitionStatusWidget widget(*info_);
+    bf::HuntingCompetitionStatusWidget widget(*info_, plugin().data());
     widget.show();
     using Colours = std::vector<std::array<uint64_t, 3>>;
     info_->timeLeftSeconds = 31;
@@ -50,7 +50,7 @@ TEST_F(CompetitionUiTest, TheTimeLeftTurnsRedInTheLastThirtySeconds) {
 }
 
 TEST_F(CompetitionUiTest, ScoreRowsOnlyForMassHuntingAndWhenTheirSettingIsOn) {
-    bf::HuntingCompetitionStatusWidget widget(*info_);
+    bf::HuntingCompetitionStatusWidget widget(*info_, plugin().data());
     widget.show();
     info_->timeLeftSeconds = 300;
     info_->playerScore = 12;
@@ -69,7 +69,7 @@ TEST_F(CompetitionUiTest, ScoreRowsOnlyForMassHuntingAndWhenTheirSettingIsOn) {
 TEST_F(CompetitionUiTest, ThePanelTellsTheAnimalTheTaskTheTimeAndTheStake) {
     info_->timeCapMinutes = 5;
     info_->bounty = 2599;
-    bf::HuntingCompetitionInfoModal modal(*info_);
+    bf::HuntingCompetitionInfoModal modal(*info_, plugin().data());
     modal.show();
     // The pictures load a few frames after they are first asked for.
     for (int i = 0; i < 10; ++i) {

@@ -28,14 +28,17 @@ class ProcessorTest : public CompetitionTest {
   protected:
     void SetUp() override {
         CompetitionTest::SetUp();
-        startCompetitions();
+        startWithoutOffers();
         info_ = makeInfo();
-        processor_ = std::make_unique<ProbeProcessor>(*info_);
+        processor_ = make(*info_);
     }
     void TearDown() override {
         processor_.reset();
         info_.reset();
         CompetitionTest::TearDown();
+    }
+    std::unique_ptr<ProbeProcessor> make(bf::CompetitionInfo& info) {
+        return std::make_unique<ProbeProcessor>(info, plugin().data(), plugin().tutorials());
     }
     // A rival standing at a point, as if the camp had made him.
     int32_t placeOpponent(sim::Vec3 at) {
@@ -97,8 +100,8 @@ TEST_F(ProcessorTest, TheOfferBlipShowsAtOnceOnlyWithBlipTypeOne) {
     for (const char* type : {"2", "1"}) {
         setSetting("HuntingCompetitions_BlipType", type);
         auto info = makeInfo();
-        ProbeProcessor processor(*info);
-        processor.update();
+        auto processor = make(*info);
+        processor->update();
         EXPECT_EQ(static_cast<bool>(info->offerBlip), std::string(type) == "1") << type;
         if (info->offerBlip) {
             const sim::Blip& blip = game().world().blips.all().at(info->offerBlip.get());

@@ -1,7 +1,7 @@
-// The competitions manager: when an offer may come, the stake, the settlement and the withdrawal.
+// The competitions manager as start-up made it, driven by the frame loop: when an offer may come,
+// the stake, the settlement, the withdrawal, and a whole competition.
 #include <gtest/gtest.h>
 
-#include "animals/animal_events_handler.h"
 #include "competition_fixture.h"
 #include "competitions/hunting_competitions_manager.h"
 
@@ -9,23 +9,24 @@ namespace {
 
 class CompetitionsManagerTest : public CompetitionTest {
   protected:
-    std::unique_ptr<bf::HuntingCompetitionsManager> makeManager() {
-        return std::make_unique<bf::HuntingCompetitionsManager>(*bf::context().spawnLocations,
-                                                                *bf::context().mapDistricts);
-    }
-    // Frames with the manager's update in each, for `ms` of game time.
-    void run(bf::HuntingCompetitionsManager& manager, uint32_t ms) {
+    bf::HuntingCompetitionsManager& manager() { return plugin().competitions(); }
+    // Frames until the manager holds a competition (at most `ms` of game time).
+    bool runUntilOffered(uint32_t ms = 3000) {
         const uint32_t end = game().timer() + ms;
-        while (static_cast<int32_t>(game().timer() - end) < 0) {
+        while (!manager().processor() && static_cast<int32_t>(game().timer() - end) < 0)
             game().runFrame();
-            manager.update();
-        }
+        return manager().processor() != nullptr;
+    }
+    // Ends the competition held now; the next may be offered at once.
+    void endCompetition(int32_t outcome) {
+        manager().processor()->finish(outcome);
+        game().runFrame();
+        manager().postponeBy(0);
     }
 };
 
 TEST_F(CompetitionsManagerTest, TheStakeIsLimitedByCashAndTheSettingsAreClamped) {
     startCompetitions();
-    auto manager = makeManager();
     int32_t draw = 25;
     randomIntFor = [&draw](int32_t min, int32_t max) { return min == 20 && max == 36 ? draw : -1; };
     struct Case {
@@ -40,18 +41,16 @@ TEST_F(CompetitionsManagerTest, TheStakeIsLimitedByCashAndTheSettingsAreClamped)
         {100000, "1", "10", 25, 2500, 10}, {1234, "1", "3", 25, 1234, 5},
         {0, "1", "45", 25, 0, 30},         {1000000, "150", "30", 20, 200000, 30},
         {100000, "-2", "5", 35, 0, 5},     {100000, "1.5", "7", 21, 3150, 7},
-        {2599, "1", "31", 26, 2599, 30},
     };
     for (const Case& c : cases) {
         game().world().player.cashCents = c.cash;
         setSetting("HuntingCompetitions_StakeMultiplier", c.stake);
         setSetting("HuntingCompetitions_TimeCap", c.timeCap);
         draw = c.draw;
-        auto competition = manager->createCompetition({});
+        auto competition = manager().createCompetition({});
         ASSERT_TRUE(competition.processor) << log();
         EXPECT_EQ(competition.info->bounty, c.bounty) << c.cash << " " << c.stake;
         EXPECT_EQ(competition.info->timeCapMinutes, c.minutes) << c.timeCap;
-        EXPECT_EQ(competition.info->kind, bf::kCompetitionMassHunting);
         // The camp spot lies within 100 m of the hunting ground, measured on the map.
         const bf::Vector3 a = competition.info->startPoint;
         const bf::Vector3 b = competition.info->spawnLocation.position;
@@ -68,17 +67,15 @@ TEST_F(CompetitionsManagerTest, SettlementMovesWholeDollarsOnlyForAWinOrALoss) {
                                                     {bf::kOutcomeDraw, 0},
                                                     {bf::kOutcomeAborted, 0}};
     for (const auto& [outcome, change] : outcomes) {
-        auto manager = makeManager();
-        run(*manager, 2100);
-        ASSERT_NE(manager->processor(), nullptr) << log();
-        manager->info()->bounty = 2599;
+        ASSERT_TRUE(runUntilOffered()) << log();
+        manager().info()->bounty = 2599;
         const int64_t before = game().world().player.cashCents;
-        manager->processor()->finish(outcome);
+        manager().processor()->finish(outcome);
         game().runFrame();
-        manager->update();
-        EXPECT_EQ(manager->processor(), nullptr);
+        EXPECT_EQ(manager().processor(), nullptr);
         EXPECT_EQ(game().world().player.cashCents - before, change) << outcome;
-        EXPECT_EQ(manager->nextAttemptTime(), game().timer() + 900000u) << outcome;
+        EXPECT_EQ(manager().nextAttemptTime() - game().timer(), 900000u) << outcome;
+        manager().postponeBy(0);
     }
     EXPECT_EQ(logCount("HuntingCompetitionsManager: competition finished - next competition will "
                        "be available in 15 minutes"),
@@ -87,13 +84,14 @@ TEST_F(CompetitionsManagerTest, SettlementMovesWholeDollarsOnlyForAWinOrALoss) {
 
 TEST_F(CompetitionsManagerTest, NoOfferEarlyInATownDuringAMissionOrWhenThePlayerCannotAct) {
     startCompetitions();
-    {
-        auto manager = makeManager();
-        run(*manager, 1900);
-        EXPECT_EQ(manager->processor(), nullptr) << "not within 2 s of start-up";
-        run(*manager, 200);
-        EXPECT_NE(manager->processor(), nullptr);
+    const uint32_t firstOffer = manager().nextAttemptTime();
+    while (static_cast<int32_t>(firstOffer - game().timer()) > 33) {
+        game().runFrame();
+        ASSERT_EQ(manager().processor(), nullptr) << "not within 2 s of start-up";
     }
+    EXPECT_TRUE(runUntilOffered(100));
+    endCompetition(bf::kOutcomeAborted);
+
     const sim::Vec3 home = position(player());
     const std::function<void(bool)> blockers[] = {
         [this, home](bool on) {
@@ -103,58 +101,47 @@ TEST_F(CompetitionsManagerTest, NoOfferEarlyInATownDuringAMissionOrWhenThePlayer
         [this](bool on) { answer(kIsPlayerPlaying, !on); },
     };
     for (const auto& block : blockers) {
-        auto manager = makeManager();
         block(true);
-        run(*manager, 3000);
-        EXPECT_EQ(manager->processor(), nullptr);
+        EXPECT_FALSE(runUntilOffered(3000));
         block(false);
-        run(*manager, 33);
-        EXPECT_NE(manager->processor(), nullptr) << "tried again on the next frame";
+        EXPECT_TRUE(runUntilOffered(33)) << "tried again on the next frame";
+        endCompetition(bf::kOutcomeAborted);
     }
     EXPECT_EQ(logCount("HuntingCompetitionsManager: competition created. animal type: "), 4);
 }
 
 TEST_F(CompetitionsManagerTest, AnAreaChangeWithdrawsOnlyAnOfferLeftFarBehind) {
     startCompetitions();
-    auto manager = makeManager();
-    run(*manager, 2100);
-    ASSERT_NE(manager->processor(), nullptr);
-    const bf::Vector3 camp = manager->info()->startPoint;
+    ASSERT_TRUE(runUntilOffered());
+    const bf::Vector3 camp = manager().info()->startPoint;
     bf::MapAreaChangeData change;
     change.newArea = 0xF8D68DC1;
 
     placePlayer({camp.x + 790.0f, camp.y, camp.z});
-    manager->onEvent(&change);
-    EXPECT_NE(manager->processor(), nullptr) << "within 800 m the offer stays";
+    manager().onEvent(change);
+    EXPECT_NE(manager().processor(), nullptr) << "within 800 m the offer stays";
 
-    manager->info()->status = bf::kStatusUnderWay;
+    manager().info()->status = bf::kStatusUnderWay;
     placePlayer({camp.x + 2000.0f, camp.y, camp.z});
-    manager->onEvent(&change);
-    EXPECT_NE(manager->processor(), nullptr) << "an accepted competition is never withdrawn";
+    manager().onEvent(change);
+    EXPECT_NE(manager().processor(), nullptr) << "an accepted competition is never withdrawn";
 
-    manager->info()->status = bf::kStatusOffered;
-    manager->onEvent(&change);
-    EXPECT_EQ(manager->processor(), nullptr);
-    EXPECT_EQ(manager->nextAttemptTime(), game().timer() + 20000u);
+    manager().info()->status = bf::kStatusOffered;
+    manager().onEvent(change);
+    EXPECT_EQ(manager().processor(), nullptr);
+    EXPECT_EQ(manager().nextAttemptTime(), game().timer() + 20000u);
     EXPECT_EQ(logCount("HuntingCompetitionsManager: player has moved to a different map area "
                        "(-120156735), terminating pending competition."),
               1);
 }
 
-}  // namespace
-
-namespace {
-
 TEST_F(CompetitionsManagerTest, AWholeCompetitionFromOfferToStakeLeavesNothingBehind) {
     startCompetitions("HuntingCompetitions_TimeCap=5");
-    auto manager = makeManager();
-    bf::context().animalEvents->addDamageListener(manager.get());
     const int64_t cashBefore = game().world().player.cashCents;
     const size_t blipsBefore = game().world().blips.all().size();
     const size_t promptsBefore = game().world().prompts.all().size();
-    run(*manager, 2100);
-    ASSERT_NE(manager->processor(), nullptr);
-    bf::CompetitionInfo& info = *manager->info();
+    ASSERT_TRUE(runUntilOffered());
+    bf::CompetitionInfo& info = *manager().info();
     const int32_t bounty = info.bounty;
     EXPECT_GE(bounty, 2000);
     EXPECT_LT(bounty, 3600);
@@ -162,14 +149,14 @@ TEST_F(CompetitionsManagerTest, AWholeCompetitionFromOfferToStakeLeavesNothingBe
     // At the camp: the rival waits; holding the prompt at him accepts.
     const bf::Vector3 camp = info.startPoint;
     placePlayer({camp.x + 20.0f, camp.y, camp.z});
-    run(*manager, 1000);
+    game().advance(1000);
     const int32_t rival = info.opponentPed;
     ASSERT_NE(rival, 0);
     const sim::Vec3 at = position(rival);
     placePlayer({at.x + 4.0f, at.y, at.z});
     game().world().player.target = rival;
     game().world().prompts.hold(sim::gameHash("INPUT_CONTEXT_X"));
-    run(*manager, 1500);
+    game().advance(1500);
     game().world().prompts.release();
     game().world().player.target = 0;
     EXPECT_EQ(info.status, bf::kStatusUnderWay);
@@ -178,24 +165,24 @@ TEST_F(CompetitionsManagerTest, AWholeCompetitionFromOfferToStakeLeavesNothingBe
     const bf::Vector3 centre = info.spawnLocation.position;
     placePlayer({centre.x + 10.0f, centre.y, 150.0f});
     entity(rival)->position = {centre.x - 10.0f, centre.y, 150.0f};
-    run(*manager, 100);
-    EXPECT_EQ(manager->processor()->state(), bf::kStateRunning);
+    game().advance(100);
+    EXPECT_EQ(manager().processor()->state(), bf::kStateRunning);
 
     // Each takes a buck; the frame's damage events reach the scoring through the event pump.
     const int32_t mine = spawnAt("a_c_buck_01", {centre.x + 40.0f, centre.y, 150.0f});
     const int32_t theirs = spawnAt("a_c_buck_01", {centre.x - 40.0f, centre.y, 150.0f}, 0);
-    run(*manager, 100);
+    game().advance(100);
     sim::damagePed(game(), *entity(mine), player(), sim::gameHash("WEAPON_RIFLE_SPRINGFIELD"),
                    0x384A, 0.0f, true);
     sim::damagePed(game(), *entity(theirs), rival, sim::gameHash("WEAPON_RIFLE_SPRINGFIELD"),
                    0x384A, 0.0f, true);
-    run(*manager, 100);
+    game().advance(100);
     const int32_t playerScore = info.playerScore, rivalScore = info.opponentScore;
     EXPECT_GE(playerScore, 4);
     EXPECT_GE(rivalScore, 3);
 
-    run(*manager, 5 * 60 * 1000);
-    ASSERT_EQ(manager->processor(), nullptr);
+    game().advance(5 * 60 * 1000);
+    ASSERT_EQ(manager().processor(), nullptr);
     const int64_t stake = bounty / 100 * 100;
     const int64_t expected = playerScore > rivalScore   ? stake
                              : playerScore < rivalScore ? -stake

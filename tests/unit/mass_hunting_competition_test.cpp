@@ -5,7 +5,6 @@
 #include "competitions/hunt_animal_type_task.h"
 #include "competitions/mass_hunting_competition_processor.h"
 #include "core/decorators.h"
-#include "data/catalogue.h"
 #include "data/dict_data_file.h"
 
 namespace {
@@ -26,15 +25,18 @@ class MassHuntingTest : public CompetitionTest {
         writeDataFile("GeneralMeta.dat",
                       "animal_population.depletion_rate=0.85\n"
                       "animal_population.development_rate=1.1\nsave_freq_sec=120\n");
-        startCompetitions();
+        startWithoutOffers();
         info_ = makeInfo();
         info_->opponentPed = spawnAt("a_m_m_rancher_01", {1900.0f, 439.0f, 90.0f});
-        processor_ = std::make_unique<OpenMassHunting>(*info_);
+        processor_ = make(*info_);
     }
     void TearDown() override {
         processor_.reset();
         info_.reset();
         CompetitionTest::TearDown();
+    }
+    std::unique_ptr<OpenMassHunting> make(bf::CompetitionInfo& info) {
+        return std::make_unique<OpenMassHunting>(info, plugin().data(), plugin().tutorials());
     }
     int32_t buck(int32_t quality = 1) {
         const int32_t ped = spawnAt("a_c_buck_01", {1700.0f, 439.0f, 90.0f}, quality);
@@ -85,7 +87,7 @@ TEST_F(MassHuntingTest, PointsByQualitySizeShotMannerAndDeadEye) {
 }
 
 TEST_F(MassHuntingTest, AOnePointAnimalInDeadEyeScoresNothingAndAnAnimalScoresOnce) {
-    bf::generalMeta().setValue("hunting_competitions.base_score", "2");
+    plugin().data().generalMeta().setValue("hunting_competitions.base_score", "2");
     answer(kDeadEye, 1);
     const int32_t ped = buck(0);
     entity(ped)->dead = true;
@@ -155,10 +157,10 @@ TEST_F(MassHuntingTest, TheHigherScoreWinsAndEqualScoresDraw) {
         {5, 4, bf::kOutcomePlayerWon}, {4, 5, bf::kOutcomePlayerLost}, {3, 3, bf::kOutcomeDraw}};
     for (const auto& [mine, theirs, outcome] : cases) {
         auto info = makeInfo();
-        OpenMassHunting processor(*info);
+        auto processor = make(*info);
         info->playerScore = mine;
         info->opponentScore = theirs;
-        processor.onTimeUp();
+        processor->onTimeUp();
         EXPECT_EQ(info->outcome, outcome);
     }
     EXPECT_EQ(logCount("MassHuntingCompetitionProcessor: player score: 5. opponent score: 4"), 1);
@@ -168,7 +170,7 @@ class HuntTaskTest : public CompetitionTest {
   protected:
     void SetUp() override {
         CompetitionTest::SetUp();
-        startCompetitions();
+        startWithoutOffers();
         hunter_ = spawnAt("a_m_m_rancher_01", {1600.0f, 439.0f, 90.0f});
         animal_ = spawnAt("a_c_buck_01", {1630.0f, 439.0f, 90.0f});
         task_ = std::make_unique<bf::HuntAnimalTypeTask>(hunter_, sim::gameHash("a_c_buck_01"),
