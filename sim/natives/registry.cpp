@@ -6,6 +6,12 @@ namespace sim {
 
 void registerAllNatives(Game& game) {
     registerCoreNatives(game);
+    // The world step runs in registration order: walking (core), then tasks and behaviour.
+    registerTaskNatives(game);
+    registerCombatNatives(game);
+    registerPlayerNatives(game);
+    registerEnvironmentNatives(game);
+    registerPedAttributeNatives(game);
     registerStreamingNatives(game);
     registerTextNatives(game);
     registerEventNatives(game);

@@ -74,13 +74,13 @@ void HuntAnimalTypeTask::roam() {
     const Vector3 centre = (areaCentre_.x == 0.0f && areaCentre_.y == 0.0f && areaCentre_.z == 0.0f)
                                ? entityPosition(hunter)
                                : areaCentre_;
-    natives::setPedStealthMovement(hunter, 1.0f);
+    natives::setPedStealth(hunter, 1.0f);
     OwnedTaskSequence sequence;
     natives::taskClearLookAt(0);
-    natives::taskWeaponStance(0, 0);
+    natives::taskSetWeaponStance(0, false);
     if (static_cast<uint32_t>(currentWeapon(hunter, 0)) == kUnarmed) {
         natives::setCurrentPedWeapon(hunter, natives::getBestPedWeapon(hunter), true);
-        natives::taskSwapWeapon(0, 1, 1, 0, 0);
+        natives::taskSetWeaponDrawn(0, 1, 1);
     }
     natives::taskWanderInArea(0, centre, roamRadius_, 3.0f, 6.0f);
     sequence.performBy(hunter);
@@ -105,12 +105,12 @@ void HuntAnimalTypeTask::spot() {
     const int32_t hunter = getPed();
     // The first one he can see; he need not look at the rest.
     for (int32_t animal : candidates_) {
-        if (!natives::hasEntityClearLosToEntity(hunter, animal)) continue;
+        if (!natives::canPedSeeEntity(hunter, animal)) continue;
         target_ = animal;
         waitUntil_ = natives::getGameTimer() + 4000;
         state_ = kConfirm;
         OwnedTaskSequence sequence;
-        natives::taskTurnToFaceEntity(0, target_, -1);
+        natives::taskTurnPedToFaceEntity(0, target_);
         sequence.performBy(hunter);
         return;
     }
@@ -118,7 +118,7 @@ void HuntAnimalTypeTask::spot() {
 
 void HuntAnimalTypeTask::confirm() {
     if (!reached(waitUntil_)) return;
-    if (natives::hasEntityClearLosToEntity(getPed(), target_)) {
+    if (natives::canPedSeeEntity(getPed(), target_)) {
         state_ = kStalkAndShoot;
         waitUntil_ = 0;
     } else {
@@ -132,17 +132,17 @@ void HuntAnimalTypeTask::stalkAndShoot() {
     const float skill = static_cast<float>(natives::getPedAccuracy(hunter)) * 0.01f;
     const auto weapon = static_cast<uint32_t>(currentWeapon(hunter, 0));
     int32_t shootMs = 7000;
-    if (natives::isWeaponLongAimFirstClass(weapon) || natives::isWeaponLongAimSecondClass(weapon))
-        shootMs = 10000;
-    const float approach = approachDistance(reach_, skill, natives::getPedSightRange(target_));
+    if (natives::isWeaponRepeater(weapon) || natives::isWeaponShotgun(weapon)) shootMs = 10000;
+    const float approach =
+        approachDistance(reach_, skill, natives::getAnimalTuningFloatParam(target_, 82));
 
-    natives::setPedStealthMovement(hunter, 1.0f);
+    natives::setPedStealth(hunter, 1.0f);
     OwnedTaskSequence sequence;
-    natives::taskLookAtEntity(0, target_, -1, 2048, 3);
+    natives::taskLookAtEntity(0, target_);
     natives::taskGoToEntity(0, target_, reach_, 0.75f);
-    natives::taskWeaponStance(0, 1);
+    natives::taskSetWeaponStance(0, true);
     natives::taskGoToEntity(0, target_, approach, 0.5f);
-    natives::taskAimAtEntity(0, target_, aimDurationMs(skill));
+    natives::taskAimGunAtEntity(0, target_, aimDurationMs(skill));
     natives::taskShootAtEntity(0, target_, shootMs, kFiringPattern);
     sequence.performBy(hunter);
     state_ = kShooting;
@@ -151,7 +151,7 @@ void HuntAnimalTypeTask::stalkAndShoot() {
 
 void HuntAnimalTypeTask::shooting() {
     const int32_t hunter = getPed();
-    if (!natives::isPedShooting(hunter) && !natives::hasEntityClearLosToEntity(hunter, target_)) {
+    if (!natives::isPedShooting(hunter) && !natives::canPedSeeEntity(hunter, target_)) {
         playSpeech(hunter, "GENERIC_CURSE_MED", nullptr);
         target_ = 0;
         waitUntil_ = natives::getGameTimer() + 10000;
@@ -160,8 +160,8 @@ void HuntAnimalTypeTask::shooting() {
     }
     if (natives::getSequenceProgress(hunter) != -1) return;
     if (natives::isEntityDead(target_)) {
-        natives::taskWeaponStance(hunter, 0);
-        natives::setPedStealthMovement(hunter, 0.0f);
+        natives::taskSetWeaponStance(hunter, false);
+        natives::setPedStealth(hunter, 0.0f);
         waitUntil_ = natives::getGameTimer() + 10000;
         state_ = kRest;
     }

@@ -57,7 +57,7 @@ bool HuntingCompetitionProcessor::buildCamp() {
     info_.opponentPed = opponent;
     info_.createdPeds.emplace_back(opponent);
     giveWeapon(opponent, HunterCamp::kRifle, 90, true);
-    natives::setPedPreset(opponent, literalGameHash("NONE"));
+    natives::setPedBehaviourHash(opponent, literalGameHash("NONE"));
 
     uint32_t group = 0;
     natives::addRelationshipGroup(HunterCamp::kRelationshipGroup, &group);
@@ -93,7 +93,7 @@ bool HuntingCompetitionProcessor::buildCamp() {
     info_.prompt->setEnabled(false);
     info_.prompt->setVisible(true);
     hook::scriptWait(500);
-    natives::taskIdleInArea(opponent, pedPoint, 10.0f, randomInt(35000, 60000));
+    natives::taskIdleNearCoord(opponent, pedPoint, 10.0f, randomInt(35000, 60000));
     return true;
 }
 

@@ -142,9 +142,9 @@ void HuntingCompetitionProcessor::updateCampReady() {
     const int32_t player = playerPed();
     const int32_t opponent = info_.opponentPed;
     const int32_t playerIndex = natives::playerId();
-    if (natives::isEntityDead(opponent) || natives::isPlayerInTrouble(playerIndex) ||
-        natives::isPedFleeing(opponent) || natives::getPedCarrier(opponent) != 0 ||
-        natives::isPedRestrained(player, 0)) {
+    if (natives::isEntityDead(opponent) || natives::isPlayerFreeAiming(playerIndex) ||
+        natives::isPedFleeing(opponent) || natives::getPedCaptor(opponent) != 0 ||
+        natives::isPedInAnyVehicle(player, false)) {
         logMessage("HuntingCompetitionProcessor: opponent killed or spooked, terminating");
         finish(kOutcomeAborted);
         return;
@@ -157,17 +157,17 @@ void HuntingCompetitionProcessor::updateCampReady() {
         return;
     }
     const Vector3 opponentAt = entityPosition(opponent);
-    if (!natives::isPedUsingAnyScenario(opponent)) {
+    if (!natives::isPedBusy(opponent)) {
         const float radius = natives::getRandomFloatInRange(5.0f, 10.0f);
         const Vector3 idlePoint = pointOnCircle(opponentAt, radius, true);
-        natives::taskIdleInArea(opponent, idlePoint, kIdleRadius, randomInt(45000, 90000));
+        natives::taskIdleNearCoord(opponent, idlePoint, kIdleRadius, randomInt(45000, 90000));
     }
     if (spaceDistance(playerAt, opponentAt) >= kTalkDistance) {
-        if (natives::isPedHeadtrackingPed(opponent, player)) natives::taskClearLookAt(opponent);
+        if (natives::isPedLookingAtEntity(opponent, player)) natives::taskClearLookAt(opponent);
         return;
     }
-    if (!natives::isPedHeadtrackingPed(opponent, player))
-        natives::taskLookAtEntity(opponent, player, -1, 2048, 3);
+    if (!natives::isPedLookingAtEntity(opponent, player))
+        natives::taskLookAtEntity(opponent, player);
     if (!info_.prompt->enabled()) info_.prompt->setEnabled(true);
     int32_t target = 0;
     natives::getPlayerTargetEntity(playerIndex, &target);
@@ -229,9 +229,9 @@ void HuntingCompetitionProcessor::updateAccepted() {
     natives::setCurrentPedWeapon(opponent, natives::getBestPedWeapon(opponent), true);
     {
         OwnedTaskSequence sequence;
-        natives::taskSwapWeapon(0, 0, 0, 0, 0);
-        natives::taskGoToCoord(0, target, 1.25f, -1);
-        natives::taskTurnToFaceEntity(0, playerPed(), -1);
+        natives::taskSetWeaponDrawn(0, 0, 0);
+        natives::taskFollowNavMeshToCoord(0, target, 1.25f);
+        natives::taskTurnPedToFaceEntity(0, playerPed());
         sequence.performBy(opponent);
     }
     state_ = kStateTravelling;

@@ -126,7 +126,7 @@ HuntingCompetitionsManager::Competition HuntingCompetitionsManager::createCompet
     info->startPoint = startPoint;
     info->spawnLocation = location;
 
-    const auto cash = static_cast<float>(natives::getPlayerCashCents());
+    const auto cash = static_cast<float>(natives::getPlayerCash());
     const float stake = clampValue(getSettingFloat("HuntingCompetitions_StakeMultiplier"), 0, 100);
     const auto offer = stake * static_cast<float>(randomInt(20, 36) * 100);
     info->bounty = static_cast<int32_t>(cash >= offer ? offer : cash);

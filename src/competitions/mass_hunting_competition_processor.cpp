@@ -90,7 +90,7 @@ void MassHuntingCompetitionProcessor::scoreDamage(int32_t damaged, int32_t attac
     // The writhe test proper: a dying animal is no bonus, or every kill would earn it.
     if (natives::isPedInWrithe(damaged))
         points += meta.getInt("hunting_competitions.bonus.writhe", 1);
-    if (natives::getPedConfigFlag(damaged, 28))
+    if (natives::getPedFlag(damaged, 28))
         points += meta.getInt("hunting_competitions.bonus.bait", 1);
     points = std::max(points, 1);
 

@@ -22,32 +22,6 @@ inline int32_t playerPedId() {
 inline int32_t playerId() {
     return invoke<int32_t>(0x217E9DC48139933D);
 }
-// False while the player cannot act (a cut-scene, loading, being arrested...).
-inline bool isPlayerPlaying(int32_t player) {
-    return invoke<bool>(0x7964097FCE4C244B, player);
-}
-inline bool isPlayerDead(int32_t player) {
-    return invoke<bool>(0x2E9C3FCB6798F397, player);
-}
-// The game's own missions are running.
-inline bool getMissionFlag() {
-    return invoke<bool>(0xB15CD1CF58771DE1);
-}
-inline int32_t getPlayerCashCents() {
-    return invoke<int32_t>(0x0C02DABFA3B98176);
-}
-// True while the player uses Dead Eye.
-inline bool isSpecialAbilityActive(int32_t player) {
-    return invoke<bool>(0xB16223CB7DA965F0, player);
-}
-// The player is in a state that keeps others away (wanted, being arrested); the game decides.
-inline bool isPlayerInTrouble(int32_t player) {
-    return invoke<bool>(0xAD401C63158ACBAA, player);
-}
-// Writes the entity the player is targeting into *entity; false when none.
-inline bool getPlayerTargetEntity(int32_t player, int32_t* entity) {
-    return invoke<bool>(0xAE663DDD99C8A670, player, entity);
-}
 // The horse the player rides or last rode; 0 for none.
 inline int32_t getPlayerMount(int32_t player) {
     return invoke<int32_t>(0xB48050D326E9A2F3, player);
@@ -82,13 +56,6 @@ inline int32_t getScriptTimer() {
 }
 inline void setScriptTimer(int32_t ms) {
     invoke(0xC1B1E9A034A63A62, ms);
-}
-// A second script timer, independent of the first.
-inline int32_t getScriptTimerB() {
-    return invoke<int32_t>(0xC9D9444186B5A374);
-}
-inline void setScriptTimerB(int32_t ms) {
-    invoke(0x5AE11BC36633DE4E, ms);
 }
 
 // --- Hashes -------------------------------------------------------------------------------------
@@ -166,40 +133,6 @@ inline int32_t createScenarioPoint(Vector3 position, float radius, uint32_t scen
 inline void deleteScenarioPoint(int32_t point) {
     invoke(0x81948DFE4F5A0283, point);
 }
-// Air temperature in degrees Celsius at a point.
-inline float getTemperatureAtCoords(Vector3 position) {
-    return invoke<float>(0xB98B78C3768AF6E0, position);
-}
-// Removes ambient things (vehicles, litter, peds not owned by a script) round a point.
-inline void clearArea(Vector3 position, float radius, int32_t flags) {
-    invoke(0x3B882A96EA77D5B1, position, radius, flags);
-}
-inline bool isNavmeshLoadedInArea(Vector3 from, Vector3 to) {
-    return invoke<bool>(0xF813C7E63F9062A5, from, to);
-}
-inline void addNavmeshRequiredRegion(float x, float y, float radius) {
-    invoke(0x387EAD7EE42F6685, x, y, radius);
-}
-
-// --- Prop sets ----------------------------------------------------------------------------------
-
-inline void requestPropSet(uint32_t name) {
-    invoke(0xF3DE57A46D5585E9, name);
-}
-inline bool hasPropSetLoaded(uint32_t name) {
-    return invoke<bool>(0x48A88FC684C55FDC, name);
-}
-// A prop set of a loaded name at a point; 0 when the game refuses it.
-inline int32_t createPropSet(uint32_t name, Vector3 position, float heading) {
-    return invoke<int32_t>(0xE65C5CBA95F0E510, name, position, 0, heading, 0.0f, false, false);
-}
-// Hands the prop set back to the game, which removes it when the player is away.
-inline void releasePropSet(int32_t propSet) {
-    invoke(0x909E3C7FAE539FB1, propSet);
-}
-inline void deletePropSet(int32_t propSet) {
-    invoke(0x58AC173A55D9D7B4, propSet, true, true);
-}
 
 // --- Models and streaming -----------------------------------------------------------------------
 
@@ -235,83 +168,6 @@ inline uint32_t getPedAnimalType(int32_t ped) {
 }
 inline uint32_t getPedRelationshipGroupHash(int32_t ped) {
     return invoke<uint32_t>(0x7DBDD04862D95F04, ped);
-}
-inline uint32_t getPedRelationshipGroupDefaultHash(int32_t ped) {
-    return invoke<uint32_t>(0x42FDD0F017B1E38E, ped);
-}
-inline void setPedRelationshipGroupHash(int32_t ped, uint32_t group) {
-    invoke(0xC80A74AC829DDD92, ped, group);
-}
-// Writes the group's hash into *group.
-inline void addRelationshipGroup(const char* name, uint32_t* group) {
-    invoke(0xF372BC22FCB88606, name, group);
-}
-// Level 1 is respect: neither side attacks the other.
-inline void setRelationshipBetweenGroups(int32_t level, uint32_t group1, uint32_t group2) {
-    invoke(0xBF25EB89375A37AD, level, group1, group2);
-}
-// Resets one of the ped's behaviour presets to the one named by `preset` ("NONE").
-inline void setPedPreset(int32_t ped, uint32_t preset) {
-    invoke(0x24C82EF607105FAA, ped, preset);
-}
-// The name shown for the ped when the player targets it; the text must outlive the ped.
-inline void setPedPromptName(int32_t ped, const char* name) {
-    invoke(0x4A48B6E03BABB4AC, ped, name);
-}
-inline void setPedAccuracy(int32_t ped, int32_t accuracy) {
-    invoke(0x7AEFB85C1D49DEB6, ped, accuracy);
-}
-// 0 to 100.
-inline int32_t getPedAccuracy(int32_t ped) {
-    return invoke<int32_t>(0x37F4AD56ECBC0CD6, ped);
-}
-inline bool isPedOnFoot(int32_t ped) {
-    return invoke<bool>(0x01FEE67DB37F59B2, ped);
-}
-// The ped fights `target`.
-inline bool isPedInCombat(int32_t ped, int32_t target) {
-    return invoke<bool>(0x4859F1FC66A6278E, ped, target);
-}
-inline bool isPedFleeing(int32_t ped) {
-    return invoke<bool>(0xBBCCE00B381F8482, ped);
-}
-// Non-zero while someone carries or holds the ped.
-inline int64_t getPedCarrier(int32_t ped) {
-    return invoke<int64_t>(0xCD66FEA29400A0B5, ped);
-}
-// The player is hogtied or otherwise held; the second argument is always 0.
-inline bool isPedRestrained(int32_t ped, int32_t unused) {
-    return invoke<bool>(0x5407B7288D0478B7, ped, unused);
-}
-// A task or scenario keeps the ped busy.
-inline bool isPedUsingAnyScenario(int32_t ped) {
-    return invoke<bool>(0x57AB4A3080F85143, ped);
-}
-inline bool isPedShooting(int32_t ped) {
-    return invoke<bool>(0x34616828CD07F1A1, ped);
-}
-inline bool isPedHeadtrackingPed(int32_t ped, int32_t target) {
-    return invoke<bool>(0x5CD3CB88A7F8850D, ped, target);
-}
-// Line of sight from the ped to the entity.
-inline bool hasEntityClearLosToEntity(int32_t ped, int32_t entity) {
-    return invoke<bool>(0x7F9B9791D4CB71F6, ped, entity, 0, 0);
-}
-// The sight range (metres) an animal keeps from people; attribute 82.
-inline float getPedSightRange(int32_t animal) {
-    return invoke<float>(0x4BC3ECFDA0297E27, animal, 82);
-}
-// Makes the ped walk crouched: amount 1.0 on, 0.0 off.
-inline void setPedStealthMovement(int32_t ped, float amount) {
-    invoke(0x437C08DB4FEBE2BD, ped, "Stealth", amount, -1);
-}
-// A ped flag: 28 marks an animal drawn by bait.
-inline bool getPedConfigFlag(int32_t ped, int32_t flag) {
-    return invoke<bool>(0x1C1993824A396603, ped, flag);
-}
-// Puts the ped's feet on the ground under it; false when there is none.
-inline bool placeEntityOnGroundProperly(int32_t ped) {
-    return invoke<bool>(0x9587913B9E772D29, ped, 0);
 }
 // Where the ped's last shot hit; false when it has none.
 inline bool getPedLastWeaponImpactCoord(int32_t ped, NativeVector3* impact) {
@@ -533,17 +389,6 @@ inline bool isWeaponRifle(uint32_t weapon) {
 inline bool isWeaponSniper(uint32_t weapon) {
     return invoke<bool>(0xC4DEC3CA8C365A5D, weapon);
 }
-// The two weapon classes that aim long before a shot.
-inline bool isWeaponLongAimFirstClass(uint32_t weapon) {
-    return invoke<bool>(0x0A82317B7EBFC420, weapon);
-}
-inline bool isWeaponLongAimSecondClass(uint32_t weapon) {
-    return invoke<bool>(0x6AD66548840472E5, weapon);
-}
-// The best weapon the ped carries.
-inline uint32_t getBestPedWeapon(int32_t ped) {
-    return invoke<uint32_t>(0x8483E98E8B888AE2, ped, 0, 0);
-}
 
 // --- Effects ------------------------------------------------------------------------------------
 
@@ -645,74 +490,242 @@ inline void removePlayerCash(int32_t cents) {
     invoke(0x466BC8769CF26A7A, cents);
 }
 
-// --- Tasks --------------------------------------------------------------------------------------
-// The task natives below take ped 0 to add the task to the open sequence.
+// ================================================================================================
+// Hunting competitions: what the opponent hunter, his camp and the competition rules need.
+// ================================================================================================
 
-// Writes a new sequence id into *sequence.
+// --- Player state -------------------------------------------------------------------------------
+
+inline bool isPlayerPlaying(int32_t player) {
+    return invoke<bool>(0x7964097FCE4C244B, player);
+}
+inline bool isPlayerDead(int32_t player) {
+    return invoke<bool>(0x2E9C3FCB6798F397, player);
+}
+// False while riding.
+inline bool isPedOnFoot(int32_t ped) {
+    return invoke<bool>(0x01FEE67DB37F59B2, ped);
+}
+// Dead Eye.
+inline bool isSpecialAbilityActive(int32_t player) {
+    return invoke<bool>(0xB16223CB7DA965F0, player);
+}
+// The entity the player has locked on; false (and 0) when none.
+inline bool getPlayerTargetEntity(int32_t player, int32_t* entity) {
+    return invoke<bool>(0xAE663DDD99C8A670, player, entity);
+}
+// A story mission is running.
+inline bool getMissionFlag() {
+    return invoke<bool>(0xB15CD1CF58771DE1);
+}
+inline bool isPlayerFreeAiming(int32_t player) {
+    return invoke<bool>(0xAD401C63158ACBAA, player);
+}
+inline bool isPedInAnyVehicle(int32_t ped, bool atGetIn) {
+    return invoke<bool>(0x5407B7288D0478B7, ped, atGetIn);
+}
+inline int32_t getPlayerCash() {
+    return invoke<int32_t>(0x0C02DABFA3B98176);
+}
+// The script's second timer, milliseconds of game time since it was last set.
+inline int32_t getScriptTimerB() {
+    return invoke<int32_t>(0xC9D9444186B5A374);
+}
+inline void setScriptTimerB(int32_t ms) {
+    invoke(0x5AE11BC36633DE4E, ms);
+}
+
+// --- Task sequences and tasks (ped 0: the task goes into the open sequence) ---------------------
+
 inline void openSequenceTask(int32_t* sequence) {
     invoke(0xE8854A4326B9E12B, sequence);
 }
 inline void closeSequenceTask(int32_t sequence) {
     invoke(0x39E72BC99E6360CB, sequence);
 }
-inline void taskPerformSequence(int32_t ped, int32_t sequence) {
-    invoke(0x5ABA3986D90D8A3B, ped, sequence);
-}
-// Frees the sequence; a ped already performing it carries on. Zeroes the id.
+// Frees the sequence and zeroes the handle; a ped performing it goes on.
 inline void clearSequenceTask(int32_t* sequence) {
     invoke(0x3841422E9C488D8C, sequence);
 }
-// The step of the sequence the ped performs; -1 once it has ended (or none was given).
+inline void taskPerformSequence(int32_t ped, int32_t sequence) {
+    invoke(0x5ABA3986D90D8A3B, ped, sequence);
+}
+// Index of the task the ped is carrying out; -1 once the sequence has ended.
 inline int32_t getSequenceProgress(int32_t ped) {
     return invoke<int32_t>(0x00A9010CFE1E3533, ped);
 }
-// Puts a weapon in hand (draw 1) or away; all zeros keeps what the ped holds.
-inline void taskSwapWeapon(int32_t ped, int32_t draw, int32_t a, int32_t b, int32_t c) {
-    invoke(0xA21C51255B205245, ped, draw, a, b, c);
+// True while the ped has a task to carry out.
+inline bool isPedBusy(int32_t ped) {
+    return invoke<bool>(0x57AB4A3080F85143, ped);
 }
-inline void taskGoToCoord(int32_t ped, Vector3 target, float speed, int32_t timeoutMs) {
-    invoke(0x15D3A79D4E44B913, ped, target, speed, timeoutMs, 0.0f, 0, 0.0f);
+// Speed is a move blend: 1.0 a walk.
+inline void taskFollowNavMeshToCoord(int32_t ped, Vector3 to, float speed) {
+    invoke(0x15D3A79D4E44B913, ped, to, speed, -1, 0.0f, 0, 0.0f);
 }
-inline void taskTurnToFaceEntity(int32_t ped, int32_t entity, int32_t durationMs) {
-    invoke(0x5AD23D40115353AC, ped, entity, durationMs, 0.0f, 0.0f, 0.0f);
+inline void taskGoToEntity(int32_t ped, int32_t entity, float stopWithin, float speed) {
+    invoke(0x8D7F2A63688C20A4, ped, entity, stopWithin, speed, -1.0f);
 }
-inline void taskLookAtEntity(int32_t ped, int32_t entity, int32_t durationMs, int32_t flags,
-                             int32_t priority) {
-    invoke(0x69F4BE8C8CC4796C, ped, entity, durationMs, -1, flags, priority);
+inline void taskWanderInArea(int32_t ped, Vector3 centre, float radius, float minimalLength,
+                             float secondsBetweenWalks) {
+    invoke(0xE054346CA3A0F315, ped, centre, radius, minimalLength, secondsBetweenWalks, 0);
+}
+inline void taskTurnPedToFaceEntity(int32_t ped, int32_t entity) {
+    invoke(0x5AD23D40115353AC, ped, entity, -1, 0.0f, 0.0f, 0.0f);
+}
+inline void taskLookAtEntity(int32_t ped, int32_t entity) {
+    invoke(0x69F4BE8C8CC4796C, ped, entity, -1, -1, 2048, 3);
 }
 inline void taskClearLookAt(int32_t ped) {
     invoke(0x0F804F1DB19B9689, ped);
 }
-// Idles round a point (small walks, looking about) for a time.
-inline void taskIdleInArea(int32_t ped, Vector3 centre, float radius, int32_t durationMs) {
-    invoke(0x322BFDEA666E2B0E, ped, centre, radius, durationMs, 0, 0, 1, 0);
+inline bool isPedLookingAtEntity(int32_t ped, int32_t entity) {
+    return invoke<bool>(0x5CD3CB88A7F8850D, ped, entity);
 }
-// Walks about inside a circle, pausing between walks (seconds).
-inline void taskWanderInArea(int32_t ped, Vector3 centre, float radius, float minWait,
-                             float maxWait) {
-    invoke(0xE054346CA3A0F315, ped, centre, radius, minWait, maxWait, 0);
-}
-// Weapon raised (1) or lowered (0).
-inline void taskWeaponStance(int32_t ped, int32_t raised) {
+// Raised (true) or lowered weapon.
+inline void taskSetWeaponStance(int32_t ped, bool raised) {
     invoke(0x17293C633C8AC019, ped, raised, 0, 0);
 }
-// Goes towards the entity until within `distance`.
-inline void taskGoToEntity(int32_t ped, int32_t entity, float distance, float speed) {
-    invoke(0x8D7F2A63688C20A4, ped, entity, distance, speed, -1.0f);
+// Draws (a, b nonzero) or holsters (all zero) the weapon in hand.
+inline void taskSetWeaponDrawn(int32_t ped, int32_t a, int32_t b) {
+    invoke(0xA21C51255B205245, ped, a, b, 0, 0);
 }
-inline void taskAimAtEntity(int32_t ped, int32_t entity, int32_t durationMs) {
+inline void taskAimGunAtEntity(int32_t ped, int32_t entity, int32_t durationMs) {
     invoke(0x9B53BB6E8943AF53, ped, entity, durationMs, 0, 0);
 }
 inline void taskShootAtEntity(int32_t ped, int32_t entity, int32_t durationMs,
                               uint32_t firingPattern) {
     invoke(0x08DA95E8298AE772, ped, entity, durationMs, firingPattern, 0);
 }
+// The ped idles round the point for the time.
+inline void taskIdleNearCoord(int32_t ped, Vector3 point, float radius, int32_t durationMs) {
+    invoke(0x322BFDEA666E2B0E, ped, point, radius, durationMs, 0, 0, 1, 0);
+}
+// Stealth movement: amount 1.0 on, 0.0 off.
+inline void setPedStealth(int32_t ped, float amount) {
+    invoke(0x437C08DB4FEBE2BD, ped, "Stealth", amount, -1);
+}
 
-// --- Competition panel --------------------------------------------------------------------------
+// --- Relationships, fighting, shooting and sight --------------------------------------------
 
-// Hides the game's own HUD pieces that would overlap a panel drawn this frame.
-inline void hideHudForPanelThisFrame() {
+inline bool addRelationshipGroup(const char* name, uint32_t* group) {
+    return invoke<bool>(0xF372BC22FCB88606, name, group);
+}
+// 0 companion, 1 respect, 2 like, 3 neutral, 4 dislike, 5 hate (how `from` treats `to`).
+inline void setRelationshipBetweenGroups(int32_t level, uint32_t from, uint32_t to) {
+    invoke(0xBF25EB89375A37AD, level, from, to);
+}
+inline void setPedRelationshipGroupHash(int32_t ped, uint32_t group) {
+    invoke(0xC80A74AC829DDD92, ped, group);
+}
+inline uint32_t getPedRelationshipGroupDefaultHash(int32_t ped) {
+    return invoke<uint32_t>(0x42FDD0F017B1E38E, ped);
+}
+inline bool isPedInCombat(int32_t ped, int32_t target) {
+    return invoke<bool>(0x4859F1FC66A6278E, ped, target);
+}
+inline bool isPedFleeing(int32_t ped) {
+    return invoke<bool>(0xBBCCE00B381F8482, ped);
+}
+// Who caught the ped with a lasso; 0 when free.
+inline uint64_t getPedCaptor(int32_t ped) {
+    return invoke<uint64_t>(0xCD66FEA29400A0B5, ped);
+}
+inline bool isPedShooting(int32_t ped) {
+    return invoke<bool>(0x34616828CD07F1A1, ped);
+}
+inline bool canPedSeeEntity(int32_t ped, int32_t entity) {
+    return invoke<bool>(0x7F9B9791D4CB71F6, ped, entity, 0, 0);
+}
+// 0..100.
+inline int32_t getPedAccuracy(int32_t ped) {
+    return invoke<int32_t>(0x37F4AD56ECBC0CD6, ped);
+}
+inline void setPedAccuracy(int32_t ped, int32_t accuracy) {
+    invoke(0x7AEFB85C1D49DEB6, ped, accuracy);
+}
+inline uint32_t getBestPedWeapon(int32_t ped) {
+    return invoke<uint32_t>(0x8483E98E8B888AE2, ped, 0, 0);
+}
+inline bool isWeaponRepeater(uint32_t weapon) {
+    return invoke<bool>(0x0A82317B7EBFC420, weapon);
+}
+inline bool isWeaponShotgun(uint32_t weapon) {
+    return invoke<bool>(0x6AD66548840472E5, weapon);
+}
+inline int32_t getPedSourceOfDeath(int32_t ped) {
+    return invoke<int32_t>(0x93C8B64DEB84728C, ped);
+}
+inline bool hasEntityBeenDamagedByEntity(int32_t entity, int32_t by) {
+    return invoke<bool>(0x7B6E7BEC1143AC86, entity, by, 0, 0);
+}
+// True once a dead ped's body has come to rest.
+inline bool isCorpseAtRest(int32_t ped) {
+    return invoke<bool>(0x09B83E68DE004CD4, ped);
+}
+
+// --- Ped attributes ---------------------------------------------------------------------------
+
+// The name shown when the player targets the ped; the text must outlive the call.
+inline void setPedPromptName(int32_t ped, const char* name) {
+    invoke(0x4A48B6E03BABB4AC, ped, name);
+}
+inline void setPedBehaviourHash(int32_t ped, uint32_t setting) {
+    invoke(0x24C82EF607105FAA, ped, setting);
+}
+// Flag 28: the animal was drawn by bait.
+inline bool getPedFlag(int32_t ped, int32_t flag) {
+    return invoke<bool>(0x1C1993824A396603, ped, flag);
+}
+// Parameter 82: how far the animal notices a hunter, in metres.
+inline float getAnimalTuningFloatParam(int32_t animal, int32_t parameter) {
+    return invoke<float>(0x4BC3ECFDA0297E27, animal, parameter);
+}
+inline void prepareScriptPanelDraw() {
     invoke(0xBF4F34A85CA2970D);
+}
+
+// --- Environment --------------------------------------------------------------------------------
+
+// Degrees Celsius.
+inline float getTemperatureAtCoords(Vector3 at) {
+    return invoke<float>(0xB98B78C3768AF6E0, at);
+}
+inline bool isNavmeshLoadedInArea(Vector3 from, Vector3 to) {
+    return invoke<bool>(0xF813C7E63F9062A5, from, to);
+}
+// Loads a few frames later; asking again for the same region does not restart it.
+inline void addNavmeshRequiredRegion(float x, float y, float radius) {
+    invoke(0x387EAD7EE42F6685, x, y, radius);
+}
+inline void clearArea(Vector3 centre, float radius, int32_t flags) {
+    invoke(0x3B882A96EA77D5B1, centre, radius, flags);
+}
+// False where there is no ground.
+inline bool placeEntityOnGroundProperly(int32_t entity) {
+    return invoke<bool>(0x9587913B9E772D29, entity, 0);
+}
+
+// --- Prop sets ----------------------------------------------------------------------------------
+
+inline void requestPropSet(uint32_t name) {
+    invoke(0xF3DE57A46D5585E9, name);
+}
+inline bool hasPropSetLoaded(uint32_t name) {
+    return invoke<bool>(0x48A88FC684C55FDC, name);
+}
+// 0 when the set is not loaded.
+inline int32_t createPropSet(uint32_t name, Vector3 at, float heading) {
+    return invoke<int32_t>(0xE65C5CBA95F0E510, name, at, 0, heading, 0.0f, false, false);
+}
+inline bool doesPropSetExist(int32_t propSet) {
+    return invoke<bool>(0x7DDDCF815E650FF5, propSet);
+}
+// Hands the set to the game, which removes it once the player is far away.
+inline void releasePropSet(int32_t propSet) {
+    invoke(0x909E3C7FAE539FB1, propSet);
+}
+inline void deletePropSet(int32_t propSet) {
+    invoke(0x58AC173A55D9D7B4, propSet, true, true);
 }
 
 }  // namespace bf::natives
