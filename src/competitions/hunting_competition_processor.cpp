@@ -194,7 +194,8 @@ void HuntingCompetitionProcessor::accept() {
 void HuntingCompetitionProcessor::updateAccepted() {
     const Vector3 centre = info_.spawnLocation.position;
     const float radius = info_.areaRadius;
-    if (spaceDistance(playerPosition(), centre) > radius) {
+    // In the plane, as the start is measured: the area's centre has no height.
+    if (planarDistance(playerPosition(), centre) > radius) {
         info_.areaBlip =
             OwnedBlip(createRadiusBlip(centre, radius, literalGameHash("BLIP_STYLE_OBJECTIVE"), 0));
         setBlipName(info_.areaBlip.get(), data_.text("blips.hunting_competition"));
