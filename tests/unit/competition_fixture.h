@@ -118,7 +118,6 @@ class CompetitionTest : public AnimalTest {
 
     const std::map<int32_t, PropSetState>& propSets() const { return propSets_; }
     int32_t openSequences() const { return static_cast<int32_t>(sequences_.size()); }
-    int32_t sequencesOpened() const { return sequencesOpened_; }
     std::vector<std::string> shownTexts() {
         std::vector<std::string> texts;
         for (const auto& shown : game().world().screen.shownSinceMark())

@@ -1,5 +1,6 @@
 // The competitions manager as start-up made it, driven by the frame loop: when an offer may come,
-// the stake, the settlement, the withdrawal, and a whole competition.
+// the stake, the settlement and the withdrawal. A whole competition is played by the scenario
+// tests/scenarios/competition_whole.scn.
 #include <gtest/gtest.h>
 
 #include "competition_fixture.h"
@@ -133,70 +134,6 @@ TEST_F(CompetitionsManagerTest, AnAreaChangeWithdrawsOnlyAnOfferLeftFarBehind) {
     EXPECT_EQ(logCount("HuntingCompetitionsManager: player has moved to a different map area "
                        "(-120156735), terminating pending competition."),
               1);
-}
-
-TEST_F(CompetitionsManagerTest, AWholeCompetitionFromOfferToStakeLeavesNothingBehind) {
-    startCompetitions("HuntingCompetitions_TimeCap=5");
-    const int64_t cashBefore = game().world().player.cashCents;
-    const size_t blipsBefore = game().world().blips.all().size();
-    const size_t promptsBefore = game().world().prompts.all().size();
-    ASSERT_TRUE(runUntilOffered());
-    bf::CompetitionInfo& info = *manager().info();
-    const int32_t bounty = info.bounty;
-    EXPECT_GE(bounty, 2000);
-    EXPECT_LT(bounty, 3600);
-
-    // At the camp: the rival waits; holding the prompt at him accepts.
-    const bf::Vector3 camp = info.startPoint;
-    placePlayer({camp.x + 20.0f, camp.y, camp.z});
-    game().advance(1000);
-    const int32_t rival = info.opponentPed;
-    ASSERT_NE(rival, 0);
-    const sim::Vec3 at = position(rival);
-    placePlayer({at.x + 4.0f, at.y, at.z});
-    game().world().player.target = rival;
-    game().world().prompts.hold(sim::gameHash("INPUT_CONTEXT_X"));
-    game().advance(1500);
-    game().world().prompts.release();
-    game().world().player.target = 0;
-    EXPECT_EQ(info.status, bf::kStatusUnderWay);
-
-    // Both reach the area: the clock starts.
-    const bf::Vector3 centre = info.spawnLocation.position;
-    placePlayer({centre.x + 10.0f, centre.y, 150.0f});
-    entity(rival)->position = {centre.x - 10.0f, centre.y, 150.0f};
-    game().advance(100);
-    EXPECT_EQ(manager().processor()->state(), bf::kStateRunning);
-
-    // Each takes a buck; the frame's damage events reach the scoring through the event pump.
-    const int32_t mine = spawnAt("a_c_buck_01", {centre.x + 40.0f, centre.y, 150.0f});
-    const int32_t theirs = spawnAt("a_c_buck_01", {centre.x - 40.0f, centre.y, 150.0f}, 0);
-    game().advance(100);
-    sim::damagePed(game(), *entity(mine), player(), sim::gameHash("WEAPON_RIFLE_SPRINGFIELD"),
-                   0x384A, 0.0f, true);
-    sim::damagePed(game(), *entity(theirs), rival, sim::gameHash("WEAPON_RIFLE_SPRINGFIELD"),
-                   0x384A, 0.0f, true);
-    game().advance(100);
-    const int32_t playerScore = info.playerScore, rivalScore = info.opponentScore;
-    EXPECT_GE(playerScore, 4);
-    EXPECT_GE(rivalScore, 3);
-
-    game().advance(5 * 60 * 1000);
-    ASSERT_EQ(manager().processor(), nullptr);
-    const int64_t stake = bounty / 100 * 100;
-    const int64_t expected = playerScore > rivalScore   ? stake
-                             : playerScore < rivalScore ? -stake
-                                                        : 0;
-    EXPECT_EQ(game().world().player.cashCents - cashBefore, expected);
-    EXPECT_EQ(game().world().blips.all().size(), blipsBefore);
-    EXPECT_EQ(game().world().prompts.all().size(), promptsBefore);
-    for (const auto& [handle, state] : propSets())
-        EXPECT_TRUE(state.released);
-    EXPECT_EQ(openSequences(), 0);
-    EXPECT_GT(sequencesOpened(), 1) << "the rival was sent and hunted";
-    for (const auto& [handle, e] : game().world().entities.all())
-        EXPECT_FALSE(e.missionEntity && handle != player()) << "still held: " << handle;
-    EXPECT_EQ(logCount("HuntingCompetitionProcessor: performing cleanup"), 1);
 }
 
 }  // namespace
