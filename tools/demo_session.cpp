@@ -5,6 +5,7 @@
 const char* const kDemoSession = R"(# Brackenfold demo session
 seed 7
 data GeneralMeta.dat save_freq_sec=60
+setting HuntingCompetitions_TimeCap=5
 player at 1521.5 439.356 90.6807
 frames 5
 expect log "Brackenfold 1.2.0"
@@ -61,6 +62,32 @@ expect no-decorator boar VX_Brackenfold_BleedingSeconds
 # The hunter heads west towards Valentine; the game keeps adding wildlife round him.
 player walk-to 1400 430 90
 wait 2min
+
+# Since the morning a rival's camp has stood on the hill to the south: he offers a contest.
+expect log "HuntingCompetitionsManager: competition created."
+expect blip "Hunting Competition"
+ambient-animals off
+player walk-to blip "Hunting Competition"
+wait 3min
+name rival newest human
+player walk-to rival
+wait 15s
+target rival
+frames 10
+expect sprite generic_textures inkroller_1a
+hold prompt 1500ms "Join the hunting competition"
+expect log "competition accepted"
+untarget
+wait 40s
+expect log "competition started"
+# Whatever the competition spawns into the area is fair game for both of them.
+name prey newest animal
+damage prey kill
+frames 2
+expect log "player scored: "
+wait 5min
+expect log "HuntingCompetitionProcessor: competition finished with outcome: "
+expect blip-count 0
 expect no-log "Something wrong happened"
 expect running
 )";

@@ -34,7 +34,7 @@ void registerTaskNatives(Game& game) {
     });
     t.add(0x39E72BC99E6360CB, "CLOSE_SEQUENCE_TASK", 1,
           [&world](NativeCall& c) { world.sequences.close(c.i32(0)); });
-    t.add(0x3841422E9C488359, "CLEAR_SEQUENCE_TASK", 1, [&world](NativeCall& c) {
+    t.add(0x3841422E9C488D8C, "CLEAR_SEQUENCE_TASK", 1, [&world](NativeCall& c) {
         int32_t* handle = c.ptr<int32_t>(0);
         if (!handle) return;
         world.sequences.clear(*handle);

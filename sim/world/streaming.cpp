@@ -3,8 +3,10 @@
 namespace sim {
 
 Streaming::Streaming()
-    : knownTextureDicts{"blips_mp", "blips", "generic_textures", "rpg_menu_item_effects",
-                        "rpg_textures"} {}
+    : knownTextureDicts{"blips_mp",         "blips",
+                        "generic_textures", "rpg_menu_item_effects",
+                        "rpg_textures",     "satchel_textures",
+                        "menu_textures",    "feeds"} {}
 
 void Streaming::requestTextureDict(const std::string& name, uint64_t frame) {
     if (!knownTextureDicts.count(name) || requested_.count(name)) return;

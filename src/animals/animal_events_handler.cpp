@@ -52,6 +52,7 @@ void AnimalEventsHandler::pumpEvents() {
 }
 
 void AnimalEventsHandler::onEntityDamaged(int32_t damaged, int32_t attacker, uint32_t weapon) {
+    if (damaged_.subscriberCount() != 0) damaged_.publish({damaged, attacker, weapon});
     if (!startBleeding(bleeding_, damaged, attacker, weapon)) return;
     population_.depleteOnKill(damaged);
 }

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "world/game_events.h"
+
 namespace bf {
 
 class AnimalHud;
@@ -26,6 +28,11 @@ class AnimalEventsHandler {
     // The frame operation: the event pump, then the bleeding tick.
     void onFrame();
     const std::vector<int32_t>& bleedingPeds() const { return bleeding_; }
+    // Subscribers get every entity-damaged event of the queue as it is read, before the
+    // handler's own work on it, so that nobody reads the queue twice.
+    void subscribeDamage(EventsSubscriber<EntityDamagedEvent>& subscriber) {
+        damaged_.subscribe(subscriber);
+    }
 
   private:
     void pumpEvents();
@@ -38,6 +45,7 @@ class AnimalEventsHandler {
     AnimalHud& hud_;
     const DictDataFile& generalMeta_;
     std::vector<int32_t> bleeding_;
+    EventsPublisher<EntityDamagedEvent> damaged_;
     std::array<uint64_t, kEventSlots> eventData_{};
 };
 

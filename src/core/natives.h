@@ -554,7 +554,7 @@ inline void closeSequenceTask(int32_t sequence) {
 }
 // Frees the sequence and zeroes the handle; a ped performing it goes on.
 inline void clearSequenceTask(int32_t* sequence) {
-    invoke(0x3841422E9C488359, sequence);
+    invoke(0x3841422E9C488D8C, sequence);
 }
 inline void taskPerformSequence(int32_t ped, int32_t sequence) {
     invoke(0x5ABA3986D90D8A3B, ped, sequence);

@@ -83,7 +83,11 @@ bool Plugin::initialize() {
         std::make_unique<AnimalEventsHandler>(*populationSteps_, *animalHud_, data_.generalMeta());
     bait_ = std::make_unique<BaitManager>(data_, tutorials_);
     populationUpdater_ = std::make_unique<PopulationUpdater>(population_, data_.generalMeta());
-    // The hunting competitions manager subscribes to the tracker's area changes here.
+    competitions_ = std::make_unique<HuntingCompetitionsManager>(data_, tutorials_, spawnLocations_,
+                                                                 *districts_);
+    // Step 11: the manager withdraws offers on area changes and scores the pump's damage events.
+    mapAreaTracker_->subscribe(*competitions_);
+    animalEvents_->subscribeDamage(*competitions_);
 
     waitForBlipsDictionary();
     return true;
@@ -93,6 +97,7 @@ void Plugin::runFrame() {
     flushPendingTexts();
     mapAreaTracker_->update();
     animalEvents_->onFrame();
+    competitions_->update();
     if (getSettingBool("BaitPlips")) bait_->update();
     if (getSettingBool("EnableTrading")) {
     }

@@ -21,6 +21,7 @@
 #include "animals/map_area_tracker.h"
 #include "animals/population_steps.h"
 #include "animals/population_update.h"
+#include "competitions/hunting_competitions_manager.h"
 #include "core/runtime.h"
 #include "data/catalogue.h"
 #include "ui/tutorials.h"
@@ -53,6 +54,8 @@ class Plugin : public Runtime {
     AnimalEventsHandler& animalEvents() { return *animalEvents_; }
     BaitManager& bait() { return *bait_; }
     AnimalHud& animalHud() { return *animalHud_; }
+    Tutorials& tutorials() { return tutorials_; }
+    HuntingCompetitionsManager& competitions() { return *competitions_; }
 
   private:
     DataCatalogue data_;
@@ -72,6 +75,8 @@ class Plugin : public Runtime {
     std::unique_ptr<AnimalEventsHandler> animalEvents_;
     std::unique_ptr<BaitManager> bait_;
     std::unique_ptr<PopulationUpdater> populationUpdater_;
+    // Last, so that it goes first: a competition held at the end hands back what it made.
+    std::unique_ptr<HuntingCompetitionsManager> competitions_;
 };
 
 // The script's entry, registered with the hook.

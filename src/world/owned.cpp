@@ -1,5 +1,9 @@
 #include "world/owned.h"
 
+#include <string>
+
+#include "core/hook.h"
+#include "core/log.h"
 #include "core/natives.h"
 
 namespace bf {
@@ -18,6 +22,45 @@ void PedTraits::handBack(int32_t ped) {
 
 void ScenarioPointTraits::free(int32_t point) {
     natives::deleteScenarioPoint(point);
+}
+
+void PropSetTraits::free(int32_t propSet) {
+    natives::deletePropSet(propSet);
+}
+
+void PropSetTraits::handBack(int32_t propSet) {
+    natives::releasePropSet(propSet);
+}
+
+OwnedPropSet createPropSet(const char* name, Vector3 position) {
+    const uint32_t hash = natives::getHashKey(name);
+    natives::requestPropSet(hash);
+    const uint32_t start = natives::getGameTimer();
+    while (!natives::hasPropSetLoaded(hash)) {
+        // A set the game never loads must not stall every feature for good.
+        if (static_cast<int32_t>(natives::getGameTimer() - start) >= kPropSetLoadTimeoutMs) {
+            logMessage(std::string("ERROR: prop set ") + name + " did not load");
+            return {};
+        }
+        hook::scriptWait(0);
+    }
+    return OwnedPropSet(natives::createPropSet(hash, position, 0.0f));
+}
+
+OwnedTaskSequence::OwnedTaskSequence() {
+    natives::openSequenceTask(&id_);
+}
+
+OwnedTaskSequence::~OwnedTaskSequence() {
+    if (id_ == 0) return;
+    if (!closed_) natives::closeSequenceTask(id_);
+    natives::clearSequenceTask(&id_);
+}
+
+void OwnedTaskSequence::performBy(int32_t ped) {
+    natives::closeSequenceTask(id_);
+    closed_ = true;
+    natives::taskPerformSequence(ped, id_);
 }
 
 }  // namespace bf

@@ -132,6 +132,9 @@ TEST_F(AnimalEventsTest, EventsOfTheFrameAfterThePromptWaitAreNotLost) {
 }
 
 TEST_F(AnimalEventsTest, NativesPerFrameIdleAndWithFiftyBleedingAnimals) {
+    // No competition is offered meanwhile (its frames are measured with the competitions).
+    writeDataFile("Settings.ini",
+                  readDataFile("Settings.ini") + "\nHuntingCompetitions_Enabled=0\n");
     start();
     game().runFrame();
     const size_t idle = game().callsLastFrame();

@@ -28,6 +28,9 @@ class BaitTest : public PluginTest {
 };
 
 TEST_F(BaitTest, EachPlacingGivesANamedBlipWhereThePlayerStood) {
+    // A competition's camp built meanwhile would hold the frame loop while it loads.
+    writeDataFile("Settings.ini",
+                  readDataFile("Settings.ini") + "\nHuntingCompetitions_Enabled=0\n");
     start();
     placeBait();
     movePlayer(30.0f);

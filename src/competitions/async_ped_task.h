@@ -1,0 +1,35 @@
+// AsyncPedTask: a ped's behaviour written as a small state machine that its owner steps from its
+// per-frame work. Between steps the game's own task system carries the ped's actions; a step
+// checks how they went and issues new ones, and may put the task to sleep for a while.
+//
+// The owner calls isRunning() every frame and, while it is true, tick().
+#pragma once
+
+#include <cstdint>
+
+namespace bf {
+
+class AsyncPedTask {
+  public:
+    explicit AsyncPedTask(int32_t ped) : ped_(ped) {}
+    virtual ~AsyncPedTask() = default;
+
+    virtual bool hasFailed() = 0;
+    virtual bool hasSucceeded() { return false; }
+    virtual bool isRunning() { return !hasFailed() && !hasSucceeded(); }
+
+    // Steps unless asleep.
+    void tick();
+    void sleepFor(int32_t ms);
+    int32_t getPed() const { return ped_; }
+
+  protected:
+    virtual void step() = 0;
+
+  private:
+    int32_t ped_;
+    uint32_t nextRunTime_ = 0;
+    bool sleeping_ = false;
+};
+
+}  // namespace bf

@@ -1,0 +1,100 @@
+#include "competitions/hunter_camp.h"
+
+#include <cstdio>
+
+#include "competitions/hunting_competition_processor.h"
+#include "core/game_hash.h"
+#include "core/hook.h"
+#include "core/log.h"
+#include "core/natives.h"
+#include "core/runtime.h"
+#include "data/catalogue.h"
+#include "world/game_ops.h"
+#include "world/peds.h"
+
+namespace bf {
+
+const std::vector<const char*>& HunterCamp::tentSets() {
+    static const std::vector<const char*> sets = {
+        "pg_ambcamp01x_tent_snow01",      "pg_ambcamp01x_tent_snow02",
+        "pg_ambcamp01x_tent_string_tarp", "pg_ambcamp01x_tent_leanto01",
+        "pg_ambcamp02x_tent_combo01",     "pg_ambcamp01x_tent_hide_lean",
+        "pg_ambcamp01x_tent_hide",        "pg_ambcamp01x_tent_burlap"};
+    return sets;
+}
+
+const std::vector<const char*>& HunterCamp::campAdditions() {
+    static const std::vector<const char*> sets = {"pg_ambient_camp_add_packwagonbutcher01",
+                                                  "pg_ambient_camp_add_pelts01",
+                                                  "pg_ambient_camp_add_hunt01",
+                                                  "pg_ambient_camp_add_hunt02",
+                                                  "pg_ambient_camp_add_hangmix",
+                                                  "pg_ambient_camp_add_hangmed",
+                                                  "pg_ambient_camp_add_hanglrg"};
+    return sets;
+}
+
+const std::vector<const char*>& HunterCamp::seats() {
+    static const std::vector<const char*> sets = {"pg_ambient_camp_add_central_seat01",
+                                                  "pg_ambient_camp_add_central_seat04"};
+    return sets;
+}
+
+const char* HunterCamp::opponentModel(float temperature) {
+    if (temperature < 20.0f) return kCoolModel;
+    if (temperature > 30.0f) return kWarmModel;
+    return randomInt(0, 2) != 0 ? kCoolModel : kWarmModel;
+}
+
+bool HuntingCompetitionProcessor::buildCamp() {
+    if (info_.opponentPed != 0) return true;
+    logMessage("HuntingCompetitionProcessor: creating hunter camp set");
+    const Vector3 pedPoint = pointOnCircle(info_.startPoint, 10.0f, false);
+    const char* model =
+        HunterCamp::opponentModel(natives::getTemperatureAtCoords(info_.startPoint));
+    const int32_t opponent = spawnPed(model, pedPoint);
+    if (opponent == 0) return false;
+    info_.opponentPed = opponent;
+    info_.createdPeds.emplace_back(opponent);
+    giveWeapon(opponent, HunterCamp::kRifle, 90, true);
+    natives::setPedBehaviourHash(opponent, literalGameHash("NONE"));
+
+    uint32_t group = 0;
+    natives::addRelationshipGroup(HunterCamp::kRelationshipGroup, &group);
+    natives::setPedRelationshipGroupHash(opponent, group);
+    natives::setRelationshipBetweenGroups(
+        1, natives::getPedRelationshipGroupHash(runtime().playerPed), group);
+
+    natives::setPedPromptName(opponent, data_.text("hunter").c_str());
+    natives::setPedAccuracy(opponent, randomInt(80, 95));
+    // He carries the stake, so that a player who robs him instead takes it all the same.
+    natives::decorSetInt(opponent, "loot_money", randomInt(150, 350) + info_.bounty);
+    char line[128];
+    std::snprintf(line, sizeof line,
+                  "HuntingCompetitionProcessor: opponent ped created. distance from start "
+                  "coords: %f",
+                  static_cast<double>(distance(opponent, info_.startPoint)));
+    logMessage(line);
+
+    const char* tent = randomEntry(HunterCamp::tentSets());
+    const Vector3 campPoint = info_.startPoint + Vector3{0.0f, 0.0f, 2.0f};
+    natives::clearArea(campPoint, 20.0f, 0x7FFFFFFF);
+    auto addPropSet = [&](const char* name) {
+        OwnedPropSet propSet = createPropSet(name, campPoint);
+        if (propSet) info_.createdPropSets.push_back(std::move(propSet));
+    };
+    addPropSet(tent);
+    addPropSet(HunterCamp::kCampfire);
+    addPropSet(randomEntry(HunterCamp::campAdditions()));
+    if (randomInt(0, 2) == 0) addPropSet(randomEntry(HunterCamp::seats()));
+    logMessage("HuntingCompetitionProcessor: propsets created");
+
+    info_.prompt->setGroup(opponent);
+    info_.prompt->setEnabled(false);
+    info_.prompt->setVisible(true);
+    hook::scriptWait(500);
+    natives::taskIdleNearCoord(opponent, pedPoint, 10.0f, randomInt(35000, 60000));
+    return true;
+}
+
+}  // namespace bf

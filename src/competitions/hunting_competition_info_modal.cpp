@@ -1,0 +1,68 @@
+#include "competitions/hunting_competition_info_modal.h"
+
+#include "competitions/competition_info.h"
+#include "core/natives.h"
+#include "data/catalogue.h"
+#include "ui/messages.h"
+
+namespace bf {
+
+namespace {
+
+constexpr const char* kSatchel = "satchel_textures";
+constexpr size_t kTextBuffer = 200;
+constexpr int kGrey = 229;
+
+std::string panelText(std::string text) {
+    if (text.size() >= kTextBuffer) text.resize(kTextBuffer - 1);
+    return replaceWithLineBreaks(std::move(text), '@');
+}
+
+void drawPanelText(const std::string& text, float y, float scale, const char* font) {
+    drawText(text, 0.14f, y, kGrey, kGrey, kGrey, 255, true, scale, scale, font);
+}
+
+}  // namespace
+
+std::string formatTimeCap(int minutes) {
+    return (minutes >= 0 && minutes <= 9 ? "0" : "") + std::to_string(minutes) + ":00";
+}
+
+void HuntingCompetitionInfoModal::composeTexts() {
+    composed_ = true;
+    title_ = panelText(data_.text("hunting_competition.info_modal.title"));
+    const std::string& name = data_.text("animal_types." + info_.spawnLocation.model);
+    animalName_ = panelText(name);
+    if (info_.kind == kCompetitionMassHunting)
+        instruction_ = panelText(
+            formatText(data_.text("hunting_competition.info_modal.instruction.mass"), name));
+    if (info_.timeCapMinutes != 0)
+        timeCap_ = panelText(formatText(data_.text("hunting_competition.info_modal.time_cap"),
+                                        formatTimeCap(info_.timeCapMinutes)));
+    bounty_ = "$" + std::to_string(info_.bounty / 100);
+}
+
+void HuntingCompetitionInfoModal::draw() {
+    if (natives::hasStreamedTextureDictLoaded(kSatchel)) {
+        if (!composed_) composeTexts();
+        natives::prepareScriptPanelDraw();
+        drawSprite("generic_textures", "inkroller_1a", 0.015f, 0.025f, 0.25f, 0.8f, 0.0f, 255, 255,
+                   255, 255);
+        drawSprite("generic_textures", "menu_header_1a", 0.025f, 0.035f, 0.23f, 0.1f, 0.0f, 255,
+                   255, 255, 255);
+        drawPanelText(title_, 0.06f, 0.6f, "$title");
+        drawSprite(kSatchel, info_.spawnLocation.texture.c_str(), 0.09833334f, 0.175f, 0.083333336f,
+                   0.14814815f, 0.0f, 255, 255, 255, 255);
+        drawPanelText(animalName_, 0.33796299f, 0.6f, "$title");
+        if (info_.kind == kCompetitionMassHunting)
+            drawPanelText(instruction_, 0.40996298f, 0.4f, "$body");
+        if (info_.timeCapMinutes != 0) drawPanelText(timeCap_, 0.489963f, 0.4f, "$body");
+        // Centred under the texts, above the stake.
+        drawSprite("menu_textures", "divider_line", 0.035f, 0.6f, 0.21f, 0.003f, 0.0f, 255, 255,
+                   255, 255);
+        drawPanelText(bounty_, 0.68f, 0.85f, "$title");
+    }
+    natives::requestStreamedTextureDict(kSatchel, false);
+}
+
+}  // namespace bf

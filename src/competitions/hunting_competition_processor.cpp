@@ -1,0 +1,348 @@
+#include "competitions/hunting_competition_processor.h"
+
+#include <cmath>
+
+#include "competitions/competition_geometry.h"
+#include "core/game_hash.h"
+#include "core/hook.h"
+#include "core/log.h"
+#include "core/natives.h"
+#include "core/runtime.h"
+#include "core/settings.h"
+#include "data/catalogue.h"
+#include "data/dict_data_file.h"
+#include "ui/blips.h"
+#include "ui/messages.h"
+#include "ui/tutorials.h"
+#include "world/game_ops.h"
+
+namespace bf {
+
+namespace {
+
+constexpr const char* kFootOnlyWarning = "foot_only_warning";
+constexpr const char* kLeavingAreaWarning = "leaving_area_warning";
+constexpr const char* kDeadEyePenaltyWarning = "dead_eye_penalty_warning";
+constexpr const char* kLootMoney = "loot_money";
+constexpr uint32_t kAcceptControl = literalGameHash("INPUT_CONTEXT_X");
+constexpr uint32_t kOpponentBlipStyle = 0x19365607;
+constexpr uint32_t kOpponentBlipModifier = 0x0B93E613;
+constexpr float kIdleRadius = 10.0f;
+
+int32_t playerPed() {
+    return runtime().playerPed;
+}
+
+}  // namespace
+
+HuntingCompetitionProcessor::HuntingCompetitionProcessor(CompetitionInfo& info, DataCatalogue& data,
+                                                         Tutorials& tutorials)
+    : info_(info),
+      data_(data),
+      tutorials_(tutorials),
+      infoModal_(std::make_unique<HuntingCompetitionInfoModal>(info, data)),
+      statusWidget_(std::make_unique<HuntingCompetitionStatusWidget>(info, data)),
+      campPrepareDistance_(
+          data.generalMeta().getFloat("hunting_competitions.camp_prepare_distance", 300.0f)) {
+    info_.prompt = std::make_unique<UiPrompt>(data_.text("prompts.hunting_competition").c_str(),
+                                              kAcceptControl, PromptMode::HoldOnce);
+    info_.prompt->setEnabled(false);
+}
+
+Vector3 HuntingCompetitionProcessor::pointOnCircle(Vector3 centre, float radius, bool onGround) {
+    const float u = natives::getRandomFloatInRange(0.0f, 1.0f);
+    const float angle = 2.0f * u * 3.14159f;
+    const Vector3 direction = normalized({std::cos(angle), std::sin(angle), 0.0f});
+    Vector3 point{centre.x + radius * direction.x, centre.y + radius * direction.y,
+                  centre.z + 0.3f};
+    if (onGround) {
+        float height = 0.0f;
+        if (natives::getGroundZFor3dCoord({point.x, point.y, centre.z + 10.0f}, &height, true))
+            point.z = height;
+    }
+    return point;
+}
+
+void HuntingCompetitionProcessor::update() {
+    if (state_ < 0) return;
+    if (state_ >= kStateTravelling && !rulesHold()) return;
+    switch (state_) {
+        case kStateOffered:
+            updateOffered();
+            break;
+        case kStateCampReady:
+            updateCampReady();
+            break;
+        case kStateAccepted:
+            updateAccepted();
+            break;
+        case kStateTravelling:
+            updateTravelling();
+            break;
+        case kStateRunning:
+            updateRunning();
+            break;
+        case kStateBlockedByMission:
+            if (!natives::getMissionFlag()) {
+                logMessage("HuntingCompetitionProcessor: mission flag OFF - enabling");
+                state_ = kStateOffered;
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+bool HuntingCompetitionProcessor::rulesHold() {
+    const int32_t player = playerPed();
+    if (natives::isPlayerDead(natives::playerId())) {
+        logMessage("HuntingCompetitionProcessor: player has died");
+        finish(kOutcomeAborted);
+        return false;
+    }
+    // While an offer waits out a mission there is no rival yet to lose.
+    const int32_t opponent = info_.opponentPed;
+    if (opponent != 0 &&
+        (natives::isEntityDead(opponent) || natives::isPedInCombat(opponent, player))) {
+        logMessage("HuntingCompetitionProcessor: opponent was spooked or killed.");
+        finish(kOutcomeAborted);
+        return false;
+    }
+    if (natives::isPedOnFoot(player)) {
+        natives::setScriptTimerB(0);
+    } else if (getFlag(kFootOnlyWarning) == 0) {
+        natives::setScriptTimerB(0);
+        tutorials_.showTutorialOnce("hunting_competition.foot_only", true);
+        setFlag(kFootOnlyWarning, 1);
+    } else if (natives::getScriptTimerB() > kOffFootMs) {
+        logMessage("HuntingCompetitionProcessor: player did not go on foot");
+        finish(kOutcomeAborted);
+        return false;
+    }
+    return true;
+}
+
+void HuntingCompetitionProcessor::updateOffered() {
+    if (natives::getMissionFlag()) {
+        logMessage("HuntingCompetitionProcessor: mission flag ON - blocking");
+        state_ = kStateBlockedByMission;
+        return;
+    }
+    if (!info_.offerBlip && getSettingInt("HuntingCompetitions_BlipType") == 1) showOfferBlip();
+    if (spaceDistance(playerPosition(), info_.startPoint) > campPrepareDistance_) return;
+    if (!buildCamp()) {
+        finish(kOutcomeAborted);
+        return;
+    }
+    if (!info_.offerBlip) showOfferBlip();
+    state_ = kStateCampReady;
+}
+
+void HuntingCompetitionProcessor::updateCampReady() {
+    const int32_t player = playerPed();
+    const int32_t opponent = info_.opponentPed;
+    const int32_t playerIndex = natives::playerId();
+    if (natives::isEntityDead(opponent) || natives::isPlayerFreeAiming(playerIndex) ||
+        natives::isPedFleeing(opponent) || natives::getPedCaptor(opponent) != 0 ||
+        natives::isPedInAnyVehicle(player, false)) {
+        logMessage("HuntingCompetitionProcessor: opponent killed or spooked, terminating");
+        finish(kOutcomeAborted);
+        return;
+    }
+    const Vector3 playerAt = playerPosition();
+    if (spaceDistance(playerAt, info_.startPoint) > kCampReleaseDistance ||
+        natives::getMissionFlag()) {
+        releaseCamp(false);
+        state_ = kStateOffered;
+        return;
+    }
+    const Vector3 opponentAt = entityPosition(opponent);
+    if (!natives::isPedBusy(opponent)) {
+        const float radius = natives::getRandomFloatInRange(5.0f, 10.0f);
+        const Vector3 idlePoint = pointOnCircle(opponentAt, radius, true);
+        natives::taskIdleNearCoord(opponent, idlePoint, kIdleRadius, randomInt(45000, 90000));
+    }
+    if (spaceDistance(playerAt, opponentAt) >= kTalkDistance) {
+        if (natives::isPedLookingAtEntity(opponent, player)) natives::taskClearLookAt(opponent);
+        return;
+    }
+    if (!natives::isPedLookingAtEntity(opponent, player))
+        natives::taskLookAtEntity(opponent, player);
+    if (!info_.prompt->enabled()) info_.prompt->setEnabled(true);
+    int32_t target = 0;
+    natives::getPlayerTargetEntity(playerIndex, &target);
+    if (target == opponent) {
+        infoModal_->show();
+        infoModal_->update();
+    }
+    if (info_.prompt->isCompleted()) accept();
+}
+
+void HuntingCompetitionProcessor::accept() {
+    state_ = kStateAccepted;
+    info_.status = kStatusUnderWay;
+    statusWidget_->show();
+    info_.prompt->setEnabled(false);
+    info_.offerBlip.reset();
+    info_.opponentBlip = OwnedBlip(createEntityBlip(info_.opponentPed, kOpponentBlipStyle, 0));
+    setBlipModifier(info_.opponentBlip.get(), kOpponentBlipModifier);
+    logMessage(
+        "HuntingCompetitionProcessor: competition accepted. waiting for opponents to get to area");
+    onAccepted();
+}
+
+void HuntingCompetitionProcessor::updateAccepted() {
+    const Vector3 centre = info_.spawnLocation.position;
+    const float radius = info_.areaRadius;
+    // In the plane, as the start is measured: the area's centre has no height.
+    if (planarDistance(playerPosition(), centre) > radius) {
+        info_.areaBlip =
+            OwnedBlip(createRadiusBlip(centre, radius, literalGameHash("BLIP_STYLE_OBJECTIVE"), 0));
+        setBlipName(info_.areaBlip.get(), data_.text("blips.hunting_competition"));
+        showMessage(data_.text("hunting_competition.instructions.get_to_area"));
+    }
+
+    // He stops short of the centre by (radius - 55) along the line from where he stands, at his
+    // own height: the area's centre has none.
+    const int32_t opponent = info_.opponentPed;
+    const Vector3 from = entityPosition(opponent);
+    const float d = planarDistance(from, centre);
+    const Vector3 direction = normalized({centre.x - from.x, centre.y - from.y, 0.0f});
+    Vector3 target = from + direction * (d - (radius - kAreaStopShort));
+    target.z = from.z;
+
+    // Nothing else runs while we wait, so the wait has a limit: a mesh that never loads must not
+    // freeze the plug-in.
+    const uint32_t waitStart = natives::getGameTimer();
+    while (!natives::isNavmeshLoadedInArea(target, target + Vector3{1.0f, 1.0f, 1.0f})) {
+        if (static_cast<int32_t>(natives::getGameTimer() - waitStart) >= kNavmeshWaitMs) {
+            logMessage(
+                "HuntingCompetitionProcessor: navmesh for the opponent's way to the area "
+                "did not load within 10 seconds. coords: " +
+                formatVector(target));
+            finish(kOutcomeAborted);
+            return;
+        }
+        natives::addNavmeshRequiredRegion(target.x, target.y, radius);
+        hook::scriptWait(0);
+    }
+
+    natives::setCurrentPedWeapon(opponent, natives::getBestPedWeapon(opponent), true);
+    {
+        OwnedTaskSequence sequence;
+        natives::taskSetWeaponDrawn(0, 0, 0);
+        natives::taskFollowNavMeshToCoord(0, target, 1.25f);
+        natives::taskTurnPedToFaceEntity(0, playerPed());
+        sequence.performBy(opponent);
+    }
+    state_ = kStateTravelling;
+}
+
+void HuntingCompetitionProcessor::updateTravelling() {
+    const Vector3 centre = info_.spawnLocation.position;
+    const Vector3 playerAt = playerPosition();
+    const Vector3 opponentAt = entityPosition(info_.opponentPed);
+    const float inside = info_.areaRadius - kAreaInside;
+    const bool playerIn = planarDistance(playerAt, centre) < inside;
+    const bool opponentIn = planarDistance(opponentAt, centre) < inside;
+    const float gap = spaceDistance(playerAt, opponentAt);
+
+    if (playerIn && opponentIn) {
+        info_.areaBlip.reset();
+        logMessage("HuntingCompetitionProcessor: competition started - opponents arrived at area");
+        info_.startTime = natives::getGameTimer();
+        info_.timeLeftSeconds = info_.timeCapMinutes * 60;
+        onStarted();
+        state_ = kStateRunning;
+    }
+
+    if (gap >= kGapAbort) {
+        logMessage("player has left the area");
+        finish(kOutcomeAborted);
+    } else if (gap > kGapWarning) {
+        if (getFlag(kLeavingAreaWarning) == 0) {
+            setFlag(kLeavingAreaWarning, 1);
+            showMessage(data_.text("hunting_competition.instructions.leaving_area_warning"));
+        }
+    } else if (gap < kGapClearWarning) {
+        setFlag(kLeavingAreaWarning, 0);
+    }
+}
+
+void HuntingCompetitionProcessor::updateRunning() {
+    if (natives::isSpecialAbilityActive(natives::playerId()) &&
+        getSettingBool("HuntingCompetitions_DeadEyePenalty") &&
+        getFlag(kDeadEyePenaltyWarning) == 0) {
+        tutorials_.showTutorialOnce("hunting_competition.dead_eye_penalty", true);
+        setFlag(kDeadEyePenaltyWarning, 1);
+    }
+    if (info_.timeCapMinutes > 0) {
+        const int32_t elapsed =
+            static_cast<int32_t>(natives::getGameTimer() - info_.startTime) / 1000;
+        info_.timeLeftSeconds = info_.timeCapMinutes * 60 - elapsed;
+        if (info_.timeLeftSeconds <= 0) {
+            logMessage("HuntingCompetitionProcessor: time camp reached");
+            onTimeUp();
+        }
+    }
+    statusWidget_->update();
+    runFrame();
+}
+
+void HuntingCompetitionProcessor::finish(int32_t outcome) {
+    logMessage("HuntingCompetitionProcessor: competition finished with outcome: " +
+               std::to_string(outcome));
+    info_.status = kStatusFinished;
+    info_.outcome = outcome;
+    state_ = kStateFinished;
+    // The stake he carried for the player to take goes back to his own purse.
+    if (info_.opponentPed != 0)
+        natives::decorSetInt(info_.opponentPed, kLootMoney, randomInt(150, 350));
+}
+
+void HuntingCompetitionProcessor::showOfferBlip() {
+    info_.offerBlip =
+        OwnedBlip(createCoordBlip(info_.startPoint, literalGameHash("BLIP_STYLE_MISSION"),
+                                  literalGameHash("blip_region_hunting")));
+    if (natives::hasStreamedTextureDictLoaded("blips_mp"))
+        setBlipModifier(info_.offerBlip.get(), literalGameHash("BLIP_MODIFIER_MP_OVERLAY_ANIMAL"));
+    setBlipName(info_.offerBlip.get(), data_.text("blips.hunting_competition"));
+}
+
+void HuntingCompetitionProcessor::releaseCamp(bool hard) {
+    for (OwnedPropSet& propSet : info_.createdPropSets) {
+        if (hard) {
+            propSet.reset();
+        } else {
+            propSet.releaseToGame();
+        }
+    }
+    info_.createdPropSets.clear();
+    if (info_.opponentPed != 0) {
+        natives::setPedRelationshipGroupHash(
+            info_.opponentPed, natives::getPedRelationshipGroupDefaultHash(info_.opponentPed));
+    }
+    info_.opponentPed = 0;
+}
+
+void HuntingCompetitionProcessor::cleanup(bool hard) {
+    logMessage(hard ? "HuntingCompetitionProcessor: performing HARD cleanup"
+                    : "HuntingCompetitionProcessor: performing cleanup");
+    info_.offerBlip.reset();
+    releaseCamp(hard);
+    info_.areaBlip.reset();
+    info_.opponentBlip.reset();
+    for (OwnedPed& ped : info_.createdPeds) {
+        if (hard) {
+            ped.reset();
+        } else {
+            ped.releaseToGame();
+        }
+    }
+    info_.createdPeds.clear();
+    info_.prompt.reset();
+    infoModal_.reset();
+    statusWidget_.reset();
+}
+
+}  // namespace bf

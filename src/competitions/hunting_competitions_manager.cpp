@@ -1,0 +1,179 @@
+#include "competitions/hunting_competitions_manager.h"
+
+#include <cstdio>
+
+#include "animals/animal_spawn_locations.h"
+#include "competitions/competition_geometry.h"
+#include "competitions/mass_hunting_competition_processor.h"
+#include "core/log.h"
+#include "core/natives.h"
+#include "core/runtime.h"
+#include "core/settings.h"
+#include "ui/messages.h"
+#include "world/game_ops.h"
+#include "world/map_districts.h"
+#include "world/towns.h"
+
+namespace bf {
+
+namespace {
+
+bool isZero(Vector3 v) {
+    return v.x == 0.0f && v.y == 0.0f && v.z == 0.0f;
+}
+
+// The camp spot of the town nearest the place; zero for an empty list. Spots carry their real
+// heights while a place has none, so they are compared in the horizontal plane.
+Vector3 nearestStartPoint(const TownRecord& town, Vector3 place) {
+    Vector3 best;
+    float bestDistance = 0.0f;
+    bool found = false;
+    for (const Vector3& point : town.startPoints) {
+        const float d = planarDistance(point, place);
+        if (!found || d < bestDistance) {
+            best = point;
+            bestDistance = d;
+            found = true;
+        }
+    }
+    return best;
+}
+
+}  // namespace
+
+HuntingCompetitionsManager::HuntingCompetitionsManager(DataCatalogue& data, Tutorials& tutorials,
+                                                       const AnimalSpawnLocations& spawnLocations,
+                                                       const MapDistricts& districts)
+    : data_(data),
+      tutorials_(tutorials),
+      spawnLocations_(spawnLocations),
+      districts_(districts),
+      nextAttemptTime_(natives::getGameTimer() + kFirstOfferDelayMs) {}
+
+HuntingCompetitionsManager::~HuntingCompetitionsManager() = default;
+
+void HuntingCompetitionsManager::update() {
+    if (!getSettingBool("HuntingCompetitions_Enabled")) return;
+    if (processor_) {
+        processor_->update();
+        if (info_->status == kStatusFinished) {
+            terminateCompetition();
+            nextAttemptTime_ = natives::getGameTimer() + kFinishedDelayMs;
+            logMessage(
+                "HuntingCompetitionsManager: competition finished - next competition will be "
+                "available in 15 minutes");
+        }
+        return;
+    }
+    if (static_cast<int32_t>(nextAttemptTime_ - natives::getGameTimer()) > 0) return;
+
+    const Vector3 player = playerPosition();
+    if (natives::getMapZoneAtCoords(player, 1) != 0 ||
+        !natives::isPlayerPlaying(natives::playerId()) || natives::getMissionFlag())
+        return;
+
+    Competition competition = createCompetition(player);
+    if (!competition.processor) {
+        nextAttemptTime_ = natives::getGameTimer() + kRetryDelayMs;
+        logMessage("HuntingCompetitionsManager: trying to create new competition in 5 seconds");
+        return;
+    }
+    info_ = std::move(competition.info);
+    processor_ = std::move(competition.processor);
+    char distanceText[32];
+    std::snprintf(distanceText, sizeof distanceText, "%f",
+                  static_cast<double>(distance(runtime().playerPed, info_->startPoint)));
+    logMessage("HuntingCompetitionsManager: competition created. animal type: " +
+               std::to_string(static_cast<int32_t>(info_->animalType)) + ", start coords: " +
+               formatVector(info_->startPoint) + ", bounty: " + std::to_string(info_->bounty) +
+               ", distance from player: " + distanceText);
+}
+
+HuntingCompetitionsManager::Competition HuntingCompetitionsManager::createCompetition(
+    Vector3 point) {
+    if (isZero(point)) point = playerPosition();
+    AnimalSpawnLocation location =
+        spawnLocations_.choose(point, kMaxSpawnDistance, kMinSpawnDistance, 0);
+    if (!AnimalSpawnLocations::valid(location)) {
+        logMessage(
+            "HuntingCompetitionsManager: could not find an animal spawn location near player. "
+            "player coords: " +
+            formatVector(playerPosition()));
+        return {};
+    }
+
+    const auto town = districts_.nearestTown(location.position);
+    Vector3 startPoint;
+    for (int tries = 0; tries < kStartPointTries && isZero(startPoint); ++tries) {
+        if (town) startPoint = nearestStartPoint(*town, location.position);
+        if (planarDistance(location.position, startPoint) > kMaxStartPointDistance) {
+            startPoint = {};
+            location = spawnLocations_.choose(point, kMaxSpawnDistance, kMinSpawnDistance, 0);
+        }
+    }
+    if (isZero(startPoint)) {
+        logMessage("HuntingCompetitionsManager: could not find a start location for competition");
+        return {};
+    }
+
+    auto info = std::make_unique<CompetitionInfo>();
+    info->kind = kCompetitionMassHunting;
+    info->outcome = kOutcomeNone;
+    info->areaRadius = 120.0f;
+    info->animalType = gameHash(location.model);
+    info->timeCapMinutes = static_cast<int32_t>(
+        clampValue(static_cast<float>(getSettingInt("HuntingCompetitions_TimeCap")), 5, 30));
+    info->startPoint = startPoint;
+    info->spawnLocation = location;
+
+    const auto cash = static_cast<float>(natives::getPlayerCash());
+    const float stake = clampValue(getSettingFloat("HuntingCompetitions_StakeMultiplier"), 0, 100);
+    const auto offer = stake * static_cast<float>(randomInt(20, 36) * 100);
+    info->bounty = static_cast<int32_t>(cash >= offer ? offer : cash);
+
+    Competition competition;
+    switch (info->kind) {
+        case kCompetitionMassHunting:
+            competition.processor =
+                std::make_unique<MassHuntingCompetitionProcessor>(*info, data_, tutorials_);
+            break;
+        default:
+            logMessage("HuntingCompetitionsManager: no processor found for competition type: " +
+                       std::to_string(info->kind));
+            return {};
+    }
+    competition.info = std::move(info);
+    return competition;
+}
+
+void HuntingCompetitionsManager::terminateCompetition() {
+    const int32_t outcome = info_->outcome;
+    if (outcome == kOutcomePlayerWon || outcome == kOutcomePlayerLost) {
+        const int32_t dollars = info_->bounty / 100;
+        changePlayerCash(static_cast<float>(outcome == kOutcomePlayerWon ? dollars : -dollars),
+                         true);
+    }
+    processor_->cleanup(false);
+    processor_.reset();
+    info_.reset();
+}
+
+void HuntingCompetitionsManager::notify(const MapAreaChangeData& change) {
+    if (!processor_ || info_->status != kStatusOffered) return;
+    if (spaceDistance(playerPosition(), info_->startPoint) <= kWithdrawDistance) return;
+    logMessage("HuntingCompetitionsManager: player has moved to a different map area (" +
+               std::to_string(static_cast<int32_t>(change.newArea)) +
+               "), terminating pending competition.");
+    terminateCompetition();
+    nextAttemptTime_ = natives::getGameTimer() + kWithdrawnDelayMs;
+}
+
+void HuntingCompetitionsManager::onEvent(const EntityDamagedEvent& event) {
+    if (processor_) processor_->onEntityDamaged(event);
+}
+
+void HuntingCompetitionsManager::postponeBy(int32_t seconds) {
+    nextAttemptTime_ = natives::getGameTimer() + static_cast<uint32_t>(seconds) * 1000u;
+}
+
+}  // namespace bf

@@ -1,0 +1,172 @@
+#include "competitions/mass_hunting_competition_processor.h"
+
+#include <algorithm>
+
+#include "competitions/competition_geometry.h"
+#include "core/decorators.h"
+#include "core/log.h"
+#include "core/natives.h"
+#include "core/runtime.h"
+#include "core/settings.h"
+#include "core/text.h"
+#include "data/catalogue.h"
+#include "data/dict_data_file.h"
+#include "ui/messages.h"
+#include "ui/tutorials.h"
+#include "world/game_ops.h"
+#include "world/peds.h"
+
+namespace bf {
+
+namespace {
+
+constexpr size_t kInstructionBuffer = 200;
+constexpr int32_t kNotificationMs = 5000;
+// More hits in one frame than this are rare; the buffer grows if they come.
+constexpr size_t kExpectedDamagePerFrame = 16;
+
+bool passed(int32_t deadline) {
+    return static_cast<int32_t>(natives::getGameTimer() - static_cast<uint32_t>(deadline)) > 0;
+}
+
+}  // namespace
+
+MassHuntingCompetitionProcessor::MassHuntingCompetitionProcessor(CompetitionInfo& info,
+                                                                 DataCatalogue& data,
+                                                                 Tutorials& tutorials)
+    : HuntingCompetitionProcessor(info, data, tutorials) {
+    frameDamage_.reserve(kExpectedDamagePerFrame);
+}
+
+void MassHuntingCompetitionProcessor::onStarted() {
+    opponentTask_ = std::make_unique<HuntAnimalTypeTask>(
+        info_.opponentPed, info_.animalType, info_.spawnLocation.position, kOpponentReach,
+        info_.spawnLocation.radius);
+    instructionText_ = formatText(data_.text("hunting_competition.instructions.hunt_mass"),
+                                  data_.text("animal_types." + info_.spawnLocation.model));
+    instructionText_.resize(utf8PrefixLength(instructionText_, kInstructionBuffer - 1));
+    showMessage(instructionText_);
+    hunting_ = true;
+    nextSpawnTime_ = static_cast<int32_t>(natives::getGameTimer() + kFirstSpawnMs);
+}
+
+void MassHuntingCompetitionProcessor::onEntityDamaged(const EntityDamagedEvent& event) {
+    if (hunting_) frameDamage_.push_back(event);
+}
+
+void MassHuntingCompetitionProcessor::runFrame() {
+    if (opponentTask_ && opponentTask_->isRunning()) opponentTask_->tick();
+    if (hunting_) {
+        for (const EntityDamagedEvent& event : frameDamage_)
+            scoreDamage(event.damaged, event.attacker, event.weapon);
+        if (passed(nextSpawnTime_)) {
+            const uint32_t now = natives::getGameTimer();
+            nextSpawnTime_ = static_cast<int32_t>(
+                spawnAnimal() != 0 ? now + static_cast<uint32_t>(randomInt(30000, 45000))
+                                   : now + kRetrySpawnMs);
+        }
+    }
+    frameDamage_.clear();
+}
+
+void MassHuntingCompetitionProcessor::scoreDamage(int32_t damaged, int32_t attacker,
+                                                  uint32_t /*weapon*/) {
+    const bool eligible = natives::getEntityModel(damaged) == info_.animalType ||
+                          (natives::isEntityDead(damaged) && natives::isPedDeadOrDying(damaged));
+    if (!eligible) return;
+    const int32_t player = runtime().playerPed;
+    if (attacker != info_.opponentPed && attacker != player) return;
+    if (natives::decorGetInt(damaged, kDecorCompetitionAnimalHandled) != 0) return;
+
+    const DictDataFile& meta = data_.generalMeta();
+    int32_t points =
+        meta.getInt("hunting_competitions.base_score", 5) - 2 + natives::getPedQuality(damaged);
+    if (getSettingBool("DynamicAnimalSizes") &&
+        natives::decorGetFloat(damaged, kDecorScale) > kXlargeScale)
+        points += meta.getInt("hunting_competitions.bonus.xlarge_animal", 1);
+    int32_t bone = 0;
+    natives::getPedLastDamageBone(damaged, &bone);
+    if (bone == kHeadBone) points += meta.getInt("hunting_competitions.bonus.headshot", 1);
+    // The writhe test proper: a dying animal is no bonus, or every kill would earn it.
+    if (natives::isPedInWrithe(damaged))
+        points += meta.getInt("hunting_competitions.bonus.writhe", 1);
+    if (natives::getPedFlag(damaged, 28))
+        points += meta.getInt("hunting_competitions.bonus.bait", 1);
+    points = std::max(points, 1);
+
+    const bool byPlayer = attacker == player;
+    if (byPlayer) {
+        if (natives::isSpecialAbilityActive(natives::playerId()) &&
+            getSettingBool("HuntingCompetitions_DeadEyePenalty"))
+            points /= 2;
+        tutorials_.showTutorialOnce("hunting_competition.bonuses", false);
+        info_.playerScore += points;
+    } else {
+        info_.opponentScore += points;
+    }
+    if (getSettingBool("HUD_HuntingCompetition_ScoreNotification")) {
+        const std::string name = byPlayer ? std::string(playerCharacterName(player))
+                                          : data_.text("hunting_competition.widget.opponent");
+        showNotification(name + " +" + std::to_string(points), kNotificationMs);
+    }
+    natives::decorSetInt(damaged, kDecorCompetitionAnimalHandled, 1);
+    logMessage(std::string(byPlayer ? "player" : "opponent") +
+               " scored: " + std::to_string(points));
+}
+
+int32_t MassHuntingCompetitionProcessor::spawnAnimal() {
+    const int32_t player = runtime().playerPed;
+    const int32_t r = randomInt(0, 4);
+    Vector3 point;
+    if (r == 0) {
+        point = playerPosition() + entityDirection(player) * -30.0f;
+    } else if (r == 1) {
+        point = pointOnCircle(entityPosition(info_.opponentPed), 30.0f, false);
+    } else {
+        point = pointOnCircle(info_.spawnLocation.position, info_.spawnLocation.radius, false);
+    }
+    // Measured in the plane: a point round the area's centre carries no real height yet.
+    if (planarDistance(entityPosition(player), point) < kMinPlayerDistance ||
+        planarDistance(entityPosition(info_.opponentPed), point) < kMinOpponentDistance)
+        return 0;
+    return createAnimalAt(point);
+}
+
+int32_t MassHuntingCompetitionProcessor::createAnimalAt(Vector3 point) {
+    // The game finds ground only below the probe, and a point round the area's centre sits at
+    // height 0.3: probe from high above so that those points can be used at all.
+    float height = 0.0f;
+    if (!natives::getGroundZFor3dCoord({point.x, point.y, point.z + kGroundProbeHeight}, &height,
+                                       true))
+        return 0;
+    point.z = height;
+    int32_t ped = spawnPed(info_.spawnLocation.model, point);
+    if (ped == 0) return 0;
+    if (!natives::placeEntityOnGroundProperly(ped)) {
+        natives::deleteEntity(&ped);
+        return 0;
+    }
+    info_.createdPeds.emplace_back(ped);
+    return ped;
+}
+
+void MassHuntingCompetitionProcessor::onTimeUp() {
+    logMessage(
+        "MassHuntingCompetitionProcessor: player score: " + std::to_string(info_.playerScore) +
+        ". opponent score: " + std::to_string(info_.opponentScore));
+    if (info_.playerScore > info_.opponentScore) {
+        finish(kOutcomePlayerWon);
+    } else if (info_.playerScore < info_.opponentScore) {
+        finish(kOutcomePlayerLost);
+    } else {
+        finish(kOutcomeDraw);
+    }
+}
+
+void MassHuntingCompetitionProcessor::cleanup(bool hard) {
+    HuntingCompetitionProcessor::cleanup(hard);
+    opponentTask_.reset();
+    hunting_ = false;
+}
+
+}  // namespace bf

@@ -1,0 +1,261 @@
+// The plug-in in a simulated game with stand-ins for the game's answers that competitions depend
+// on (mission flag, Dead Eye, on foot, line of sight, navmesh, temperature, prop sets, task
+// sequences ...). Each stand-in replaces the simulated game's own handler where it has one, so a
+// test says exactly what the game answers and reads back exactly what the plug-in asked.
+#pragma once
+
+#include <bit>
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+
+#include "animal_fixture.h"
+#include "competitions/competition_info.h"
+#include "core/runtime.h"
+#include "sim/world/entities.h"
+
+class CompetitionTest : public AnimalTest {
+  protected:
+    // Natives the tests answer.
+    static constexpr uint64_t kIsPlayerPlaying = 0x7964097FCE4C244B;
+    static constexpr uint64_t kIsPlayerDead = 0x2E9C3FCB6798F397;
+    static constexpr uint64_t kMissionFlag = 0xB15CD1CF58771DE1;
+    static constexpr uint64_t kDeadEye = 0xB16223CB7DA965F0;
+    static constexpr uint64_t kPlayerInTrouble = 0xAD401C63158ACBAA;
+    static constexpr uint64_t kTemperature = 0xB98B78C3768AF6E0;
+    static constexpr uint64_t kNavmeshLoaded = 0xF813C7E63F9062A5;
+    static constexpr uint64_t kOnFoot = 0x01FEE67DB37F59B2;
+    static constexpr uint64_t kInCombat = 0x4859F1FC66A6278E;
+    static constexpr uint64_t kFleeing = 0xBBCCE00B381F8482;
+    static constexpr uint64_t kCarrier = 0xCD66FEA29400A0B5;
+    static constexpr uint64_t kRestrained = 0x5407B7288D0478B7;
+    static constexpr uint64_t kUsingScenario = 0x57AB4A3080F85143;
+    static constexpr uint64_t kShooting = 0x34616828CD07F1A1;
+    static constexpr uint64_t kHeadtracking = 0x5CD3CB88A7F8850D;
+    static constexpr uint64_t kLineOfSight = 0x7F9B9791D4CB71F6;
+    static constexpr uint64_t kSightRange = 0x4BC3ECFDA0297E27;
+    static constexpr uint64_t kConfigFlag = 0x1C1993824A396603;
+    static constexpr uint64_t kPlaceOnGround = 0x9587913B9E772D29;
+    static constexpr uint64_t kAccuracy = 0x37F4AD56ECBC0CD6;
+    static constexpr uint64_t kSequenceProgress = 0x00A9010CFE1E3533;
+    static constexpr uint64_t kBestWeapon = 0x8483E98E8B888AE2;
+    // Calls the tests read back.
+    static constexpr uint64_t kIdleTask = 0x322BFDEA666E2B0E;
+    static constexpr uint64_t kLookAt = 0x69F4BE8C8CC4796C;
+    static constexpr uint64_t kGoToCoord = 0x15D3A79D4E44B913;
+    static constexpr uint64_t kAim = 0x9B53BB6E8943AF53;
+    static constexpr uint64_t kShoot = 0x08DA95E8298AE772;
+    static constexpr uint64_t kTurnTo = 0x5AD23D40115353AC;
+    static constexpr uint64_t kWander = 0xE054346CA3A0F315;
+    static constexpr uint64_t kTextColor = 0x16FA5CE47F184F1E;
+
+    struct PropSetState {
+        uint32_t name = 0;
+        bool released = false;
+        bool deleted = false;
+    };
+
+    void SetUp() override {
+        AnimalTest::SetUp();
+        installStandIns();
+        // The competition HUD's texture dictionaries, as the game ships them.
+        for (const char* name : {"satchel_textures", "menu_textures", "feeds"})
+            game().world().streaming.knownTextureDicts.insert(name);
+        // The rivals' models, as the game ships them.
+        for (const char* name :
+             {"a_m_m_huntertravelers_cool_01", "a_m_m_huntertravelers_warm_01"}) {
+            if (game().world().models.find(std::string(name))) continue;
+            sim::ModelInfo model;
+            model.name = name;
+            model.human = true;
+            model.relationshipGroup = sim::gameHash("REL_CIV_MALE");
+            game().world().models.add(model);
+        }
+    }
+
+    // The plug-in started with these extra settings lines. Tests that build competition parts of
+    // their own turn the plug-in's own offers off, so that nothing else is offered meanwhile.
+    void startCompetitions(const std::string& settings = "") {
+        writeDataFile("Settings.ini", readDataFile("Settings.ini") + "\n" + settings + "\n");
+        start();
+    }
+    void startWithoutOffers() { startCompetitions("HuntingCompetitions_Enabled=0"); }
+
+    void answer(uint64_t hash, uint64_t word) { answers_[hash] = word; }
+    void answerFloat(uint64_t hash, float value) {
+        answers_[hash] = std::bit_cast<uint32_t>(value);
+    }
+    // Line of sight from a hunter to a ped (default: none).
+    std::function<bool(int32_t, int32_t)> lineOfSight = [](int32_t, int32_t) { return false; };
+    // The random integer for a range, or the game's own draw when the function gives -1.
+    std::function<int32_t(int32_t, int32_t)> randomIntFor = [](int32_t, int32_t) { return -1; };
+
+    void setSetting(const std::string& key, const std::string& value) {
+        bf::runtime().settings[key] = value;
+    }
+    void placePlayer(sim::Vec3 at) { entity(player())->position = at; }
+    sim::Vec3 position(int32_t handle) { return entity(handle)->position; }
+
+    // A bare competition record round the default player position: the area centre 400 m east,
+    // the camp 50 m from it.
+    std::unique_ptr<bf::CompetitionInfo> makeInfo() {
+        auto info = std::make_unique<bf::CompetitionInfo>();
+        info->kind = bf::kCompetitionMassHunting;
+        info->timeCapMinutes = 10;
+        info->animalType = sim::gameHash("a_c_buck_01");
+        info->spawnLocation.model = "a_c_buck_01";
+        info->spawnLocation.texture = "animal_buck";
+        info->spawnLocation.position = {1921.5f, 439.0f, 0.0f};
+        info->spawnLocation.radius = 150.0f;
+        info->startPoint = {1921.5f, 489.0f, 90.0f};
+        info->bounty = 2500;
+        return info;
+    }
+    int32_t spawnAt(const char* model, sim::Vec3 at, int32_t quality = 1) {
+        return spawn(model, quality, 1.0f, at);
+    }
+
+    const std::map<int32_t, PropSetState>& propSets() const { return propSets_; }
+    int32_t openSequences() const { return static_cast<int32_t>(sequences_.size()); }
+    std::vector<std::string> shownTexts() {
+        std::vector<std::string> texts;
+        for (const auto& shown : game().world().screen.shownSinceMark())
+            texts.push_back(shown.text);
+        return texts;
+    }
+    bool shown(const std::string& part) {
+        for (const auto& text : shownTexts())
+            if (text.find(part) != std::string::npos) return true;
+        return false;
+    }
+    int logCount(const std::string& line) {
+        const std::string all = log();
+        int count = 0;
+        for (size_t at = all.find(line); at != std::string::npos; at = all.find(line, at + 1))
+            ++count;
+        return count;
+    }
+
+  private:
+    void standIn(uint64_t hash, const char* name, int argc, sim::NativeHandler handler) {
+        sim::NativeTable& table = game().natives();
+        if (table.find(hash)) {
+            table.override(hash, std::move(handler));
+        } else {
+            table.add(hash, name, argc, std::move(handler));
+        }
+    }
+    void answered(uint64_t hash, const char* name, int argc, uint64_t initial) {
+        answers_[hash] = initial;
+        standIn(hash, name, argc, [this, hash](sim::NativeCall& c) { c.retU64(answers_[hash]); });
+    }
+    void silent(uint64_t hash, const char* name, int argc) {
+        standIn(hash, name, argc, [](sim::NativeCall&) {});
+    }
+
+    void installStandIns() {
+        answered(kIsPlayerPlaying, "IS_PLAYER_PLAYING", 1, 1);
+        answered(kIsPlayerDead, "IS_PLAYER_DEAD", 1, 0);
+        answered(kMissionFlag, "GET_MISSION_FLAG", 0, 0);
+        answered(kDeadEye, "IS_SPECIAL_ABILITY_ACTIVE", 1, 0);
+        answered(kPlayerInTrouble, "PLAYER_IN_TROUBLE", 1, 0);
+        answered(kTemperature, "GET_TEMPERATURE_AT_COORDS", 3, std::bit_cast<uint32_t>(10.0f));
+        answered(kNavmeshLoaded, "IS_NAVMESH_LOADED_IN_AREA", 6, 1);
+        answered(kOnFoot, "IS_PED_ON_FOOT", 1, 1);
+        answered(kInCombat, "IS_PED_IN_COMBAT", 2, 0);
+        answered(kFleeing, "IS_PED_FLEEING", 1, 0);
+        answered(kCarrier, "GET_PED_CARRIER", 1, 0);
+        answered(kRestrained, "IS_PED_RESTRAINED", 2, 0);
+        answered(kUsingScenario, "IS_PED_USING_ANY_SCENARIO", 1, 1);
+        answered(kShooting, "IS_PED_SHOOTING", 1, 0);
+        answered(kHeadtracking, "IS_PED_HEADTRACKING_PED", 2, 0);
+        answered(kSightRange, "GET_PED_SIGHT_RANGE", 2, std::bit_cast<uint32_t>(30.0f));
+        answered(kConfigFlag, "GET_PED_CONFIG_FLAG", 2, 0);
+        answered(kPlaceOnGround, "PLACE_ENTITY_ON_GROUND_PROPERLY", 2, 1);
+        answered(kAccuracy, "GET_PED_ACCURACY", 1, 90);
+        answered(kSequenceProgress, "GET_SEQUENCE_PROGRESS", 1, static_cast<uint32_t>(-1));
+        answered(kBestWeapon, "GET_BEST_PED_WEAPON", 3, sim::gameHash("WEAPON_RIFLE_SPRINGFIELD"));
+        answered(0x0A82317B7EBFC420, "IS_WEAPON_LONG_AIM_A", 1, 0);
+        answered(0x6AD66548840472E5, "IS_WEAPON_LONG_AIM_B", 1, 0);
+        answered(0x42FDD0F017B1E38E, "GET_PED_RELATIONSHIP_GROUP_DEFAULT_HASH", 1,
+                 sim::gameHash("REL_CIVMALE"));
+        standIn(kLineOfSight, "HAS_ENTITY_CLEAR_LOS_TO_ENTITY", 4,
+                [this](sim::NativeCall& c) { c.retBool(lineOfSight(c.i32(0), c.i32(1))); });
+        standIn(0x0C02DABFA3B98176, "GET_PLAYER_CASH", 0, [this](sim::NativeCall& c) {
+            c.ret(static_cast<int32_t>(game().world().player.cashCents));
+        });
+        standIn(0xAE663DDD99C8A670, "GET_PLAYER_TARGET_ENTITY", 2, [this](sim::NativeCall& c) {
+            if (auto* out = c.ptr<int32_t>(1)) *out = game().world().player.target;
+            c.retBool(game().world().player.target != 0);
+        });
+        standIn(0xC9D9444186B5A374, "TIMERB", 0, [this](sim::NativeCall& c) {
+            c.ret(static_cast<int32_t>(game().timer() - timerBBase_));
+        });
+        standIn(0x5AE11BC36633DE4E, "SETTIMERB", 1,
+                [this](sim::NativeCall& c) { timerBBase_ = game().timer() - c.u32(0); });
+        standIn(0xF372BC22FCB88606, "ADD_RELATIONSHIP_GROUP", 2, [](sim::NativeCall& c) {
+            if (auto* out = c.ptr<uint32_t>(1)) *out = sim::gameHash(c.str(0));
+        });
+        standIn(0xC80A74AC829DDD92, "SET_PED_RELATIONSHIP_GROUP_HASH", 2,
+                [this](sim::NativeCall& c) {
+                    if (auto* e = entity(c.i32(0))) e->relationshipGroup = c.u32(1);
+                });
+        standIn(0x7AEFB85C1D49DEB6, "SET_PED_ACCURACY", 2, [](sim::NativeCall&) {});
+        // Prop sets: loaded at once, created, released or deleted.
+        silent(0xF3DE57A46D5585E9, "REQUEST_PROPSET", 1);
+        answered(0x48A88FC684C55FDC, "HAS_PROPSET_LOADED", 1, 1);
+        standIn(0xE65C5CBA95F0E510, "CREATE_PROPSET", 9, [this](sim::NativeCall& c) {
+            const int32_t handle = 0x51C000 + static_cast<int32_t>(propSets_.size()) * 7;
+            propSets_[handle] = PropSetState{c.u32(0), false, false};
+            c.ret(handle);
+        });
+        standIn(0x909E3C7FAE539FB1, "RELEASE_PROPSET", 1,
+                [this](sim::NativeCall& c) { propSets_[c.i32(0)].released = true; });
+        standIn(0x58AC173A55D9D7B4, "DELETE_PROPSET", 3,
+                [this](sim::NativeCall& c) { propSets_[c.i32(0)].deleted = true; });
+        // Task sequences: ids handed out and taken back.
+        standIn(0xE8854A4326B9E12B, "OPEN_SEQUENCE_TASK", 1, [this](sim::NativeCall& c) {
+            const int32_t id = 0x3A0 + 3 * ++sequencesOpened_;
+            sequences_.insert(id);
+            if (auto* out = c.ptr<int32_t>(0)) *out = id;
+        });
+        standIn(0x3841422E9C488D8C, "CLEAR_SEQUENCE_TASK", 1, [this](sim::NativeCall& c) {
+            if (auto* id = c.ptr<int32_t>(0)) {
+                sequences_.erase(*id);
+                *id = 0;
+            }
+        });
+        silent(0x39E72BC99E6360CB, "CLOSE_SEQUENCE_TASK", 1);
+        silent(0x5ABA3986D90D8A3B, "TASK_PERFORM_SEQUENCE", 2);
+        silent(0xA21C51255B205245, "TASK_SWAP_WEAPON", 5);
+        silent(kGoToCoord, "TASK_GO_TO_COORD", 9);
+        silent(kTurnTo, "TASK_TURN_TO_FACE_ENTITY", 6);
+        silent(kLookAt, "TASK_LOOK_AT_ENTITY", 6);
+        silent(0x0F804F1DB19B9689, "TASK_CLEAR_LOOK_AT", 1);
+        silent(kIdleTask, "TASK_IDLE_IN_AREA", 10);
+        silent(kWander, "TASK_WANDER_IN_AREA", 8);
+        silent(0x17293C633C8AC019, "TASK_WEAPON_STANCE", 4);
+        silent(0x8D7F2A63688C20A4, "TASK_GO_TO_ENTITY", 5);
+        silent(kAim, "TASK_AIM_AT_ENTITY", 5);
+        silent(kShoot, "TASK_SHOOT_AT_ENTITY", 5);
+        silent(0x437C08DB4FEBE2BD, "SET_PED_STEALTH", 4);
+        silent(0x3B882A96EA77D5B1, "CLEAR_AREA", 5);
+        silent(0x387EAD7EE42F6685, "ADD_NAVMESH_REQUIRED_REGION", 3);
+        silent(0x24C82EF607105FAA, "SET_PED_PRESET", 2);
+        silent(0xBF25EB89375A37AD, "SET_RELATIONSHIP_BETWEEN_GROUPS", 3);
+        silent(0x4A48B6E03BABB4AC, "SET_PED_PROMPT_NAME", 2);
+        silent(0xBF4F34A85CA2970D, "HIDE_HUD_FOR_PANEL", 0);
+        standIn(kRandomInt, "GET_RANDOM_INT_IN_RANGE", 2, [this](sim::NativeCall& c) {
+            const int32_t fixed = randomIntFor(c.i32(0), c.i32(1));
+            if (fixed != -1) return c.ret(fixed);
+            game().natives().original(kRandomInt)(c);
+        });
+    }
+
+    std::map<uint64_t, uint64_t> answers_;
+    uint32_t timerBBase_ = 0;
+    std::map<int32_t, PropSetState> propSets_;
+    std::set<int32_t> sequences_;
+    int32_t sequencesOpened_ = 0;
+};
