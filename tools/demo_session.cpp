@@ -68,7 +68,7 @@ expect log "HuntingCompetitionsManager: competition created."
 expect blip "Hunting Competition"
 ambient-animals off
 player walk-to blip "Hunting Competition"
-wait 3min
+wait 6min
 name rival newest human
 player walk-to rival
 wait 15s

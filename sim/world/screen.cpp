@@ -70,6 +70,16 @@ const char* Screen::label(uint32_t hash) const {
     return it == labels_.end() ? nullptr : it->second.c_str();
 }
 
+std::vector<ShownText> Screen::presentedSoFar() const {
+    std::vector<ShownText> shown;
+    for (const auto& [kind, handle] : presented_) {
+        std::string plain = text(handle);
+        if (kind == "text") plain = withoutMarkup(plain);
+        shown.push_back({kind, std::move(plain)});
+    }
+    return shown;
+}
+
 std::vector<ShownText> Screen::endFrame() {
     std::vector<ShownText> shown;
     for (auto& [kind, handle] : presented_) {

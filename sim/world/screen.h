@@ -57,6 +57,9 @@ class Screen {
     void present(std::string kind, uint64_t handle);
     // Records a shown text; a text drawn every frame is kept once per mark.
     void show(std::string kind, std::string text);
+    // What the frame being played has presented so far, read as it would show now (tests that
+    // drive plug-in code between frames).
+    std::vector<ShownText> presentedSoFar() const;
     // Everything shown since the last mark (scenario expectations).
     const std::vector<ShownText>& shownSinceMark() const { return shown_; }
     void mark() {

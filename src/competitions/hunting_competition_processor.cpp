@@ -25,7 +25,7 @@ constexpr const char* kLeavingAreaWarning = "leaving_area_warning";
 constexpr const char* kDeadEyePenaltyWarning = "dead_eye_penalty_warning";
 constexpr const char* kLootMoney = "loot_money";
 constexpr uint32_t kAcceptControl = literalGameHash("INPUT_CONTEXT_X");
-constexpr uint32_t kOpponentBlipStyle = 0x19365607;
+constexpr BlipStyle kOpponentBlipStyle{0x19365607};
 constexpr uint32_t kOpponentBlipModifier = 0x0B93E613;
 constexpr float kIdleRadius = 10.0f;
 
@@ -184,7 +184,7 @@ void HuntingCompetitionProcessor::accept() {
     statusWidget_->show();
     info_.prompt->setEnabled(false);
     info_.offerBlip.reset();
-    info_.opponentBlip = OwnedBlip(createEntityBlip(info_.opponentPed, kOpponentBlipStyle, 0));
+    info_.opponentBlip = OwnedBlip(createEntityBlip(info_.opponentPed, kOpponentBlipStyle, {}));
     setBlipModifier(info_.opponentBlip.get(), kOpponentBlipModifier);
     logMessage(
         "HuntingCompetitionProcessor: competition accepted. waiting for opponents to get to area");
@@ -196,8 +196,8 @@ void HuntingCompetitionProcessor::updateAccepted() {
     const float radius = info_.areaRadius;
     // In the plane, as the start is measured: the area's centre has no height.
     if (planarDistance(playerPosition(), centre) > radius) {
-        info_.areaBlip =
-            OwnedBlip(createRadiusBlip(centre, radius, literalGameHash("BLIP_STYLE_OBJECTIVE"), 0));
+        info_.areaBlip = OwnedBlip(createRadiusBlip(
+            centre, radius, BlipStyle{literalGameHash("BLIP_STYLE_OBJECTIVE")}, {}));
         setBlipName(info_.areaBlip.get(), data_.text("blips.hunting_competition"));
         showMessage(data_.text("hunting_competition.instructions.get_to_area"));
     }
@@ -301,9 +301,9 @@ void HuntingCompetitionProcessor::finish(int32_t outcome) {
 }
 
 void HuntingCompetitionProcessor::showOfferBlip() {
-    info_.offerBlip =
-        OwnedBlip(createCoordBlip(info_.startPoint, literalGameHash("BLIP_STYLE_MISSION"),
-                                  literalGameHash("blip_region_hunting")));
+    info_.offerBlip = OwnedBlip(
+        createCoordBlip(info_.startPoint, BlipStyle{literalGameHash("BLIP_STYLE_MISSION")},
+                        BlipSprite{literalGameHash("blip_region_hunting")}));
     if (natives::hasStreamedTextureDictLoaded("blips_mp"))
         setBlipModifier(info_.offerBlip.get(), literalGameHash("BLIP_MODIFIER_MP_OVERLAY_ANIMAL"));
     setBlipName(info_.offerBlip.get(), data_.text("blips.hunting_competition"));

@@ -46,6 +46,9 @@ TEST_F(BaitTest, EachPlacingGivesANamedBlipWhereThePlayerStood) {
 }
 
 TEST_F(BaitTest, WalkingAwayRemovesForGoodAndTheGameMayRemoveFirst) {
+    // No competition offer: its blip could take the handle the game frees below.
+    writeDataFile("Settings.ini",
+                  readDataFile("Settings.ini") + "\nHuntingCompetitions_Enabled=0\n");
     start();
     placeBait();
     movePlayer(150.0f);

@@ -122,6 +122,8 @@ class CompetitionTest : public AnimalTest {
         std::vector<std::string> texts;
         for (const auto& shown : game().world().screen.shownSinceMark())
             texts.push_back(shown.text);
+        for (const auto& shown : game().world().screen.presentedSoFar())
+            texts.push_back(shown.text);
         return texts;
     }
     bool shown(const std::string& part) {
