@@ -6,6 +6,8 @@ namespace sim {
 
 void registerAllNatives(Game& game) {
     registerCoreNatives(game);
+    // Its frame step (tasks, riders, cargo) follows the player's walk in the core step.
+    registerTradingNatives(game);
     registerStreamingNatives(game);
     registerTextNatives(game);
     registerEventNatives(game);

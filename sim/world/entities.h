@@ -10,6 +10,7 @@
 #include "sim/natives/native_table.h"
 #include "sim/world/animals.h"
 #include "sim/world/decorators.h"
+#include "sim/world/trade_people.h"
 
 namespace sim {
 
@@ -44,6 +45,8 @@ struct Entity {
     bool missionEntity = false;
     // Handed back by the script: the game removes it once the player is far away.
     bool released = false;
+    // Riding, cargo, person states and tasks (world/trade_people.h).
+    TradeTraits trade;
 
     // The unit vector the entity faces (from its heading and pitch).
     Vec3 forward() const;

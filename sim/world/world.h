@@ -13,6 +13,7 @@
 #include "sim/world/screen.h"
 #include "sim/world/speech.h"
 #include "sim/world/streaming.h"
+#include "sim/world/trade_tasks.h"
 #include "sim/world/wildlife.h"
 #include "sim/world/zones.h"
 
@@ -33,6 +34,7 @@ struct World {
     Blips blips;
     SpeechLog speech;
     Wildlife wildlife;
+    TradeWorld trade;
 };
 
 }  // namespace sim

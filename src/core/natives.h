@@ -489,4 +489,225 @@ inline void removePlayerCash(int32_t cents) {
     invoke(0x466BC8769CF26A7A, cents);
 }
 
+// --- Trading: the player, his horse and the people he trades with -----------------------------
+
+// Nonzero while the player is dead (a trade cannot start, and a running one ends).
+inline bool isPlayerDead(int32_t player) {
+    return invoke<bool>(0xAD401C63158ACBAA, player);
+}
+inline bool isPlayerBeingArrested(int32_t player) {
+    return invoke<bool>(0x2E9C3FCB6798F397, player);
+}
+// Nonzero while a mission runs: no trade then.
+inline bool getMissionFlag() {
+    return invoke<bool>(0xB15CD1CF58771DE1);
+}
+// The entity the player targets; false (and *entity untouched) when he targets none.
+inline bool getPlayerTargetEntity(int32_t player, int32_t* entity) {
+    return invoke<bool>(0xAE663DDD99C8A670, player, entity);
+}
+inline bool isPedOnMount(int32_t ped) {
+    return invoke<bool>(0x460BC76A0E10655E, ped);
+}
+// The horse the ped rides now; 0 for none.
+inline int32_t getMount(int32_t ped) {
+    return invoke<int32_t>(0xE7E11B8DCBED1058, ped);
+}
+inline bool isPedLeadingHorse(int32_t ped) {
+    return invoke<bool>(0xEFC4303DDC6E60D3, ped);
+}
+// The horse the ped leads by the reins; 0 for none.
+inline int32_t getLedHorse(int32_t ped) {
+    return invoke<int32_t>(0xED1F514AF4732258, ped);
+}
+inline bool isPedInjured(int32_t ped) {
+    return invoke<bool>(0x84A2DD9AC37C35C1, ped);
+}
+// Nonzero for a horse that wears a saddle, so that it can carry pelts and carcasses.
+inline bool isHorseSaddled(int32_t horse) {
+    return invoke<bool>(0xA911EE21EDF69DAF, horse);
+}
+inline bool isEntityAPed(int32_t entity) {
+    return invoke<bool>(0xCF8176912DDA4EA5, entity);
+}
+inline bool isPedInAnyVehicle(int32_t ped, bool atGetIn) {
+    return invoke<bool>(0x997ABD671D25CA0B, ped, atGetIn);
+}
+inline bool isPedGettingUp(int32_t ped) {
+    return invoke<bool>(0xB417689857646F61, ped);
+}
+inline bool isPedFleeing(int32_t ped) {
+    return invoke<bool>(0xBBCCE00B381F8482, ped);
+}
+inline bool isPedInMeleeCombat(int32_t ped) {
+    return invoke<bool>(0x34616828CD07F1A1, ped);
+}
+// Nonzero while `ped` fights `target`.
+inline bool isPedInCombat(int32_t ped, int32_t target) {
+    return invoke<bool>(0x4859F1FC66A6278E, ped, target);
+}
+inline bool isPedHandsUp(int32_t ped) {
+    return invoke<bool>(0x4E209B2C1EAD5159, ped);
+}
+inline bool isPedHogtied(int32_t ped) {
+    return invoke<bool>(0x3AA24CCC0D451379, ped);
+}
+inline bool isPedBeingCarried(int32_t ped) {
+    return invoke<bool>(0xFB92A102F1C4DFA3, ped);
+}
+inline bool isPedLassoed(int32_t ped) {
+    return invoke<bool>(0x9682F850056C9ADE, ped);
+}
+inline bool isPedRespondingToEvent(int32_t ped) {
+    return invoke<bool>(0x60DFD0691A170B88, ped, 0, 0);
+}
+// Nonzero for the people a story needs (they never trade).
+inline bool isPedStoryCharacter(int32_t ped) {
+    return invoke<bool>(0x9F65DBC537E59AD5, ped);
+}
+// The ped group the ped belongs to (the player's companions share his).
+inline uint32_t getPedGroupIndex(int32_t ped) {
+    return invoke<uint32_t>(0xF162E133B4E7A675, ped);
+}
+inline bool isPedInConversation(int32_t ped) {
+    return invoke<bool>(0x6F972C1AB75A1ED0, ped);
+}
+inline bool isPedCarryingEntity(int32_t ped) {
+    return invoke<bool>(0x2E0E1C2B4F6CB339, ped);
+}
+// Nonzero for people at work (shopkeepers, stablehands and the like).
+inline bool isPedWorking(int32_t ped) {
+    return invoke<bool>(0xC5286FFC176F28A2, ped);
+}
+inline bool isPedUsingAnyScenario(int32_t ped) {
+    return invoke<bool>(0x57E457CD2C0FC168, ped);
+}
+inline bool isPedInDuel(int32_t ped) {
+    return invoke<bool>(0x74E559B3BC910685, ped);
+}
+// The nearest object of a model within a radius of a point; 0 for none.
+inline int32_t getClosestObjectOfType(Vector3 position, float radius, uint32_t model) {
+    return invoke<int32_t>(0xF533D68FF970D190, position, model, radius, 1, 1);
+}
+
+// --- Task sequences: open, add tasks for ped 0, close, hand to a ped, clear -------------------
+
+inline void openSequenceTask(int32_t* sequence) {
+    invoke(0xE8854A4326B9E12B, sequence);
+}
+inline void closeSequenceTask(int32_t sequence) {
+    invoke(0x39E72BC99E6360CB, sequence);
+}
+inline void taskPerformSequence(int32_t ped, int32_t sequence) {
+    invoke(0x5ABA3986D90D8A3B, ped, sequence);
+}
+// Frees the sequence's slot (a ped performing it keeps its copy) and zeroes the id.
+inline void clearSequenceTask(int32_t* sequence) {
+    invoke(0x3841422E8C8F5F2B, sequence);
+}
+// The index of the task the ped performs in its sequence; -1 once it has none.
+inline int32_t getSequenceProgress(int32_t ped) {
+    return invoke<int32_t>(0x00A9010CFE1E3533, ped);
+}
+inline void clearPedTasks(int32_t ped) {
+    invoke(0xE1EF3C1216AFF2CD, ped, 1, 1);
+}
+
+// --- Tasks (ped 0 adds the task to the open sequence) ------------------------------------------
+
+// Stops and lowers the weapons: the peaceful start of a trade.
+inline void taskStandDown(int32_t ped) {
+    invoke(0xA21C51255B205245, ped, 1, 1, 0, 0);
+}
+inline void taskHitchAnimal(int32_t ped, int32_t post) {
+    invoke(0x9030AD4B6207BFE8, ped, post, 0);
+}
+inline void taskDismountAnimal(int32_t ped) {
+    invoke(0x48E92D3DDE23C23A, ped, 0, 0, 0, 0, 0);
+}
+inline void taskLeadHorse(int32_t ped, int32_t horse) {
+    invoke(0x9A7A4A54596FE09D, ped, horse);
+}
+// -1: for as long as nothing else takes the ped's eyes.
+inline void taskLookAtEntity(int32_t ped, int32_t entity, int32_t durationMs) {
+    invoke(0x69F4BE8C8CC4796C, ped, entity, durationMs, 0, 0, 0);
+}
+inline void taskClearLookAt(int32_t ped) {
+    invoke(0x0F804F1DB19B9689, ped);
+}
+// Walks towards the entity until within stopDistance; a negative timeout never gives up.
+inline void taskWalkTowardEntity(int32_t ped, int32_t entity, float stopDistance, float speed,
+                                 float timeoutSeconds) {
+    invoke(0x8D7F2A63688C20A4, ped, entity, stopDistance, speed, timeoutSeconds);
+}
+inline void taskGoToEntity(int32_t ped, int32_t entity, int32_t durationMs, float stopDistance,
+                           float speed) {
+    invoke(0x6A071245EB0D1882, ped, entity, durationMs, stopDistance, speed, 0.0f, 0);
+}
+inline void taskTurnPedToFaceEntity(int32_t ped, int32_t entity, int32_t durationMs) {
+    invoke(0x5AD23D40115353AC, ped, entity, durationMs, 0.0f, 0.0f, 0.0f);
+}
+inline void taskStartScenarioInPlace(int32_t ped, uint32_t scenario, int32_t durationMs) {
+    invoke(0x524B54361229154F, ped, scenario, durationMs, 1, 1, 0.0f, 1);
+}
+// Takes a carried pelt or carcass off the horse that carries it.
+inline void taskTakeFromHorse(int32_t ped, int32_t entity) {
+    invoke(0x502EC17B1BED4BFA, ped, entity);
+}
+inline void taskPlaceCarriedEntityOnMount(int32_t ped, int32_t entity, int32_t mount) {
+    invoke(0x6D3D87C57B3D52C7, ped, entity, mount, 0.0f);
+}
+inline void taskMountAnimal(int32_t ped, int32_t mount) {
+    invoke(0x92DB0739813C5186, ped, mount, -1, -1, 1.5f, 1, 0, 0);
+}
+// Rides (or walks) to a point, giving up after timeLimitSeconds; done within arrivalRadius.
+inline void taskTravelToCoord(int32_t ped, Vector3 target, float timeLimitSeconds,
+                              float arrivalRadius, float slowDownDistance) {
+    invoke(0xE054346CA3A0F315, ped, target, timeLimitSeconds, arrivalRadius, slowDownDistance, 1);
+}
+inline void taskWanderStandard(int32_t ped, float radius, int32_t flags) {
+    invoke(0xBB9CE077274F6A1B, ped, radius, flags);
+}
+
+// --- Item sets and horse cargo ----------------------------------------------------------------
+
+inline int32_t createItemset(bool unused) {
+    return invoke<int32_t>(0xA1AF16083320065A, unused);
+}
+// Fills the set with the pelts and carcasses the horse carries.
+inline int32_t getHorseCargo(int32_t horse, int32_t itemset) {
+    return invoke<int32_t>(0xB5ACE8B23A438EC0, horse, itemset);
+}
+inline int32_t getItemsetSize(int32_t itemset) {
+    return invoke<int32_t>(0x55F2E375AC6018A9, itemset);
+}
+inline int32_t getIndexedItemInItemset(int32_t index, int32_t itemset) {
+    return invoke<int32_t>(0x275A2E2C0FAB7612, index, itemset);
+}
+inline void destroyItemset(int32_t itemset) {
+    invoke(0x712BC69F10549B92, itemset);
+}
+inline bool isEntityAPelt(int32_t entity) {
+    return invoke<bool>(0x255B6DB4E3AD3C3E, entity);
+}
+// The quality of an animal or its carcass (0 poor, 1 good, 2 perfect).
+inline int32_t getCarcassQuality(int32_t entity) {
+    return invoke<int32_t>(0x88EFFED5FE8B0B4A, entity);
+}
+// The item of an animal's carcass of that quality, written to *itemHash; 0 when it has none.
+inline uint64_t getCarcassItemHash(uint32_t* itemHash, int32_t entity, int32_t quality) {
+    return invoke<uint64_t>(0x9E7738B291706746, itemHash, entity, quality);
+}
+// The item of a pelt; 0 for anything else.
+inline uint32_t getPeltItemHash(int32_t entity) {
+    return invoke<uint32_t>(0x31FEF6A20F00B963, entity);
+}
+// The three condition tests a buyer weighs (factors 2, 0.85 through isPedSizeFixed, and 0.65).
+inline bool isCargoPristine(int32_t entity) {
+    return invoke<bool>(0x5594AFE9DE0C01B7, entity);
+}
+inline bool isCargoSpoiled(int32_t entity) {
+    return invoke<bool>(0x8DE41E9902E85756, entity);
+}
+
 }  // namespace bf::natives
