@@ -72,8 +72,7 @@ void registerPlayerAndPeople(Game& game) {
         const Entity* e = entityArg(game, c, 0);
         c.retBool(e && (e->dead || e->health <= e->maxHealth * kInjuredRatio));
     });
-    t.add(0x997ABD671D25CA0B, "IS_PED_IN_ANY_VEHICLE", 2,
-          stateQuery(game, PersonState::InVehicle));
+    t.add(0x997ABD671D25CA0B, "IS_PED_IN_ANY_VEHICLE", 2, stateQuery(game, PersonState::InVehicle));
     t.add(0xB417689857646F61, "IS_PED_GETTING_UP", 1, stateQuery(game, PersonState::GettingUp));
     t.add(0xBBCCE00B381F8482, "IS_PED_FLEEING", 1, stateQuery(game, PersonState::Fleeing));
     t.add(0x34616828CD07F1A1, "IS_PED_IN_MELEE_COMBAT", 1,
@@ -257,8 +256,7 @@ void registerSequences(Game& game) {
     t.add(0x00A9010CFE1E3533, "GET_SEQUENCE_PROGRESS", 1, [&game](NativeCall& c) {
         const Entity* e = entityArg(game, c, 0);
         const PedTasks* tasks = e ? &e->trade.tasks : nullptr;
-        c.ret(tasks && tasks->sequence && tasks->busy() ? static_cast<int32_t>(tasks->index)
-                                                          : -1);
+        c.ret(tasks && tasks->sequence && tasks->busy() ? static_cast<int32_t>(tasks->index) : -1);
     });
     t.add(0xE1EF3C1216AFF2CD, "CLEAR_PED_TASKS", 3, [&game](NativeCall& c) {
         if (Entity* e = entityArg(game, c, 0)) e->trade.tasks.clear();

@@ -131,7 +131,8 @@ void registerAnimalCommands(CommandRegistry& r) {
            [](Runner& run, const Args&) { closeInspection(run.game()); }});
     r.add({"player mount", Phase::Anywhere, 1, 1, nullptr, [](Runner& run, const Args& a) {
                World& world = run.game().world();
-               mountHorse(world, *world.entities.find(world.player.ped), entityOf(run, a, 0).handle);
+               mountHorse(world, *world.entities.find(world.player.ped),
+                          entityOf(run, a, 0).handle);
            }});
     r.add({"player dismount", Phase::Anywhere, 0, 0, nullptr, [](Runner& run, const Args&) {
                World& world = run.game().world();

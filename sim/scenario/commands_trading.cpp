@@ -63,8 +63,9 @@ void checkPersonState(const Args& a) {
         a.position(2);
         return;
     }
-    malformed(a, "expected 'person ID lawman|untradeable|in-player-group|hostile|busy', "
-                 "'person ID rides HORSE' or 'person ID walk-to X Y Z'");
+    malformed(a,
+              "expected 'person ID lawman|untradeable|in-player-group|hostile|busy', "
+              "'person ID rides HORSE' or 'person ID walk-to X Y Z'");
 }
 
 }  // namespace
@@ -87,8 +88,8 @@ void registerTradingCommands(CommandRegistry& r) {
                int64_t count = 0;
                for (int32_t item : entityOf(run, a, 0).trade.cargo)
                    count += world.entities.exists(item) ? 1 : 0;
-               run.expect(count == a.integer(1), a[0] + " carries " + std::to_string(count) +
-                                                     ", expected " + a[1]);
+               run.expect(count == a.integer(1),
+                          a[0] + " carries " + std::to_string(count) + ", expected " + a[1]);
            }});
     r.add({"person", Phase::Anywhere, 2, 5, checkPersonState, [](Runner& run, const Args& a) {
                World& world = run.game().world();
@@ -114,10 +115,9 @@ void registerTradingCommands(CommandRegistry& r) {
                    ped.trade.tasks.queue.push_back(walk);
                }
            }});
-    r.add({"hitching-post at", Phase::Anywhere, 3, 3, [](const Args& a) { a.position(0); },
-           [](Runner& run, const Args& a) {
-               placeHitchingPost(run.game().world(), a.position(0));
-           }});
+    r.add(
+        {"hitching-post at", Phase::Anywhere, 3, 3, [](const Args& a) { a.position(0); },
+         [](Runner& run, const Args& a) { placeHitchingPost(run.game().world(), a.position(0)); }});
 }
 
 }  // namespace sim::scenario

@@ -92,8 +92,7 @@ void startFight(World& world, Entity& a, Entity& b) {
 }
 
 bool isFighting(const Entity& a, int32_t b) {
-    return std::find(a.trade.fighting.begin(), a.trade.fighting.end(), b) !=
-           a.trade.fighting.end();
+    return std::find(a.trade.fighting.begin(), a.trade.fighting.end(), b) != a.trade.fighting.end();
 }
 
 Entity& placeHitchingPost(World& world, Vec3 position) {

@@ -8,6 +8,7 @@
 #include "animals/map_area_tracker.h"
 #include "animals/map_districts.h"
 #include "data/dict_data_file.h"
+#include "trading/trading.h"
 #include "ui/messages.h"
 #include "world/towns.h"
 #include "world/world_tables.h"

@@ -25,6 +25,7 @@ class BaitManager;
 class MapAreaTracker;
 class MapDistricts;
 class PlacesList;
+class Trading;
 struct TownRecord;
 
 // The last event of one key code, as the keyboard handler recorded it.
@@ -76,6 +77,8 @@ struct Context {
     // Where animals live (start-up step 8) and the bait blips.
     std::unique_ptr<AnimalSpawnLocations> spawnLocations;
     std::unique_ptr<BaitManager> bait;
+    // The trade prompt and the running trade (trading/trading.h).
+    std::unique_ptr<Trading> trading;
 };
 
 Context& context();

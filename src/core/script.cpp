@@ -18,6 +18,7 @@
 #include "core/settings.h"
 #include "data/catalogue.h"
 #include "data/data_folder.h"
+#include "trading/trading.h"
 #include "ui/messages.h"
 #include "world/towns.h"
 #include "world/world_tables.h"
@@ -106,6 +107,9 @@ bool initialize() {
     ctx.towns = buildTownRecords(getSettingBool("DisableGrizzlies"));
     ctx.mapDistricts = std::make_unique<MapDistricts>(*ctx.places, *ctx.worldPositions, ctx.towns);
     ctx.mapAreaTracker = std::make_unique<MapAreaTracker>(kZoneDistrict, 30.0f);
+    ctx.trading = std::make_unique<Trading>(
+        TradeData{langData(), generalMeta(), animalPrices(),
+                  [](const std::string& id) { showTutorialOnce(id, true); }});
     ctx.animalEvents = std::make_unique<AnimalEventsHandler>();
     ctx.bait = std::make_unique<BaitManager>();
     ctx.animalHud = std::make_unique<AnimalHud>();
@@ -121,8 +125,7 @@ void runFrameFeatures() {
     ctx.mapAreaTracker->update();
     ctx.animalEvents->onFrame();
     if (getSettingBool("BaitPlips")) ctx.bait->update();
-    if (getSettingBool("EnableTrading")) {
-    }
+    if (getSettingBool("EnableTrading")) ctx.trading->tradeUpdate();
     if (getSettingBool("DynamicAnimalPopulation")) updatePopulation(*ctx.population);
     ctx.animalHud->draw(*ctx.population);
 }
