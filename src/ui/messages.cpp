@@ -1,5 +1,7 @@
 #include "ui/messages.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -23,6 +25,32 @@ void copyCut(std::array<char, N>& buffer, std::string_view text) {
     const size_t length = utf8PrefixLength(text, N - 1);
     std::memcpy(buffer.data(), text.data(), length);
     buffer[length] = '\0';
+}
+
+// Whole cents of an amount, truncated toward zero, from the shortest decimal that the float
+// stands for: a listed $2.10 is 2.0999999f, which times 100 gives 209.99999 in float and in
+// double alike, yet means 210 cents. Clamped to the 32-bit range.
+int32_t centsOf(float dollars) {
+    constexpr int64_t kLimit = std::numeric_limits<int32_t>::max();
+    if (!std::isfinite(dollars)) return static_cast<int32_t>(dollars > 0.0f ? kLimit : -kLimit);
+    char text[64];
+    const auto written =
+        std::to_chars(text, text + sizeof text, std::fabs(dollars), std::chars_format::fixed);
+    if (written.ec != std::errc()) return static_cast<int32_t>(dollars > 0.0f ? kLimit : -kLimit);
+    int64_t cents = 0;
+    int fractionDigits = -1;
+    for (const char* c = text; c != written.ptr && fractionDigits < 2; ++c) {
+        if (*c == '.') {
+            fractionDigits = 0;
+            continue;
+        }
+        cents = std::min(cents * 10 + (*c - '0'), kLimit * 100);
+        if (fractionDigits >= 0) ++fractionDigits;
+    }
+    for (int i = std::max(fractionDigits, 0); i < 2; ++i)
+        cents *= 10;
+    cents = std::min(cents, kLimit);
+    return static_cast<int32_t>(dollars < 0.0f ? -cents : cents);
 }
 
 uint64_t pointerWord(const void* p) {
@@ -118,10 +146,7 @@ void flushNotification() {
 
 void changePlayerCash(float dollars, bool notify) {
     if (dollars == 0.0f || std::isnan(dollars)) return;
-    // Clamped so that an absurd price cannot overflow the conversion.
-    const double scaled = std::trunc(static_cast<double>(dollars) * 100.0);
-    const double limit = std::numeric_limits<int32_t>::max();
-    const int32_t cents = static_cast<int32_t>(std::fmax(-limit, std::fmin(limit, scaled)));
+    const int32_t cents = centsOf(dollars);
     if (dollars > 0.0f) {
         natives::addPlayerCash(cents, natives::getHashKey("ADD_REASON_DEFAULT"));
     } else {

@@ -58,8 +58,8 @@ void flushPendingTexts();
 void flushHelpText();
 void flushNotification();
 
-// Adds (positive) or removes (negative) money; cents are truncated toward zero. 0 or NaN does
-// nothing.
+// Adds (positive) or removes (negative) money; cents are truncated toward zero from the decimal
+// the float stands for ($2.10 pays 210 cents, 12.349 pays 1234). 0 or NaN does nothing.
 void changePlayerCash(float dollars, bool notify);
 void showCashNotification(int32_t cents, int32_t durationMs);
 

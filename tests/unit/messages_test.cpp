@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
 
 #include "core/text.h"
 #include "plugin_fixture.h"
@@ -136,6 +137,27 @@ TEST_F(MessagesTest, CashChangesAddRemoveOrDoNothing) {
     game().clearRecorded();
     bf::changePlayerCash(1.0f, false);
     EXPECT_TRUE(game().recordedOf(kFeedNotification).empty());
+}
+
+// Every price the plug-in ships pays its exact cents, as the text of the price list writes it.
+TEST_F(MessagesTest, EveryShippedPricePaysItsExactCents) {
+    std::ifstream prices(dataPath("AnimalPrices.dat"));
+    std::string line;
+    int checked = 0;
+    while (std::getline(prices, line)) {
+        const size_t eq = line.find('=');
+        if (eq == std::string::npos) continue;
+        // Prices are written with two decimals: the cents are the digits without the point.
+        std::string digits = line.substr(eq + 1);
+        ASSERT_EQ(digits.find('.'), digits.size() - 3) << line;
+        digits.erase(digits.size() - 3, 1);
+        const int64_t expected = std::stoll(digits);
+        const int64_t before = game().world().player.cashCents;
+        bf::changePlayerCash(bf::toFloat(line.substr(eq + 1)), false);
+        EXPECT_EQ(game().world().player.cashCents - before, expected) << line;
+        ++checked;
+    }
+    EXPECT_EQ(checked, 84);
 }
 
 TEST_F(MessagesTest, DrawnTextsCarryTheirFontAndSpritesAreCentred) {
