@@ -3,11 +3,12 @@
 
 #include <filesystem>
 
-#include "core/context.h"
-#include "core/entry.h"
+#include "core/runtime.h"
 #include "sim/game.h"
 #include "sim/world/animals.h"
 #include "sim/world/models.h"
+#include "spine/entry.h"
+#include "spine/plugin.h"
 
 namespace {
 
@@ -27,10 +28,11 @@ struct GameFolder {
 // A fresh plug-in attached to a fresh game in a copy of the shipped data folder, past start-up.
 struct StartedGame {
     explicit StartedGame(int frames) {
-        bf::resetContext();
+        bf::installRuntime(nullptr);
         game.attach(&bf::libraryEntry);
         game.runFrames(frames);
     }
+    ~StartedGame() { bf::stopPlugin(); }
     GameFolder folder;
     sim::Game game;
 };

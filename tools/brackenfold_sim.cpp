@@ -10,9 +10,10 @@
 #include <sstream>
 #include <string>
 
-#include "core/entry.h"
 #include "demo_session.h"
 #include "sim/scenario/scenario.h"
+#include "spine/entry.h"
+#include "spine/plugin.h"
 
 namespace fs = std::filesystem;
 
@@ -35,6 +36,7 @@ fs::path newTempGameDir() {
 int main(int argc, char** argv) {
     sim::scenario::RunOptions options;
     options.plugin = &bf::libraryEntry;
+    options.beforeGameEnds = &bf::stopPlugin;
     options.out = &std::cout;
     std::string scenarioPath;
     for (int i = 1; i < argc; ++i) {

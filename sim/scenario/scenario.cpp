@@ -123,6 +123,7 @@ const Command* CommandRegistry::match(const Line& line, size_t& nameTokens) cons
 Runner::Runner(RunOptions options) : options_(std::move(options)) {}
 
 Runner::~Runner() {
+    if (game_ && options_.beforeGameEnds) options_.beforeGameEnds();
     game_.reset();
     std::error_code ignored;
     if (!previousDir_.empty()) fs::current_path(previousDir_, ignored);

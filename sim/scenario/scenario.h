@@ -98,6 +98,9 @@ struct RunOptions {
     uint32_t seed = 1;
     bool trace = false;
     std::ostream* out = nullptr;
+    // Called once before the game ends, while it can still answer natives: the wiring drops the
+    // plug-in here, so that what it frees goes back to a live game.
+    std::function<void()> beforeGameEnds;
 };
 
 class Runner {

@@ -4,7 +4,6 @@
 #include "animals/animal_sizes.h"
 #include "animals/bleeding.h"
 #include "animals/population_steps.h"
-#include "core/context.h"
 #include "core/game_hash.h"
 #include "core/hook.h"
 #include "core/natives.h"
@@ -25,7 +24,7 @@ constexpr int32_t kInspectPrompt = 35;
 
 void AnimalEventsHandler::onFrame() {
     pumpEvents();
-    bleedingTick(bleeding_);
+    bleedingTick(bleeding_, generalMeta_);
 }
 
 void AnimalEventsHandler::pumpEvents() {
@@ -37,7 +36,7 @@ void AnimalEventsHandler::pumpEvents() {
             onEntityDamaged(slot(0), slot(1), static_cast<uint32_t>(eventData_[2]));
         } else if (type == kPedCreated) {
             natives::getEventData(kGroup, i, eventData_.data(), 1);
-            handlePedCreated(slot(0));
+            handlePedCreated(slot(0), population_);
         } else if (type == kPromptTriggered) {
             natives::getEventData(kGroup, i, eventData_.data(), 10);
             if (onPromptTriggered()) {
@@ -54,7 +53,7 @@ void AnimalEventsHandler::pumpEvents() {
 
 void AnimalEventsHandler::onEntityDamaged(int32_t damaged, int32_t attacker, uint32_t weapon) {
     if (!startBleeding(bleeding_, damaged, attacker, weapon)) return;
-    depleteOnKill(damaged);
+    population_.depleteOnKill(damaged);
 }
 
 bool AnimalEventsHandler::onPromptTriggered() {
@@ -63,7 +62,7 @@ bool AnimalEventsHandler::onPromptTriggered() {
     // The panel opens a moment after the prompt; look again once the game has run.
     const int32_t target = slot(2);
     hook::scriptWait(1);
-    if (natives::isInspectionPanelOpen()) context().animalHud->setTarget(target);
+    if (natives::isInspectionPanelOpen()) hud_.setTarget(target);
     return true;
 }
 

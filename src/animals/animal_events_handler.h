@@ -10,10 +10,18 @@
 
 namespace bf {
 
+class AnimalHud;
+class DictDataFile;
+class PopulationSteps;
+
 class AnimalEventsHandler {
   public:
     // The game writes one value per 8-byte slot; no event we read has more than 10.
     static constexpr int32_t kEventSlots = 50;
+
+    AnimalEventsHandler(PopulationSteps& population, AnimalHud& hud,
+                        const DictDataFile& generalMeta)
+        : population_(population), hud_(hud), generalMeta_(generalMeta) {}
 
     // The frame operation: the event pump, then the bleeding tick.
     void onFrame();
@@ -26,6 +34,9 @@ class AnimalEventsHandler {
     bool onPromptTriggered();
     int32_t slot(int32_t index) const { return static_cast<int32_t>(eventData_[index]); }
 
+    PopulationSteps& population_;
+    AnimalHud& hud_;
+    const DictDataFile& generalMeta_;
     std::vector<int32_t> bleeding_;
     std::array<uint64_t, kEventSlots> eventData_{};
 };

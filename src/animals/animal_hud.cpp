@@ -37,15 +37,16 @@ AnimalHudLayout computeAnimalHudLayout() {
             {kLeft - kWidth - 0.001f, kTop, kWidth, height}};
 }
 
-AnimalHud::AnimalHud() : layout_(computeAnimalHudLayout()) {
+AnimalHud::AnimalHud(AnimalPopulationManager& population)
+    : population_(population), layout_(computeAnimalHudLayout()) {
     for (size_t level = 0; level < gaugeTextures_.size(); ++level)
         gaugeTextures_[level] = "rpg_tank_" + std::to_string(level);
 }
 
-void AnimalHud::draw(AnimalPopulationManager& population) {
+void AnimalHud::draw() {
     if (!active_) return;
     if (getSettingBool("HUD_PopulationStatus") && getSettingBool("DynamicAnimalPopulation"))
-        drawPopulationGauge(population);
+        drawPopulationGauge();
     if (getSettingBool("HUD_AnimalsWeight") && getSettingBool("DynamicAnimalSizes"))
         drawWeightBadge();
     if (!natives::isInspectionPanelOpen()) {
@@ -54,10 +55,10 @@ void AnimalHud::draw(AnimalPopulationManager& population) {
     }
 }
 
-void AnimalHud::drawPopulationGauge(AnimalPopulationManager& population) {
+void AnimalHud::drawPopulationGauge() {
     if (natives::isThisModelAHorse(natives::getEntityModel(target_))) return;
     if (!natives::pedHasCarcass(target_)) return;
-    const float factor = population.effectiveFactorOfPed(target_);
+    const float factor = population_.effectiveFactorOfPed(target_);
     if (!(factor >= 0.0f)) return;
     const auto level = static_cast<size_t>(factor * 10.0f);
     if (level >= gaugeTextures_.size()) return;

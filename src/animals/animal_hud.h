@@ -32,7 +32,7 @@ AnimalHudLayout computeAnimalHudLayout();
 
 class AnimalHud {
   public:
-    AnimalHud();
+    explicit AnimalHud(AnimalPopulationManager& population);
 
     void setTarget(int32_t ped) {
         active_ = true;
@@ -43,12 +43,13 @@ class AnimalHud {
     const AnimalHudLayout& layout() const { return layout_; }
 
     // Once per frame, after the population update.
-    void draw(AnimalPopulationManager& population);
+    void draw();
 
   private:
-    void drawPopulationGauge(AnimalPopulationManager& population);
+    void drawPopulationGauge();
     void drawWeightBadge();
 
+    AnimalPopulationManager& population_;
     bool active_ = false;
     int32_t target_ = 0;
     AnimalHudLayout layout_;

@@ -4,11 +4,11 @@
 #include <cstdio>
 
 #include "animals/map_area_tracker.h"
-#include "core/context.h"
 #include "core/game_hash.h"
 #include "core/hook.h"
 #include "core/log.h"
 #include "core/natives.h"
+#include "core/runtime.h"
 #include "data/data_folder.h"
 #include "data/dict_data_file.h"
 #include "world/game_ops.h"
@@ -51,7 +51,7 @@ bool AnimalPopulationManager::loadCharacterFiles() {
 }
 
 DictDataFile& AnimalPopulationManager::characterFile() {
-    const bool john = natives::getEntityModel(context().playerPed) == kJohnModel;
+    const bool john = natives::getEntityModel(runtime().playerPed) == kJohnModel;
     return john ? *john_ : *arthur_;
 }
 

@@ -59,7 +59,7 @@ float animalWeight(int32_t sizeClass, float scale) {
     return static_cast<float>(sizeClass) * static_cast<float>(k) * scale;
 }
 
-void handlePedCreated(int32_t ped) {
+void handlePedCreated(int32_t ped, PopulationSteps& population) {
     if (!natives::isPedAnimal(ped)) return;
     const uint32_t model = natives::getEntityModel(ped);
     if (natives::isThisModelAHorse(model)) return;
@@ -67,7 +67,7 @@ void handlePedCreated(int32_t ped) {
     if (!natives::isPedSizeFixed(ped) && getSettingBool("DynamicAnimalSizes")) {
         applySize(ped, model);
     }
-    if (getSettingBool("DynamicAnimalPopulation")) cullCreatedAnimal(ped);
+    if (getSettingBool("DynamicAnimalPopulation")) population.cullCreatedAnimal(ped);
 }
 
 }  // namespace bf

@@ -8,10 +8,12 @@
 
 namespace bf {
 
+class PopulationSteps;
+
 bool isUntouchedAnimalType(uint32_t type);
 // The weight of an animal of that size class at that scale, in single precision.
 float animalWeight(int32_t sizeClass, float scale);
 // The ped-created handler: the gates, the size step, then the population's culling step.
-void handlePedCreated(int32_t ped);
+void handlePedCreated(int32_t ped, PopulationSteps& population);
 
 }  // namespace bf

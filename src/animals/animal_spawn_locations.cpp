@@ -3,20 +3,13 @@
 #include <algorithm>
 #include <string>
 
-#include "core/context.h"
 #include "core/log.h"
 #include "core/natives.h"
-#include "data/catalogue.h"
+#include "core/zones.h"
 #include "data/dict_data_file.h"
 #include "world/game_ops.h"
 
 namespace bf {
-
-namespace {
-
-constexpr int32_t kZoneDistrict = 10;
-
-}  // namespace
 
 const std::vector<const char*>& AnimalSpawnLocations::models() {
     static const std::vector<const char*> kModels = {
@@ -27,9 +20,8 @@ const std::vector<const char*>& AnimalSpawnLocations::models() {
     return kModels;
 }
 
-void AnimalSpawnLocations::load() {
+void AnimalSpawnLocations::load(DictDataFile& file) {
     if (!locations_.empty()) return;
-    DictDataFile& file = animalSpawns();
     for (const char* model : models()) {
         const std::string prefix = model;
         const std::vector<Vector3>& items = file.getVector3List(prefix);

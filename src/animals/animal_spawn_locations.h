@@ -14,6 +14,8 @@
 
 namespace bf {
 
+class DictDataFile;
+
 struct AnimalSpawnLocation {
     std::string model;  // empty in the empty location
     uint32_t district = 0;
@@ -30,7 +32,7 @@ class AnimalSpawnLocations {
     static const std::vector<const char*>& models();
 
     // Fills the list from AnimalSpawns.dat; does nothing once it is filled.
-    void load();
+    void load(DictDataFile& animalSpawns);
     // A random location farther than `minimum` and at most `maximum` from `position` in the
     // horizontal plane, of that rarity level (any level when negative); the empty location
     // when none fits.

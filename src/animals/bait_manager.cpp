@@ -2,21 +2,24 @@
 
 #include <cmath>
 
-#include "core/context.h"
 #include "core/natives.h"
+#include "core/runtime.h"
 #include "data/catalogue.h"
 #include "ui/blips.h"
+#include "ui/tutorials.h"
 #include "world/game_ops.h"
 
 namespace bf {
 
-BaitManager::BaitManager()
-    : placeNormal_(gameHash("WORLD_PLAYER_PLACE_BAIT_NORMAL")),
+BaitManager::BaitManager(const DataCatalogue& data, Tutorials& tutorials)
+    : data_(data),
+      tutorials_(tutorials),
+      placeNormal_(gameHash("WORLD_PLAYER_PLACE_BAIT_NORMAL")),
       placePotent_(gameHash("WORLD_PLAYER_PLACE_BAIT_POTENT")),
       sprite_(gameHash("blip_ambient_ped_small")) {}
 
 bool BaitManager::playerPlacingBait() const {
-    const int32_t ped = context().playerPed;
+    const int32_t ped = runtime().playerPed;
     return natives::isPedUsingScenarioHash(ped, placeNormal_) ||
            natives::isPedUsingScenarioHash(ped, placePotent_);
 }
@@ -25,10 +28,10 @@ void BaitManager::addBlipAtPlayer() {
     BaitBlip record;
     record.position = playerPosition();
     record.created = natives::getClockSeconds();
-    record.blip = createCoordBlip(record.position, kBlipStyle, sprite_);
-    setBlipName(record.blip, text("blips.bait"));
-    blips_.push_back(record);
-    showTutorialOnce("bait_blip", false);
+    record.blip = OwnedBlip(createCoordBlip(record.position, kBlipStyle, sprite_));
+    setBlipName(record.blip.get(), data_.text("blips.bait"));
+    blips_.push_back(std::move(record));
+    tutorials_.showTutorialOnce("bait_blip", false);
 }
 
 void BaitManager::update() {
@@ -41,14 +44,12 @@ void BaitManager::update() {
     const int32_t now = natives::getClockSeconds();
     const Vector3 player = playerPosition();
     for (auto it = blips_.begin(); it != blips_.end();) {
-        const Vector3 d = player - it->position;
-        const bool far = std::sqrt(d.x * d.x + d.y * d.y + d.z * d.z) > kRemoveDistance;
+        const bool far = length(player - it->position) > kRemoveDistance;
         // Wrapping 32-bit arithmetic, as the clock may pass the sign bit.
         const bool old =
             static_cast<int32_t>(static_cast<uint32_t>(it->created) - static_cast<uint32_t>(now) +
                                  static_cast<uint32_t>(kLifetime)) <= 0;
-        if (far || old || !natives::doesBlipExist(it->blip)) {
-            removeBlip(&it->blip);
+        if (far || old || !natives::doesBlipExist(it->blip.get())) {
             it = blips_.erase(it);
         } else {
             ++it;

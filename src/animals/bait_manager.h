@@ -6,11 +6,15 @@
 #include <vector>
 
 #include "core/vector3.h"
+#include "world/owned.h"
 
 namespace bf {
 
+class DataCatalogue;
+class Tutorials;
+
 struct BaitBlip {
-    int32_t blip = 0;
+    OwnedBlip blip;
     Vector3 position;
     int32_t created = 0;  // clock A
 };
@@ -22,7 +26,7 @@ class BaitManager {
     static constexpr int32_t kLifetime = 2000;  // clock A units
 
     // Asks the game for the hashes it compares every frame, once.
-    BaitManager();
+    BaitManager(const DataCatalogue& data, Tutorials& tutorials);
     // Once per frame while "BaitPlips" is on.
     void update();
     const std::vector<BaitBlip>& blips() const { return blips_; }
@@ -31,6 +35,8 @@ class BaitManager {
     bool playerPlacingBait() const;
     void addBlipAtPlayer();
 
+    const DataCatalogue& data_;
+    Tutorials& tutorials_;
     uint32_t placeNormal_;
     uint32_t placePotent_;
     uint32_t sprite_;

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/context.h"
 #include "core/decorators.h"
 #include "core/game_hash.h"
 #include "core/natives.h"
+#include "core/runtime.h"
 #include "core/settings.h"
 #include "data/dict_data_file.h"
 #include "world/game_ops.h"
@@ -38,7 +38,7 @@ int32_t playerMount() {
 }
 
 bool mayBleed(int32_t damaged, int32_t attacker, uint32_t weapon) {
-    return getSettingBool("AnimalsBleeding") && damaged != context().playerPed &&
+    return getSettingBool("AnimalsBleeding") && damaged != runtime().playerPed &&
            damaged != playerMount() && attacker != 0 && weapon != kUnarmed && weapon != kTrampled &&
            !natives::isPedDeadOrDying(damaged) && natives::isPedHuman(attacker) &&
            !natives::isWeaponLasso(weapon);
@@ -85,10 +85,8 @@ bool startBleeding(std::vector<int32_t>& bleeding, int32_t d, int32_t a, uint32_
     const int32_t bearing = hitBearing(natives::getEntityHeading(d), damagedPos, attackerPos);
     const bool criticalWeapon = natives::isWeaponRifle(w) || natives::isWeaponSniper(w);
 
-    Vector3 offset{impact.x - bonePos.x, impact.y - bonePos.y, impact.z - bonePos.z};
-    if (std::sqrt(offset.x * offset.x + offset.y * offset.y + offset.z * offset.z) > 0.2f) {
-        offset = Vector3{};
-    }
+    Vector3 offset = impact - bonePos;
+    if (length(offset) > 0.2f) offset = Vector3{};
 
     if (natives::decorGetInt(d, kDecorBleedingSince) == 0) {
         bleeding.push_back(d);
@@ -111,12 +109,12 @@ bool startBleeding(std::vector<int32_t>& bleeding, int32_t d, int32_t a, uint32_
     return true;
 }
 
-void bleedingTick(std::vector<int32_t>& bleeding) {
+void bleedingTick(std::vector<int32_t>& bleeding, const DictDataFile& generalMeta) {
     if (bleeding.empty() || !getSettingBool("AnimalsBleeding")) return;
     // What cannot change inside one tick is read once.
     const int32_t now = natives::getClockSeconds();
     const int32_t msPerGameMinute = natives::getMillisecondsPerGameMinute();
-    const int32_t player = context().playerPed;
+    const int32_t player = runtime().playerPed;
     const int32_t mount = playerMount();
     const int32_t timer = static_cast<int32_t>(natives::getGameTimer());
     const bool causesDamage = getSettingBool("BleedingCausesDamage");
@@ -145,8 +143,7 @@ void bleedingTick(std::vector<int32_t>& bleeding) {
                 natives::decorSetInt(ped, kDecorCriticalShotLastDamageTime, timer);
                 if (natives::isPedRagdoll(ped)) {
                     natives::applyDamageToPed(
-                        ped, context().generalMeta->getInt("bleeding.critical_shot_damage_per_sec",
-                                                           -999));
+                        ped, generalMeta.getInt("bleeding.critical_shot_damage_per_sec", -999));
                 }
             }
         }

@@ -12,12 +12,15 @@
 
 namespace bf {
 
+class DictDataFile;
+
 // The start of bleeding for a hit on `damaged` by `attacker` with `weapon`. Returns false when
 // the damaged entity no longer exists: the damage handler then ends (no depletion either).
 bool startBleeding(std::vector<int32_t>& bleeding, int32_t damaged, int32_t attacker,
                    uint32_t weapon);
 // Once per frame, after the event pump.
-void bleedingTick(std::vector<int32_t>& bleeding);
+// "bleeding.critical_shot_damage_per_sec" of GeneralMeta.dat is the damage a second.
+void bleedingTick(std::vector<int32_t>& bleeding, const DictDataFile& generalMeta);
 
 // Where the attacker stands round the damaged ped, in whole degrees 0..359 relative to its
 // heading: it turns the blood wound towards the shot.

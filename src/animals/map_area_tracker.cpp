@@ -8,10 +8,6 @@ namespace bf {
 MapAreaTracker::MapAreaTracker(int32_t zoneType, float confirmDistance)
     : confirmDistance_(confirmDistance), zoneType_(zoneType) {}
 
-void MapAreaTracker::subscribe(EventsSubscriber<MapAreaChangeData*>* subscriber) {
-    subscribers_.insert(subscriber);
-}
-
 void MapAreaTracker::resolve(Vector3 position) {
     if (zoneType_ >= kZoneTown) {
         const uint32_t town = natives::getMapZoneAtCoords(position, kZoneTown);
@@ -44,14 +40,9 @@ void MapAreaTracker::update() {
     resolve(position);
     if (currentArea_ != previousArea_) {
         MapAreaChangeData change{previousArea_, currentArea_, currentKind_, changePosition_};
-        publish(&change);
+        changes_.publish(change);
     }
     changePending_ = false;
-}
-
-void MapAreaTracker::publish(MapAreaChangeData* change) {
-    for (EventsSubscriber<MapAreaChangeData*>* subscriber : subscribers_)
-        subscriber->onEvent(change);
 }
 
 }  // namespace bf

@@ -5,17 +5,14 @@
 #pragma once
 
 #include <cstdint>
-#include <set>
-
+#include "core/events_subscriber.h"
 #include "core/vector3.h"
+#include "core/zones.h"
 
 namespace bf {
 
 inline constexpr uint32_t kNoArea = 0xFFFFFFFF;
-inline constexpr int32_t kZoneTown = 1;
-inline constexpr int32_t kZoneDistrict = 10;
-
-// One confirmed change. Subscribers get a pointer that is valid only during the call.
+// One confirmed change. Subscribers get it by reference, valid only during the call.
 struct MapAreaChangeData {
     uint32_t previousArea = kNoArea;  // kNoArea on the first report after start
     uint32_t newArea = 0;
@@ -23,29 +20,22 @@ struct MapAreaChangeData {
     Vector3 position;      // the player's position when the change was first seen
 };
 
-template <typename Event>
-class EventsSubscriber {
-  public:
-    virtual ~EventsSubscriber() = default;
-    virtual void onEvent(Event event) = 0;
-};
-
 class MapAreaTracker {
   public:
     MapAreaTracker(int32_t zoneType, float confirmDistance);
 
-    // A subscriber already present is not added twice.
-    void subscribe(EventsSubscriber<MapAreaChangeData*>* subscriber);
+    // Subscribers are told in subscription order; a subscriber already present is not added
+    // twice.
+    void subscribe(EventsSubscriber<MapAreaChangeData>& subscriber) {
+        changes_.subscribe(subscriber);
+    }
     // Once per frame, before the event pump.
     void update();
 
   private:
     // The town at the position, else the area of the tracker's zone type (possibly 0).
     void resolve(Vector3 position);
-    // Every subscriber, in ascending address order, gets the same record.
-    void publish(MapAreaChangeData* change);
-
-    std::set<EventsSubscriber<MapAreaChangeData*>*> subscribers_;
+    EventsPublisher<MapAreaChangeData> changes_;
     float confirmDistance_;
     int32_t zoneType_;
     uint32_t previousArea_ = kNoArea;

@@ -2,11 +2,10 @@
 
 #include "animals/animal_population.h"
 #include "animals/animal_sizes.h"
-#include "animals/map_area_tracker.h"
-#include "core/context.h"
 #include "core/log.h"
 #include "core/natives.h"
 #include "core/settings.h"
+#include "core/zones.h"
 #include "data/dict_data_file.h"
 #include "world/game_ops.h"
 
@@ -26,12 +25,12 @@ uint32_t districtAt(int32_t ped) {
 
 }  // namespace
 
-void cullCreatedAnimal(int32_t ped) {
+void PopulationSteps::cullCreatedAnimal(int32_t ped) {
     if (!getSettingBool("DynamicAnimalPopulation")) return;
     const uint32_t district = districtAt(ped);
     const uint32_t type = natives::getPedAnimalType(ped);
     if (district == 0 || type == 0) return;
-    const float factor = context().population->effectiveFactor(district, type);
+    const float factor = population_.effectiveFactor(district, type);
     if (factor <= 0.0f) return;
     // A uniform draw in [0, 1): the animal stays with the probability of the factor, so a full
     // population (1.0) never loses one.
@@ -43,7 +42,7 @@ void cullCreatedAnimal(int32_t ped) {
     natives::deleteEntity(&ped);
 }
 
-void depleteOnKill(int32_t entity) {
+void PopulationSteps::depleteOnKill(int32_t entity) {
     if (!getSettingBool("DynamicAnimalPopulation")) return;
     if (!natives::isPedAnimal(entity) || !isKill(entity)) return;
     if (natives::isThisModelAHorse(natives::getEntityModel(entity))) return;
@@ -51,9 +50,8 @@ void depleteOnKill(int32_t entity) {
     const uint32_t district = districtAt(entity);
     const uint32_t type = natives::getPedAnimalType(entity);
     if (district == 0 || type == 0) return;
-    context().population->deplete(
-        district, type,
-        context().generalMeta->getFloat("animal_population.depletion_rate", -999.0f));
+    population_.deplete(district, type,
+                        generalMeta_.getFloat("animal_population.depletion_rate", -999.0f));
 }
 
 }  // namespace bf

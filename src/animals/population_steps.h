@@ -7,10 +7,23 @@
 
 namespace bf {
 
-// Called for an animal the game created, once the sizes are done and only while
-// "DynamicAnimalPopulation" is on.
-void cullCreatedAnimal(int32_t ped);
-// Called for every damaged entity that still exists, after the start of bleeding.
-void depleteOnKill(int32_t entity);
+class AnimalPopulationManager;
+class DictDataFile;
+
+class PopulationSteps {
+  public:
+    PopulationSteps(AnimalPopulationManager& population, const DictDataFile& generalMeta)
+        : population_(population), generalMeta_(generalMeta) {}
+
+    // Called for an animal the game created, once the sizes are done and only while
+    // "DynamicAnimalPopulation" is on.
+    void cullCreatedAnimal(int32_t ped);
+    // Called for every damaged entity that still exists, after the start of bleeding.
+    void depleteOnKill(int32_t entity);
+
+  private:
+    AnimalPopulationManager& population_;
+    const DictDataFile& generalMeta_;
+};
 
 }  // namespace bf

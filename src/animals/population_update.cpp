@@ -3,7 +3,6 @@
 #include <cstdint>
 
 #include "animals/animal_population.h"
-#include "core/context.h"
 #include "core/log.h"
 #include "core/natives.h"
 #include "data/dict_data_file.h"
@@ -11,19 +10,19 @@
 namespace bf {
 
 namespace {
-
 constexpr const char* kLastDevelopment = "last_development_timestamp";
+}  // namespace
 
-void saveWhenDue(AnimalPopulationManager& population) {
+void PopulationUpdater::saveWhenDue() {
     const int64_t periodMs =
-        static_cast<int64_t>(context().generalMeta->getInt("save_freq_sec", -999)) * 1000;
+        static_cast<int64_t>(generalMeta_.getInt("save_freq_sec", -999)) * 1000;
     if (natives::getScriptTimer() <= periodMs) return;
-    population.saveAll();
+    population_.saveAll();
     natives::setScriptTimer(0);
 }
 
-void developWhenDue(AnimalPopulationManager& population) {
-    DictDataFile& character = population.characterFile();
+void PopulationUpdater::developWhenDue() {
+    DictDataFile& character = population_.characterFile();
     const int32_t last = character.getInt(kLastDevelopment, -999);
     const int32_t now = natives::getClockSeconds();
     if (last < 1) {
@@ -33,15 +32,12 @@ void developWhenDue(AnimalPopulationManager& population) {
     }
     if (static_cast<int64_t>(now) - last < kDevelopmentPeriod) return;
     logMessage("AnimalPopulationManager: performing animal population development");
-    population.develop(
-        context().generalMeta->getFloat("animal_population.development_rate", -999.0f), now);
+    population_.develop(generalMeta_.getFloat("animal_population.development_rate", -999.0f), now);
 }
 
-}  // namespace
-
-void updatePopulation(AnimalPopulationManager& population) {
-    saveWhenDue(population);
-    developWhenDue(population);
+void PopulationUpdater::update() {
+    saveWhenDue();
+    developWhenDue();
 }
 
 }  // namespace bf

@@ -7,10 +7,24 @@
 namespace bf {
 
 class AnimalPopulationManager;
+class DictDataFile;
 
 // Clock A units between two developments (one game day).
 inline constexpr int32_t kDevelopmentPeriod = 86400;
 
-void updatePopulation(AnimalPopulationManager& population);
+class PopulationUpdater {
+  public:
+    PopulationUpdater(AnimalPopulationManager& population, const DictDataFile& generalMeta)
+        : population_(population), generalMeta_(generalMeta) {}
+
+    void update();
+
+  private:
+    void saveWhenDue();
+    void developWhenDue();
+
+    AnimalPopulationManager& population_;
+    const DictDataFile& generalMeta_;
+};
 
 }  // namespace bf

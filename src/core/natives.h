@@ -76,7 +76,8 @@ inline bool hasStreamedTextureDictLoaded(const char* dictionary) {
 
 // --- Map zones ----------------------------------------------------------------------------------
 
-// The id of the zone of that type at a position (1 town, 10 district); 0 where there is none.
+// The id of the zone of that type at a position (kZoneTown, kZoneDistrict of core/zones.h); 0
+// where there is none.
 inline uint32_t getMapZoneAtCoords(Vector3 position, int32_t zoneType) {
     return invoke<uint32_t>(0x43AD8FC02B429D33, position, zoneType);
 }

@@ -2,8 +2,8 @@
 
 #include <fstream>
 
-#include "core/context.h"
 #include "core/log.h"
+#include "core/runtime.h"
 #include "core/text.h"
 
 namespace bf {
@@ -34,7 +34,7 @@ SettingsDefaults defaultSettings() {
 }
 
 void loadSettings(const std::string& path, const SettingsDefaults& defaults) {
-    SettingsTable& table = context().settings;
+    SettingsTable& table = runtime().settings;
     table.clear();
     for (const auto& [key, value] : defaults)
         table[key] = value;
@@ -63,15 +63,20 @@ void parseSettingsLine(const std::string& line) {
                    "(<setting_name>=<settings_value>).");
         return;
     }
-    context().settings[pieces[0]] = pieces[1];
+    runtime().settings[pieces[0]] = pieces[1];
 }
 
 namespace {
 
 const std::string* findSetting(std::string_view key) {
-    const SettingsTable& table = context().settings;
+    const SettingsTable& table = runtime().settings;
     const auto it = table.find(key);
     return it == table.end() || it->second.empty() ? nullptr : &it->second;
+}
+
+template <class Convert>
+auto convertSetting(std::string_view key, const std::string& value, Convert convert) {
+    return convertNamed("Settings.ini", key, value, convert);
 }
 
 }  // namespace
@@ -83,19 +88,19 @@ std::string getSettingString(std::string_view key) {
 
 int getSettingInt(std::string_view key) {
     const std::string* value = findSetting(key);
-    return value ? toInt(*value) : -1;
+    return value ? convertSetting(key, *value, toInt) : -1;
 }
 
 bool getSettingBool(std::string_view key) {
     const std::string* value = findSetting(key);
     if (!value) return false;
-    const int number = toInt(*value);
+    const int number = convertSetting(key, *value, toInt);
     return number != 0 && number != -1;
 }
 
 float getSettingFloat(std::string_view key) {
     const std::string* value = findSetting(key);
-    return value ? toFloat(*value) : 0.0f;
+    return value ? convertSetting(key, *value, toFloat) : 0.0f;
 }
 
 }  // namespace bf

@@ -56,4 +56,23 @@ float toFloat(const std::string& text) {
     return value;
 }
 
+std::string describeBadValue(std::string_view file, std::string_view key, std::string_view value,
+                             std::string_view error) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string text;
+    text.reserve(file.size() + key.size() + value.size() + error.size() + 24);
+    text.append(file).append(": key ").append(key).append(", value \"");
+    for (const char c : value) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            text.append("\\x").push_back(kHex[byte >> 4]);
+            text.push_back(kHex[byte & 0xF]);
+        } else {
+            text.push_back(c);
+        }
+    }
+    text.append("\": ").append(error);
+    return text;
+}
+
 }  // namespace bf

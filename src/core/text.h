@@ -9,6 +9,7 @@
 #pragma once
 
 #include <istream>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,25 @@ size_t utf8PrefixLength(std::string_view text, size_t maxBytes);
 
 int toInt(const std::string& text);
 float toFloat(const std::string& text);
+
+// The text of a conversion error that names its cause: "Settings.ini: key BaitPlips, value
+// \"yes\": invalid stoi argument". Unprintable bytes of the value are written escaped.
+std::string describeBadValue(std::string_view file, std::string_view key, std::string_view value,
+                             std::string_view error);
+
+// Runs a conversion of `value`; its error, if any, is thrown on with a text naming the file and
+// the key (same exception type, so callers see no other change).
+template <class Convert>
+auto convertNamed(std::string_view file, std::string_view key, const std::string& value,
+                  Convert convert) {
+    try {
+        return convert(value);
+    } catch (const std::invalid_argument& e) {
+        throw std::invalid_argument(describeBadValue(file, key, value, e.what()));
+    } catch (const std::out_of_range& e) {
+        throw std::out_of_range(describeBadValue(file, key, value, e.what()));
+    }
+}
 
 // Reads every line of a text file the way the settings and data files are read: a last line
 // without a line feed is read too, the empty text after a final line feed counts as one more

@@ -2,6 +2,7 @@
 // when a position crosses the native boundary (each component in its own 8-byte slot).
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 namespace bf {
@@ -11,6 +12,24 @@ struct Vector3 {
     float y = 0.0f;
     float z = 0.0f;
 };
+
+// Plain single-precision arithmetic, no natives.
+inline Vector3 operator+(Vector3 a, Vector3 b) {
+    return {a.x + b.x, a.y + b.y, a.z + b.z};
+}
+inline Vector3 operator-(Vector3 a, Vector3 b) {
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
+inline Vector3 operator*(Vector3 v, float scalar) {
+    return {v.x * scalar, v.y * scalar, v.z * scalar};
+}
+inline float length(Vector3 v) {
+    return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
+}
+// The length in the horizontal plane (heights ignored).
+inline float horizontalLength(Vector3 v) {
+    return std::sqrt(v.x * v.x + v.y * v.y);
+}
 
 struct alignas(8) NativeVector3 {
     float x = 0.0f;

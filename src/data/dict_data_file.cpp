@@ -10,7 +10,13 @@ namespace bf {
 
 namespace {
 const std::string kEmpty;
+
+std::string_view fileName(const std::string& path) {
+    const auto slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? std::string_view(path)
+                                      : std::string_view(path).substr(slash + 1);
 }
+}  // namespace
 
 bool DictDataFile::parseLine(const std::string& line) {
     if (line.empty()) return true;
@@ -42,12 +48,12 @@ const std::string& DictDataFile::getString(std::string_view key) const {
 
 int DictDataFile::getInt(std::string_view key, int defaultValue) const {
     const std::string& value = getString(key);
-    return value.empty() ? defaultValue : toInt(value);
+    return value.empty() ? defaultValue : convertNamed(fileName(path()), key, value, toInt);
 }
 
 float DictDataFile::getFloat(std::string_view key, float defaultValue) const {
     const std::string& value = getString(key);
-    return value.empty() ? defaultValue : toFloat(value);
+    return value.empty() ? defaultValue : convertNamed(fileName(path()), key, value, toFloat);
 }
 
 bool DictDataFile::getBool(std::string_view key) const {
@@ -59,8 +65,13 @@ Vector3 DictDataFile::getVector3(std::string_view key) const {
     const std::string& value = getString(key);
     if (value.empty()) return {};
     const auto pieces = splitString(value, ',');
-    if (pieces.size() < 3) throw std::out_of_range("invalid vector subscript");
-    return {toFloat(pieces[0]), toFloat(pieces[1]), toFloat(pieces[2])};
+    const auto file = fileName(path());
+    if (pieces.size() < 3) {
+        throw std::out_of_range(describeBadValue(file, key, value, "invalid vector subscript"));
+    }
+    return {convertNamed(file, key, value, [&](const std::string&) { return toFloat(pieces[0]); }),
+            convertNamed(file, key, value, [&](const std::string&) { return toFloat(pieces[1]); }),
+            convertNamed(file, key, value, [&](const std::string&) { return toFloat(pieces[2]); })};
 }
 
 const std::vector<Vector3>& DictDataFile::getVector3List(const std::string& key) {

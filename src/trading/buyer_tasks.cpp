@@ -2,12 +2,12 @@
 
 #include <array>
 
-#include "core/context.h"
 #include "core/natives.h"
+#include "core/runtime.h"
 #include "trading/cargo_appraisal.h"
 #include "trading/trade_offer.h"
 #include "world/game_ops.h"
-#include "world/item_set.h"
+#include "world/owned.h"
 #include "world/peds.h"
 #include "world/task_sequence.h"
 
@@ -35,7 +35,7 @@ void addRideAway(int32_t mount, Vector3 target) {
 }  // namespace
 
 void sendBuyerToHorse(const TradeOffer& offer) {
-    const int32_t player = context().playerPed;
+    const int32_t player = runtime().playerPed;
     const int32_t post = natives::getClosestObjectOfType(playerPosition(), kHitchingPostRadius,
                                                          gameHash("PROP_HITCHINGPOST"));
     natives::setCurrentPedWeapon(player, kUnarmed, false);
@@ -68,14 +68,14 @@ void sendBuyerToHorse(const TradeOffer& offer) {
 }
 
 int32_t inspectCargo(int32_t buyer, int32_t horse, const CargoAppraiser& appraiser) {
-    OwnedItemSet cargo;
-    natives::getHorseCargo(horse, cargo.handle());
-    const int32_t count = natives::getItemsetSize(cargo.handle());
+    OwnedItemSet cargo(natives::createItemset(true));
+    natives::getHorseCargo(horse, cargo.get());
+    const int32_t count = natives::getItemsetSize(cargo.get());
     OwnedTaskSequence sequence;
     int32_t best = 0;
     float bestScore = 0.0f;
     for (int32_t i = 0; i < count; ++i) {
-        const int32_t entity = natives::getIndexedItemInItemset(i, cargo.handle());
+        const int32_t entity = natives::getIndexedItemInItemset(i, cargo.get());
         const float score = appraiser.calculateEntityScore(entity);
         if (score >= bestScore) {
             best = entity;
@@ -91,7 +91,7 @@ int32_t inspectCargo(int32_t buyer, int32_t horse, const CargoAppraiser& apprais
     natives::taskClearLookAt(0);
     sequence.close();
     sequence.giveTo(buyer);
-    cargo.destroy();
+    cargo.reset();
     return randomInt(0, 2) != 0 ? best : 0;
 }
 

@@ -9,7 +9,7 @@
 #include "core/natives.h"
 #include "core/settings.h"
 #include "data/dict_data_file.h"
-#include "world/item_set.h"
+#include "world/owned.h"
 
 namespace bf {
 
@@ -26,14 +26,14 @@ std::string fixed(float value) {
 }  // namespace
 
 float CargoAppraiser::calculateCargoScore(int32_t horse) const {
-    OwnedItemSet cargo;
-    natives::getHorseCargo(horse, cargo.handle());
-    const int32_t count = natives::getItemsetSize(cargo.handle());
+    OwnedItemSet cargo(natives::createItemset(true));
+    natives::getHorseCargo(horse, cargo.get());
+    const int32_t count = natives::getItemsetSize(cargo.get());
     logMessage("calculateCargoScore: carriable entities count: " + std::to_string(count));
     float sum = 0.0f;
     int32_t scored = 0;
     for (int32_t i = 0; i < count; ++i) {
-        const int32_t entity = natives::getIndexedItemInItemset(i, cargo.handle());
+        const int32_t entity = natives::getIndexedItemInItemset(i, cargo.get());
         const float score = calculateEntityScore(entity);
         const bool counts = score < 0.0f || score > 0.0f;
         if (counts) {
@@ -44,7 +44,7 @@ float CargoAppraiser::calculateCargoScore(int32_t horse) const {
                    getEntityItemName(entity) + ", score: " + fixed(score) +
                    (counts ? "" : ", ignoring"));
     }
-    cargo.destroy();
+    cargo.reset();
     if (scored == 0) {
         logMessage("calculateCargoScore: to tradable entities found");
         return 0.0f;

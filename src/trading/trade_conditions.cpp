@@ -1,8 +1,8 @@
 #include "trading/trade_conditions.h"
 
-#include "core/context.h"
 #include "core/decorators.h"
 #include "core/natives.h"
+#include "core/runtime.h"
 #include "world/game_ops.h"
 #include "world/peds.h"
 
@@ -36,13 +36,13 @@ bool canPlayerTrade() {
     if (natives::isPlayerDead(natives::playerId())) return false;
     if (natives::isPlayerBeingArrested(natives::playerId())) return false;
     if (natives::getMissionFlag()) return false;
-    const int32_t horse = getPlayerHorse(context().playerPed);
+    const int32_t horse = getPlayerHorse(runtime().playerPed);
     return horse != 0 && natives::isHorseSaddled(horse);
 }
 
 bool isPedTradeable(int32_t ped) {
     namespace n = natives;
-    const int32_t player = context().playerPed;
+    const int32_t player = runtime().playerPed;
     if (n::isEntityDead(ped) || !n::isEntityAPed(ped) || !n::isPedHuman(ped)) return false;
     if (n::isPedInAnyVehicle(ped, true)) return false;
     if (n::isPedGettingUp(ped) || n::isPedFleeing(ped) || n::isPedInMeleeCombat(ped) ||

@@ -2,14 +2,15 @@
 
 #include <cstdio>
 
-#include "core/context.h"
 #include "core/log.h"
 #include "core/natives.h"
+#include "core/runtime.h"
 #include "core/settings.h"
 #include "data/dict_data_file.h"
 #include "trading/buyer_tasks.h"
 #include "trading/cargo_appraisal.h"
 #include "ui/messages.h"
+#include "ui/tutorials.h"
 #include "world/game_ops.h"
 
 namespace bf {
@@ -17,11 +18,11 @@ namespace bf {
 TradeInteractionExecutor::TradeInteractionExecutor(std::unique_ptr<TradeOffer> offer,
                                                    const CargoAppraiser& appraiser,
                                                    const DictDataFile& generalMeta,
-                                                   ShowTutorial showTutorial)
+                                                   Tutorials& tutorials)
     : offer_(std::move(offer)),
       appraiser_(appraiser),
       generalMeta_(generalMeta),
-      showTutorial_(std::move(showTutorial)) {}
+      tutorials_(tutorials) {}
 
 void TradeInteractionExecutor::setStage(TradeStage stage) {
     const TradeStage old = stage_;
@@ -42,7 +43,7 @@ void TradeInteractionExecutor::setOutcome(TradeOutcome outcome) {
 bool TradeInteractionExecutor::shouldAbort() const {
     const int32_t buyer = offer_->buyer;
     return buyer == 0 || natives::isEntityDead(buyer) ||
-           natives::isPedInCombat(context().playerPed, buyer) || natives::getMissionFlag() ||
+           natives::isPedInCombat(runtime().playerPed, buyer) || natives::getMissionFlag() ||
            natives::isPlayerDead(natives::playerId());
 }
 
@@ -97,8 +98,8 @@ void TradeInteractionExecutor::updateExecutor() {
             return;
         case TradeStage::ApproachHorse:
             if (distance(offer.horse, offer.buyer) >= kInspectDistance) return;
-            if (natives::getLedHorse(context().playerPed) != 0)
-                showTutorial_("lead_horse_while_trading");
+            if (natives::getLedHorse(runtime().playerPed) != 0)
+                tutorials_.showTutorialOnce("lead_horse_while_trading", true);
             setStage(TradeStage::Inspect);
             return;
         case TradeStage::Inspect:

@@ -16,7 +16,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -27,18 +26,16 @@ namespace bf {
 
 class CargoAppraiser;
 class DictDataFile;
-
-// Shows a tutorial hint (by its id, forced).
-using ShowTutorial = std::function<void(const std::string& id)>;
+class Tutorials;
 
 class TradeInteractionExecutor {
   public:
     static constexpr int32_t kPauseMs = 1000;
     static constexpr float kInspectDistance = 4.0f;
 
-    // The appraiser, GeneralMeta.dat and the hint function must outlive the executor.
+    // The appraiser, GeneralMeta.dat and the hints must outlive the executor.
     TradeInteractionExecutor(std::unique_ptr<TradeOffer> offer, const CargoAppraiser& appraiser,
-                             const DictDataFile& generalMeta, ShowTutorial showTutorial);
+                             const DictDataFile& generalMeta, Tutorials& tutorials);
 
     void updateExecutor();
 
@@ -60,7 +57,7 @@ class TradeInteractionExecutor {
     TradeOutcome outcome_ = TradeOutcome::None;
     const CargoAppraiser& appraiser_;
     const DictDataFile& generalMeta_;
-    ShowTutorial showTutorial_;
+    Tutorials& tutorials_;
     std::optional<uint32_t> pausedUntil_;
     std::optional<TradeStage> stageAfterPause_;
     bool paymentDue_ = false;

@@ -1,20 +1,24 @@
 #include "trading/trading.h"
 
-#include "core/context.h"
 #include "core/decorators.h"
 #include "core/log.h"
 #include "core/natives.h"
+#include "core/runtime.h"
 #include "core/settings.h"
-#include "data/dict_data_file.h"
+#include "data/catalogue.h"
 #include "trading/trade_conditions.h"
 #include "world/game_ops.h"
 
 namespace bf {
 
-Trading::Trading(TradeData data)
-    : data_(std::move(data)), appraiser_(data_.animalPrices, data_.generalMeta) {}
+Trading::Trading(DataCatalogue& data, Tutorials& tutorials)
+    : data_(data), tutorials_(tutorials), appraiser_(data.animalPrices(), data.generalMeta()) {}
 
-Trading::~Trading() = default;
+// A plug-in stopped in the middle of a trade leaves the buyer free to trade again.
+Trading::~Trading() {
+    if (executor_ && natives::doesEntityExist(executor_->offer().buyer))
+        natives::decorSetInt(executor_->offer().buyer, kDecorTradeRunning, 0);
+}
 
 void Trading::tradeUpdate() {
     if (executor_) {
@@ -46,8 +50,8 @@ bool Trading::updateInitiator() {
             return false;
         }
         prompt_->setVisible(true);
-        const float d = distance(context().playerPed, target);
-        const float maxDistance = data_.generalMeta.getFloat("trade.init.max_dist", -999.0f);
+        const float d = distance(runtime().playerPed, target);
+        const float maxDistance = data_.generalMeta().getFloat("trade.init.max_dist", -999.0f);
         if (d > maxDistance) {
             prompt_->setEnabled(false);
             return false;
@@ -59,7 +63,7 @@ bool Trading::updateInitiator() {
     }
     if (target != 0 && natives::isPedHuman(target) &&
         natives::decorGetInt(target, kDecorTradeRunning) == 0) {
-        const std::string& text = data_.lang.getString("prompts.trade");
+        const std::string& text = data_.text("prompts.trade");
         prompt_ = std::make_unique<UiPrompt>(
             text.c_str(), gameHash(getSettingString("TradePromptInput")), PromptMode::Press);
         prompt_->setGroup(target);
@@ -77,10 +81,10 @@ std::unique_ptr<TradeInteractionExecutor> Trading::createExecutor(int32_t buyer)
     }
     auto offer = std::make_unique<TradeOffer>();
     offer->buyer = buyer;
-    offer->horse = getPlayerHorse(context().playerPed);
+    offer->horse = getPlayerHorse(runtime().playerPed);
     offer->buyerMount = natives::getMount(buyer);
-    auto executor = std::make_unique<TradeInteractionExecutor>(
-        std::move(offer), appraiser_, data_.generalMeta, data_.showTutorial);
+    auto executor = std::make_unique<TradeInteractionExecutor>(std::move(offer), appraiser_,
+                                                               data_.generalMeta(), tutorials_);
     natives::decorSetInt(buyer, kDecorTradeRunning, 1);
     return executor;
 }

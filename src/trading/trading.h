@@ -20,19 +20,13 @@
 
 namespace bf {
 
-class DictDataFile;
-
-// What trading reads from the data catalogue; all of it outlives the feature.
-struct TradeData {
-    const DictDataFile& lang;
-    const DictDataFile& generalMeta;
-    const DictDataFile& animalPrices;
-    ShowTutorial showTutorial;
-};
+class DataCatalogue;
+class Tutorials;
 
 class Trading {
   public:
-    explicit Trading(TradeData data);
+    // The data files (Lang.dat, GeneralMeta.dat, AnimalPrices.dat) and the hints outlive it.
+    Trading(DataCatalogue& data, Tutorials& tutorials);
     ~Trading();
 
     void tradeUpdate();
@@ -47,7 +41,8 @@ class Trading {
     // For the current target when buyer is 0; null (and logged) when there is none.
     std::unique_ptr<TradeInteractionExecutor> createExecutor(int32_t buyer = 0);
 
-    TradeData data_;
+    DataCatalogue& data_;
+    Tutorials& tutorials_;
     CargoAppraiser appraiser_;
     std::unique_ptr<UiPrompt> prompt_;
     std::unique_ptr<TradeInteractionExecutor> executor_;

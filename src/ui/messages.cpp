@@ -7,8 +7,8 @@
 #include <limits>
 #include <sstream>
 
-#include "core/context.h"
 #include "core/natives.h"
+#include "core/runtime.h"
 #include "core/text.h"
 
 namespace bf {
@@ -76,7 +76,7 @@ void drawText(std::string_view text, float x, float y, int red, int green, int b
     natives::setTextScale(scaleX, scaleY);
     natives::setTextCentre(centred);
 
-    ScreenTexts& texts = *context().screenTexts;
+    ScreenTexts& texts = runtime().screenTexts;
     if (texts.drawnTextsUsed == texts.drawnTexts.size()) texts.drawnTexts.emplace_back();
     std::string& composed = texts.drawnTexts[texts.drawnTextsUsed++];
     composed.assign("<FONT FACE='");
@@ -99,26 +99,26 @@ void drawSprite(const char* dictionary, const char* name, float x, float y, floa
 }
 
 void showHelpText(std::string_view text, int32_t durationMs) {
-    ScreenTexts& texts = *context().screenTexts;
+    ScreenTexts& texts = runtime().screenTexts;
     copyCut(texts.helpText, text);
     texts.helpDurationMs = durationMs;
 }
 
 void showNotification(std::string_view text, int32_t durationMs) {
-    ScreenTexts& texts = *context().screenTexts;
+    ScreenTexts& texts = runtime().screenTexts;
     copyCut(texts.notification, text);
     texts.notificationDurationMs = durationMs;
 }
 
 void flushPendingTexts() {
     // The strings drawn last frame have been read by the game by now.
-    context().screenTexts->drawnTextsUsed = 0;
+    runtime().screenTexts.drawnTextsUsed = 0;
     flushHelpText();
     flushNotification();
 }
 
 void flushHelpText() {
-    ScreenTexts& texts = *context().screenTexts;
+    ScreenTexts& texts = runtime().screenTexts;
     if (texts.helpText[0] == '\0') return;
     texts.helpBlockA = {};
     texts.helpBlockB = {};
@@ -129,7 +129,7 @@ void flushHelpText() {
 }
 
 void flushNotification() {
-    ScreenTexts& texts = *context().screenTexts;
+    ScreenTexts& texts = runtime().screenTexts;
     if (texts.notification[0] == '\0') return;
     texts.notificationBlockA = {};
     texts.notificationBlockB = {};
@@ -156,7 +156,7 @@ void changePlayerCash(float dollars, bool notify) {
 }
 
 void showCashNotification(int32_t cents, int32_t durationMs) {
-    ScreenTexts& texts = *context().screenTexts;
+    ScreenTexts& texts = runtime().screenTexts;
     texts.cashBlockA = {};
     texts.cashBlockB = {};
     const uint64_t cash = natives::createCashText(cents);

@@ -5,38 +5,13 @@
 // the earlier one. Texts longer than a queue are cut at a character boundary (UTF-8 safe).
 #pragma once
 
-#include <array>
 #include <cstdint>
-#include <deque>
 #include <string>
 #include <string_view>
 
 #include "core/vector3.h"
 
 namespace bf {
-
-// The queues and the blocks handed to the game's feed calls, kept in the Context: the game may
-// read a block or a string after the call that passed it.
-struct ScreenTexts {
-    static constexpr size_t kHelpTextBytes = 500;
-    static constexpr size_t kNotificationBytes = 200;
-
-    std::array<char, kHelpTextBytes> helpText{};
-    int32_t helpDurationMs = 0;
-    std::array<char, kNotificationBytes> notification{};
-    int32_t notificationDurationMs = 0;
-
-    std::array<uint64_t, 4> helpBlockA{};
-    std::array<uint64_t, 4> helpBlockB{};
-    std::array<uint64_t, 4> notificationBlockA{};
-    std::array<uint64_t, 8> notificationBlockB{};
-    std::array<uint64_t, 4> cashBlockA{};
-    std::array<uint64_t, 10> cashBlockB{};
-
-    // Composed drawText strings of the current frame, reused from frame to frame.
-    std::deque<std::string> drawnTexts;
-    size_t drawnTextsUsed = 0;
-};
 
 // A text handle for a character string; the string must stay alive while the game uses it.
 uint64_t makeLiteralText(const char* text);

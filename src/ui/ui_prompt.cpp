@@ -1,5 +1,7 @@
 #include "ui/ui_prompt.h"
 
+#include <utility>
+
 #include "core/natives.h"
 #include "ui/messages.h"
 
@@ -81,8 +83,37 @@ bool UiPrompt::isCompleted() {
     return false;
 }
 
+UiPrompt::UiPrompt(UiPrompt&& other) noexcept
+    : handle_(std::exchange(other.handle_, 0)),
+      enabled_(other.enabled_),
+      visible_(other.visible_),
+      text_(other.text_),
+      control_(other.control_),
+      group_(other.group_),
+      mode_(other.mode_),
+      latch_(other.latch_) {}
+
+UiPrompt& UiPrompt::operator=(UiPrompt&& other) noexcept {
+    if (this != &other) {
+        destroy();
+        handle_ = std::exchange(other.handle_, 0);
+        enabled_ = other.enabled_;
+        visible_ = other.visible_;
+        text_ = other.text_;
+        control_ = other.control_;
+        group_ = other.group_;
+        mode_ = other.mode_;
+        latch_ = other.latch_;
+    }
+    return *this;
+}
+
+UiPrompt::~UiPrompt() {
+    destroy();
+}
+
 void UiPrompt::destroy() {
-    natives::promptDelete(handle_);
+    if (handle_ != 0) natives::promptDelete(std::exchange(handle_, 0));
 }
 
 }  // namespace bf

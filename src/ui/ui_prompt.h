@@ -1,5 +1,5 @@
-// One game prompt: a control the player presses or holds, shown with a text. The owner calls
-// destroy() when done and then frees the object.
+// One game prompt: a control the player presses or holds, shown with a text. The object owns the
+// game's prompt: it is move-only, and dropping it (or destroy()) deletes the prompt in the game.
 #pragma once
 
 #include <cstdint>
@@ -19,6 +19,11 @@ class UiPrompt {
     // Registers the prompt with the game; it starts enabled and hidden. `text` must outlive the
     // prompt's registration (texts come from Lang.dat, which lives as long as the plug-in).
     UiPrompt(const char* text, uint32_t control, PromptMode mode);
+    UiPrompt(const UiPrompt&) = delete;
+    UiPrompt& operator=(const UiPrompt&) = delete;
+    UiPrompt(UiPrompt&& other) noexcept;
+    UiPrompt& operator=(UiPrompt&& other) noexcept;
+    ~UiPrompt();
 
     void setEnabled(bool enabled);
     void setVisible(bool visible);
@@ -26,6 +31,7 @@ class UiPrompt {
     void setGroup(int32_t ped);
     // Never true for a hidden or disabled prompt.
     bool isCompleted();
+    // Deletes the game's prompt now; later calls (and the destructor) do nothing.
     void destroy();
 
     int32_t handle() const { return handle_; }

@@ -3,27 +3,15 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/context.h"
 #include "core/natives.h"
+#include "core/runtime.h"
 
 namespace bf {
 
-Vector3 operator+(Vector3 a, Vector3 b) {
-    return {a.x + b.x, a.y + b.y, a.z + b.z};
-}
-
-Vector3 operator-(Vector3 a, Vector3 b) {
-    return {a.x - b.x, a.y - b.y, a.z - b.z};
-}
-
-Vector3 operator*(Vector3 v, float scalar) {
-    return {v.x * scalar, v.y * scalar, v.z * scalar};
-}
-
 Vector3 normalized(Vector3 v) {
-    const float length = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
-    if (length == 0.0f) return {};
-    return v * (1.0f / length);
+    const float size = length(v);
+    if (size == 0.0f) return {};
+    return v * (1.0f / size);
 }
 
 float clampValue(float value, int32_t minimum, int32_t maximum) {
@@ -35,7 +23,7 @@ Vector3 entityPosition(int32_t entity) {
 }
 
 Vector3 playerPosition() {
-    return entityPosition(context().playerPed);
+    return entityPosition(runtime().playerPed);
 }
 
 float distance(Vector3 a, Vector3 b) {
@@ -75,7 +63,7 @@ Vector3 groundPosition(Vector3 position) {
 
 Vector3 playerLastWeaponImpact() {
     NativeVector3 impact;
-    if (!natives::getPedLastWeaponImpactCoord(context().playerPed, &impact)) return {};
+    if (!natives::getPedLastWeaponImpactCoord(runtime().playerPed, &impact)) return {};
     return impact.toVector();
 }
 

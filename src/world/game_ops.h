@@ -13,9 +13,6 @@ namespace bf {
 
 // --- Vector arithmetic (plain floats, no natives) ------------------------------------------------
 
-Vector3 operator+(Vector3 a, Vector3 b);
-Vector3 operator-(Vector3 a, Vector3 b);
-Vector3 operator*(Vector3 v, float scalar);
 // The zero vector stays zero.
 Vector3 normalized(Vector3 v);
 // The value limited to [minimum, maximum].

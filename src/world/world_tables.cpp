@@ -19,20 +19,19 @@ Place::Place(uint32_t id, uint32_t area, Vector3 centre, float radius, int32_t k
 Place::~Place() = default;
 
 void Place::releasePoints() {
-    for (const PlacePoint& p : points) {
-        if (p.point != 0) natives::deleteScenarioPoint(p.point);
-    }
+    for (PlacePoint& p : points)
+        p.point.reset();
 }
 
 void Place::addScenarioPoint(Vector3 offset, float heading, const char* scenario) {
     const Vector3 at = centre + offset;
     const int32_t point = natives::createScenarioPoint(at, 10.0f, gameHash(scenario));
     if (point == 0) return;
-    points.push_back({offset, heading, scenario, point});
+    points.push_back({offset, heading, scenario, OwnedScenarioPoint(point)});
 }
 
 void Place::addScenarioRecord(Vector3 offset, float heading, const char* scenario) {
-    points.push_back({offset, heading, scenario, 0});
+    points.push_back({offset, heading, scenario, OwnedScenarioPoint()});
 }
 
 std::vector<Place*> PlacesList::placesOf(uint32_t area) {

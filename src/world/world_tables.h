@@ -9,24 +9,26 @@
 #include <vector>
 
 #include "core/vector3.h"
+#include "world/owned.h"
 
 namespace bf {
 
-// A spot where peds of the place can act out a scenario. `point` is the game's scenario point
-// when one was created for it (0 for a plain record that only names the scenario).
+// A spot where peds of the place can act out a scenario. `point` owns the game's scenario point
+// when one was created for it (none for a plain record that only names the scenario).
 struct PlacePoint {
     Vector3 offset;
     float heading = 0.0f;
     std::string scenario;
-    int32_t point = 0;
+    OwnedScenarioPoint point;
 };
 
 class Place {
   public:
     Place(uint32_t id, uint32_t area, Vector3 centre, float radius, int32_t kind,
           const char* pedModel, std::string name);
+    // Dropping a place gives its scenario points back to the game.
     virtual ~Place();
-    // Gives the created scenario points back to the game.
+    // Gives the created scenario points back to the game now.
     virtual void releasePoints();
 
     // Adds a game scenario point at centre + offset; skipped when the game refuses it.

@@ -4,9 +4,9 @@
 #include "animal_fixture.h"
 #include "animals/animal_events_handler.h"
 #include "animals/animal_hud.h"
-#include "core/context.h"
 #include "core/decorators.h"
 #include "core/game_hash.h"
+#include "core/runtime.h"
 #include "sim/world/events.h"
 
 namespace {
@@ -17,7 +17,7 @@ constexpr uint64_t kHashKey = 0xFD340785ADF8CFB7;
 
 class AnimalEventsTest : public AnimalTest {
   protected:
-    bf::AnimalHud& hud() { return *bf::context().animalHud; }
+    bf::AnimalHud& hud() { return plugin().animalHud(); }
     void prompt(int32_t type, int32_t entity) {
         std::vector<uint64_t> data(sim::kPromptTriggeredSlots, 0);
         data[0] = static_cast<uint32_t>(type);
@@ -69,7 +69,7 @@ TEST_F(AnimalEventsTest, SeveralEventsAreHandledInQueueOrder) {
         scaled.push_back(static_cast<int32_t>(call.args[0]));
     EXPECT_EQ(scaled, (std::vector<int32_t>{third, fourth}));
     EXPECT_TRUE(hasDecorator(first, bf::kDecorScale) && hasDecorator(second, bf::kDecorScale));
-    EXPECT_EQ(bf::context().animalEvents->bleedingPeds(), std::vector<int32_t>{hurt});
+    EXPECT_EQ(plugin().animalEvents().bleedingPeds(), std::vector<int32_t>{hurt});
     EXPECT_TRUE(game().recordedOf(kHashKey).empty()) << "event names are hashed at compile time";
 }
 
@@ -79,9 +79,9 @@ TEST_F(AnimalEventsTest, AnEmptyQueueStillRunsTheBleedingTick) {
     game().runFrame();
     hit(buck, 1.0f - 0.1f);  // one game unit of length: 120 game seconds
     game().runFrame();
-    ASSERT_EQ(bf::context().animalEvents->bleedingPeds().size(), 1u);
+    ASSERT_EQ(plugin().animalEvents().bleedingPeds().size(), 1u);
     game().advance(4100);
-    EXPECT_TRUE(bf::context().animalEvents->bleedingPeds().empty());
+    EXPECT_TRUE(plugin().animalEvents().bleedingPeds().empty());
 }
 
 TEST_F(AnimalEventsTest, OnlyTheInspectPromptSetsTheTargetOnceThePanelOpens) {
@@ -108,7 +108,8 @@ TEST_F(AnimalEventsTest, OnlyTheInspectPromptSetsTheTargetOnceThePanelOpens) {
 
     // A panel that never opens sets nothing.
     sim::closeInspection(game());
-    bf::context().animalHud = std::make_unique<bf::AnimalHud>();
+    game().runFrame();
+    ASSERT_FALSE(hud().active());
     prompt(35, doe);
     game().runFrames(3);
     EXPECT_FALSE(hud().active());
@@ -145,7 +146,7 @@ TEST_F(AnimalEventsTest, NativesPerFrameIdleAndWithFiftyBleedingAnimals) {
     for (int32_t buck : bucks)
         hit(buck);
     game().runFrame();
-    ASSERT_EQ(bf::context().animalEvents->bleedingPeds().size(), 50u);
+    ASSERT_EQ(plugin().animalEvents().bleedingPeds().size(), 50u);
     size_t most = 0, least = SIZE_MAX;
     for (int i = 0; i < 60; ++i) {
         game().runFrame();

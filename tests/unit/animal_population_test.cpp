@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "animals/population_update.h"
-#include "core/context.h"
+#include "core/runtime.h"
 #include "data/dict_data_file.h"
 #include "plugin_fixture.h"
 #include "sim/world/hash.h"
@@ -25,7 +25,7 @@ class PopulationTest : public PluginTest {
         PluginTest::SetUp();
         start();
     }
-    bf::AnimalPopulationManager& population() { return *bf::context().population; }
+    bf::AnimalPopulationManager& population() { return plugin().population(); }
     bool exists(const std::string& name) const {
         return std::filesystem::exists(dataPath("AnimalsPopulation/" + name));
     }

@@ -7,12 +7,12 @@
 #include <iostream>
 
 #include "animals/animal_spawn_locations.h"
-#include "animals/map_districts.h"
-#include "core/context.h"
+#include "core/runtime.h"
 #include "data/dict_data_file.h"
 #include "plugin_fixture.h"
 #include "sim/world/wildlife.h"
 #include "sim/world/zones.h"
+#include "world/map_districts.h"
 #include "world/towns.h"
 
 namespace {
@@ -22,7 +22,7 @@ constexpr uint32_t kHeartlands = 0x07D4FF5F;
 
 class SpawnLocationsTest : public PluginTest {
   protected:
-    const bf::AnimalSpawnLocations& locations() { return *bf::context().spawnLocations; }
+    const bf::AnimalSpawnLocations& locations() { return plugin().spawnLocations(); }
 };
 
 TEST_F(SpawnLocationsTest, LoadsModelsInOrderWithRadiusRarityAndDistrict) {
@@ -107,7 +107,7 @@ TEST_F(SpawnLocationsTest, DrawAtOrPastTheCountTakesTheLastCandidate) {
 // most of the mainland outside towns one of them lies in the 250..650 m ring.
 TEST_F(SpawnLocationsTest, ShippedLocationsHaveStartPointsAndCoverTheMainland) {
     start();
-    const auto& towns = bf::context().towns;
+    const auto& towns = plugin().towns();
     const std::map<std::string, size_t> counts = {
         {"Annesburg", 27},  {"Armadillo", 25},  {"Blackwater", 21}, {"Rhodes", 27},
         {"Saint Denis", 7}, {"Strawberry", 31}, {"Tumbleweed", 21}, {"Valentine", 46}};
@@ -117,7 +117,7 @@ TEST_F(SpawnLocationsTest, ShippedLocationsHaveStartPointsAndCoverTheMainland) {
 
     std::vector<bf::Vector3> competitionSpots;
     size_t fileItems = 0;
-    bf::DictDataFile& file = *bf::context().animalSpawns;
+    bf::DictDataFile& file = plugin().data().animalSpawns();
     for (const char* model : bf::AnimalSpawnLocations::models()) {
         if (file.getInt(std::string(model) + ".rarity_level", 0) == 0)
             fileItems += static_cast<size_t>(file.getInt(std::string(model) + ".count", 0));
@@ -127,7 +127,7 @@ TEST_F(SpawnLocationsTest, ShippedLocationsHaveStartPointsAndCoverTheMainland) {
         competitionSpots.push_back(location.position);
         const auto& p = location.position;
         EXPECT_NE(location.district, 0u) << location.model << " " << p.x << "," << p.y;
-        const auto town = bf::context().mapDistricts->nearestTown(p);
+        const auto town = plugin().districts().nearestTown(p);
         ASSERT_NE(town, nullptr);
         float closest = 1e9f;
         for (const auto& s : town->startPoints)

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "animals/bait_manager.h"
-#include "core/context.h"
+#include "core/runtime.h"
 #include "plugin_fixture.h"
 #include "sim/world/hash.h"
 
@@ -23,7 +23,7 @@ class BaitTest : public PluginTest {
         world.entities.find(world.player.ped)->position.x += dx;
         game().runFrames(2);
     }
-    const std::vector<bf::BaitBlip>& blips() { return bf::context().bait->blips(); }
+    const std::vector<bf::BaitBlip>& blips() { return plugin().bait().blips(); }
     bool blipExists(int32_t handle) { return game().world().blips.find(handle) != nullptr; }
 };
 
@@ -34,7 +34,7 @@ TEST_F(BaitTest, EachPlacingGivesANamedBlipWhereThePlayerStood) {
     placeBait(true);
     ASSERT_EQ(blips().size(), 2u);
     EXPECT_FLOAT_EQ(blips()[1].position.x - blips()[0].position.x, 30.0f);
-    const sim::Blip* blip = game().world().blips.find(blips()[0].blip);
+    const sim::Blip* blip = game().world().blips.find(blips()[0].blip.get());
     ASSERT_NE(blip, nullptr);
     EXPECT_EQ(blip->style, 0x19365607u);
     EXPECT_EQ(blip->sprite, sim::gameHash("blip_ambient_ped_small"));
@@ -47,13 +47,13 @@ TEST_F(BaitTest, WalkingAwayRemovesForGoodAndTheGameMayRemoveFirst) {
     placeBait();
     movePlayer(150.0f);
     placeBait();
-    const int32_t first = blips()[0].blip, second = blips()[1].blip;
+    const int32_t first = blips()[0].blip.get(), second = blips()[1].blip.get();
     movePlayer(60.0f);  // 210 m from the first, 60 m from the second
     ASSERT_EQ(blips().size(), 1u);
     EXPECT_FALSE(blipExists(first));
     movePlayer(-210.0f);
     EXPECT_EQ(blips().size(), 1u) << "coming back does not restore it";
-    EXPECT_EQ(blips()[0].blip, second);
+    EXPECT_EQ(blips()[0].blip.get(), second);
     game().world().blips.remove(second);
     game().runFrames(1);
     EXPECT_TRUE(blips().empty());
@@ -75,13 +75,13 @@ TEST_F(BaitTest, OldBlipGoesEvenUnderThePlayer) {
 TEST_F(BaitTest, SettingOffFreezesTheBlips) {
     start();
     placeBait();
-    const int32_t handle = blips()[0].blip;
-    bf::context().settings["BaitPlips"] = "0";
+    const int32_t handle = blips()[0].blip.get();
+    bf::runtime().settings["BaitPlips"] = "0";
     movePlayer(500.0f);
     placeBait();
     EXPECT_EQ(blips().size(), 1u);
     EXPECT_TRUE(blipExists(handle));
-    bf::context().settings["BaitPlips"] = "1";
+    bf::runtime().settings["BaitPlips"] = "1";
     game().runFrames(1);
     EXPECT_TRUE(blips().empty());
 }

@@ -7,14 +7,14 @@
 #include "animal_fixture.h"
 #include "animals/animal_events_handler.h"
 #include "animals/bleeding.h"
-#include "core/context.h"
 #include "core/decorators.h"
+#include "core/runtime.h"
 
 namespace {
 
 class BleedingTest : public AnimalTest {
   protected:
-    const std::vector<int32_t>& listed() { return bf::context().animalEvents->bleedingPeds(); }
+    const std::vector<int32_t>& listed() { return plugin().animalEvents().bleedingPeds(); }
     // Spawns, lets the created event pass, and hits.
     int32_t spawnAndHit(const char* model, float health = 0.5f,
                         const char* weapon = "WEAPON_RIFLE_SPRINGFIELD",

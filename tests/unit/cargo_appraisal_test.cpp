@@ -6,8 +6,8 @@
 
 #include <optional>
 
-#include "core/context.h"
-#include "data/catalogue.h"
+#include "core/runtime.h"
+#include "spine/plugin.h"
 #include "trade_fixture.h"
 
 namespace {
@@ -20,7 +20,7 @@ class CargoAppraisalTest : public TradeTest {
         if (!generalMeta.empty()) writeDataFile("GeneralMeta.dat", generalMeta);
         startTrading(settings);
         horse_ = mountedPlayer();
-        appraiser_.emplace(bf::animalPrices(), bf::generalMeta());
+        appraiser_.emplace(plugin().data().animalPrices(), plugin().data().generalMeta());
     }
     const bf::CargoAppraiser& appraiser() const { return *appraiser_; }
     int32_t horse() const { return horse_; }
@@ -126,7 +126,7 @@ TEST_F(CargoAppraisalTest, APriceNeverTakesThePlayersMoney) {
     EXPECT_EQ(logCount("WARN: calculatePrice: no price for \"Good Boar Pelt\""), 1u);
     EXPECT_EQ(appraiser().calculatePrice(listed), 4.5f);
 
-    bf::context().settings["PriceScale"] = "-1.0";
+    bf::runtime().settings["PriceScale"] = "-1.0";
     EXPECT_EQ(appraiser().calculatePrice(listed), 0.0f);
     EXPECT_EQ(logCount("WARN: calculatePrice: no price for \"Perfect Buck Pelt\""), 1u);
 }

@@ -3,9 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "core/context.h"
+#include "core/runtime.h"
 #include "data/dict_data_file.h"
 #include "plugin_fixture.h"
+#include "ui/tutorials.h"
 
 namespace {
 
@@ -50,14 +51,15 @@ TEST_F(CatalogueTest, TheShippedFolderHoldsEveryKeyTheFeaturesRead) {
                                     "tutorial.lead_horse_while_trading",
                                     "hunting_competition.variations.0.name"};
     for (const char* key : textKeys)
-        EXPECT_FALSE(bf::text(key).empty()) << key;
+        EXPECT_FALSE(plugin().data().text(key).empty()) << key;
     for (const char* model : kModels)
-        EXPECT_FALSE(bf::text(std::string("animal_types.") + model).empty()) << model;
+        EXPECT_FALSE(plugin().data().text(std::string("animal_types.") + model).empty()) << model;
     for (const char* key :
          {"hunting_competition.info_modal.instruction.mass",
           "hunting_competition.info_modal.time_cap", "hunting_competition.instructions.hunt_mass",
           "hunting_competition.instructions.hunt_specific"}) {
-        EXPECT_NE(bf::text(key).find("%s"), std::string::npos) << key << " takes one argument";
+        EXPECT_NE(plugin().data().text(key).find("%s"), std::string::npos)
+            << key << " takes one argument";
     }
 
     const char* const metaKeys[] = {"animal_population.depletion_rate",
@@ -74,9 +76,9 @@ TEST_F(CatalogueTest, TheShippedFolderHoldsEveryKeyTheFeaturesRead) {
                                     "trade.init.max_dist",
                                     "trade.base_price"};
     for (const char* key : metaKeys)
-        EXPECT_GT(bf::generalMeta().getFloat(key, -999.0f), 0.0f) << key;
+        EXPECT_GT(plugin().data().generalMeta().getFloat(key, -999.0f), 0.0f) << key;
 
-    const auto& prices = bf::animalPrices();
+    const auto& prices = plugin().data().animalPrices();
     for (const char* quality : {"Perfect ", "Good ", "Poor "}) {
         for (const char* name : {"Buck", "Grizzly Bear", "Canada Goose", "Bighorn Ram"}) {
             for (const char* item : {" Pelt", " Carcass"}) {
@@ -127,6 +129,7 @@ TEST_F(CatalogueTest, BrokenTutorialFlagsAreNotFatal) {
 TEST_F(CatalogueTest, HintsShownBeforeComeBackOnlyOnADrawOfFourOrMore) {
     writeDataFile("Lang.dat", "tutorial.bait_blip=Bait hint\ntutorial.forced=Forced hint\n");
     start();
+    bf::Tutorials tutorials(plugin().data());
     int draws = 0;
     int nextDraw = 3;
     game().natives().override(kRandomInt, [&](sim::NativeCall& c) {
@@ -152,7 +155,7 @@ TEST_F(CatalogueTest, HintsShownBeforeComeBackOnlyOnADrawOfFourOrMore) {
     for (const auto& step : steps) {
         game().world().screen.mark();
         nextDraw = step.draw;
-        bf::showTutorialOnce(step.id, step.force);
+        tutorials.showTutorialOnce(step.id, step.force);
         game().runFrames(1);
         EXPECT_EQ(draws, step.expectedDraws) << step.id;
         const auto help = shown("help");

@@ -1,7 +1,7 @@
 // Shared game operations: directions, distances, ground height, random entries.
 #include <gtest/gtest.h>
 
-#include "core/context.h"
+#include "core/runtime.h"
 #include "plugin_fixture.h"
 #include "world/game_ops.h"
 
@@ -15,7 +15,7 @@ class GameOpsTest : public PluginTest {
   protected:
     void SetUp() override {
         PluginTest::SetUp();
-        bf::context().playerPed = game().world().player.ped;
+        bf::runtime().playerPed = game().world().player.ped;
     }
     sim::Entity& player() { return *game().world().entities.find(game().world().player.ped); }
 };

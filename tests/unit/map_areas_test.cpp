@@ -1,12 +1,13 @@
 // The map-area tracker (confirmation, cancel, kinds, subscribers) and the district table.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 #include "animals/map_area_tracker.h"
-#include "animals/map_districts.h"
-#include "core/context.h"
+#include "core/runtime.h"
 #include "plugin_fixture.h"
+#include "world/map_districts.h"
 
 namespace {
 
@@ -14,11 +15,11 @@ constexpr uint32_t kHeartlands = 0x07D4FF5F;
 constexpr uint32_t kCumberland = 0x6D67801E;
 constexpr uint32_t kValentine = 0x1B6880B3;
 
-class Recorder : public bf::EventsSubscriber<bf::MapAreaChangeData*> {
+class Recorder : public bf::EventsSubscriber<bf::MapAreaChangeData> {
   public:
     explicit Recorder(std::vector<std::pair<const Recorder*, bf::MapAreaChangeData>>& log)
         : log_(log) {}
-    void onEvent(bf::MapAreaChangeData* change) override { log_.push_back({this, *change}); }
+    void onEvent(const bf::MapAreaChangeData& change) override { log_.push_back({this, change}); }
 
   private:
     std::vector<std::pair<const Recorder*, bf::MapAreaChangeData>>& log_;
@@ -28,8 +29,8 @@ class MapAreaTrackerTest : public PluginTest {
   protected:
     void SetUp() override {
         PluginTest::SetUp();
-        bf::context().playerPed = game().world().player.ped;
-        tracker.subscribe(&recorder);
+        bf::runtime().playerPed = game().world().player.ped;
+        tracker.subscribe(recorder);
     }
     // The player stands at (x, y) and the tracker runs once.
     void at(float x, float y) {
@@ -98,18 +99,31 @@ TEST_F(MapAreaTrackerTest, TownEntryHasKindOneAndExitTheDistrictKind) {
     EXPECT_EQ(changes[1].second.areaKind, bf::kZoneDistrict);
 }
 
-TEST_F(MapAreaTrackerTest, SubscribersGetTheSameRecordOnceInAddressOrder) {
-    Recorder pair[2] = {Recorder{changes}, Recorder{changes}};
-    tracker.subscribe(&pair[1]);
-    tracker.subscribe(&pair[0]);
-    tracker.subscribe(&pair[1]);
+TEST_F(MapAreaTrackerTest, SubscribersAreToldOnceInSubscriptionOrderAndLeaveWhenDestroyed) {
+    Recorder second{changes};
+    auto third = std::make_unique<Recorder>(changes);
+    auto gone = std::make_unique<Recorder>(changes);
+    tracker.subscribe(*gone);
+    tracker.subscribe(*third);
+    tracker.subscribe(second);
+    tracker.subscribe(*third);
+    const Recorder* thirdAddress = third.get();
+    gone.reset();
     at(1000.0f, 1000.0f);
     at(1000.0f, 1000.0f);
     ASSERT_EQ(changes.size(), 3u);
-    for (size_t i = 1; i < changes.size(); ++i) {
-        EXPECT_LT(changes[i - 1].first, changes[i].first);
-        EXPECT_EQ(changes[i].second.newArea, changes[0].second.newArea);
+    EXPECT_EQ(changes[0].first, &recorder);
+    EXPECT_EQ(changes[1].first, thirdAddress);
+    EXPECT_EQ(changes[2].first, &second);
+    for (const auto& change : changes)
+        EXPECT_EQ(change.second.newArea, changes[0].second.newArea);
+
+    // A subscriber that outlives its publisher is let go rather than left pointing at it.
+    {
+        bf::MapAreaTracker shortLived{bf::kZoneDistrict, 30.0f};
+        shortLived.subscribe(*third);
     }
+    third.reset();
 }
 
 TEST(MapDistricts, TablesAndNearestTown) {

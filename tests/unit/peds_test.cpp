@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "core/context.h"
+#include "core/runtime.h"
 #include "plugin_fixture.h"
 #include "sim/world/hash.h"
 #include "world/peds.h"
@@ -23,7 +23,7 @@ class PedsTest : public PluginTest {
   protected:
     void SetUp() override {
         PluginTest::SetUp();
-        bf::context().playerPed = game().world().player.ped;
+        bf::runtime().playerPed = game().world().player.ped;
     }
     sim::Vec3 playerAt() { return world().entities.find(world().player.ped)->position; }
     sim::World& world() { return game().world(); }

@@ -9,11 +9,12 @@
 #include <fstream>
 #include <memory>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 
-#include "core/context.h"
-#include "core/entry.h"
 #include "sim/game.h"
+#include "spine/entry.h"
+#include "spine/plugin.h"
 
 class PluginTest : public ::testing::Test {
   protected:
@@ -27,7 +28,7 @@ class PluginTest : public ::testing::Test {
         fs::copy(BRACKENFOLD_DIST_DIR, gameDir_ / "Brackenfold", fs::copy_options::recursive);
         previousDir_ = fs::current_path();
         fs::current_path(gameDir_);
-        bf::resetContext();
+        bf::installRuntime(nullptr);
         game_ = std::make_unique<sim::Game>(sim::GameOptions{});
     }
 
@@ -35,12 +36,19 @@ class PluginTest : public ::testing::Test {
         if (!failureExpected_) {
             EXPECT_FALSE(game_->failed()) << game_->failure();
         }
+        // The plug-in goes first, while its game is still there to take back what it made.
+        bf::stopPlugin();
         game_.reset();
-        bf::resetContext();
         std::filesystem::current_path(previousDir_);
     }
 
     sim::Game& game() { return *game_; }
+    // The plug-in that start-up made (the test fails at once when none runs).
+    bf::Plugin& plugin() {
+        bf::Plugin* running = bf::runningPlugin();
+        if (!running) throw std::runtime_error("no plug-in is running");
+        return *running;
+    }
     // For tests that provoke a strict-mode fault on purpose.
     void expectGameFailure() { failureExpected_ = true; }
     void attach() { game_->attach(&bf::libraryEntry); }

@@ -5,7 +5,7 @@
 #include "animal_fixture.h"
 #include "animals/animal_hud.h"
 #include "animals/animal_population.h"
-#include "core/context.h"
+#include "core/runtime.h"
 
 namespace {
 
@@ -24,8 +24,8 @@ class PopulationEventsTest : public AnimalTest {
         writeDataFile("GeneralMeta.dat",
                       "save_freq_sec=120\nanimal_population.depletion_rate=0.9\n");
     }
-    bf::AnimalPopulationManager& population() { return *bf::context().population; }
-    bf::AnimalHud& hud() { return *bf::context().animalHud; }
+    bf::AnimalPopulationManager& population() { return plugin().population(); }
+    bf::AnimalHud& hud() { return plugin().animalHud(); }
     int32_t killAt(const char* model, sim::Vec3 at) {
         // Culling may take the new animal in a depleted district: the game spawns another.
         int32_t ped = 0;

@@ -3,9 +3,9 @@
 
 #include <sstream>
 
-#include "core/context.h"
-#include "core/entry.h"
 #include "sim/scenario/scenario.h"
+#include "spine/entry.h"
+#include "spine/plugin.h"
 
 namespace {
 
@@ -42,13 +42,13 @@ Outcome play(const std::string& text) {
     fs::remove_all(options.gameDir);
     std::ostringstream out;
     options.out = &out;
-    bf::resetContext();
+    bf::installRuntime(nullptr);
+    options.beforeGameEnds = &bf::stopPlugin;
     int code;
     {
         sim::scenario::Runner runner(options);
         code = runner.run(parse(text));
     }
-    bf::resetContext();
     return {code, out.str()};
 }
 

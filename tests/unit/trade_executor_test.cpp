@@ -4,7 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/context.h"
+#include "core/runtime.h"
+#include "spine/plugin.h"
 #include "trade_fixture.h"
 #include "trading/trading.h"
 
@@ -26,7 +27,7 @@ class TradeExecutorTest : public TradeTest {
         scriptRandom(
             [coin](int32_t min, int32_t max) { return max - min == 2 ? min + coin : min; });
     }
-    bool trading() { return bf::context().trading->executor() != nullptr; }
+    bool trading() { return plugin().trading().executor() != nullptr; }
     void setGeneralMeta(const std::string& key, const std::string& value) {
         std::string content = readDataFile("GeneralMeta.dat");
         const size_t at = content.find(key + "=");

@@ -4,7 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/context.h"
+#include "core/runtime.h"
+#include "spine/plugin.h"
 #include "trade_fixture.h"
 
 namespace {
@@ -137,8 +138,8 @@ TEST_F(TradingTest, OneConfirmationStartsExactlyOneTrade) {
     EXPECT_EQ(logCount("TradeInteractions: trade initiated"), 1u);
     EXPECT_FALSE(tradePrompt()->enabled) << "the confirmation disables the prompt";
     EXPECT_EQ(entity(buyer).decorators.at("VX_Trading_isTradeInterationRunning").i, 1);
-    ASSERT_NE(bf::context().trading->executor(), nullptr);
-    EXPECT_EQ(bf::context().trading->executor()->offer().horse, horse);
+    ASSERT_NE(plugin().trading().executor(), nullptr);
+    EXPECT_EQ(plugin().trading().executor()->offer().horse, horse);
 
     // Pressing again while the trade runs starts nothing.
     world().prompts.press(tradePrompt()->control);
@@ -152,18 +153,18 @@ TEST_F(TradingTest, TradingOffFreezesARunningTrade) {
     cargo(mountedPlayer(), "a_c_buck_01", true, 2);
     offerTo(person());
     game().runFrames(1);
-    const bf::TradeInteractionExecutor* executor = bf::context().trading->executor();
+    const bf::TradeInteractionExecutor* executor = plugin().trading().executor();
     ASSERT_NE(executor, nullptr);
     const auto stage = executor->stage();
     const size_t changes = logCount("stage changed");
 
-    bf::context().settings["EnableTrading"] = "0";
+    bf::runtime().settings["EnableTrading"] = "0";
     game().advance(20000);
-    EXPECT_EQ(bf::context().trading->executor(), executor);
+    EXPECT_EQ(plugin().trading().executor(), executor);
     EXPECT_EQ(executor->stage(), stage);
     EXPECT_EQ(logCount("stage changed"), changes);
 
-    bf::context().settings["EnableTrading"] = "1";
+    bf::runtime().settings["EnableTrading"] = "1";
     game().advance(20000);
     EXPECT_GT(logCount("stage changed"), changes);
 }
@@ -176,7 +177,7 @@ TEST_F(TradingTest, AnAbortEndsTheTradeAndClearsTheRunningMark) {
     entity(buyer).dead = true;
     // After the pause that follows sending him to the horse.
     game().advance(bf::TradeInteractionExecutor::kPauseMs + 100);
-    EXPECT_EQ(bf::context().trading->executor(), nullptr);
+    EXPECT_EQ(plugin().trading().executor(), nullptr);
     EXPECT_EQ(logCount("TradeInteractionExecutor: outcome changed: 0 -> 1"), 1u);
     EXPECT_EQ(entity(buyer).decorators.at("VX_Trading_isTradeInterationRunning").i, 0);
 }

@@ -1,7 +1,7 @@
 // The world tables: the fixed positions, the places list and the town records.
 #include <gtest/gtest.h>
 
-#include "core/context.h"
+#include "core/runtime.h"
 #include "plugin_fixture.h"
 #include "world/towns.h"
 #include "world/world_tables.h"
@@ -71,7 +71,7 @@ TEST_F(WorldTablesTest, APointTheGameRefusesIsNotAdded) {
     place.addScenarioRecord({2.0f, 0.0f, 0.0f}, 90.0f, "WORLD_HUMAN_STAND_FISHING");
     ASSERT_EQ(place.points.size(), 1u);
     EXPECT_EQ(place.points[0].scenario, "WORLD_HUMAN_STAND_FISHING");
-    EXPECT_EQ(place.points[0].point, 0);
+    EXPECT_FALSE(place.points[0].point);
 }
 
 TEST_F(WorldTablesTest, TownRecordsCarryTheirIdsAndFirstStartPoints) {
@@ -107,9 +107,9 @@ TEST_F(WorldTablesTest, TownRecordsCarryTheirIdsAndFirstStartPoints) {
 
 TEST_F(WorldTablesTest, StartUpBuildsTheTables) {
     start();
-    EXPECT_EQ(bf::context().worldPositions->size(), 12u);
-    EXPECT_EQ(bf::context().places->all().size(), 8u);
-    EXPECT_EQ(bf::context().towns.size(), 8u);
+    EXPECT_EQ(plugin().worldPositions().size(), 12u);
+    EXPECT_EQ(plugin().places().all().size(), 8u);
+    EXPECT_EQ(plugin().towns().size(), 8u);
 }
 
 }  // namespace

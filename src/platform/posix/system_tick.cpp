@@ -1,6 +1,6 @@
 #include <chrono>
 
-#include "core/entry.h"
+#include "core/system_tick.h"
 
 namespace bf {
 

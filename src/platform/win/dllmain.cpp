@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "core/entry.h"
 #include "core/log.h"
 #include "platform/win/script_hook_binding.h"
+#include "spine/entry.h"
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID) {
     // Nothing may throw into the loader.

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "core/entry.h"
+#include "core/system_tick.h"
 
 namespace bf {
 

@@ -4,6 +4,7 @@
 // Other reasons do nothing. Every reason reports success.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace bf {
@@ -18,11 +19,19 @@ enum : uint32_t {
 
 bool libraryEntry(void* module, uint32_t reason);
 
-// Records the last event of each key code below 255 with the system tick count.
+// The last event of one key code, as the keyboard handler recorded it.
+struct KeyState {
+    uint32_t tickCount = 0;
+    int32_t withAlt = 0;
+    int32_t wasDownBefore = 0;
+    int32_t isUpNow = 0;
+};
+
+// Records the last event of each key code below 255 with the system tick count. The hook calls it
+// from the window's thread: it writes its own key table and touches nothing else of the plug-in.
 void keyboardHandler(uint32_t key, uint16_t repeats, uint8_t scanCode, int isExtended,
                      int isWithAlt, int wasDownBefore, int isUpNow);
-
-// Milliseconds of the system clock (the platform supplies it).
-uint32_t systemTickCount();
+// The handler's table (nothing in the plug-in reads it; tests do).
+const std::array<KeyState, 255>& keyTable();
 
 }  // namespace bf

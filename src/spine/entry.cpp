@@ -1,10 +1,16 @@
-#include "core/entry.h"
+#include "spine/entry.h"
 
-#include "core/context.h"
 #include "core/hook.h"
-#include "core/script.h"
+#include "core/system_tick.h"
+#include "spine/plugin.h"
 
 namespace bf {
+
+namespace {
+// Zero-initialised at load time, before any thread can call the handler: the handler never
+// constructs anything.
+std::array<KeyState, 255> gKeys{};
+}  // namespace
 
 bool libraryEntry(void* module, uint32_t reason) {
     if (reason == kProcessAttach) {
@@ -19,8 +25,12 @@ bool libraryEntry(void* module, uint32_t reason) {
 
 void keyboardHandler(uint32_t key, uint16_t, uint8_t, int, int isWithAlt, int wasDownBefore,
                      int isUpNow) {
-    if (key >= 255) return;
-    context().keys[key] = KeyState{systemTickCount(), isWithAlt, wasDownBefore, isUpNow};
+    if (key >= gKeys.size()) return;
+    gKeys[key] = KeyState{systemTickCount(), isWithAlt, wasDownBefore, isUpNow};
+}
+
+const std::array<KeyState, 255>& keyTable() {
+    return gKeys;
 }
 
 }  // namespace bf

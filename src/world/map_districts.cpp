@@ -1,4 +1,4 @@
-#include "animals/map_districts.h"
+#include "world/map_districts.h"
 
 #include <cmath>
 #include <initializer_list>
@@ -25,11 +25,6 @@ const ServedAreas kServedAreas[] = {
     {kTownAnnesburg, {0x7EBD16BD, 0x8BECCBA3}},
     {kTownStrawberry, {0x3108C492 /* Big Valley */}},
 };
-
-float straightDistance(Vector3 a, Vector3 b) {
-    const float dx = a.x - b.x, dy = a.y - b.y, dz = a.z - b.z;
-    return std::sqrt(dx * dx + dy * dy + dz * dz);
-}
 
 }  // namespace
 
@@ -73,7 +68,7 @@ std::shared_ptr<const TownRecord> MapDistricts::nearestTown(Vector3 position) co
     float best = kNoTownFartherThan;
     std::shared_ptr<const TownRecord> nearest;
     for (const auto& [area, town] : servingTowns_) {
-        const float d = straightDistance(town->centre, position);
+        const float d = length(town->centre - position);
         if (d < best) {
             best = d;
             nearest = town;

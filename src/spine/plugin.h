@@ -1,0 +1,89 @@
+// The plug-in: the top floor that owns every feature, starts them up and drives them once a frame.
+//
+// ScriptMain makes a new Plugin, installs it as the running runtime (dropping the previous run's,
+// which frees what that run left in the game) and runs its main loop.
+//
+// initialize() creates every long-lived object in the documented order over several frames and
+// returns false when the system cannot run (a required data file failed). mainLoop() then drives
+// every feature once per frame inside one guard: an exception logs "Something wrong happened" and
+// the exception's text, and from then on the script only yields frames. A failed start-up shows
+// "Failed to load Brackenfold, please check the logs for more info." and halts the same way.
+// Nothing ever leaves ScriptMain: an exception that reached the hook would take the game down.
+#pragma once
+
+#include <memory>
+
+#include "animals/animal_events_handler.h"
+#include "animals/animal_hud.h"
+#include "animals/animal_population.h"
+#include "animals/animal_spawn_locations.h"
+#include "animals/bait_manager.h"
+#include "animals/map_area_tracker.h"
+#include "animals/population_steps.h"
+#include "animals/population_update.h"
+#include "core/runtime.h"
+#include "data/catalogue.h"
+#include "trading/trading.h"
+#include "ui/tutorials.h"
+#include "world/map_districts.h"
+#include "world/towns.h"
+#include "world/world_tables.h"
+
+namespace bf {
+
+class Plugin : public Runtime {
+  public:
+    Plugin();
+    ~Plugin() override;
+
+    // The start-up sequence; false when the plug-in cannot run.
+    bool initialize();
+    // One pass of the features, in frame order (the guarded block of a frame).
+    void runFrame();
+    [[noreturn]] void mainLoop();
+
+    // What start-up made, for tests and tools.
+    DataCatalogue& data() { return data_; }
+    AnimalPopulationManager& population() { return population_; }
+    const AnimalSpawnLocations& spawnLocations() const { return spawnLocations_; }
+    const PlacesList& places() const { return *places_; }
+    const WorldPositionTable& worldPositions() const { return *worldPositions_; }
+    const TownRecords& towns() const { return towns_; }
+    const MapDistricts& districts() const { return *districts_; }
+    MapAreaTracker& mapAreaTracker() { return *mapAreaTracker_; }
+    AnimalEventsHandler& animalEvents() { return *animalEvents_; }
+    BaitManager& bait() { return *bait_; }
+    Trading& trading() { return *trading_; }
+    AnimalHud& animalHud() { return *animalHud_; }
+
+  private:
+    DataCatalogue data_;
+    Tutorials tutorials_{data_};
+    AnimalPopulationManager population_;
+    AnimalSpawnLocations spawnLocations_;
+
+    // Start-up step 10, in this order (the HUD comes just before the event handler that points
+    // it at what the player inspects; making either touches nothing in the game).
+    std::unique_ptr<PlacesList> places_;
+    std::unique_ptr<WorldPositionTable> worldPositions_;
+    TownRecords towns_;
+    std::unique_ptr<MapDistricts> districts_;
+    std::unique_ptr<MapAreaTracker> mapAreaTracker_;
+    // The trade prompt and executor holders.
+    std::unique_ptr<Trading> trading_;
+    std::unique_ptr<PopulationSteps> populationSteps_;
+    std::unique_ptr<AnimalHud> animalHud_;
+    std::unique_ptr<AnimalEventsHandler> animalEvents_;
+    std::unique_ptr<BaitManager> bait_;
+    std::unique_ptr<PopulationUpdater> populationUpdater_;
+};
+
+// The script's entry, registered with the hook.
+void ScriptMain();
+// The running plug-in; null before the first start-up (or after stopPlugin).
+Plugin* runningPlugin();
+// Drops the running plug-in while the game is still there, freeing what it holds in the game
+// (tests, and tools that end a game).
+void stopPlugin();
+
+}  // namespace bf

@@ -1,0 +1,74 @@
+// Move-only owners of what the plug-in creates in the game. Dropping an owner (or reset()) frees
+// the game object the way its kind is freed; handing it back to the game instead (the "soft"
+// release of peds and prop sets) is releaseToGame(). Whatever path a feature leaves by, what it
+// holds in owners is gone from the game afterwards, and a restarted plug-in leaves nothing of the
+// previous run behind.
+//
+// Each kind is a small traits struct with `free` (the hard release) and, where the game has one,
+// `handBack` (the soft release). Handles of different kinds are different types, so a blip can
+// never be passed where a ped is expected.
+#pragma once
+
+#include <cstdint>
+#include <utility>
+
+namespace bf {
+
+template <class Traits>
+class Owned {
+  public:
+    Owned() = default;
+    explicit Owned(int32_t handle) : handle_(handle) {}
+    Owned(const Owned&) = delete;
+    Owned& operator=(const Owned&) = delete;
+    Owned(Owned&& other) noexcept : handle_(std::exchange(other.handle_, 0)) {}
+    Owned& operator=(Owned&& other) noexcept {
+        if (this != &other) {
+            reset();
+            handle_ = std::exchange(other.handle_, 0);
+        }
+        return *this;
+    }
+    ~Owned() { reset(); }
+
+    int32_t get() const { return handle_; }
+    explicit operator bool() const { return handle_ != 0; }
+
+    // The hard release: the game object is deleted or removed.
+    void reset() {
+        if (handle_ != 0) Traits::free(std::exchange(handle_, 0));
+    }
+    // The soft release: the game keeps the object and manages it from now on.
+    void releaseToGame() {
+        if (handle_ != 0) Traits::handBack(std::exchange(handle_, 0));
+    }
+    // The owner lets go without touching the game (the game removed the object itself).
+    int32_t forget() { return std::exchange(handle_, 0); }
+
+  private:
+    int32_t handle_ = 0;
+};
+
+struct BlipTraits {
+    // Removed only while the game still has it (it may have removed it already).
+    static void free(int32_t blip);
+};
+struct PedTraits {
+    static void free(int32_t ped);
+    static void handBack(int32_t ped);
+};
+struct ScenarioPointTraits {
+    static void free(int32_t point);
+};
+
+struct ItemSetTraits {
+    static void free(int32_t itemset);
+};
+
+using OwnedBlip = Owned<BlipTraits>;
+using OwnedPed = Owned<PedTraits>;
+using OwnedScenarioPoint = Owned<ScenarioPointTraits>;
+// A set of entities the game fills on request (the cargo of a horse); kept until destroyed.
+using OwnedItemSet = Owned<ItemSetTraits>;
+
+}  // namespace bf
