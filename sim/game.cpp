@@ -58,6 +58,7 @@ void Game::hookScriptRegister(void* module, ScriptEntry entry) {
     script_ = std::make_unique<ScriptThread>([entry] { entry(); });
     scriptWakeAt_ = timer_;
     scriptTimerBase_ = timer_;
+    scriptTimerBBase_ = timer_;
 }
 
 void Game::hookScriptUnregister(void* module) {

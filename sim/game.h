@@ -72,9 +72,13 @@ class Game {
     // when the script is registered).
     int32_t scriptTimer() const { return static_cast<int32_t>(timer_ - scriptTimerBase_); }
     void setScriptTimer(int32_t ms) { scriptTimerBase_ = timer_ - static_cast<uint32_t>(ms); }
+    // Timer B, set and read on its own.
+    int32_t scriptTimerB() const { return static_cast<int32_t>(timer_ - scriptTimerBBase_); }
+    void setScriptTimerB(int32_t ms) { scriptTimerBBase_ = timer_ - static_cast<uint32_t>(ms); }
 
     NativeTable& natives() { return natives_; }
     World& world() { return world_; }
+    const World& world() const { return world_; }
     Random& random() { return random_; }
     const GameOptions& options() const { return options_; }
 
@@ -128,6 +132,7 @@ class Game {
     std::unique_ptr<ScriptThread> script_;
     uint32_t scriptWakeAt_ = 0;
     uint32_t scriptTimerBase_ = kTimerStart;
+    uint32_t scriptTimerBBase_ = kTimerStart;
     void* keyboardHandler_ = nullptr;
 
     static constexpr size_t kMaxArgs = 32;

@@ -26,4 +26,10 @@ void registerDecoratorNatives(Game& game);   // decorators
 void registerAnimalNatives(Game& game);      // peds, animals, wounds, weapons, inspection
 void registerPopulationNatives(Game& game);  // kills and animal type names
 
+void registerTaskNatives(Game& game);          // sequences, tasks, stealth, looking
+void registerCombatNatives(Game& game);        // relationships, fighting, shooting, sight
+void registerPlayerNatives(Game& game);        // alive, on foot, Dead Eye, target, mission
+void registerEnvironmentNatives(Game& game);   // temperature, navmesh, clearing, prop sets
+void registerPedAttributeNatives(Game& game);  // display name, flags, animal tuning
+
 }  // namespace sim

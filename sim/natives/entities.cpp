@@ -65,6 +65,13 @@ void registerEntityNatives(Game& game) {
         }
         for (int32_t handle : gone)
             world.entities.remove(handle);
+        std::vector<int32_t> sets;
+        for (const auto& [handle, set] : world.propSets.all()) {
+            if (set.released && distance3d(set.position, player->position) > kReleasedCleanupRange)
+                sets.push_back(handle);
+        }
+        for (int32_t handle : sets)
+            world.propSets.remove(handle);
     });
 }
 

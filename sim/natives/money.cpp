@@ -8,6 +8,8 @@ namespace sim {
 
 void registerMoneyNatives(Game& game) {
     NativeTable& t = game.natives();
+    t.add(0x0C02DABFA3B98176, "MONEY_GET_CASH_BALANCE", 0,
+          [&game](NativeCall& c) { c.ret(static_cast<int32_t>(game.world().player.cashCents)); });
     // (cents, reason hash).
     t.add(0xBC3422DC91667621, "MONEY_INCREMENT_CASH_BALANCE", 2, [&game](NativeCall& c) {
         const int64_t cents = c.i32(0);

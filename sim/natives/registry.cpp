@@ -6,7 +6,13 @@ namespace sim {
 
 void registerAllNatives(Game& game) {
     registerCoreNatives(game);
-    // Its frame step (tasks, riders, cargo) follows the player's walk in the core step.
+    // The world step runs in registration order: walking (core), then tasks and behaviour,
+    // then riders, led horses and cargo following them.
+    registerTaskNatives(game);
+    registerCombatNatives(game);
+    registerPlayerNatives(game);
+    registerEnvironmentNatives(game);
+    registerPedAttributeNatives(game);
     registerTradingNatives(game);
     registerStreamingNatives(game);
     registerTextNatives(game);

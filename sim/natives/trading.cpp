@@ -1,6 +1,5 @@
-// Trading: the player's situation and target, riding and leading horses, what a person is busy
-// with, horse cargo as item sets, pelts and carcasses, hitching posts, and ped tasks and task
-// sequences.
+// Trading: riding and leading horses, what a person is busy with, horse cargo as item sets,
+// pelts and carcasses, hitching posts, and the tasks a trade gives (sequences: natives/tasks.cpp).
 #include <cmath>
 
 #include "sim/game.h"
@@ -28,42 +27,8 @@ NativeHandler stateQuery(Game& game, PersonState state) {
     };
 }
 
-// A task for ped 0 joins the open sequence; for a real ped it replaces what the ped does.
-void giveTask(Game& game, const NativeCall& c, const Task& task, const char* native) {
-    World& world = game.world();
-    const int32_t ped = c.i32(0);
-    if (ped == 0) {
-        if (world.trade.sequences.openId() == 0) {
-            game.fail(std::string(native) + " for ped 0 without an open sequence");
-            return;
-        }
-        world.trade.sequences.add(task);
-        return;
-    }
-    Entity* e = world.entities.find(ped);
-    if (!e || e->kind != EntityKind::Ped) return;
-    e->trade.tasks.clear();
-    e->trade.tasks.queue.push_back(task);
-}
-
 void registerPlayerAndPeople(Game& game) {
     NativeTable& t = game.natives();
-    World& world = game.world();
-    t.add(0xAD401C63158ACBAA, "IS_PLAYER_DEAD", 1, [&world](NativeCall& c) {
-        const Entity* player = world.entities.find(world.player.ped);
-        c.retBool(c.i32(0) == 0 && (!player || player->dead));
-    });
-    t.add(0x2E9C3FCB6798F397, "IS_PLAYER_BEING_ARRESTED", 1,
-          [&world](NativeCall& c) { c.retBool(c.i32(0) == 0 && world.trade.playerBeingArrested); });
-    t.add(0xB15CD1CF58771DE1, "GET_MISSION_FLAG", 0,
-          [&world](NativeCall& c) { c.retBool(world.trade.missionFlag); });
-    t.add(0xAE663DDD99C8A670, "GET_PLAYER_TARGET_ENTITY", 2, [&world](NativeCall& c) {
-        int32_t* out = c.ptr<int32_t>(1);
-        const int32_t target = world.player.target;
-        const bool found = c.i32(0) == 0 && target != 0 && world.entities.exists(target);
-        if (found && out) *out = target;
-        c.retBool(found);
-    });
     t.add(0xCF8176912DDA4EA5, "IS_ENTITY_A_PED", 1, [&game](NativeCall& c) {
         const Entity* e = entityArg(game, c, 0);
         c.retBool(e && e->kind == EntityKind::Ped);
@@ -74,13 +39,6 @@ void registerPlayerAndPeople(Game& game) {
     });
     t.add(0x997ABD671D25CA0B, "IS_PED_IN_ANY_VEHICLE", 2, stateQuery(game, PersonState::InVehicle));
     t.add(0xB417689857646F61, "IS_PED_GETTING_UP", 1, stateQuery(game, PersonState::GettingUp));
-    t.add(0xBBCCE00B381F8482, "IS_PED_FLEEING", 1, stateQuery(game, PersonState::Fleeing));
-    t.add(0x34616828CD07F1A1, "IS_PED_IN_MELEE_COMBAT", 1,
-          stateQuery(game, PersonState::MeleeCombat));
-    t.add(0x4859F1FC66A6278E, "IS_PED_IN_COMBAT", 2, [&game](NativeCall& c) {
-        const Entity* e = entityArg(game, c, 0);
-        c.retBool(e && isFighting(*e, c.i32(1)));
-    });
     t.add(0x4E209B2C1EAD5159, "IS_PED_HANDS_UP", 1, stateQuery(game, PersonState::HandsUp));
     t.add(0x3AA24CCC0D451379, "IS_PED_HOGTIED", 1, stateQuery(game, PersonState::Hogtied));
     t.add(0xFB92A102F1C4DFA3, "IS_PED_BEING_CARRIED", 1, [&game](NativeCall& c) {
@@ -106,8 +64,8 @@ void registerPlayerAndPeople(Game& game) {
     t.add(0x57E457CD2C0FC168, "IS_PED_USING_ANY_SCENARIO", 1, [&game](NativeCall& c) {
         const Entity* e = entityArg(game, c, 0);
         const World& w = game.world();
-        c.retBool(e && (e->trade.tasks.scenario != 0 ||
-                        (e->handle == w.player.ped && w.player.scenario != 0)));
+        c.retBool(
+            e && (e->trade.scenario != 0 || (e->handle == w.player.ped && w.player.scenario != 0)));
     });
     t.add(0x74E559B3BC910685, "IS_PED_IN_DUEL", 1, stateQuery(game, PersonState::InDuel));
 }
@@ -218,49 +176,21 @@ void registerCargo(Game& game) {
     });
 }
 
-void registerSequences(Game& game) {
-    NativeTable& t = game.natives();
-    World& world = game.world();
-    t.add(0xE8854A4326B9E12B, "OPEN_SEQUENCE_TASK", 1, [&game, &world](NativeCall& c) {
-        int32_t* out = c.ptr<int32_t>(0);
-        if (world.trade.sequences.openId() != 0) {
-            game.fail("OPEN_SEQUENCE_TASK while another sequence is open");
-            return;
-        }
-        const int32_t id = world.trade.sequences.open();
-        if (id == 0) game.report("world", "no free task sequence");
-        if (out) *out = id;
+void registerClearTasks(Game& game) {
+    game.natives().add(0xE1EF3C1216AFF2CD, "CLEAR_PED_TASKS", 3, [&game](NativeCall& c) {
+        Entity* e = entityArg(game, c, 0);
+        if (!e) return;
+        e->tasks.clear();
+        e->lookAt = 0;
+        e->trade.scenario = 0;
     });
-    t.add(0x39E72BC99E6360CB, "CLOSE_SEQUENCE_TASK", 1, [&game, &world](NativeCall& c) {
-        if (!world.trade.sequences.close(c.i32(0)))
-            game.fail("CLOSE_SEQUENCE_TASK of a sequence that is not open");
-    });
-    t.add(0x5ABA3986D90D8A3B, "TASK_PERFORM_SEQUENCE", 2, [&game, &world](NativeCall& c) {
-        const std::vector<Task>* tasks = world.trade.sequences.closed(c.i32(1));
-        if (!tasks) {
-            game.fail("TASK_PERFORM_SEQUENCE of a sequence that is not closed");
-            return;
-        }
-        Entity* e = world.entities.find(c.i32(0));
-        if (!e || e->kind != EntityKind::Ped) return;
-        e->trade.tasks.clear();
-        e->trade.tasks.queue = *tasks;
-        e->trade.tasks.sequence = !tasks->empty();
-    });
-    t.add(0x3841422E8C8F5F2B, "CLEAR_SEQUENCE_TASK", 1, [&world](NativeCall& c) {
-        if (int32_t* id = c.ptr<int32_t>(0)) {
-            world.trade.sequences.clear(*id);
-            *id = 0;
-        }
-    });
-    t.add(0x00A9010CFE1E3533, "GET_SEQUENCE_PROGRESS", 1, [&game](NativeCall& c) {
-        const Entity* e = entityArg(game, c, 0);
-        const PedTasks* tasks = e ? &e->trade.tasks : nullptr;
-        c.ret(tasks && tasks->sequence && tasks->busy() ? static_cast<int32_t>(tasks->index) : -1);
-    });
-    t.add(0xE1EF3C1216AFF2CD, "CLEAR_PED_TASKS", 3, [&game](NativeCall& c) {
-        if (Entity* e = entityArg(game, c, 0)) e->trade.tasks.clear();
-    });
+}
+
+Task task(TaskType type, int32_t entity = 0) {
+    Task t;
+    t.type = type;
+    t.entity = entity;
+    return t;
 }
 
 void registerTasks(Game& game) {
@@ -268,89 +198,44 @@ void registerTasks(Game& game) {
     auto add = [&game, &t](uint64_t hash, const char* name, int args,
                            std::function<Task(const NativeCall&)> make) {
         t.add(hash, name, args,
-              [&game, name, make](NativeCall& c) { giveTask(game, c, make(c), name); });
+              [&game, make](NativeCall& c) { giveTask(game, c.i32(0), make(c)); });
     };
-    add(0xA21C51255B205245, "TASK_STAND_DOWN", 5,
-        [](const NativeCall&) { return Task{TaskKind::StandDown}; });
-    add(0x9030AD4B6207BFE8, "TASK_HITCH_ANIMAL", 3, [](const NativeCall& c) {
-        Task task{TaskKind::HitchAnimal};
-        task.entity = c.i32(1);
-        return task;
-    });
+    add(0x9030AD4B6207BFE8, "TASK_HITCH_ANIMAL", 3,
+        [](const NativeCall& c) { return task(TaskType::HitchAnimal, c.i32(1)); });
     add(0x48E92D3DDE23C23A, "TASK_DISMOUNT_ANIMAL", 6,
-        [](const NativeCall&) { return Task{TaskKind::DismountAnimal}; });
-    add(0x9A7A4A54596FE09D, "TASK_LEAD_HORSE", 2, [](const NativeCall& c) {
-        Task task{TaskKind::LeadHorse};
-        task.entity = c.i32(1);
-        return task;
-    });
-    add(0x69F4BE8C8CC4796C, "TASK_LOOK_AT_ENTITY", 6, [](const NativeCall& c) {
-        Task task{TaskKind::LookAtEntity};
-        task.entity = c.i32(1);
-        task.limitMs = c.i32(2);
-        return task;
-    });
-    add(0x0F804F1DB19B9689, "TASK_CLEAR_LOOK_AT", 1,
-        [](const NativeCall&) { return Task{TaskKind::ClearLookAt}; });
-    // (ped, entity, stop distance, speed, timeout in seconds; negative: none).
-    add(0x8D7F2A63688C20A4, "TASK_WALK_TOWARD_ENTITY", 5, [](const NativeCall& c) {
-        Task task{TaskKind::WalkTowardEntity};
-        task.entity = c.i32(1);
-        task.stopDistance = c.f32(2);
-        task.speed = c.f32(3);
-        task.limitMs = c.f32(4) < 0.0f ? -1 : static_cast<int32_t>(c.f32(4) * 1000.0f);
-        return task;
-    });
-    // (ped, entity, duration ms or -1, stop distance, speed, 0.0, 0).
-    add(0x6A071245EB0D1882, "TASK_GO_TO_ENTITY", 7, [](const NativeCall& c) {
-        Task task{TaskKind::GoToEntity};
-        task.entity = c.i32(1);
-        task.limitMs = c.i32(2);
-        task.stopDistance = c.f32(3);
-        task.speed = c.f32(4);
-        return task;
-    });
-    add(0x5AD23D40115353AC, "TASK_TURN_PED_TO_FACE_ENTITY", 6, [](const NativeCall& c) {
-        Task task{TaskKind::TurnToFaceEntity};
-        task.entity = c.i32(1);
-        task.limitMs = c.i32(2);
-        return task;
+        [](const NativeCall&) { return task(TaskType::DismountAnimal); });
+    add(0x9A7A4A54596FE09D, "TASK_LEAD_HORSE", 2,
+        [](const NativeCall& c) { return task(TaskType::LeadHorse, c.i32(1)); });
+    // (ped, entity, duration ms or -1, stop distance, speed in m/s, 0.0, 0).
+    add(0x6A071245EB0D1882, "TASK_GO_TO_ENTITY_WITHIN", 7, [](const NativeCall& c) {
+        Task k = task(TaskType::GoToEntityWithin, c.i32(1));
+        k.durationMs = c.i32(2);
+        k.range = c.f32(3);
+        k.speed = c.f32(4);
+        return k;
     });
     // (ped, scenario hash, duration ms, ...).
     add(0x524B54361229154F, "TASK_START_SCENARIO_IN_PLACE", 7, [](const NativeCall& c) {
-        Task task{TaskKind::ScenarioInPlace};
-        task.scenario = c.u32(1);
-        task.limitMs = c.i32(2);
-        return task;
+        Task k = task(TaskType::ScenarioInPlace);
+        k.value = c.i32(1);
+        k.durationMs = c.i32(2);
+        return k;
     });
-    add(0x502EC17B1BED4BFA, "TASK_TAKE_FROM_HORSE", 2, [](const NativeCall& c) {
-        Task task{TaskKind::TakeFromHorse};
-        task.entity = c.i32(1);
-        return task;
-    });
+    add(0x502EC17B1BED4BFA, "TASK_TAKE_FROM_HORSE", 2,
+        [](const NativeCall& c) { return task(TaskType::TakeFromHorse, c.i32(1)); });
     add(0x6D3D87C57B3D52C7, "TASK_PLACE_CARRIED_ENTITY_ON_MOUNT", 4, [](const NativeCall& c) {
-        Task task{TaskKind::PlaceOnMount};
-        task.entity = c.i32(1);
-        task.other = c.i32(2);
-        return task;
+        Task k = task(TaskType::PlaceOnMount, c.i32(1));
+        k.value = c.i32(2);
+        return k;
     });
-    // (ped, mount, -1, -1, speed, 1, 0, 0).
+    // (ped, mount, -1, -1, speed in m/s, 1, 0, 0).
     add(0x92DB0739813C5186, "TASK_MOUNT_ANIMAL", 8, [](const NativeCall& c) {
-        Task task{TaskKind::MountAnimal};
-        task.entity = c.i32(1);
-        task.speed = c.f32(4);
-        return task;
-    });
-    // (ped, x, y, z, time limit in seconds, arrival radius, slow-down distance, 1).
-    add(0xE054346CA3A0F315, "TASK_TRAVEL_TO_COORD", 8, [](const NativeCall& c) {
-        Task task{TaskKind::TravelToCoord};
-        task.point = c.vec(1);
-        task.limitMs = static_cast<int32_t>(c.f32(4) * 1000.0f);
-        task.stopDistance = c.f32(5);
-        return task;
+        Task k = task(TaskType::MountAnimal, c.i32(1));
+        k.speed = c.f32(4);
+        return k;
     });
     add(0xBB9CE077274F6A1B, "TASK_WANDER_STANDARD", 3,
-        [](const NativeCall&) { return Task{TaskKind::WanderStandard}; });
+        [](const NativeCall&) { return task(TaskType::WanderStandard); });
 }
 
 }  // namespace
@@ -358,7 +243,6 @@ void registerTasks(Game& game) {
 void registerTradingNatives(Game& game) {
     World& world = game.world();
     const uint32_t seed = game.options().seed;
-    world.trade.sequences = TaskSequences(seed);
     world.trade.itemsets = ItemSets(seed);
     // The player leads his own ped group.
     if (Entity* player = world.entities.find(world.player.ped))
@@ -371,13 +255,10 @@ void registerTradingNatives(Game& game) {
     registerPlayerAndPeople(game);
     registerHorses(game);
     registerCargo(game);
-    registerSequences(game);
+    registerClearTasks(game);
     registerTasks(game);
-    // After the player's walk: tasks move peds, then horses, led horses and cargo follow.
-    game.onFrameStart([&game] {
-        stepTasks(game, Game::kFrameMs);
-        followRidersAndCarriers(game.world());
-    });
+    // After walking and tasks: horses, led horses and cargo follow.
+    game.onFrameStart([&game] { followRidersAndCarriers(game.world()); });
 }
 
 }  // namespace sim

@@ -12,6 +12,7 @@ CommandRegistry& commandRegistry() {
         registerPopulationCommands(r);
         registerWildlifeCommands(r);
         registerTradingCommands(r);
+        registerCompetitionCommands(r);
         return r;
     }();
     return registry;

@@ -102,17 +102,16 @@ void registerTradingCommands(CommandRegistry& r) {
                } else if (a.is(1, "in-player-group")) {
                    ped.trade.group = playerPed(run).trade.group;
                } else if (a.is(1, "hostile")) {
-                   startFight(world, ped, playerPed(run));
+                   startFight(ped, playerPed(run));
                } else if (a.is(1, "busy")) {
                    ped.trade.set(PersonState::InConversation, true);
                } else if (a.is(1, "rides")) {
                    mountHorse(world, ped, entityOf(run, a, 2).handle);
                } else {
-                   Task walk{TaskKind::TravelToCoord};
+                   Task walk;
+                   walk.type = TaskType::GoToCoord;
                    walk.point = a.position(2);
-                   walk.stopDistance = 0.5f;
-                   ped.trade.tasks.clear();
-                   ped.trade.tasks.queue.push_back(walk);
+                   giveTask(run.game(), ped.handle, walk);
                }
            }});
     r.add(

@@ -107,6 +107,13 @@ void CommandRegistry::add(Command command) {
 }
 
 const Command* CommandRegistry::match(const Line& line, size_t& nameTokens) const {
+    if (line.tokens.size() >= 3) {
+        auto it = commands_.find(line.tokens[0] + " " + line.tokens[1] + " " + line.tokens[2]);
+        if (it != commands_.end()) {
+            nameTokens = 3;
+            return &it->second;
+        }
+    }
     if (line.tokens.size() >= 2) {
         auto it = commands_.find(line.tokens[0] + " " + line.tokens[1]);
         if (it != commands_.end()) {

@@ -67,7 +67,8 @@ enum class Phase {
 };
 
 struct Command {
-    // The command's words: "wait", or two words such as "player at" or "expect log".
+    // The command's words: "wait", or two or three words such as "player at" or
+    // "player at blip".
     std::string name;
     Phase phase = Phase::Anywhere;
     size_t minArgs = 0;

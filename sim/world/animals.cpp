@@ -7,6 +7,7 @@
 #include "sim/world/events.h"
 #include "sim/world/hash.h"
 #include "sim/world/models.h"
+#include "sim/world/shooting.h"
 
 namespace sim {
 
@@ -28,6 +29,7 @@ const std::vector<std::pair<uint32_t, WeaponInfo>>& weapons() {
             {"WEAPON_SNIPERRIFLE_ROLLINGBLOCK", WeaponClass::Sniper},
             {"WEAPON_SNIPERRIFLE_CARCANO", WeaponClass::Sniper},
             {"WEAPON_BOW", WeaponClass::Bow},
+            {"WEAPON_SHOTGUN_PUMP", WeaponClass::Shotgun},
             {"WEAPON_HORSE", WeaponClass::Animal},
             {"WEAPON_ANIMAL", WeaponClass::Animal},
         };
@@ -37,6 +39,32 @@ const std::vector<std::pair<uint32_t, WeaponInfo>>& weapons() {
         return t;
     }();
     return table;
+}
+
+// What a hit makes the victim do.
+void reactToHit(Game& game, Entity& victim, int32_t attacker, uint32_t weapon) {
+    const Entity* by = game.world().entities.find(attacker);
+    if (victim.dead || !by) return;
+    const ModelInfo* model = game.world().models.find(victim.model);
+    const WeaponInfo* info = findWeapon(weapon);
+    if (model && model->isAnimal()) {
+        startFlee(game, victim, by->position);
+    } else if (info && info->kind == WeaponClass::Lasso) {
+        victim.hogtiedBy = attacker;
+        victim.tasks.clear();
+    } else if (victim.handle != game.world().player.ped) {
+        bool armed = false;
+        for (const auto& [hash, ammo] : victim.weapons)
+            armed |= hash != kWeaponUnarmed;
+        if (armed) {
+            victim.combatTarget = attacker;
+        } else {
+            victim.fleeFrom = by->position;
+            victim.fleeStartAt = game.timer() + kFleeReactionMs;
+            victim.fleeUntil = victim.fleeStartAt + kFleeMs;
+        }
+        victim.tasks.clear();
+    }
 }
 
 }  // namespace
@@ -57,7 +85,7 @@ Vec3 bonePosition(const Entity& ped, int32_t bone) {
     const float rad = ped.heading * 3.14159265f / 180.0f;
     const float fx = -std::sin(rad), fy = std::cos(rad);
     float forward = 0.0f, up = 0.0f;
-    if (bone >= 0x384A && bone <= 0x384E) {
+    if ((bone >= 0x384A && bone <= 0x384E) || bone == kBoneHead) {
         forward = 0.9f;
         up = 1.1f;
     } else if (bone == kBoneSpine) {
@@ -88,7 +116,11 @@ void damagePed(Game& game, Entity& victim, int32_t attacker, uint32_t weapon, in
     victim.health = kill ? 0.0f : victim.maxHealth * healthRatio;
     const bool wasDead = victim.dead;
     victim.dead = victim.dead || kill || victim.health <= 0.0f;
-    if (victim.dead && !wasDead) victim.condition.killedByDamage = true;
+    if (victim.dead && !wasDead) {
+        victim.condition.killedByDamage = true;
+        victim.killer = attacker;
+    }
+    if (attacker != 0) victim.damagedBy.insert(attacker);
     victim.condition.lastDamagedBone = bone;
     const ModelInfo* model = world.models.find(victim.model);
     if (!victim.dead && (!model || !model->isAnimal()) && healthRatio <= 0.15f) {
@@ -106,6 +138,7 @@ void damagePed(Game& game, Entity& victim, int32_t attacker, uint32_t weapon, in
                       {static_cast<uint32_t>(victim.handle), static_cast<uint32_t>(attacker),
                        weapon, 0, std::bit_cast<uint32_t>(damage), 0, static_cast<uint32_t>(bone),
                        victim.dead ? 1u : 0u, 0});
+    reactToHit(game, victim, attacker, weapon);
     char ratio[32];
     std::snprintf(ratio, sizeof ratio, "%.2f", victim.health / victim.maxHealth);
     game.report("world", "ped " + std::to_string(victim.handle) + " hit, health " + ratio +

@@ -27,6 +27,7 @@ enum class WeaponClass {
     Rifle,
     Sniper,
     Bow,
+    Shotgun,
     Animal
 };
 
@@ -37,10 +38,12 @@ struct WeaponInfo {
 const WeaponInfo* findWeapon(uint32_t hash);
 const WeaponInfo* findWeaponNamed(const std::string& name);
 
-// Bones: a few ids the world uses. Head and neck bones lie in 0x384A..0x384E.
-inline constexpr int32_t kBoneHead = 0x384C;
+// Bones: a few ids the world uses. The head is 21030; the neck and the vitals behind it lie in
+// 0x384A..0x384E.
+inline constexpr int32_t kBoneHead = 0x5226;
 inline constexpr int32_t kBoneNeck = 0x384A;
-inline constexpr int32_t kBoneSpine = 0x5226;
+inline constexpr int32_t kBoneVitals = 0x384C;
+inline constexpr int32_t kBoneSpine = 0x60F2;
 // Where a bone of the ped is in the world (the entity's position for an unknown bone).
 Vec3 bonePosition(const Entity& ped, int32_t bone);
 
@@ -65,7 +68,9 @@ struct HuntingState {
 Entity& spawnPed(Game& game, const ModelInfo& model, Vec3 position, float heading, int32_t quality,
                  float healthRatio);
 // A hit: health becomes ratio × max (0 and dead with kill); raises EVENT_ENTITY_DAMAGED. The
-// attacker's last weapon impact is set 5 cm above the bone.
+// attacker's last weapon impact is set 5 cm above the bone. The victim remembers its attacker
+// (and its killer); a wild animal that lives runs from the attacker, a person fights back (or
+// flees when unarmed), and a lasso's hit ties a person up.
 void damagePed(Game& game, Entity& victim, int32_t attacker, uint32_t weapon, int32_t bone,
                float healthRatio, bool kill);
 // The player targets a ped with the inspect prompt (type 35); the panel opens a frame later.

@@ -15,9 +15,11 @@ Entity& Entities::create(EntityKind kind, uint32_t model, Vec3 position, float h
     const int32_t handle = nextHandle();
     Entity& e = entities_[handle];
     e.handle = handle;
+    e.serial = ++serial_;
     e.kind = kind;
     e.model = model;
     e.position = position;
+    e.home = position;
     e.heading = heading;
     return e;
 }

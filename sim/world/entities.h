@@ -6,10 +6,13 @@
 
 #include <cstdint>
 #include <map>
+#include <set>
+#include <string>
 
 #include "sim/natives/native_table.h"
 #include "sim/world/animals.h"
 #include "sim/world/decorators.h"
+#include "sim/world/tasks.h"
 #include "sim/world/trade_people.h"
 
 namespace sim {
@@ -20,6 +23,8 @@ inline constexpr uint32_t kWeaponUnarmed = 0xA2719263u;
 
 struct Entity {
     int32_t handle = 0;
+    // Counts up with every entity the world creates: which came last.
+    uint64_t serial = 0;
     EntityKind kind = EntityKind::Ped;
     uint32_t model = 0;
     Vec3 position;
@@ -48,6 +53,34 @@ struct Entity {
     // Riding, cargo, person states and tasks (world/trade_people.h).
     TradeTraits trade;
 
+    // Where it came into the world; animals wander round it.
+    Vec3 home;
+    // The name shown when the player targets the ped (empty: the model's).
+    std::string displayName;
+    int32_t accuracy = 50;    // 0..100, how well the ped shoots
+    std::set<int32_t> flags;  // ped flags by number (28: drawn by bait)
+    uint32_t behaviourHash = 0;
+    // Movement: 0 normal, up to 1 fully in stealth (slower, crouched).
+    float stealth = 0.0f;
+    int32_t lookAt = 0;        // the entity the ped looks at
+    int32_t weaponStance = 0;  // 1: weapon raised, ready to fire
+    bool weaponDrawn = false;  // the weapon in hand, not holstered
+    PedTasks tasks;
+    // Shots and their consequences.
+    uint32_t lastShotAt = 0;      // game timer of the ped's last shot (0 = never)
+    std::set<int32_t> damagedBy;  // every entity that ever hit it
+    int32_t killer = 0;           // the entity whose hit killed it
+    uint32_t diedAt = 0;          // game timer when it was found dead (0 = alive)
+    int32_t combatTarget = 0;     // the ped it fights
+    int32_t hogtiedBy = 0;        // who caught it with a lasso
+    // Animals: fleeing from a point until a time; idling or walking round home.
+    Vec3 fleeFrom;
+    uint32_t fleeStartAt = 0;
+    uint32_t fleeUntil = 0;
+    uint32_t wanderAt = 0;  // next time it sets off (0 = not yet decided)
+    bool wandering = false;
+    Vec3 wanderGoal;
+
     // The unit vector the entity faces (from its heading and pitch).
     Vec3 forward() const;
 };
@@ -67,6 +100,7 @@ class Entities {
 
     std::map<int32_t, Entity> entities_;
     uint32_t handleState_ = 0x2A4D1u;
+    uint64_t serial_ = 0;
 };
 
 float distance3d(Vec3 a, Vec3 b);

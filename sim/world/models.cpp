@@ -72,7 +72,8 @@ Models::Models() {
           "g_m_m_unibanditos_01", "g_m_m_uniinbred_01", "g_m_m_unimountainmen_01"}) {
         add(person(name, gang, kPedTypeGang));
     }
-    for (const char* name : {"a_m_m_valfarmer_01"})
+    for (const char* name :
+         {"a_m_m_valfarmer_01", "a_m_m_huntertravelers_cool_01", "a_m_m_huntertravelers_warm_01"})
         add(person(name, civMale, kPedTypeCivMale));
     struct Animal {
         const char* name;

@@ -21,8 +21,16 @@ struct Player {
     // Where the player is walking to (one step each frame at kWalkSpeed), if anywhere.
     bool walking = false;
     Vec3 walkTarget;
+    // Walking to an entity: stop this far from it (the target's position is followed).
+    int32_t walkToEntity = 0;
+    float walkStopRange = 0.0f;
     // The scenario the player acts out now (hash; 0 = none), such as placing bait.
     uint32_t scenario = 0;
+    bool deadEye = false;
+    // A story mission is running.
+    bool onMission = false;
+    // Aiming a weapon freely (at nothing in particular).
+    bool freeAiming = false;
 };
 
 // Metres per second of an unhurried walk.

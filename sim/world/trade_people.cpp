@@ -41,6 +41,7 @@ void mountHorse(World& world, Entity& rider, int32_t horse) {
 void dismountHorse(World& world, Entity& rider) {
     const Entity* horse = world.entities.find(rider.trade.mount);
     rider.trade.mount = 0;
+    if (rider.handle == world.player.ped) world.hunting.playerMount = 0;
     // He stands at the horse's left side.
     if (horse) rider.position = {horse->position.x - 1.0f, horse->position.y, horse->position.z};
 }
@@ -85,14 +86,9 @@ bool takeOffHorse(World& world, Entity& item) {
     return true;
 }
 
-void startFight(World& world, Entity& a, Entity& b) {
-    (void)world;
-    if (!isFighting(a, b.handle)) a.trade.fighting.push_back(b.handle);
-    if (!isFighting(b, a.handle)) b.trade.fighting.push_back(a.handle);
-}
-
-bool isFighting(const Entity& a, int32_t b) {
-    return std::find(a.trade.fighting.begin(), a.trade.fighting.end(), b) != a.trade.fighting.end();
+void startFight(Entity& a, Entity& b) {
+    a.combatTarget = b.handle;
+    b.combatTarget = a.handle;
 }
 
 Entity& placeHitchingPost(World& world, Vec3 position) {

@@ -12,7 +12,6 @@
 
 #include "sim/natives/native_table.h"
 #include "sim/world/hash.h"
-#include "sim/world/trade_tasks.h"
 
 namespace sim {
 
@@ -24,8 +23,6 @@ struct World;
 enum class PersonState : uint32_t {
     InVehicle = 1u << 0,
     GettingUp = 1u << 1,
-    Fleeing = 1u << 2,
-    MeleeCombat = 1u << 3,
     HandsUp = 1u << 4,
     Hogtied = 1u << 5,
     BeingCarried = 1u << 6,
@@ -43,8 +40,6 @@ struct TradeTraits {
     uint32_t states = 0;
     // The ped group (the player's companions share his); 0 for none.
     uint32_t group = 0;
-    // The peds this one fights (both sides list each other).
-    std::vector<int32_t> fighting;
 
     // Riding: the horse ridden now, the horse led by the reins, the post a horse is hitched to.
     int32_t mount = 0;
@@ -65,7 +60,8 @@ struct TradeTraits {
     // What this ped holds in its hands.
     int32_t holding = 0;
 
-    PedTasks tasks;
+    // The scenario the ped acts out now (hash; 0 none).
+    uint32_t scenario = 0;
 
     bool has(PersonState s) const { return (states & static_cast<uint32_t>(s)) != 0; }
     void set(PersonState s, bool on) {
@@ -96,8 +92,7 @@ Entity& addCargo(Game& game, Entity& horse, uint32_t animalModel, bool pelt, int
 bool takeOffHorse(World& world, Entity& item);
 
 // Peds that fight each other.
-void startFight(World& world, Entity& a, Entity& b);
-bool isFighting(const Entity& a, int32_t b);
+void startFight(Entity& a, Entity& b);
 
 // A hitching post (an object of PROP_HITCHINGPOST) at a point.
 Entity& placeHitchingPost(World& world, Vec3 position);

@@ -62,6 +62,14 @@ const std::vector<std::string>& Wildlife::habitat(uint32_t district) {
 }
 
 void Wildlife::step(Game& game) {
+    World& world = game.world();
+    const uint32_t scenario = world.player.scenario;
+    if (scenario != lastScenario_ && (scenario == gameHash("WORLD_PLAYER_PLACE_BAIT_NORMAL") ||
+                                      scenario == gameHash("WORLD_PLAYER_PLACE_BAIT_POTENT"))) {
+        if (const Entity* player = world.entities.find(world.player.ped))
+            baits.push_back({player->position, game.timer()});
+    }
+    lastScenario_ = scenario;
     if (!enabled) return;
     if (!started_) {
         started_ = true;
@@ -70,7 +78,6 @@ void Wildlife::step(Game& game) {
     if (static_cast<int32_t>(game.timer() - nextSpawnAt_) < 0) return;
     nextSpawnAt_ = game.timer() + kSpawnPeriodMs;
 
-    World& world = game.world();
     const Entity* player = world.entities.find(world.player.ped);
     if (!player) return;
     size_t nearby = 0;
@@ -82,9 +89,18 @@ void Wildlife::step(Game& game) {
 
     std::uniform_real_distribution<float> angle(0.0f, 6.2831853f);
     std::uniform_real_distribution<float> range(kSpawnMin, kSpawnMax);
-    const float a = angle(random_), r = range(random_);
-    const float x = player->position.x + r * std::cos(a);
-    const float y = player->position.y + r * std::sin(a);
+    const Bait* bait = nullptr;
+    for (const Bait& b : baits) {
+        if (game.timer() - b.placedAt < kBaitDrawsMs &&
+            distance3d(b.position, player->position) <= kNearbyRange)
+            bait = &b;
+    }
+    const Vec3 centre = bait ? bait->position : player->position;
+    const float a = angle(random_);
+    const float r =
+        bait ? std::uniform_real_distribution<float>(20.0f, 40.0f)(random_) : range(random_);
+    const float x = centre.x + r * std::cos(a);
+    const float y = centre.y + r * std::sin(a);
     const auto ground = Terrain::heightAt(x, y);
     const ModelNames& here = habitat(world.zones.at({x, y, 0.0f}, Zones::kDistrict));
     if (!ground || here.empty()) return;
@@ -96,6 +112,7 @@ void Wildlife::step(Game& game) {
     const int32_t quality = std::discrete_distribution<int32_t>({25, 55, 20})(random_);
     Entity& ped = spawnPed(game, *info, {x, y, *ground}, angle(random_) * 57.29578f, quality, 1.0f);
     ped.released = true;
+    if (bait) ped.flags.insert(kFlagDrawnByBait);
     ++spawned;
     game.report("world", "ambient animal: " + model);
 }

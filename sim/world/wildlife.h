@@ -31,13 +31,24 @@ class Wildlife {
     // Models of the animals that live in a district (empty for an unknown one).
     static const std::vector<std::string>& habitat(uint32_t district);
 
-    // One frame of the world: may spawn an animal near the player.
+    // One frame of the world: notes bait the player puts down; may spawn an animal near the
+    // player, one drawn by bait (ped flag 28) near a fresh bait close to him.
     void step(Game& game);
 
     bool enabled = false;
     size_t spawned = 0;
 
+    // Bait draws animals for two game hours (4 minutes of game timer) after it is put down.
+    static constexpr uint32_t kBaitDrawsMs = 240000;
+    static constexpr int32_t kFlagDrawnByBait = 28;
+    struct Bait {
+        Vec3 position;
+        uint32_t placedAt = 0;
+    };
+    std::vector<Bait> baits;
+
   private:
+    uint32_t lastScenario_ = 0;
     uint32_t nextSpawnAt_ = 0;
     bool started_ = false;
     // Its own stream, so that ambient spawns do not shift the draws that scripts see.

@@ -7,12 +7,16 @@
 #include "sim/world/entities.h"
 #include "sim/world/events.h"
 #include "sim/world/models.h"
+#include "sim/world/navmesh.h"
 #include "sim/world/player.h"
 #include "sim/world/prompts.h"
+#include "sim/world/prop_sets.h"
+#include "sim/world/relationships.h"
 #include "sim/world/scenario_points.h"
 #include "sim/world/screen.h"
 #include "sim/world/speech.h"
 #include "sim/world/streaming.h"
+#include "sim/world/tasks.h"
 #include "sim/world/trade_tasks.h"
 #include "sim/world/wildlife.h"
 #include "sim/world/zones.h"
@@ -34,6 +38,10 @@ struct World {
     Blips blips;
     SpeechLog speech;
     Wildlife wildlife;
+    TaskSequences sequences;
+    Navmesh navmesh;
+    Relationships relationships;
+    PropSets propSets;
     TradeWorld trade;
 };
 

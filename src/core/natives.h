@@ -76,8 +76,7 @@ inline bool hasStreamedTextureDictLoaded(const char* dictionary) {
 
 // --- Map zones ----------------------------------------------------------------------------------
 
-// The id of the zone of that type at a position (kZoneTown, kZoneDistrict of core/zones.h); 0
-// where there is none.
+// The id of the zone of that type at a position (1 town, 10 district); 0 where there is none.
 inline uint32_t getMapZoneAtCoords(Vector3 position, int32_t zoneType) {
     return invoke<uint32_t>(0x43AD8FC02B429D33, position, zoneType);
 }
@@ -490,23 +489,252 @@ inline void removePlayerCash(int32_t cents) {
     invoke(0x466BC8769CF26A7A, cents);
 }
 
-// --- Trading: the player, his horse and the people he trades with -----------------------------
+// ================================================================================================
+// Hunting competitions: what the opponent hunter, his camp and the competition rules need.
+// ================================================================================================
 
-// Nonzero while the player is dead (a trade cannot start, and a running one ends).
-inline bool isPlayerDead(int32_t player) {
-    return invoke<bool>(0xAD401C63158ACBAA, player);
+// --- Player state -------------------------------------------------------------------------------
+
+inline bool isPlayerPlaying(int32_t player) {
+    return invoke<bool>(0x7964097FCE4C244B, player);
 }
-inline bool isPlayerBeingArrested(int32_t player) {
+inline bool isPlayerDead(int32_t player) {
     return invoke<bool>(0x2E9C3FCB6798F397, player);
 }
-// Nonzero while a mission runs: no trade then.
-inline bool getMissionFlag() {
-    return invoke<bool>(0xB15CD1CF58771DE1);
+// False while riding.
+inline bool isPedOnFoot(int32_t ped) {
+    return invoke<bool>(0x01FEE67DB37F59B2, ped);
 }
-// The entity the player targets; false (and *entity untouched) when he targets none.
+// Dead Eye.
+inline bool isSpecialAbilityActive(int32_t player) {
+    return invoke<bool>(0xB16223CB7DA965F0, player);
+}
+// The entity the player has locked on; false (and 0) when none.
 inline bool getPlayerTargetEntity(int32_t player, int32_t* entity) {
     return invoke<bool>(0xAE663DDD99C8A670, player, entity);
 }
+// A story mission is running.
+inline bool getMissionFlag() {
+    return invoke<bool>(0xB15CD1CF58771DE1);
+}
+inline bool isPlayerFreeAiming(int32_t player) {
+    return invoke<bool>(0xAD401C63158ACBAA, player);
+}
+inline bool isPedInAnyVehicle(int32_t ped, bool atGetIn) {
+    return invoke<bool>(0x5407B7288D0478B7, ped, atGetIn);
+}
+inline int32_t getPlayerCash() {
+    return invoke<int32_t>(0x0C02DABFA3B98176);
+}
+// The script's second timer, milliseconds of game time since it was last set.
+inline int32_t getScriptTimerB() {
+    return invoke<int32_t>(0xC9D9444186B5A374);
+}
+inline void setScriptTimerB(int32_t ms) {
+    invoke(0x5AE11BC36633DE4E, ms);
+}
+
+// --- Task sequences and tasks (ped 0: the task goes into the open sequence) ---------------------
+
+inline void openSequenceTask(int32_t* sequence) {
+    invoke(0xE8854A4326B9E12B, sequence);
+}
+inline void closeSequenceTask(int32_t sequence) {
+    invoke(0x39E72BC99E6360CB, sequence);
+}
+// Frees the sequence and zeroes the handle; a ped performing it goes on.
+inline void clearSequenceTask(int32_t* sequence) {
+    invoke(0x3841422E9C488359, sequence);
+}
+inline void taskPerformSequence(int32_t ped, int32_t sequence) {
+    invoke(0x5ABA3986D90D8A3B, ped, sequence);
+}
+// Index of the task the ped is carrying out; -1 once the sequence has ended.
+inline int32_t getSequenceProgress(int32_t ped) {
+    return invoke<int32_t>(0x00A9010CFE1E3533, ped);
+}
+// True while the ped has a task to carry out.
+inline bool isPedBusy(int32_t ped) {
+    return invoke<bool>(0x57AB4A3080F85143, ped);
+}
+// Speed is a move blend: 1.0 a walk.
+inline void taskFollowNavMeshToCoord(int32_t ped, Vector3 to, float speed) {
+    invoke(0x15D3A79D4E44B913, ped, to, speed, -1, 0.0f, 0, 0.0f);
+}
+inline void taskGoToEntity(int32_t ped, int32_t entity, float stopWithin, float speed) {
+    invoke(0x8D7F2A63688C20A4, ped, entity, stopWithin, speed, -1.0f);
+}
+inline void taskWanderInArea(int32_t ped, Vector3 centre, float radius, float minimalLength,
+                             float secondsBetweenWalks, int32_t flags = 0) {
+    invoke(0xE054346CA3A0F315, ped, centre, radius, minimalLength, secondsBetweenWalks, flags);
+}
+// -1: until facing it.
+inline void taskTurnPedToFaceEntity(int32_t ped, int32_t entity, int32_t durationMs = -1) {
+    invoke(0x5AD23D40115353AC, ped, entity, durationMs, 0.0f, 0.0f, 0.0f);
+}
+inline void taskLookAtEntity(int32_t ped, int32_t entity, int32_t durationMs = -1,
+                             int32_t flags = -1, int32_t lookFlags = 2048, int32_t priority = 3) {
+    invoke(0x69F4BE8C8CC4796C, ped, entity, durationMs, flags, lookFlags, priority);
+}
+inline void taskClearLookAt(int32_t ped) {
+    invoke(0x0F804F1DB19B9689, ped);
+}
+inline bool isPedLookingAtEntity(int32_t ped, int32_t entity) {
+    return invoke<bool>(0x5CD3CB88A7F8850D, ped, entity);
+}
+// Raised (true) or lowered weapon.
+inline void taskSetWeaponStance(int32_t ped, bool raised) {
+    invoke(0x17293C633C8AC019, ped, raised, 0, 0);
+}
+// Draws (a, b nonzero) or holsters (all zero) the weapon in hand.
+inline void taskSetWeaponDrawn(int32_t ped, int32_t a, int32_t b) {
+    invoke(0xA21C51255B205245, ped, a, b, 0, 0);
+}
+inline void taskAimGunAtEntity(int32_t ped, int32_t entity, int32_t durationMs) {
+    invoke(0x9B53BB6E8943AF53, ped, entity, durationMs, 0, 0);
+}
+inline void taskShootAtEntity(int32_t ped, int32_t entity, int32_t durationMs,
+                              uint32_t firingPattern) {
+    invoke(0x08DA95E8298AE772, ped, entity, durationMs, firingPattern, 0);
+}
+// The ped idles round the point for the time.
+inline void taskIdleNearCoord(int32_t ped, Vector3 point, float radius, int32_t durationMs) {
+    invoke(0x322BFDEA666E2B0E, ped, point, radius, durationMs, 0, 0, 1, 0);
+}
+// Stealth movement: amount 1.0 on, 0.0 off.
+inline void setPedStealth(int32_t ped, float amount) {
+    invoke(0x437C08DB4FEBE2BD, ped, "Stealth", amount, -1);
+}
+
+// --- Relationships, fighting, shooting and sight --------------------------------------------
+
+inline bool addRelationshipGroup(const char* name, uint32_t* group) {
+    return invoke<bool>(0xF372BC22FCB88606, name, group);
+}
+// 0 companion, 1 respect, 2 like, 3 neutral, 4 dislike, 5 hate (how `from` treats `to`).
+inline void setRelationshipBetweenGroups(int32_t level, uint32_t from, uint32_t to) {
+    invoke(0xBF25EB89375A37AD, level, from, to);
+}
+inline void setPedRelationshipGroupHash(int32_t ped, uint32_t group) {
+    invoke(0xC80A74AC829DDD92, ped, group);
+}
+inline uint32_t getPedRelationshipGroupDefaultHash(int32_t ped) {
+    return invoke<uint32_t>(0x42FDD0F017B1E38E, ped);
+}
+inline bool isPedInCombat(int32_t ped, int32_t target) {
+    return invoke<bool>(0x4859F1FC66A6278E, ped, target);
+}
+inline bool isPedFleeing(int32_t ped) {
+    return invoke<bool>(0xBBCCE00B381F8482, ped);
+}
+// Who caught the ped with a lasso; 0 when free.
+inline uint64_t getPedCaptor(int32_t ped) {
+    return invoke<uint64_t>(0xCD66FEA29400A0B5, ped);
+}
+inline bool isPedShooting(int32_t ped) {
+    return invoke<bool>(0x34616828CD07F1A1, ped);
+}
+inline bool canPedSeeEntity(int32_t ped, int32_t entity) {
+    return invoke<bool>(0x7F9B9791D4CB71F6, ped, entity, 0, 0);
+}
+// 0..100.
+inline int32_t getPedAccuracy(int32_t ped) {
+    return invoke<int32_t>(0x37F4AD56ECBC0CD6, ped);
+}
+inline void setPedAccuracy(int32_t ped, int32_t accuracy) {
+    invoke(0x7AEFB85C1D49DEB6, ped, accuracy);
+}
+inline uint32_t getBestPedWeapon(int32_t ped) {
+    return invoke<uint32_t>(0x8483E98E8B888AE2, ped, 0, 0);
+}
+inline bool isWeaponRepeater(uint32_t weapon) {
+    return invoke<bool>(0x0A82317B7EBFC420, weapon);
+}
+inline bool isWeaponShotgun(uint32_t weapon) {
+    return invoke<bool>(0x6AD66548840472E5, weapon);
+}
+inline int32_t getPedSourceOfDeath(int32_t ped) {
+    return invoke<int32_t>(0x93C8B64DEB84728C, ped);
+}
+inline bool hasEntityBeenDamagedByEntity(int32_t entity, int32_t by) {
+    return invoke<bool>(0x7B6E7BEC1143AC86, entity, by, 0, 0);
+}
+// True once a dead ped's body has come to rest.
+inline bool isCorpseAtRest(int32_t ped) {
+    return invoke<bool>(0x09B83E68DE004CD4, ped);
+}
+
+// --- Ped attributes ---------------------------------------------------------------------------
+
+// The name shown when the player targets the ped; the text must outlive the call.
+inline void setPedPromptName(int32_t ped, const char* name) {
+    invoke(0x4A48B6E03BABB4AC, ped, name);
+}
+inline void setPedBehaviourHash(int32_t ped, uint32_t setting) {
+    invoke(0x24C82EF607105FAA, ped, setting);
+}
+// Flag 28: the animal was drawn by bait.
+inline bool getPedFlag(int32_t ped, int32_t flag) {
+    return invoke<bool>(0x1C1993824A396603, ped, flag);
+}
+// Parameter 82: how far the animal notices a hunter, in metres.
+inline float getAnimalTuningFloatParam(int32_t animal, int32_t parameter) {
+    return invoke<float>(0x4BC3ECFDA0297E27, animal, parameter);
+}
+inline void prepareScriptPanelDraw() {
+    invoke(0xBF4F34A85CA2970D);
+}
+
+// --- Environment --------------------------------------------------------------------------------
+
+// Degrees Celsius.
+inline float getTemperatureAtCoords(Vector3 at) {
+    return invoke<float>(0xB98B78C3768AF6E0, at);
+}
+inline bool isNavmeshLoadedInArea(Vector3 from, Vector3 to) {
+    return invoke<bool>(0xF813C7E63F9062A5, from, to);
+}
+// Loads a few frames later; asking again for the same region does not restart it.
+inline void addNavmeshRequiredRegion(float x, float y, float radius) {
+    invoke(0x387EAD7EE42F6685, x, y, radius);
+}
+inline void clearArea(Vector3 centre, float radius, int32_t flags) {
+    invoke(0x3B882A96EA77D5B1, centre, radius, flags);
+}
+// False where there is no ground.
+inline bool placeEntityOnGroundProperly(int32_t entity) {
+    return invoke<bool>(0x9587913B9E772D29, entity, 0);
+}
+
+// --- Prop sets ----------------------------------------------------------------------------------
+
+inline void requestPropSet(uint32_t name) {
+    invoke(0xF3DE57A46D5585E9, name);
+}
+inline bool hasPropSetLoaded(uint32_t name) {
+    return invoke<bool>(0x48A88FC684C55FDC, name);
+}
+// 0 when the set is not loaded.
+inline int32_t createPropSet(uint32_t name, Vector3 at, float heading) {
+    return invoke<int32_t>(0xE65C5CBA95F0E510, name, at, 0, heading, 0.0f, false, false);
+}
+inline bool doesPropSetExist(int32_t propSet) {
+    return invoke<bool>(0x7DDDCF815E650FF5, propSet);
+}
+// Hands the set to the game, which removes it once the player is far away.
+inline void releasePropSet(int32_t propSet) {
+    invoke(0x909E3C7FAE539FB1, propSet);
+}
+inline void deletePropSet(int32_t propSet) {
+    invoke(0x58AC173A55D9D7B4, propSet, true, true);
+}
+
+// ================================================================================================
+// Trading: the player's horse, the people he trades with and the cargo they judge.
+// ================================================================================================
+
+// --- Trading: the player, his horse and the people he trades with -----------------------------
+
 inline bool isPedOnMount(int32_t ped) {
     return invoke<bool>(0x460BC76A0E10655E, ped);
 }
@@ -531,21 +759,12 @@ inline bool isHorseSaddled(int32_t horse) {
 inline bool isEntityAPed(int32_t entity) {
     return invoke<bool>(0xCF8176912DDA4EA5, entity);
 }
-inline bool isPedInAnyVehicle(int32_t ped, bool atGetIn) {
-    return invoke<bool>(0x997ABD671D25CA0B, ped, atGetIn);
+// In a vehicle or getting into one.
+inline bool isPedInOrEnteringVehicle(int32_t ped) {
+    return invoke<bool>(0x997ABD671D25CA0B, ped, true);
 }
 inline bool isPedGettingUp(int32_t ped) {
     return invoke<bool>(0xB417689857646F61, ped);
-}
-inline bool isPedFleeing(int32_t ped) {
-    return invoke<bool>(0xBBCCE00B381F8482, ped);
-}
-inline bool isPedInMeleeCombat(int32_t ped) {
-    return invoke<bool>(0x34616828CD07F1A1, ped);
-}
-// Nonzero while `ped` fights `target`.
-inline bool isPedInCombat(int32_t ped, int32_t target) {
-    return invoke<bool>(0x4859F1FC66A6278E, ped, target);
 }
 inline bool isPedHandsUp(int32_t ped) {
     return invoke<bool>(0x4E209B2C1EAD5159, ped);
@@ -591,35 +810,12 @@ inline int32_t getClosestObjectOfType(Vector3 position, float radius, uint32_t m
     return invoke<int32_t>(0xF533D68FF970D190, position, model, radius, 1, 1);
 }
 
-// --- Task sequences: open, add tasks for ped 0, close, hand to a ped, clear -------------------
+// --- Tasks of a trade (ped 0 adds the task to the open sequence) -----------------------------
 
-inline void openSequenceTask(int32_t* sequence) {
-    invoke(0xE8854A4326B9E12B, sequence);
-}
-inline void closeSequenceTask(int32_t sequence) {
-    invoke(0x39E72BC99E6360CB, sequence);
-}
-inline void taskPerformSequence(int32_t ped, int32_t sequence) {
-    invoke(0x5ABA3986D90D8A3B, ped, sequence);
-}
-// Frees the sequence's slot (a ped performing it keeps its copy) and zeroes the id.
-inline void clearSequenceTask(int32_t* sequence) {
-    invoke(0x3841422E8C8F5F2B, sequence);
-}
-// The index of the task the ped performs in its sequence; -1 once it has none.
-inline int32_t getSequenceProgress(int32_t ped) {
-    return invoke<int32_t>(0x00A9010CFE1E3533, ped);
-}
 inline void clearPedTasks(int32_t ped) {
     invoke(0xE1EF3C1216AFF2CD, ped, 1, 1);
 }
 
-// --- Tasks (ped 0 adds the task to the open sequence) ------------------------------------------
-
-// Stops and lowers the weapons: the peaceful start of a trade.
-inline void taskStandDown(int32_t ped) {
-    invoke(0xA21C51255B205245, ped, 1, 1, 0, 0);
-}
 inline void taskHitchAnimal(int32_t ped, int32_t post) {
     invoke(0x9030AD4B6207BFE8, ped, post, 0);
 }
@@ -629,24 +825,9 @@ inline void taskDismountAnimal(int32_t ped) {
 inline void taskLeadHorse(int32_t ped, int32_t horse) {
     invoke(0x9A7A4A54596FE09D, ped, horse);
 }
-// -1: for as long as nothing else takes the ped's eyes.
-inline void taskLookAtEntity(int32_t ped, int32_t entity, int32_t durationMs) {
-    invoke(0x69F4BE8C8CC4796C, ped, entity, durationMs, 0, 0, 0);
-}
-inline void taskClearLookAt(int32_t ped) {
-    invoke(0x0F804F1DB19B9689, ped);
-}
-// Walks towards the entity until within stopDistance; a negative timeout never gives up.
-inline void taskWalkTowardEntity(int32_t ped, int32_t entity, float stopDistance, float speed,
-                                 float timeoutSeconds) {
-    invoke(0x8D7F2A63688C20A4, ped, entity, stopDistance, speed, timeoutSeconds);
-}
-inline void taskGoToEntity(int32_t ped, int32_t entity, int32_t durationMs, float stopDistance,
-                           float speed) {
+inline void taskGoToEntityWithin(int32_t ped, int32_t entity, int32_t durationMs,
+                                 float stopDistance, float speed) {
     invoke(0x6A071245EB0D1882, ped, entity, durationMs, stopDistance, speed, 0.0f, 0);
-}
-inline void taskTurnPedToFaceEntity(int32_t ped, int32_t entity, int32_t durationMs) {
-    invoke(0x5AD23D40115353AC, ped, entity, durationMs, 0.0f, 0.0f, 0.0f);
 }
 inline void taskStartScenarioInPlace(int32_t ped, uint32_t scenario, int32_t durationMs) {
     invoke(0x524B54361229154F, ped, scenario, durationMs, 1, 1, 0.0f, 1);
@@ -660,11 +841,6 @@ inline void taskPlaceCarriedEntityOnMount(int32_t ped, int32_t entity, int32_t m
 }
 inline void taskMountAnimal(int32_t ped, int32_t mount) {
     invoke(0x92DB0739813C5186, ped, mount, -1, -1, 1.5f, 1, 0, 0);
-}
-// Rides (or walks) to a point, giving up after timeLimitSeconds; done within arrivalRadius.
-inline void taskTravelToCoord(int32_t ped, Vector3 target, float timeLimitSeconds,
-                              float arrivalRadius, float slowDownDistance) {
-    invoke(0xE054346CA3A0F315, ped, target, timeLimitSeconds, arrivalRadius, slowDownDistance, 1);
 }
 inline void taskWanderStandard(int32_t ped, float radius, int32_t flags) {
     invoke(0xBB9CE077274F6A1B, ped, radius, flags);

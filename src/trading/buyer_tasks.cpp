@@ -29,7 +29,7 @@ Vector3 rideAwayTarget(int32_t buyer) {
 
 void addRideAway(int32_t mount, Vector3 target) {
     natives::taskMountAnimal(0, mount);
-    natives::taskTravelToCoord(0, target, 200.0f, 10.0f, 10.0f);
+    natives::taskWanderInArea(0, target, 200.0f, 10.0f, 10.0f, 1);
 }
 
 }  // namespace
@@ -43,7 +43,7 @@ void sendBuyerToHorse(const TradeOffer& offer) {
 
     {
         OwnedTaskSequence sequence;
-        natives::taskStandDown(0);
+        natives::taskSetWeaponDrawn(0, 1, 1);
         if (natives::isPedOnMount(player)) {
             if (post != 0) {
                 natives::taskHitchAnimal(0, post);
@@ -57,10 +57,10 @@ void sendBuyerToHorse(const TradeOffer& offer) {
     }
 
     OwnedTaskSequence sequence;
-    natives::taskStandDown(0);
-    natives::taskLookAtEntity(0, player, -1);
-    natives::taskWalkTowardEntity(0, player, 15.0f, 1.5f, -1.0f);
-    natives::taskGoToEntity(0, offer.horse, -1, 3.0f, 1.5f);
+    natives::taskSetWeaponDrawn(0, 1, 1);
+    natives::taskLookAtEntity(0, player, -1, 0, 0, 0);
+    natives::taskGoToEntity(0, player, 15.0f, 1.5f);
+    natives::taskGoToEntityWithin(0, offer.horse, -1, 3.0f, 1.5f);
     natives::taskTurnPedToFaceEntity(0, player, -1);
     sequence.close();
     natives::clearPedTasks(offer.buyer);
@@ -82,8 +82,8 @@ int32_t inspectCargo(int32_t buyer, int32_t horse, const CargoAppraiser& apprais
             bestScore = score;
         }
         if (i > 0 && randomInt(0, 2) == 0) continue;
-        natives::taskLookAtEntity(0, entity, -1);
-        natives::taskGoToEntity(0, entity, -1, 0.8f, 1.25f);
+        natives::taskLookAtEntity(0, entity, -1, 0, 0, 0);
+        natives::taskGoToEntityWithin(0, entity, -1, 0.8f, 1.25f);
         natives::taskTurnPedToFaceEntity(0, entity, 1000);
         const uint32_t inspect = gameHash("WORLD_HUMAN_INSPECT");
         natives::taskStartScenarioInPlace(0, inspect, randomInt(2000, 4000));

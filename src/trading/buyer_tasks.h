@@ -10,8 +10,9 @@ namespace bf {
 class CargoAppraiser;
 struct TradeOffer;
 
-// The player puts his weapon away and, when mounted, hitches the horse at a post within 5 m
-// (or gets off and takes it by the reins); the buyer comes over to the horse and faces him.
+// The player and the buyer put their weapons away; the player, when mounted, hitches the horse at a
+// post within 5 m (or gets off and takes it by the reins); the buyer comes over to the horse and
+// faces him.
 void sendBuyerToHorse(const TradeOffer& offer);
 // The buyer looks over the cargo: the first entity always, each later one in one case of two;
 // every entity takes part in the choice, the last of the highest scores wins. Returns that

@@ -33,8 +33,8 @@ int32_t getPlayerHorse(int32_t ped) {
 }
 
 bool canPlayerTrade() {
+    if (natives::isPlayerFreeAiming(natives::playerId())) return false;
     if (natives::isPlayerDead(natives::playerId())) return false;
-    if (natives::isPlayerBeingArrested(natives::playerId())) return false;
     if (natives::getMissionFlag()) return false;
     const int32_t horse = getPlayerHorse(runtime().playerPed);
     return horse != 0 && natives::isHorseSaddled(horse);
@@ -44,8 +44,8 @@ bool isPedTradeable(int32_t ped) {
     namespace n = natives;
     const int32_t player = runtime().playerPed;
     if (n::isEntityDead(ped) || !n::isEntityAPed(ped) || !n::isPedHuman(ped)) return false;
-    if (n::isPedInAnyVehicle(ped, true)) return false;
-    if (n::isPedGettingUp(ped) || n::isPedFleeing(ped) || n::isPedInMeleeCombat(ped) ||
+    if (n::isPedInOrEnteringVehicle(ped)) return false;
+    if (n::isPedGettingUp(ped) || n::isPedFleeing(ped) || n::isPedShooting(ped) ||
         n::isPedInWrithe(ped)) {
         return false;
     }

@@ -8,10 +8,10 @@ namespace bf {
 
 // The ped the player targets; 0 for none.
 int32_t findTradeTarget();
-// Alive, not under arrest, no mission, and a usable horse (see getPlayerHorse) wearing a saddle.
+// Not aiming, alive, no mission, and a usable horse (see getPlayerHorse) wearing a saddle.
 bool canPlayerTrade();
 // The sixteen tests in their fixed order, false at the first that fails: alive, a ped, human, not
-// in a vehicle, not getting up / fleeing / in melee / writhing, not fighting the player, hands
+// in a vehicle, not getting up / fleeing / shooting / writhing, not fighting the player, hands
 // down, outside every town, not hogtied / carried / lassoed, not reacting to an event, without
 // "VX_Trading_isPedUntradeable", no story character, not in the player's group, not talking /
 // carrying / working / in a scenario, no lawman, not duelling.

@@ -24,8 +24,7 @@ TEST_F(TradingTest, EachUntradeableConditionKeepsThePromptHidden) {
          [](TradeTest&, sim::Entity& p) { p.relationshipGroup = sim::gameHash("REL_COP"); }},
         {"in the player's group",
          [](TradeTest& t, sim::Entity& p) { p.trade.group = t.playerPed().trade.group; }},
-        {"hostile",
-         [](TradeTest& t, sim::Entity& p) { sim::startFight(t.world(), p, t.playerPed()); }},
+        {"hostile", [](TradeTest& t, sim::Entity& p) { sim::startFight(p, t.playerPed()); }},
         {"busy",
          [](TradeTest&, sim::Entity& p) { p.trade.set(sim::PersonState::InConversation, true); }},
         {"marked untradeable",
@@ -34,7 +33,7 @@ TEST_F(TradingTest, EachUntradeableConditionKeepsThePromptHidden) {
          }},
         {"in a scenario",
          [](TradeTest&, sim::Entity& p) {
-             p.trade.tasks.scenario = sim::gameHash("WORLD_HUMAN_INSPECT");
+             p.trade.scenario = sim::gameHash("WORLD_HUMAN_INSPECT");
          }},
         {"in a town",
          [](TradeTest& t, sim::Entity& p) {

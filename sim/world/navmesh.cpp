@@ -1,0 +1,33 @@
+#include "sim/world/navmesh.h"
+
+#include <cmath>
+
+#include "sim/game.h"
+#include "sim/world/terrain.h"
+
+namespace sim {
+
+void Navmesh::request(float x, float y, float radius, uint64_t frame) {
+    for (const Region& r : regions_) {
+        if (r.x == x && r.y == y && r.radius == radius) return;
+    }
+    if (regions_.size() == kMaxRegions) regions_.erase(regions_.begin());
+    regions_.push_back({x, y, radius, frame + kLoadFrames});
+}
+
+bool Navmesh::loadedAt(Vec3 point, Vec3 player, uint64_t frame) const {
+    if (!Terrain::onMap(point.x, point.y)) return false;
+    if (std::hypot(point.x - player.x, point.y - player.y) <= kPlayerRadius) return true;
+    for (const Region& r : regions_) {
+        if (frame >= r.readyAt && std::hypot(point.x - r.x, point.y - r.y) <= r.radius) return true;
+    }
+    return false;
+}
+
+bool navmeshLoadedAt(const Game& game, Vec3 point) {
+    const World& world = game.world();
+    const Entity* player = world.entities.find(world.player.ped);
+    return world.navmesh.loadedAt(point, player ? player->position : Vec3{}, game.frame());
+}
+
+}  // namespace sim

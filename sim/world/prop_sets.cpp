@@ -1,0 +1,48 @@
+#include "sim/world/prop_sets.h"
+
+#include "sim/world/handles.h"
+#include "sim/world/hash.h"
+
+namespace sim {
+
+PropSets::PropSets() {
+    for (const char* name :
+         {"pg_ambcamp01x_tent_snow01", "pg_ambcamp01x_tent_snow02",
+          "pg_ambcamp01x_tent_string_tarp", "pg_ambcamp01x_tent_leanto01",
+          "pg_ambcamp02x_tent_combo01", "pg_ambcamp01x_tent_hide_lean", "pg_ambcamp01x_tent_hide",
+          "pg_ambcamp01x_tent_burlap", "pg_ambient_camp_add_packwagonbutcher01",
+          "pg_ambient_camp_add_pelts01", "pg_ambient_camp_add_hunt01", "pg_ambient_camp_add_hunt02",
+          "pg_ambient_camp_add_hangmix", "pg_ambient_camp_add_hangmed",
+          "pg_ambient_camp_add_hanglrg", "pg_ambient_camp_add_central_seat01",
+          "pg_ambient_camp_add_central_seat04", "pg_ambient_campfire01ax"}) {
+        known.insert(gameHash(name));
+    }
+}
+
+void PropSets::request(uint32_t name, uint64_t frame) {
+    if (known.count(name)) requested_.emplace(name, frame + kLoadFrames);
+}
+
+bool PropSets::loaded(uint32_t name, uint64_t frame) const {
+    auto it = requested_.find(name);
+    return it != requested_.end() && frame >= it->second;
+}
+
+int32_t PropSets::create(uint32_t name, Vec3 position, float heading, uint64_t frame,
+                         Random& random) {
+    if (!loaded(name, frame)) return 0;
+    const int32_t handle = drawHandle(random, [this](int32_t h) { return sets_.count(h) != 0; });
+    sets_[handle] = {handle, name, position, heading, false};
+    return handle;
+}
+
+void PropSets::release(int32_t handle) {
+    auto it = sets_.find(handle);
+    if (it != sets_.end()) it->second.released = true;
+}
+
+bool PropSets::remove(int32_t handle) {
+    return sets_.erase(handle) != 0;
+}
+
+}  // namespace sim

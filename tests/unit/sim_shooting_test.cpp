@@ -1,0 +1,195 @@
+// The simulated game's shots: who hits what and how often, what a hit does and reports, and
+// what a ped can see.
+#include <gtest/gtest.h>
+
+#include "core/natives.h"
+#include "sim/game.h"
+#include "sim/world/animals.h"
+#include "sim/world/events.h"
+#include "sim/world/hash.h"
+#include "sim/world/shooting.h"
+#include "sim/world/terrain.h"
+
+namespace {
+
+class SimShooting : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        // Reads the frame's damage events after the tasks have run.
+        game.onFrameStart([this] {
+            for (size_t i = 0; i < game.world().events.size(); ++i) {
+                const sim::GameEvent* e = game.world().events.at(static_cast<int32_t>(i));
+                if (e->type == sim::kEventEntityDamaged) damage.push_back(e->data);
+            }
+        });
+    }
+    void TearDown() override { EXPECT_FALSE(game.failed()) << game.failure(); }
+    int32_t spawn(const char* model, sim::Vec3 at) {
+        return sim::spawnPed(game, *game.world().models.find(std::string(model)), at, 0.0f, 1, 1.0f)
+            .handle;
+    }
+    sim::Entity& entity(int32_t handle) { return *game.world().entities.find(handle); }
+    static sim::Vec3 ground(float x, float y) { return {x, y, *sim::Terrain::heightAt(x, y)}; }
+    int32_t hunterWithRifle(sim::Vec3 at, int32_t accuracy) {
+        const int32_t hunter = spawn("a_m_m_huntertravelers_warm_01", at);
+        entity(hunter).weapons[rifle] = 90;
+        entity(hunter).currentWeapon = rifle;
+        bf::natives::setPedAccuracy(hunter, accuracy);
+        return hunter;
+    }
+
+    sim::Game game;
+    std::vector<std::vector<uint64_t>> damage;
+    const uint32_t rifle = sim::gameHash("WEAPON_RIFLE_BOLTACTION");
+    const sim::Vec3 here = ground(1521.5f, 480.0f);
+};
+
+TEST_F(SimShooting, ASureShotKillsAndReportsTheShooterAndTheWeapon) {
+    const int32_t hunter = hunterWithRifle(here, 100);
+    const int32_t buck = spawn("a_c_buck_01", ground(here.x, here.y + 15));
+    bf::natives::taskShootAtEntity(hunter, buck, 10000, 0xC6EE6B4C);
+    game.advance(8000);
+    ASSERT_FALSE(damage.empty());
+    for (const auto& d : damage) {
+        EXPECT_EQ(static_cast<int32_t>(d[0]), buck);
+        EXPECT_EQ(static_cast<int32_t>(d[1]), hunter);
+        EXPECT_EQ(static_cast<uint32_t>(d[2]), rifle);
+    }
+    EXPECT_TRUE(entity(buck).dead) << "no more than three body hits";
+    EXPECT_EQ(damage.back()[7], 1u) << "the last hit reports the kill";
+    EXPECT_EQ(bf::natives::getPedSourceOfDeath(buck), hunter);
+    EXPECT_TRUE(bf::natives::hasEntityBeenDamagedByEntity(buck, hunter));
+    EXPECT_FALSE(bf::natives::hasEntityBeenDamagedByEntity(buck, game.world().player.ped));
+    EXPECT_FALSE(bf::natives::isPedBusy(hunter)) << "he stops once it is dead";
+    EXPECT_LT(entity(hunter).weapons[rifle], 90);
+}
+
+TEST_F(SimShooting, HitChanceFollowsAccuracyAndDistance) {
+    sim::Entity& shooter = entity(hunterWithRifle(here, 100));
+    struct Case {
+        int32_t accuracy;
+        float distance;
+        double chance;
+    } cases[] = {{100, 10.0f, 1.0},
+                 {50, 20.0f, 0.5},
+                 {0, 5.0f, 0.0},
+                 {100, 200.0f, 1.0 / 3.0},
+                 {100, 201.0f, 0.0}};
+    for (const Case& c : cases) {
+        shooter.accuracy = c.accuracy;
+        EXPECT_NEAR(sim::hitChance(shooter, c.distance), c.chance, 1e-6)
+            << c.accuracy << " at " << c.distance;
+    }
+    shooter.accuracy = 90;
+    EXPECT_GT(sim::hitChance(shooter, 30.0f), sim::hitChance(shooter, 90.0f));
+
+    // Over many shots a skilled hunter at 40 m hits about as often as the chance says, and
+    // about a third of his hits are to the head.
+    const sim::Vec3 bearAt = ground(here.x, here.y + 40);
+    sim::Entity& bear = entity(spawn("a_c_bear_01", bearAt));
+    int hits = 0, heads = 0;
+    for (int i = 0; i < 400; ++i) {
+        bear.health = bear.maxHealth;
+        bear.dead = false;
+        bear.position = bearAt;
+        bear.fleeUntil = 0;
+        shooter.weapons[rifle] = 90;
+        damage.clear();
+        sim::fireShot(game, shooter, bear);
+        game.runFrame();
+        if (!damage.empty()) {
+            ++hits;
+            heads += static_cast<int32_t>(damage[0][6]) == sim::kBoneHead;
+        }
+    }
+    const double expected = 400 * sim::hitChance(shooter, 40.0f);
+    EXPECT_NEAR(hits, expected, 40);
+    EXPECT_NEAR(heads, hits * (0.1 + 0.3 * 0.9), 30);
+}
+
+TEST_F(SimShooting, AMissedAnimalRunsAndTheShooterShowsAsShooting) {
+    const int32_t hunter = hunterWithRifle(here, 0);
+    const int32_t buck = spawn("a_c_buck_01", ground(here.x, here.y + 20));
+    bf::natives::taskShootAtEntity(hunter, buck, 3000, 0xC6EE6B4C);
+    bool sawShooting = false;
+    for (int i = 0; i < 60; ++i) {
+        game.runFrame();
+        sawShooting |= bf::natives::isPedShooting(hunter);
+    }
+    EXPECT_TRUE(sawShooting);
+    EXPECT_TRUE(damage.empty()) << "accuracy 0 never hits";
+    EXPECT_TRUE(bf::natives::isPedFleeing(buck));
+    game.advance(2000);
+    EXPECT_FALSE(bf::natives::isPedShooting(hunter));
+}
+
+TEST_F(SimShooting, SightReachesSoFarAndTheGroundBlocksIt) {
+    const int32_t hunter = spawn("a_m_m_huntertravelers_cool_01", here);
+    const int32_t near = spawn("a_c_buck_01", ground(here.x + 60, here.y));
+    const int32_t far = spawn("a_c_buck_01", ground(here.x + sim::kSightRange + 5, here.y));
+    EXPECT_TRUE(bf::natives::canPedSeeEntity(hunter, near));
+    EXPECT_FALSE(bf::natives::canPedSeeEntity(hunter, far));
+    // Down in a hollow, 4 m below the ground round him, he sees the slope, not the buck.
+    entity(hunter).position.z -= 4.0f;
+    EXPECT_FALSE(bf::natives::canPedSeeEntity(hunter, near));
+}
+
+TEST_F(SimShooting, AnArmedManFightsBackAndALassoTiesHimUp) {
+    const int32_t player = game.world().player.ped;
+    const int32_t hunter = hunterWithRifle(here, 80);
+    EXPECT_FALSE(bf::natives::isPedInCombat(hunter, player));
+    sim::damagePed(game, entity(hunter), player, rifle, sim::kBoneSpine, 0.7f, false);
+    EXPECT_TRUE(bf::natives::isPedInCombat(hunter, player));
+
+    const int32_t other = spawn("a_m_m_rancher_01", here);
+    EXPECT_EQ(bf::natives::getPedCaptor(other), 0u);
+    sim::damagePed(game, entity(other), player, sim::gameHash("WEAPON_LASSO"), sim::kBoneSpine,
+                   1.0f, false);
+    EXPECT_EQ(bf::natives::getPedCaptor(other), static_cast<uint32_t>(player));
+}
+
+}  // namespace
+
+namespace {
+
+// The opponent's hunt as the plug-in drives it: search, see, stalk closer in stealth, aim, shoot.
+TEST_F(SimShooting, AStalkingHunterFindsAndTakesTheAnimal) {
+    const int32_t hunter = hunterWithRifle(here, 87);
+    const int32_t buck = spawn("a_c_buck_01", ground(here.x + 30, here.y + 35));
+    int64_t nearby[21] = {20};
+    const int32_t count = bf::natives::getPedNearbyPeds(hunter, nearby, -1, -1);
+    ASSERT_GE(count, 1);
+    EXPECT_EQ(nearby[1], buck);
+    ASSERT_TRUE(bf::natives::canPedSeeEntity(hunter, buck));
+
+    const float range = bf::natives::getAnimalTuningFloatParam(buck, 82);
+    EXPECT_GT(range, 20.0f);
+    const float approach = std::min(50.0f * 2 / 3, (1 + 0.87f * 0.5f) * range);
+    bf::natives::setPedStealth(hunter, 1.0f);
+    int32_t sequence = 0;
+    bf::natives::openSequenceTask(&sequence);
+    bf::natives::taskLookAtEntity(0, buck);
+    bf::natives::taskGoToEntity(0, buck, 50.0f, 0.75f);
+    bf::natives::taskSetWeaponStance(0, true);
+    bf::natives::taskGoToEntity(0, buck, approach, 0.5f);
+    bf::natives::taskAimGunAtEntity(0, buck, 3000);
+    bf::natives::taskShootAtEntity(0, buck, 7000, 0xC6EE6B4C);
+    bf::natives::closeSequenceTask(sequence);
+    bf::natives::taskPerformSequence(hunter, sequence);
+    bf::natives::clearSequenceTask(&sequence);
+
+    int32_t progress = 0;
+    for (int i = 0; i < 60 * 30 && progress != -1; ++i) {
+        game.runFrame();
+        progress = bf::natives::getSequenceProgress(hunter);
+        if (progress >= 0 && progress < 4) {
+            EXPECT_TRUE(damage.empty()) << "no shot before the aim";
+        }
+    }
+    EXPECT_EQ(progress, -1);
+    ASSERT_FALSE(damage.empty()) << "an 87 hunter at about 33 m hits within seven seconds";
+    EXPECT_EQ(static_cast<int32_t>(damage[0][1]), hunter);
+    EXPECT_TRUE(bf::natives::hasEntityBeenDamagedByEntity(buck, hunter));
+}
+
+}  // namespace
