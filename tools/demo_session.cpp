@@ -5,6 +5,7 @@
 const char* const kDemoSession = R"(# Brackenfold demo session
 seed 7
 data GeneralMeta.dat save_freq_sec=60
+setting EnableTrading=1
 player at 1521.5 439.356 90.6807
 frames 5
 expect log "Brackenfold 1.2.0"
@@ -60,6 +61,23 @@ expect no-decorator boar VX_Brackenfold_BleedingSeconds
 # The hunter heads west towards Valentine; the game keeps adding wildlife round him.
 player walk-to 1400 430 90
 wait 2min
+
+# On his horse again with a perfect buck pelt, he meets a rancher on the road and offers it.
+spawn horse a_c_horse_morgan_bay at 1400 430 90
+player mount horse
+cargo horse add a_c_buck_01 pelt quality 2
+spawn rancher a_m_m_rancher_01 at 1402.5 430 90
+wait 6s
+target rancher
+frames 3
+expect prompt "Offer your cargo" enabled
+press prompt "Offer your cargo"
+# He walks over, looks the pelt over, takes it and pays the listed $4.50.
+wait 30s
+expect log "TradeInteractionExecutor: outcome changed: 0 -> 2"
+expect screen "$4.50"
+expect cargo-count horse 0
+untarget
 expect no-log "Something wrong happened"
 expect running
 )";
