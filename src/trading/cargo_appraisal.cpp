@@ -57,7 +57,9 @@ float CargoAppraiser::calculateCargoScore(int32_t horse) const {
 
 float CargoAppraiser::calculateEntityScore(int32_t entity) const {
     if (entity == 0) return 0.0f;
-    if (!natives::isPedAnimal(entity) && !natives::isEntityAPelt(entity)) {
+    const bool animal = natives::isPedAnimal(entity);
+    const bool pelt = natives::isEntityAPelt(entity);
+    if (!animal && !pelt) {
         logMessage("calculateEntityScore: entity is neither an animal nor a pelt");
         return 0.0f;
     }
