@@ -3,9 +3,10 @@
 // A morning's hunt in the Heartlands, east of Emerald Ranch: every feature that has landed plays
 // its part once. Each expectation is something a player would notice.
 const char* const kDemoSession = R"(# Brackenfold demo session
-seed 7
+seed 8
 data GeneralMeta.dat save_freq_sec=60
 setting HuntingCompetitions_TimeCap=5
+setting EnableTrading=1
 player at 1521.5 439.356 90.6807
 frames 5
 expect log "Brackenfold 1.2.0"
@@ -88,6 +89,24 @@ expect log "player scored: "
 wait 5min
 expect log "HuntingCompetitionProcessor: competition finished with outcome: "
 expect blip-count 0
+
+# Back on the road, on his horse with a perfect buck pelt, he meets a rancher and offers it.
+player at 1400 430 90
+spawn horse a_c_horse_morgan_bay at 1400 430 90
+player mount horse
+cargo horse add a_c_buck_01 pelt quality 2
+spawn rancher a_m_m_rancher_01 at 1402.5 430 90
+wait 6s
+target rancher
+frames 3
+expect prompt "Offer your cargo" enabled
+press prompt "Offer your cargo"
+# He walks over, looks the pelt over, takes it and pays the listed $4.50.
+wait 30s
+expect log "TradeInteractionExecutor: outcome changed: 0 -> 2"
+expect screen "$4.50"
+expect cargo-count horse 0
+untarget
 expect no-log "Something wrong happened"
 expect running
 )";

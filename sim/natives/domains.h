@@ -19,6 +19,7 @@ void registerWorldNatives(Game& game);      // ground height, scenario points
 void registerPromptNatives(Game& game);     // prompts and the player's input
 void registerBlipNatives(Game& game);       // map blips
 void registerWildlifeNatives(Game& game);   // the player's scenarios, ambient animals
+void registerTradingNatives(Game& game);    // horses, cargo, people's states, tasks
 
 void registerEventNatives(Game& game);       // the event queue
 void registerDecoratorNatives(Game& game);   // decorators

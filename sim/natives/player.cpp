@@ -18,7 +18,6 @@ void registerPlayerNatives(Game& game) {
         const Entity* ped = playerPed();
         c.retBool(c.i32(0) == 0 && (!ped || ped->dead));
     });
-    // Other peds never ride in the simulated game.
     t.add(0x01FEE67DB37F59B2, "IS_PED_ON_FOOT", 1, [&world](NativeCall& c) {
         const Entity* ped = world.entities.find(c.i32(0));
         if (!ped || ped->dead) {
@@ -26,7 +25,8 @@ void registerPlayerNatives(Game& game) {
             return;
         }
         const bool riding =
-            ped->handle == world.player.ped && world.entities.exists(world.hunting.playerMount);
+            ped->trade.mount != 0 ||
+            (ped->handle == world.player.ped && world.entities.exists(world.hunting.playerMount));
         c.retBool(!riding);
     });
     t.add(0xB16223CB7DA965F0, "IS_SPECIAL_ABILITY_ACTIVE", 1,

@@ -6,12 +6,14 @@ namespace sim {
 
 void registerAllNatives(Game& game) {
     registerCoreNatives(game);
-    // The world step runs in registration order: walking (core), then tasks and behaviour.
+    // The world step runs in registration order: walking (core), then tasks and behaviour,
+    // then riders, led horses and cargo following them.
     registerTaskNatives(game);
     registerCombatNatives(game);
     registerPlayerNatives(game);
     registerEnvironmentNatives(game);
     registerPedAttributeNatives(game);
+    registerTradingNatives(game);
     registerStreamingNatives(game);
     registerTextNatives(game);
     registerEventNatives(game);

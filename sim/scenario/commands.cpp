@@ -11,6 +11,7 @@ CommandRegistry& commandRegistry() {
         registerWorldCommands(r);
         registerPopulationCommands(r);
         registerWildlifeCommands(r);
+        registerTradingCommands(r);
         registerCompetitionCommands(r);
         return r;
     }();

@@ -14,6 +14,7 @@ void registerWorldCommands(CommandRegistry& registry);
 void registerPopulationCommands(CommandRegistry& registry);   // walking the map
 void registerWildlifeCommands(CommandRegistry& registry);     // bait, ambient animals
 void registerCompetitionCommands(CommandRegistry& registry);  // naming, blips, player states
+void registerTradingCommands(CommandRegistry& registry);      // horses, cargo, people
 
 // Shared by the domain files: a file of the run's data folder, rewritten with one key set.
 void setDataFileKey(const std::filesystem::path& file, const std::string& keyValue);

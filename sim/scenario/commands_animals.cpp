@@ -133,10 +133,15 @@ void registerAnimalCommands(CommandRegistry& r) {
     r.add({"untarget", Phase::Anywhere, 0, 0, nullptr,
            [](Runner& run, const Args&) { closeInspection(run.game()); }});
     r.add({"player mount", Phase::Anywhere, 1, 1, nullptr, [](Runner& run, const Args& a) {
-               run.game().world().hunting.playerMount = entityOf(run, a, 0).handle;
+               World& world = run.game().world();
+               mountHorse(world, *world.entities.find(world.player.ped),
+                          entityOf(run, a, 0).handle);
            }});
-    r.add({"player dismount", Phase::Anywhere, 0, 0, nullptr,
-           [](Runner& run, const Args&) { run.game().world().hunting.playerMount = 0; }});
+    r.add({"player dismount", Phase::Anywhere, 0, 0, nullptr, [](Runner& run, const Args&) {
+               World& world = run.game().world();
+               dismountHorse(world, *world.entities.find(world.player.ped));
+               world.hunting.playerMount = 0;
+           }});
     r.add({"player weapon", Phase::Anywhere, 1, 1,
            [](const Args& a) {
                if (!findWeaponNamed(a[0])) malformed(a, "the game has no weapon '" + a[0] + "'");

@@ -14,6 +14,7 @@
 #include "sim/world/decorators.h"
 #include "sim/world/handles.h"
 #include "sim/world/tasks.h"
+#include "sim/world/trade_people.h"
 
 namespace sim {
 
@@ -50,6 +51,8 @@ struct Entity {
     bool missionEntity = false;
     // Handed back by the script: the game removes it once the player is far away.
     bool released = false;
+    // Riding, cargo, person states and tasks (world/trade_people.h).
+    TradeTraits trade;
 
     // Where it came into the world; animals wander round it.
     Vec3 home;

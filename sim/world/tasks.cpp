@@ -7,6 +7,7 @@
 #include "sim/world/navmesh.h"
 #include "sim/world/shooting.h"
 #include "sim/world/terrain.h"
+#include "sim/world/trade_tasks.h"
 
 namespace sim {
 
@@ -151,6 +152,8 @@ bool runTask(Game& game, Entity& ped, Task& task) {
             }
             return false;  // roams until given something else
         }
+        default:
+            return runTradeTask(game, ped, task);
     }
     return true;
 }
@@ -246,7 +249,8 @@ void stepTasks(Game& game) {
             ped.tasks.clear();
             continue;
         }
-        if (isRagdoll(game, ped) || handle == world.player.ped) continue;
+        // The player walking where the scenario sends him is in the player's hands.
+        if (isRagdoll(game, ped) || (handle == world.player.ped && world.player.walking)) continue;
         // Tasks that end at once hand over to the next in the same frame.
         for (int chained = 0; chained < 8 && ped.tasks.busy(); ++chained) {
             if (!runTask(game, ped, ped.tasks.list[ped.tasks.current])) break;

@@ -31,6 +31,16 @@ enum class TaskType {
     AimAtEntity,    // face the entity and aim for `durationMs`
     ShootAtEntity,  // face the entity and fire at it for `durationMs`, until it is dead
     IdleAt,         // walk to a point and idle there until `durationMs` from the start
+    // Trading (world/trade_tasks.cpp): riding, the inspection, taking and carrying cargo.
+    GoToEntityWithin,  // walk to within `range` of an entity, for at most `durationMs`
+    HitchAnimal,       // ride to the post `entity`, hitch the horse there and get off
+    DismountAnimal,    // get off the horse
+    LeadHorse,         // take the horse `entity` by the reins
+    ScenarioInPlace,   // act out the scenario `value` (a hash) for `durationMs`
+    TakeFromHorse,     // take the pelt or carcass `entity` off the horse that carries it
+    PlaceOnMount,      // put the carried `entity` on the horse `value`
+    MountAnimal,       // walk to the horse `entity` and get on
+    WanderStandard,    // walk off and keep walking
 };
 
 struct Task {

@@ -18,6 +18,7 @@
 #include "sim/world/speech.h"
 #include "sim/world/streaming.h"
 #include "sim/world/tasks.h"
+#include "sim/world/trade_tasks.h"
 #include "sim/world/wildlife.h"
 #include "sim/world/zones.h"
 
@@ -52,6 +53,7 @@ struct World {
     Navmesh navmesh;
     Relationships relationships;
     PropSets propSets;
+    TradeWorld trade;
 };
 
 }  // namespace sim

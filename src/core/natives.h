@@ -76,8 +76,7 @@ inline bool hasStreamedTextureDictLoaded(const char* dictionary) {
 
 // --- Map zones ----------------------------------------------------------------------------------
 
-// The id of the zone of that type at a position (kZoneTown, kZoneDistrict of core/zones.h); 0
-// where there is none.
+// The id of the zone of that type at a position (1 town, 10 district); 0 where there is none.
 inline uint32_t getMapZoneAtCoords(Vector3 position, int32_t zoneType) {
     return invoke<uint32_t>(0x43AD8FC02B429D33, position, zoneType);
 }
@@ -575,14 +574,16 @@ inline void taskGoToEntity(int32_t ped, int32_t entity, float stopWithin, float 
     invoke(0x8D7F2A63688C20A4, ped, entity, stopWithin, speed, -1.0f);
 }
 inline void taskWanderInArea(int32_t ped, Vector3 centre, float radius, float minimalLength,
-                             float secondsBetweenWalks) {
-    invoke(0xE054346CA3A0F315, ped, centre, radius, minimalLength, secondsBetweenWalks, 0);
+                             float secondsBetweenWalks, int32_t flags = 0) {
+    invoke(0xE054346CA3A0F315, ped, centre, radius, minimalLength, secondsBetweenWalks, flags);
 }
-inline void taskTurnPedToFaceEntity(int32_t ped, int32_t entity) {
-    invoke(0x5AD23D40115353AC, ped, entity, -1, 0.0f, 0.0f, 0.0f);
+// -1: until facing it.
+inline void taskTurnPedToFaceEntity(int32_t ped, int32_t entity, int32_t durationMs = -1) {
+    invoke(0x5AD23D40115353AC, ped, entity, durationMs, 0.0f, 0.0f, 0.0f);
 }
-inline void taskLookAtEntity(int32_t ped, int32_t entity) {
-    invoke(0x69F4BE8C8CC4796C, ped, entity, -1, -1, 2048, 3);
+inline void taskLookAtEntity(int32_t ped, int32_t entity, int32_t durationMs = -1,
+                             int32_t flags = -1, int32_t lookFlags = 2048, int32_t priority = 3) {
+    invoke(0x69F4BE8C8CC4796C, ped, entity, durationMs, flags, lookFlags, priority);
 }
 inline void taskClearLookAt(int32_t ped) {
     invoke(0x0F804F1DB19B9689, ped);
@@ -735,6 +736,164 @@ inline void releasePropSet(int32_t propSet) {
 }
 inline void deletePropSet(int32_t propSet) {
     invoke(0x58AC173A55D9D7B4, propSet, true, true);
+}
+
+// ================================================================================================
+// Trading: the player's horse, the people he trades with and the cargo they judge.
+// ================================================================================================
+
+// --- Trading: the player, his horse and the people he trades with -----------------------------
+
+inline bool isPedOnMount(int32_t ped) {
+    return invoke<bool>(0x460BC76A0E10655E, ped);
+}
+// The horse the ped rides now; 0 for none.
+inline int32_t getMount(int32_t ped) {
+    return invoke<int32_t>(0xE7E11B8DCBED1058, ped);
+}
+inline bool isPedLeadingHorse(int32_t ped) {
+    return invoke<bool>(0xEFC4303DDC6E60D3, ped);
+}
+// The horse the ped leads by the reins; 0 for none.
+inline int32_t getLedHorse(int32_t ped) {
+    return invoke<int32_t>(0xED1F514AF4732258, ped);
+}
+inline bool isPedInjured(int32_t ped) {
+    return invoke<bool>(0x84A2DD9AC37C35C1, ped);
+}
+// Nonzero for a horse that wears a saddle, so that it can carry pelts and carcasses.
+inline bool isHorseSaddled(int32_t horse) {
+    return invoke<bool>(0xA911EE21EDF69DAF, horse);
+}
+inline bool isEntityAPed(int32_t entity) {
+    return invoke<bool>(0xCF8176912DDA4EA5, entity);
+}
+// In a vehicle or getting into one.
+inline bool isPedInOrEnteringVehicle(int32_t ped) {
+    return invoke<bool>(0x997ABD671D25CA0B, ped, true);
+}
+inline bool isPedGettingUp(int32_t ped) {
+    return invoke<bool>(0xB417689857646F61, ped);
+}
+inline bool isPedHandsUp(int32_t ped) {
+    return invoke<bool>(0x4E209B2C1EAD5159, ped);
+}
+inline bool isPedHogtied(int32_t ped) {
+    return invoke<bool>(0x3AA24CCC0D451379, ped);
+}
+inline bool isPedBeingCarried(int32_t ped) {
+    return invoke<bool>(0xFB92A102F1C4DFA3, ped);
+}
+inline bool isPedLassoed(int32_t ped) {
+    return invoke<bool>(0x9682F850056C9ADE, ped);
+}
+inline bool isPedRespondingToEvent(int32_t ped) {
+    return invoke<bool>(0x60DFD0691A170B88, ped, 0, 0);
+}
+// Nonzero for the people a story needs (they never trade).
+inline bool isPedStoryCharacter(int32_t ped) {
+    return invoke<bool>(0x9F65DBC537E59AD5, ped);
+}
+// The ped group the ped belongs to (the player's companions share his).
+inline uint32_t getPedGroupIndex(int32_t ped) {
+    return invoke<uint32_t>(0xF162E133B4E7A675, ped);
+}
+inline bool isPedInConversation(int32_t ped) {
+    return invoke<bool>(0x6F972C1AB75A1ED0, ped);
+}
+inline bool isPedCarryingEntity(int32_t ped) {
+    return invoke<bool>(0x2E0E1C2B4F6CB339, ped);
+}
+// Nonzero for people at work (shopkeepers, stablehands and the like).
+inline bool isPedWorking(int32_t ped) {
+    return invoke<bool>(0xC5286FFC176F28A2, ped);
+}
+inline bool isPedUsingAnyScenario(int32_t ped) {
+    return invoke<bool>(0x57E457CD2C0FC168, ped);
+}
+inline bool isPedInDuel(int32_t ped) {
+    return invoke<bool>(0x74E559B3BC910685, ped);
+}
+// The nearest object of a model within a radius of a point; 0 for none.
+inline int32_t getClosestObjectOfType(Vector3 position, float radius, uint32_t model) {
+    return invoke<int32_t>(0xF533D68FF970D190, position, model, radius, 1, 1);
+}
+
+// --- Tasks of a trade (ped 0 adds the task to the open sequence) -----------------------------
+
+inline void clearPedTasks(int32_t ped) {
+    invoke(0xE1EF3C1216AFF2CD, ped, 1, 1);
+}
+
+inline void taskHitchAnimal(int32_t ped, int32_t post) {
+    invoke(0x9030AD4B6207BFE8, ped, post, 0);
+}
+inline void taskDismountAnimal(int32_t ped) {
+    invoke(0x48E92D3DDE23C23A, ped, 0, 0, 0, 0, 0);
+}
+inline void taskLeadHorse(int32_t ped, int32_t horse) {
+    invoke(0x9A7A4A54596FE09D, ped, horse);
+}
+inline void taskGoToEntityWithin(int32_t ped, int32_t entity, int32_t durationMs,
+                                 float stopDistance, float speed) {
+    invoke(0x6A071245EB0D1882, ped, entity, durationMs, stopDistance, speed, 0.0f, 0);
+}
+inline void taskStartScenarioInPlace(int32_t ped, uint32_t scenario, int32_t durationMs) {
+    invoke(0x524B54361229154F, ped, scenario, durationMs, 1, 1, 0.0f, 1);
+}
+// Takes a carried pelt or carcass off the horse that carries it.
+inline void taskTakeFromHorse(int32_t ped, int32_t entity) {
+    invoke(0x502EC17B1BED4BFA, ped, entity);
+}
+inline void taskPlaceCarriedEntityOnMount(int32_t ped, int32_t entity, int32_t mount) {
+    invoke(0x6D3D87C57B3D52C7, ped, entity, mount, 0.0f);
+}
+inline void taskMountAnimal(int32_t ped, int32_t mount) {
+    invoke(0x92DB0739813C5186, ped, mount, -1, -1, 1.5f, 1, 0, 0);
+}
+inline void taskWanderStandard(int32_t ped, float radius, int32_t flags) {
+    invoke(0xBB9CE077274F6A1B, ped, radius, flags);
+}
+
+// --- Item sets and horse cargo ----------------------------------------------------------------
+
+inline int32_t createItemset(bool unused) {
+    return invoke<int32_t>(0xA1AF16083320065A, unused);
+}
+// Fills the set with the pelts and carcasses the horse carries.
+inline int32_t getHorseCargo(int32_t horse, int32_t itemset) {
+    return invoke<int32_t>(0xB5ACE8B23A438EC0, horse, itemset);
+}
+inline int32_t getItemsetSize(int32_t itemset) {
+    return invoke<int32_t>(0x55F2E375AC6018A9, itemset);
+}
+inline int32_t getIndexedItemInItemset(int32_t index, int32_t itemset) {
+    return invoke<int32_t>(0x275A2E2C0FAB7612, index, itemset);
+}
+inline void destroyItemset(int32_t itemset) {
+    invoke(0x712BC69F10549B92, itemset);
+}
+inline bool isEntityAPelt(int32_t entity) {
+    return invoke<bool>(0x255B6DB4E3AD3C3E, entity);
+}
+// The quality of an animal or its carcass (0 poor, 1 good, 2 perfect).
+inline int32_t getCarcassQuality(int32_t entity) {
+    return invoke<int32_t>(0x88EFFED5FE8B0B4A, entity);
+}
+// The item of an animal's carcass of that quality, written to *itemHash; 0 when it has none.
+inline uint64_t getCarcassItemHash(uint32_t* itemHash, int32_t entity, int32_t quality) {
+    return invoke<uint64_t>(0x9E7738B291706746, itemHash, entity, quality);
+}
+// The item of a pelt; 0 for anything else.
+inline uint32_t getPeltItemHash(int32_t entity) {
+    return invoke<uint32_t>(0x31FEF6A20F00B963, entity);
+}
+// The three condition tests a buyer weighs (factors 2, 0.85 through isPedSizeFixed, and 0.65).
+inline bool isCargoPristine(int32_t entity) {
+    return invoke<bool>(0x5594AFE9DE0C01B7, entity);
+}
+inline bool isCargoSpoiled(int32_t entity) {
+    return invoke<bool>(0x8DE41E9902E85756, entity);
 }
 
 }  // namespace bf::natives

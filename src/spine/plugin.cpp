@@ -77,6 +77,7 @@ bool Plugin::initialize() {
     towns_ = buildTownRecords(getSettingBool("DisableGrizzlies"));
     districts_ = std::make_unique<MapDistricts>(*places_, *worldPositions_, towns_);
     mapAreaTracker_ = std::make_unique<MapAreaTracker>(kZoneDistrict, kAreaConfirmDistance);
+    trading_ = std::make_unique<Trading>(data_, tutorials_);
     populationSteps_ = std::make_unique<PopulationSteps>(population_, data_.generalMeta());
     animalHud_ = std::make_unique<AnimalHud>(population_);
     animalEvents_ =
@@ -99,8 +100,7 @@ void Plugin::runFrame() {
     animalEvents_->onFrame();
     competitions_->update();
     if (getSettingBool("BaitPlips")) bait_->update();
-    if (getSettingBool("EnableTrading")) {
-    }
+    if (getSettingBool("EnableTrading")) trading_->tradeUpdate();
     if (getSettingBool("DynamicAnimalPopulation")) populationUpdater_->update();
     animalHud_->draw();
 }

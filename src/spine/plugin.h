@@ -24,6 +24,7 @@
 #include "competitions/hunting_competitions_manager.h"
 #include "core/runtime.h"
 #include "data/catalogue.h"
+#include "trading/trading.h"
 #include "ui/tutorials.h"
 #include "world/map_districts.h"
 #include "world/towns.h"
@@ -53,6 +54,7 @@ class Plugin : public Runtime {
     MapAreaTracker& mapAreaTracker() { return *mapAreaTracker_; }
     AnimalEventsHandler& animalEvents() { return *animalEvents_; }
     BaitManager& bait() { return *bait_; }
+    Trading& trading() { return *trading_; }
     AnimalHud& animalHud() { return *animalHud_; }
     Tutorials& tutorials() { return tutorials_; }
     HuntingCompetitionsManager& competitions() { return *competitions_; }
@@ -70,6 +72,8 @@ class Plugin : public Runtime {
     TownRecords towns_;
     std::unique_ptr<MapDistricts> districts_;
     std::unique_ptr<MapAreaTracker> mapAreaTracker_;
+    // The trade prompt and executor holders.
+    std::unique_ptr<Trading> trading_;
     std::unique_ptr<PopulationSteps> populationSteps_;
     std::unique_ptr<AnimalHud> animalHud_;
     std::unique_ptr<AnimalEventsHandler> animalEvents_;

@@ -1,5 +1,7 @@
 #include "ui/messages.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <limits>

@@ -47,20 +47,8 @@ OwnedPropSet createPropSet(const char* name, Vector3 position) {
     return OwnedPropSet(natives::createPropSet(hash, position, 0.0f));
 }
 
-OwnedTaskSequence::OwnedTaskSequence() {
-    natives::openSequenceTask(&id_);
-}
-
-OwnedTaskSequence::~OwnedTaskSequence() {
-    if (id_ == 0) return;
-    if (!closed_) natives::closeSequenceTask(id_);
-    natives::clearSequenceTask(&id_);
-}
-
-void OwnedTaskSequence::performBy(int32_t ped) {
-    natives::closeSequenceTask(id_);
-    closed_ = true;
-    natives::taskPerformSequence(ped, id_);
+void ItemSetTraits::free(int32_t itemset) {
+    natives::destroyItemset(itemset);
 }
 
 }  // namespace bf

@@ -14,6 +14,9 @@
 
 #include "core/vector3.h"
 
+// Task sequences have an owner of their own (world/task_sequence.h).
+#include "world/task_sequence.h"
+
 namespace bf {
 
 template <class Traits>
@@ -67,33 +70,20 @@ struct PropSetTraits {
     static void handBack(int32_t propSet);
 };
 
+struct ItemSetTraits {
+    static void free(int32_t itemset);
+};
+
 using OwnedBlip = Owned<BlipTraits>;
 using OwnedPed = Owned<PedTraits>;
 using OwnedScenarioPoint = Owned<ScenarioPointTraits>;
 using OwnedPropSet = Owned<PropSetTraits>;
+// A set of entities the game fills on request (the cargo of a horse); kept until destroyed.
+using OwnedItemSet = Owned<ItemSetTraits>;
 
 // Requests the prop set, waits frame by frame (at most kPropSetLoadTimeoutMs of game time) until
 // it is loaded, and creates it at the point; empty when it did not load or the game refused it.
 inline constexpr int32_t kPropSetLoadTimeoutMs = 5000;
 OwnedPropSet createPropSet(const char* name, Vector3 position);
-
-// A task sequence: opened on construction, tasks added with ped 0 in between, then performed by
-// one ped. The game has few sequence slots, so the id is freed when the owner is dropped; a ped
-// performing it carries on.
-class OwnedTaskSequence {
-  public:
-    OwnedTaskSequence();
-    OwnedTaskSequence(const OwnedTaskSequence&) = delete;
-    OwnedTaskSequence& operator=(const OwnedTaskSequence&) = delete;
-    ~OwnedTaskSequence();
-
-    // Closes the sequence and gives it to the ped.
-    void performBy(int32_t ped);
-    int32_t id() const { return id_; }
-
-  private:
-    int32_t id_ = 0;
-    bool closed_ = false;
-};
 
 }  // namespace bf

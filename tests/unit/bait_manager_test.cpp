@@ -79,6 +79,9 @@ TEST_F(BaitTest, OldBlipGoesEvenUnderThePlayer) {
 }
 
 TEST_F(BaitTest, SettingOffFreezesTheBlips) {
+    // No competition: a camp built on the walk would hold the frame loop while it loads.
+    writeDataFile("Settings.ini",
+                  readDataFile("Settings.ini") + "\nHuntingCompetitions_Enabled=0\n");
     start();
     placeBait();
     const int32_t handle = blips()[0].blip.get();

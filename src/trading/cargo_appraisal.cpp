@@ -1,0 +1,125 @@
+#include "trading/cargo_appraisal.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "core/decorators.h"
+#include "core/log.h"
+#include "core/natives.h"
+#include "core/settings.h"
+#include "data/dict_data_file.h"
+#include "world/owned.h"
+
+namespace bf {
+
+namespace {
+
+constexpr float kMissing = -999.0f;
+
+std::string fixed(float value) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%f", static_cast<double>(value));
+    return buffer;
+}
+
+}  // namespace
+
+float CargoAppraiser::calculateCargoScore(int32_t horse) const {
+    OwnedItemSet cargo(natives::createItemset(true));
+    natives::getHorseCargo(horse, cargo.get());
+    const int32_t count = natives::getItemsetSize(cargo.get());
+    logMessage("calculateCargoScore: carriable entities count: " + std::to_string(count));
+    float sum = 0.0f;
+    int32_t scored = 0;
+    for (int32_t i = 0; i < count; ++i) {
+        const int32_t entity = natives::getIndexedItemInItemset(i, cargo.get());
+        const float score = calculateEntityScore(entity);
+        const bool counts = score < 0.0f || score > 0.0f;
+        if (counts) {
+            sum += score;
+            ++scored;
+        }
+        logMessage("calculateCargoScore: entity result: [" + std::to_string(i) + "] " +
+                   getEntityItemName(entity) + ", score: " + fixed(score) +
+                   (counts ? "" : ", ignoring"));
+    }
+    cargo.reset();
+    if (scored == 0) {
+        logMessage("calculateCargoScore: to tradable entities found");
+        return 0.0f;
+    }
+    const float result = sum / static_cast<float>(scored);
+    logMessage("calculateCargoScore: final scores sum: " + fixed(sum) +
+               " result: " + fixed(result));
+    return result;
+}
+
+float CargoAppraiser::calculateEntityScore(int32_t entity) const {
+    if (entity == 0) return 0.0f;
+    const bool animal = natives::isPedAnimal(entity);
+    const bool pelt = natives::isEntityAPelt(entity);
+    if (!animal && !pelt) {
+        logMessage("calculateEntityScore: entity is neither an animal nor a pelt");
+        return 0.0f;
+    }
+    const int32_t quality = getEntityQuality(entity);
+    if (quality < 0) {
+        logMessage("calculateEntityScore: invalid quality");
+        return 0.0f;
+    }
+    float scale = natives::decorGetFloat(entity, kDecorScale);
+    if (!(scale > 0.0f)) scale = 1.0f;
+    float condition = natives::isCargoPristine(entity) ? 2.0f : 1.0f;
+    if (natives::isPedSizeFixed(entity)) condition = static_cast<float>(condition * 0.85);
+    if (natives::isCargoSpoiled(entity)) condition = static_cast<float>(condition * 0.65);
+    return scale * (condition * ((static_cast<float>(quality) + 1.0f) * 0.5f));
+}
+
+float CargoAppraiser::calculatePrice(int32_t entity) const {
+    const std::string item = getEntityItemName(entity);
+    float price = animalPrices_.getFloat(item, kMissing);
+    if (!(price > 0.0f)) {
+        const float basePrice = generalMeta_.getFloat("trade.base_price", kMissing);
+        price = basePrice < 0.0f ? basePrice : basePrice * calculateEntityScore(entity);
+    }
+    price *= getSettingFloat("PriceScale");
+    // A missing or negative base price (or scale) would charge the player for goods he gave.
+    if (!(price >= 0.0f)) {
+        logMessage("WARN: calculatePrice: no price for \"" + item + "\" (" + fixed(price) +
+                   "), the buyer pays nothing");
+        return 0.0f;
+    }
+    return price;
+}
+
+int32_t qualityFromItemText(const char* text) {
+    if (!text || std::strlen(text) < 2) return -1;
+    if (text[0] == 'G') return 1;
+    if (text[0] == 'P') return text[1] == 'e' ? 2 : 0;
+    return 1;
+}
+
+int32_t getEntityQuality(int32_t entity) {
+    if (natives::isEntityAPed(entity)) return natives::getCarcassQuality(entity);
+    if (!natives::isEntityAPelt(entity)) return -1;
+    const uint32_t item = getEntityItemHash(entity);
+    if (item == 0) return -1;
+    return qualityFromItemText(natives::getLabelText(item));
+}
+
+uint32_t getEntityItemHash(int32_t entity) {
+    const int32_t quality = natives::getCarcassQuality(entity);
+    uint32_t item = 0;
+    if (natives::getCarcassItemHash(&item, entity, quality) != 0) return item;
+    return natives::getPeltItemHash(entity);
+}
+
+std::string getEntityItemName(int32_t entity) {
+    const uint32_t item = getEntityItemHash(entity);
+    if (item == 0) return "";
+    const char* text = natives::getLabelText(item);
+    return text ? text : "";
+}
+
+}  // namespace bf

@@ -1,0 +1,67 @@
+#include "trading/trade_conditions.h"
+
+#include "core/decorators.h"
+#include "core/natives.h"
+#include "core/runtime.h"
+#include "world/game_ops.h"
+#include "world/peds.h"
+
+namespace bf {
+
+namespace {
+constexpr int32_t kZoneTown = 1;
+}
+
+int32_t findTradeTarget() {
+    int32_t target = 0;
+    if (!natives::getPlayerTargetEntity(natives::playerId(), &target)) return 0;
+    return target;
+}
+
+int32_t getPlayerHorse(int32_t ped) {
+    int32_t horse = 0;
+    if (natives::isPedOnMount(ped)) {
+        horse = natives::getMount(ped);
+    } else if (natives::isPedLeadingHorse(ped)) {
+        horse = natives::getLedHorse(ped);
+    }
+    if (horse == 0 || !natives::doesEntityExist(horse) || natives::isEntityDead(horse) ||
+        natives::isPedInjured(horse)) {
+        return 0;
+    }
+    return horse;
+}
+
+bool canPlayerTrade() {
+    if (natives::isPlayerFreeAiming(natives::playerId())) return false;
+    if (natives::isPlayerDead(natives::playerId())) return false;
+    if (natives::getMissionFlag()) return false;
+    const int32_t horse = getPlayerHorse(runtime().playerPed);
+    return horse != 0 && natives::isHorseSaddled(horse);
+}
+
+bool isPedTradeable(int32_t ped) {
+    namespace n = natives;
+    const int32_t player = runtime().playerPed;
+    if (n::isEntityDead(ped) || !n::isEntityAPed(ped) || !n::isPedHuman(ped)) return false;
+    if (n::isPedInOrEnteringVehicle(ped)) return false;
+    if (n::isPedGettingUp(ped) || n::isPedFleeing(ped) || n::isPedShooting(ped) ||
+        n::isPedInWrithe(ped)) {
+        return false;
+    }
+    if (n::isPedInCombat(ped, player) || n::isPedHandsUp(ped)) return false;
+    if (n::getMapZoneAtCoords(entityPosition(ped), kZoneTown) != 0) return false;
+    if (n::isPedHogtied(ped) || n::isPedBeingCarried(ped) || n::isPedLassoed(ped)) return false;
+    if (n::isPedRespondingToEvent(ped)) return false;
+    if (n::decorGetInt(ped, kDecorUntradeable) != 0) return false;
+    if (n::isPedStoryCharacter(ped)) return false;
+    if (n::getPedGroupIndex(ped) == n::getPedGroupIndex(player)) return false;
+    if (n::isPedInConversation(ped) || n::isPedCarryingEntity(ped) || n::isPedWorking(ped) ||
+        n::isPedUsingAnyScenario(ped)) {
+        return false;
+    }
+    if (isLawman(ped)) return false;
+    return !n::isPedInDuel(ped);
+}
+
+}  // namespace bf

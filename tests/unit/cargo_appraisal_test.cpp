@@ -1,0 +1,134 @@
+// Cargo scoring and pricing against the game's cargo: qualities, condition factors, the average
+// over what counts, list and base prices, and prices that would take the player's money.
+#include "trading/cargo_appraisal.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "core/runtime.h"
+#include "spine/plugin.h"
+#include "trade_fixture.h"
+
+namespace {
+
+class CargoAppraisalTest : public TradeTest {
+  public:
+    void startWith(const std::string& settings = "", const std::string& prices = "",
+                   const std::string& generalMeta = "") {
+        if (!prices.empty()) writeDataFile("AnimalPrices.dat", prices);
+        if (!generalMeta.empty()) writeDataFile("GeneralMeta.dat", generalMeta);
+        startTrading(settings);
+        horse_ = mountedPlayer();
+        appraiser_.emplace(plugin().data().animalPrices(), plugin().data().generalMeta());
+    }
+    const bf::CargoAppraiser& appraiser() const { return *appraiser_; }
+    int32_t horse() const { return horse_; }
+
+  private:
+    int32_t horse_ = 0;
+    std::optional<bf::CargoAppraiser> appraiser_;
+};
+
+TEST(QualityFromItemText, PerfectPoorGoodAndTooShort) {
+    const std::pair<const char*, int32_t> cases[] = {
+        {"Perfect Buck Pelt", 2},
+        {"Poor Buck Pelt", 0},
+        {"Good Buck Pelt", 1},
+        {"Pe", 2},
+        {"Px", 0},
+        {"Legendary Buck Pelt", 1},
+        {"perfect pelt", 1},
+        {"P", -1},
+        {"", -1},
+        {nullptr, -1},
+    };
+    for (const auto& [text, quality] : cases)
+        EXPECT_EQ(bf::qualityFromItemText(text), quality) << (text ? text : "null");
+}
+
+TEST_F(CargoAppraisalTest, EntityScoresWeighQualityScaleAndCondition) {
+    startWith();
+    struct Case {
+        const char* what;
+        const char* model;
+        bool pelt;
+        int32_t quality;
+        float scale;
+        bool pristine, spoiled;
+        float score;
+    };
+    const Case cases[] = {
+        {"poor pelt", "a_c_buck_01", true, 0, 0.0f, false, false, 0.5f},
+        {"good pelt", "a_c_buck_01", true, 1, 0.0f, false, false, 1.0f},
+        {"perfect pelt", "a_c_buck_01", true, 2, 0.0f, false, false, 1.5f},
+        {"carcass without a scale", "a_c_boar_01", false, 2, 0.0f, false, false, 1.5f},
+        {"carcass of scale 0.8", "a_c_boar_01", false, 2, 0.8f, false, false, 1.2f},
+        {"pristine", "a_c_boar_01", false, 1, 0.0f, true, false, 2.0f},
+        {"pristine and spoiled", "a_c_boar_01", false, 1, 0.0f, true, true, 1.3f},
+        {"legendary, spoiled", "a_c_buck_legendary_01", false, 1, 0.0f, false, true,
+         static_cast<float>(static_cast<float>(1.0f * 0.85) * 0.65)},
+    };
+    for (const Case& c : cases) {
+        const int32_t e = cargo(horse(), c.model, c.pelt, c.quality, c.scale);
+        entity(e).trade.pristine = c.pristine;
+        entity(e).trade.spoiled = c.spoiled;
+        EXPECT_FLOAT_EQ(appraiser().calculateEntityScore(e), c.score) << c.what;
+    }
+    EXPECT_EQ(appraiser().calculateEntityScore(0), 0.0f);
+}
+
+TEST_F(CargoAppraisalTest, TheAverageIgnoresWhatDoesNotCount) {
+    startWith();
+    cargo(horse(), "a_c_buck_01", false, 1, 1.2f);
+    // A thing on the horse that is neither an animal nor a pelt scores 0.0.
+    entity(horse()).trade.cargo.push_back(
+        sim::placeHitchingPost(world(), {kPlayerAt.x, kPlayerAt.y, kPlayerAt.z}).handle);
+    cargo(horse(), "a_c_buck_01", false, 1, 1.2f);
+    EXPECT_FLOAT_EQ(appraiser().calculateCargoScore(horse()), 1.2f);
+    EXPECT_EQ(logCount("calculateCargoScore: carriable entities count: 3"), 1u);
+    EXPECT_EQ(
+        logCount("calculateCargoScore: entity result: [0] Good Buck Carcass, score: 1.200000\n"),
+        1u);
+    EXPECT_EQ(logCount("calculateEntityScore: entity is neither an animal nor a pelt"), 1u);
+    EXPECT_EQ(logCount("calculateCargoScore: entity result: [1] , score: 0.000000, ignoring"), 1u);
+    EXPECT_EQ(logCount("calculateCargoScore: final scores sum: 2.400000 result: 1.200000"), 1u);
+    EXPECT_EQ(world().trade.itemsets.live(), 0u);
+}
+
+TEST_F(CargoAppraisalTest, AnEmptyHorseScoresZero) {
+    startWith();
+    EXPECT_EQ(appraiser().calculateCargoScore(horse()), 0.0f);
+    EXPECT_EQ(logCount("calculateCargoScore: carriable entities count: 0"), 1u);
+    EXPECT_EQ(logCount("calculateCargoScore: to tradable entities found"), 1u);
+}
+
+TEST_F(CargoAppraisalTest, PricesComeFromTheListElseFromTheBasePriceTimesScore) {
+    startWith("PriceScale=2.0\n", "Perfect Buck Pelt=4.50\nGood Buck Pelt=0\nPoor Buck Pelt=-2\n");
+    const int32_t listed = cargo(horse(), "a_c_buck_01", true, 2);
+    const int32_t zero = cargo(horse(), "a_c_buck_01", true, 1);
+    const int32_t negative = cargo(horse(), "a_c_buck_01", true, 0);
+    const int32_t unlisted = cargo(horse(), "a_c_boar_01", false, 2, 0.8f);
+    EXPECT_FLOAT_EQ(appraiser().calculatePrice(listed), 9.0f);
+    // trade.base_price=1.5 times the score (1.0, 0.5, 1.2), times 2.
+    EXPECT_FLOAT_EQ(appraiser().calculatePrice(zero), 3.0f);
+    EXPECT_FLOAT_EQ(appraiser().calculatePrice(negative), 1.5f);
+    EXPECT_FLOAT_EQ(appraiser().calculatePrice(unlisted), 3.6f);
+}
+
+// Without a usable base price (or with a negative scale) a price would be negative, and the
+// payment would take money for goods the buyer took: the buyer pays nothing instead.
+TEST_F(CargoAppraisalTest, APriceNeverTakesThePlayersMoney) {
+    startWith("", "Perfect Buck Pelt=4.50\n", "trade.init.max_dist=3\n");
+    const int32_t unlisted = cargo(horse(), "a_c_boar_01", true, 1);
+    const int32_t listed = cargo(horse(), "a_c_buck_01", true, 2);
+    EXPECT_EQ(appraiser().calculatePrice(unlisted), 0.0f);
+    EXPECT_EQ(logCount("WARN: calculatePrice: no price for \"Good Boar Pelt\""), 1u);
+    EXPECT_EQ(appraiser().calculatePrice(listed), 4.5f);
+
+    bf::runtime().settings["PriceScale"] = "-1.0";
+    EXPECT_EQ(appraiser().calculatePrice(listed), 0.0f);
+    EXPECT_EQ(logCount("WARN: calculatePrice: no price for \"Perfect Buck Pelt\""), 1u);
+}
+
+}  // namespace
