@@ -40,6 +40,17 @@ foreach(source ${sources})
     endforeach()
 endforeach()
 
+# brackenfold-check judges a folder with the plug-in's own readers and ships without the simulated
+# game: it may include src/ but never sim/.
+file(GLOB_RECURSE checker_sources RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/tools/check/*.h
+     ${SOURCE_DIR}/tools/check/*.cpp ${SOURCE_DIR}/tools/brackenfold_check.cpp)
+foreach(source ${checker_sources})
+    file(STRINGS ${SOURCE_DIR}/${source} includes REGEX "^#include \"sim/")
+    foreach(line ${includes})
+        list(APPEND problems "${source}: the checker includes the simulated game (${line})")
+    endforeach()
+endforeach()
+
 if(problems)
     list(JOIN problems "\n  " text)
     message(FATAL_ERROR "Include arrows that run the wrong way:\n  ${text}")

@@ -7,16 +7,14 @@
 #include "core/natives.h"
 #include "core/zones.h"
 #include "data/dict_data_file.h"
+#include "data/text_keys.h"
 #include "world/game_ops.h"
 
 namespace bf {
 
 const std::vector<const char*>& AnimalSpawnLocations::models() {
-    static const std::vector<const char*> kModels = {
-        "a_c_alligator_01", "a_c_bear_01",      "a_c_buck_01",        "a_c_cougar_01",
-        "a_c_bull_01",      "a_c_moose_01",     "a_c_panther_01",     "a_c_boar_01",
-        "a_c_coyote_01",    "a_c_duck_01",      "a_c_goosecanada_01", "a_c_pronghorn_01",
-        "a_c_rabbit_01",    "a_c_bighornram_01"};
+    static const std::vector<const char*> kModels(kCompetitionAnimalModels.begin(),
+                                                  kCompetitionAnimalModels.end());
     return kModels;
 }
 

@@ -5,6 +5,7 @@
 #include "core/natives.h"
 #include "core/runtime.h"
 #include "data/catalogue.h"
+#include "data/text_keys.h"
 #include "ui/blips.h"
 #include "ui/tutorials.h"
 #include "world/game_ops.h"
@@ -29,9 +30,9 @@ void BaitManager::addBlipAtPlayer() {
     record.position = playerPosition();
     record.created = natives::getClockSeconds();
     record.blip = OwnedBlip(createCoordBlip(record.position, kBlipStyle, sprite_));
-    setBlipName(record.blip.get(), data_.text("blips.bait"));
+    setBlipName(record.blip.get(), data_.text(text_keys::kBaitBlip));
     blips_.push_back(std::move(record));
-    tutorials_.showTutorialOnce("bait_blip", false);
+    tutorials_.showTutorialOnce(text_keys::kTutorialBaitBlip, false);
 }
 
 void BaitManager::update() {

@@ -9,6 +9,7 @@
 #include "core/natives.h"
 #include "core/runtime.h"
 #include "data/catalogue.h"
+#include "data/text_keys.h"
 #include "world/game_ops.h"
 #include "world/peds.h"
 
@@ -65,7 +66,7 @@ bool HuntingCompetitionProcessor::buildCamp() {
     natives::setRelationshipBetweenGroups(
         1, natives::getPedRelationshipGroupHash(runtime().playerPed), group);
 
-    natives::setPedPromptName(opponent, data_.text("hunter").c_str());
+    natives::setPedPromptName(opponent, data_.text(text_keys::kHunter).c_str());
     natives::setPedAccuracy(opponent, randomInt(80, 95));
     // He carries the stake, so that a player who robs him instead takes it all the same.
     natives::decorSetInt(opponent, "loot_money", randomInt(150, 350) + info_.bounty);

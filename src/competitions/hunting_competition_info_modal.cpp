@@ -3,6 +3,7 @@
 #include "competitions/competition_info.h"
 #include "core/natives.h"
 #include "data/catalogue.h"
+#include "data/text_keys.h"
 #include "ui/messages.h"
 
 namespace bf {
@@ -30,14 +31,14 @@ std::string formatTimeCap(int minutes) {
 
 void HuntingCompetitionInfoModal::composeTexts() {
     composed_ = true;
-    title_ = panelText(data_.text("hunting_competition.info_modal.title"));
-    const std::string& name = data_.text("animal_types." + info_.spawnLocation.model);
+    title_ = panelText(data_.text(text_keys::kInfoModalTitle));
+    const std::string& name = data_.text(text_keys::animalType(info_.spawnLocation.model));
     animalName_ = panelText(name);
     if (info_.kind == kCompetitionMassHunting)
-        instruction_ = panelText(
-            formatText(data_.text("hunting_competition.info_modal.instruction.mass"), name));
+        instruction_ =
+            panelText(formatText(data_.text(text_keys::kInfoModalInstructionMass), name));
     if (info_.timeCapMinutes != 0)
-        timeCap_ = panelText(formatText(data_.text("hunting_competition.info_modal.time_cap"),
+        timeCap_ = panelText(formatText(data_.text(text_keys::kInfoModalTimeCap),
                                         formatTimeCap(info_.timeCapMinutes)));
     bounty_ = "$" + std::to_string(info_.bounty / 100);
 }

@@ -11,6 +11,7 @@
 #include "core/settings.h"
 #include "data/catalogue.h"
 #include "data/dict_data_file.h"
+#include "data/text_keys.h"
 #include "ui/blips.h"
 #include "ui/messages.h"
 #include "ui/tutorials.h"
@@ -44,7 +45,7 @@ HuntingCompetitionProcessor::HuntingCompetitionProcessor(CompetitionInfo& info, 
       statusWidget_(std::make_unique<HuntingCompetitionStatusWidget>(info, data)),
       campPrepareDistance_(
           data.generalMeta().getFloat("hunting_competitions.camp_prepare_distance", 300.0f)) {
-    info_.prompt = std::make_unique<UiPrompt>(data_.text("prompts.hunting_competition").c_str(),
+    info_.prompt = std::make_unique<UiPrompt>(data_.text(text_keys::kCompetitionPrompt).c_str(),
                                               kAcceptControl, PromptMode::HoldOnce);
     info_.prompt->setEnabled(false);
 }
@@ -112,7 +113,7 @@ bool HuntingCompetitionProcessor::rulesHold() {
         natives::setScriptTimerB(0);
     } else if (getFlag(kFootOnlyWarning) == 0) {
         natives::setScriptTimerB(0);
-        tutorials_.showTutorialOnce("hunting_competition.foot_only", true);
+        tutorials_.showTutorialOnce(text_keys::kTutorialFootOnly, true);
         setFlag(kFootOnlyWarning, 1);
     } else if (natives::getScriptTimerB() > kOffFootMs) {
         logMessage("HuntingCompetitionProcessor: player did not go on foot");
@@ -198,8 +199,8 @@ void HuntingCompetitionProcessor::updateAccepted() {
     if (planarDistance(playerPosition(), centre) > radius) {
         info_.areaBlip = OwnedBlip(createRadiusBlip(
             centre, radius, BlipStyle{literalGameHash("BLIP_STYLE_OBJECTIVE")}, {}));
-        setBlipName(info_.areaBlip.get(), data_.text("blips.hunting_competition"));
-        showMessage(data_.text("hunting_competition.instructions.get_to_area"));
+        setBlipName(info_.areaBlip.get(), data_.text(text_keys::kCompetitionBlip));
+        showMessage(data_.text(text_keys::kGetToArea));
     }
 
     // He stops short of the centre by (radius - 55) along the line from where he stands, at his
@@ -262,7 +263,7 @@ void HuntingCompetitionProcessor::updateTravelling() {
     } else if (gap > kGapWarning) {
         if (getFlag(kLeavingAreaWarning) == 0) {
             setFlag(kLeavingAreaWarning, 1);
-            showMessage(data_.text("hunting_competition.instructions.leaving_area_warning"));
+            showMessage(data_.text(text_keys::kLeavingAreaWarning));
         }
     } else if (gap < kGapClearWarning) {
         setFlag(kLeavingAreaWarning, 0);
@@ -273,7 +274,7 @@ void HuntingCompetitionProcessor::updateRunning() {
     if (natives::isSpecialAbilityActive(natives::playerId()) &&
         getSettingBool("HuntingCompetitions_DeadEyePenalty") &&
         getFlag(kDeadEyePenaltyWarning) == 0) {
-        tutorials_.showTutorialOnce("hunting_competition.dead_eye_penalty", true);
+        tutorials_.showTutorialOnce(text_keys::kTutorialDeadEyePenalty, true);
         setFlag(kDeadEyePenaltyWarning, 1);
     }
     if (info_.timeCapMinutes > 0) {
@@ -306,7 +307,7 @@ void HuntingCompetitionProcessor::showOfferBlip() {
                         BlipSprite{literalGameHash("blip_region_hunting")}));
     if (natives::hasStreamedTextureDictLoaded("blips_mp"))
         setBlipModifier(info_.offerBlip.get(), literalGameHash("BLIP_MODIFIER_MP_OVERLAY_ANIMAL"));
-    setBlipName(info_.offerBlip.get(), data_.text("blips.hunting_competition"));
+    setBlipName(info_.offerBlip.get(), data_.text(text_keys::kCompetitionBlip));
 }
 
 void HuntingCompetitionProcessor::releaseCamp(bool hard) {

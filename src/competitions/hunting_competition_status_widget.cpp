@@ -8,6 +8,7 @@
 #include "core/runtime.h"
 #include "core/settings.h"
 #include "data/catalogue.h"
+#include "data/text_keys.h"
 #include "ui/messages.h"
 
 namespace bf {
@@ -63,8 +64,7 @@ void HuntingCompetitionStatusWidget::draw() {
     if (getSettingBool("HUD_HuntingCompetition_ScoreStatus") &&
         info_.kind == kCompetitionMassHunting) {
         drawScoreRow(0.08f, playerName_, info_.playerScore);
-        drawScoreRow(0.118f, data_.text("hunting_competition.widget.opponent"),
-                     info_.opponentScore);
+        drawScoreRow(0.118f, data_.text(text_keys::kWidgetOpponent), info_.opponentScore);
     }
 }
 

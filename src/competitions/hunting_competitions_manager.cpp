@@ -122,12 +122,14 @@ HuntingCompetitionsManager::Competition HuntingCompetitionsManager::createCompet
     info->areaRadius = 120.0f;
     info->animalType = gameHash(location.model);
     info->timeCapMinutes = static_cast<int32_t>(
-        clampValue(static_cast<float>(getSettingInt("HuntingCompetitions_TimeCap")), 5, 30));
+        clampValue(static_cast<float>(getSettingInt("HuntingCompetitions_TimeCap")),
+                   kTimeCapMinutesMin, kTimeCapMinutesMax));
     info->startPoint = startPoint;
     info->spawnLocation = location;
 
     const auto cash = static_cast<float>(natives::getPlayerCash());
-    const float stake = clampValue(getSettingFloat("HuntingCompetitions_StakeMultiplier"), 0, 100);
+    const float stake = clampValue(getSettingFloat("HuntingCompetitions_StakeMultiplier"),
+                                   kStakeMultiplierMin, kStakeMultiplierMax);
     const auto offer = stake * static_cast<float>(randomInt(20, 36) * 100);
     info->bounty = static_cast<int32_t>(cash >= offer ? offer : cash);
 

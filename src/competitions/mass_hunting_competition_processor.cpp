@@ -11,6 +11,7 @@
 #include "core/text.h"
 #include "data/catalogue.h"
 #include "data/dict_data_file.h"
+#include "data/text_keys.h"
 #include "ui/messages.h"
 #include "ui/tutorials.h"
 #include "world/game_ops.h"
@@ -42,8 +43,8 @@ void MassHuntingCompetitionProcessor::onStarted() {
     opponentTask_ = std::make_unique<HuntAnimalTypeTask>(
         info_.opponentPed, info_.animalType, info_.spawnLocation.position, kOpponentReach,
         info_.spawnLocation.radius);
-    instructionText_ = formatText(data_.text("hunting_competition.instructions.hunt_mass"),
-                                  data_.text("animal_types." + info_.spawnLocation.model));
+    instructionText_ = formatText(data_.text(text_keys::kHuntMass),
+                                  data_.text(text_keys::animalType(info_.spawnLocation.model)));
     instructionText_.resize(utf8PrefixLength(instructionText_, kInstructionBuffer - 1));
     showMessage(instructionText_);
     hunting_ = true;
@@ -99,14 +100,14 @@ void MassHuntingCompetitionProcessor::scoreDamage(int32_t damaged, int32_t attac
         if (natives::isSpecialAbilityActive(natives::playerId()) &&
             getSettingBool("HuntingCompetitions_DeadEyePenalty"))
             points /= 2;
-        tutorials_.showTutorialOnce("hunting_competition.bonuses", false);
+        tutorials_.showTutorialOnce(text_keys::kTutorialBonuses, false);
         info_.playerScore += points;
     } else {
         info_.opponentScore += points;
     }
     if (getSettingBool("HUD_HuntingCompetition_ScoreNotification")) {
         const std::string name = byPlayer ? std::string(playerCharacterName(player))
-                                          : data_.text("hunting_competition.widget.opponent");
+                                          : data_.text(text_keys::kWidgetOpponent);
         showNotification(name + " +" + std::to_string(points), kNotificationMs);
     }
     natives::decorSetInt(damaged, kDecorCompetitionAnimalHandled, 1);

@@ -1,5 +1,6 @@
 #include "core/settings.h"
 
+#include <cfloat>
 #include <fstream>
 
 #include "core/log.h"
@@ -8,29 +9,44 @@
 
 namespace bf {
 
-SettingsDefaults defaultSettings() {
-    return {
-        {"EnableTrading", "0"},
-        {"PriceScale", "1.0"},
-        {"PedsNeverRefuseTradeOffer", "0"},
-        {"TradePromptInput", "INPUT_INTERACT_OPTION1"},
-        {"AnimalsBleeding", "1"},
-        {"BleedingCausesDamage", "1"},
-        {"CollapseOnLowHealth", "1"},
-        {"BaitPlips", "1"},
-        {"DynamicAnimalSizes", "1"},
-        {"DynamicAnimalPopulation", "1"},
-        {"HUD_AnimalsWeight", "1"},
-        {"HUD_PopulationStatus", "1"},
-        {"HUD_HuntingCompetition_TimeLeft", "1"},
-        {"HUD_HuntingCompetition_ScoreStatus", "1"},
-        {"HUD_HuntingCompetition_ScoreNotification", "1"},
-        {"HuntingCompetitions_DeadEyePenalty", "1"},
-        {"HuntingCompetitions_StakeMultiplier", "1"},
-        {"HuntingCompetitions_BlipType", "1"},
-        {"HuntingCompetitions_TimeCap", "10"},
-        {"HuntingCompetitions_Enabled", "1"},
+const std::vector<SettingKey>& settingsKeys() {
+    using T = SettingType;
+    // The competition's time cap and stake are clamped where they are read; a negative price
+    // scale makes every buyer pay nothing.
+    static const std::vector<SettingKey> kKeys = {
+        {"EnableTrading", T::Bool, "0"},
+        {"PriceScale", T::Float, "1.0", 0.0f, FLT_MAX},
+        {"PedsNeverRefuseTradeOffer", T::Bool, "0"},
+        {"TradePromptInput", T::String, "INPUT_INTERACT_OPTION1"},
+        {"AnimalsBleeding", T::Bool, "1"},
+        {"BleedingCausesDamage", T::Bool, "1"},
+        {"CollapseOnLowHealth", T::Bool, "1"},
+        {"BaitPlips", T::Bool, "1"},
+        {"DynamicAnimalSizes", T::Bool, "1"},
+        {"DynamicAnimalPopulation", T::Bool, "1"},
+        {"HUD_AnimalsWeight", T::Bool, "1"},
+        {"HUD_PopulationStatus", T::Bool, "1"},
+        {"HUD_HuntingCompetition_TimeLeft", T::Bool, "1"},
+        {"HUD_HuntingCompetition_ScoreStatus", T::Bool, "1"},
+        {"HUD_HuntingCompetition_ScoreNotification", T::Bool, "1"},
+        {"HuntingCompetitions_DeadEyePenalty", T::Bool, "1"},
+        {"HuntingCompetitions_StakeMultiplier", T::Float, "1", kStakeMultiplierMin,
+         kStakeMultiplierMax},
+        {"HuntingCompetitions_BlipType", T::Int, "1"},
+        {"HuntingCompetitions_TimeCap", T::Int, "10", kTimeCapMinutesMin, kTimeCapMinutesMax},
+        {"HuntingCompetitions_Enabled", T::Bool, "1"},
+        {"AnimalSizeByQuality", T::Bool, nullptr},
+        {"DisableGrizzlies", T::Bool, nullptr},
     };
+    return kKeys;
+}
+
+SettingsDefaults defaultSettings() {
+    SettingsDefaults defaults;
+    for (const SettingKey& key : settingsKeys()) {
+        if (key.defaultValue) defaults.emplace_back(key.key, key.defaultValue);
+    }
+    return defaults;
 }
 
 void loadSettings(const std::string& path, const SettingsDefaults& defaults) {

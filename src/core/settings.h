@@ -21,6 +21,29 @@ namespace bf {
 using SettingsTable = std::map<std::string, std::string, std::less<>>;
 using SettingsDefaults = std::vector<std::pair<std::string, std::string>>;
 
+// The ranges the competition's settings are clamped to where they are read.
+inline constexpr int kTimeCapMinutesMin = 5;
+inline constexpr int kTimeCapMinutesMax = 30;
+inline constexpr int kStakeMultiplierMin = 0;
+inline constexpr int kStakeMultiplierMax = 100;
+
+enum class SettingType { Bool, Int, Float, String };
+
+// One key the plug-in reads: its reader, its built-in default (null for the two keys that have
+// none and read as absent) and the range the plug-in keeps the value in (minimum > maximum when
+// it keeps none). brackenfold-check holds players' files against this table.
+struct SettingKey {
+    const char* key;
+    SettingType type;
+    const char* defaultValue;
+    float minimum = 1.0f;
+    float maximum = 0.0f;
+    bool ranged() const { return minimum <= maximum; }
+};
+
+// Every key any feature reads, the 20 with defaults first in the order start-up builds them.
+const std::vector<SettingKey>& settingsKeys();
+
 // The 20 built-in defaults, in the order start-up builds them.
 SettingsDefaults defaultSettings();
 

@@ -7,6 +7,7 @@
 #include "core/runtime.h"
 #include "core/settings.h"
 #include "data/dict_data_file.h"
+#include "data/text_keys.h"
 #include "trading/buyer_tasks.h"
 #include "trading/cargo_appraisal.h"
 #include "ui/messages.h"
@@ -99,7 +100,7 @@ void TradeInteractionExecutor::updateExecutor() {
         case TradeStage::ApproachHorse:
             if (distance(offer.horse, offer.buyer) >= kInspectDistance) return;
             if (natives::getLedHorse(runtime().playerPed) != 0)
-                tutorials_.showTutorialOnce("lead_horse_while_trading", true);
+                tutorials_.showTutorialOnce(text_keys::kTutorialLeadHorse, true);
             setStage(TradeStage::Inspect);
             return;
         case TradeStage::Inspect:

@@ -6,6 +6,7 @@
 #include "core/runtime.h"
 #include "core/settings.h"
 #include "data/catalogue.h"
+#include "data/text_keys.h"
 #include "trading/trade_conditions.h"
 #include "world/game_ops.h"
 
@@ -63,7 +64,7 @@ bool Trading::updateInitiator() {
     }
     if (target != 0 && natives::isPedHuman(target) &&
         natives::decorGetInt(target, kDecorTradeRunning) == 0) {
-        const std::string& text = data_.text("prompts.trade");
+        const std::string& text = data_.text(text_keys::kTradePrompt);
         prompt_ = std::make_unique<UiPrompt>(
             text.c_str(), gameHash(getSettingString("TradePromptInput")), PromptMode::Press);
         prompt_->setGroup(target);

@@ -3,6 +3,7 @@
 #include "core/log.h"
 #include "core/natives.h"
 #include "data/catalogue.h"
+#include "data/text_keys.h"
 #include "ui/messages.h"
 
 namespace bf {
@@ -18,7 +19,7 @@ void Tutorials::showTutorialOnce(const std::string& id, bool force) {
     if (!force && flags.getBool(id) && natives::getRandomIntInRange(0, 5) < kTutorialRepeatDraw) {
         return;
     }
-    showHelpText(data_.text("tutorial." + id), kTutorialDurationMs);
+    showHelpText(data_.text(text_keys::tutorial(id)), kTutorialDurationMs);
     logMessage("tutorial seen: " + id);
     flags.setInt(id, 1);
     flags.save(false);
