@@ -1,0 +1,34 @@
+// The population at a glance: per character, every district's factor per animal type as the
+// plug-in would use it now (the stored factor times the character's development factor, at most
+// 1), most depleted first, as text bars or as an SVG chart.
+//
+// Read the way the plug-in reads it: a development factor below 1 (or none) counts as 1, a stored
+// factor of 0 or less (or none) as 1; entries that do not read as numbers are left out (the check
+// reports them).
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace bfcheck {
+
+struct PopulationRow {
+    std::string district;  // its name, or the id for one the plug-in does not name
+    std::string animal;    // the type's word ("deer"), or the id for an unknown type
+    float factor = 1.0f;   // effective: min(1, stored x development)
+};
+
+struct CharacterPopulation {
+    std::string character;  // "John", "Arthur"
+    float development = 1.0f;
+    std::vector<PopulationRow> rows;  // most depleted first
+};
+
+std::vector<CharacterPopulation> readPopulation(const std::filesystem::path& dataFolder);
+
+// One line per row: district, animal, a bar of 20 and the factor with two decimals.
+std::string populationText(const std::vector<CharacterPopulation>& population);
+std::string populationSvg(const std::vector<CharacterPopulation>& population);
+
+}  // namespace bfcheck
