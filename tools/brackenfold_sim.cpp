@@ -1,8 +1,9 @@
 // brackenfold-sim: plays a scenario (or the built-in demo session) with the plug-in in the
 // simulated game and prints the timeline.
 //
-//   brackenfold-sim [--game-dir DIR] [--seed N] [--trace] [SCENARIO.scn]
+//   brackenfold-sim [--game-dir DIR] [--seed N] [--trace] [--screenshot FILE.svg] [SCENARIO.scn]
 //
+// --screenshot writes what the plug-in drew in the last frame as an SVG picture.
 // Exit codes: 0 every expectation held, 1 one failed, 2 malformed scenario or bad usage.
 #include <cstdlib>
 #include <fstream>
@@ -20,8 +21,10 @@ namespace fs = std::filesystem;
 namespace {
 
 int usage(const std::string& why) {
-    std::cerr << "brackenfold-sim: " << why << "\n"
-              << "usage: brackenfold-sim [--game-dir DIR] [--seed N] [--trace] [SCENARIO.scn]\n";
+    std::cerr
+        << "brackenfold-sim: " << why << "\n"
+        << "usage: brackenfold-sim [--game-dir DIR] [--seed N] [--trace] [--screenshot FILE.svg] "
+           "[SCENARIO.scn]\n";
     return 2;
 }
 
@@ -48,6 +51,8 @@ int main(int argc, char** argv) {
             options.seed = static_cast<uint32_t>(std::strtoul(argv[++i], &end, 10));
             if (*end != '\0') return usage("--seed takes a number");
             options.seedGiven = true;
+        } else if (arg == "--screenshot" && i + 1 < argc) {
+            options.screenshot = fs::absolute(argv[++i]);
         } else if (arg == "--trace") {
             options.trace = true;
         } else if (arg == "--help" || arg == "-h") {
@@ -62,6 +67,8 @@ int main(int argc, char** argv) {
         }
     }
     if (options.gameDir.empty()) options.gameDir = newTempGameDir();
+    options.scenarioDir =
+        scenarioPath.empty() ? fs::current_path() : fs::absolute(scenarioPath).parent_path();
 
     std::vector<sim::scenario::Line> lines;
     try {

@@ -101,7 +101,7 @@ void registerTextNatives(Game& game) {
             game.fail("DISPLAY_TEXT called with an unknown text handle");
             return;
         }
-        screen.present("text", c.word(0));
+        screen.drawText(c.word(0), c.f32(1), c.f32(2));
         screen.textStyle = {};
     });
 }

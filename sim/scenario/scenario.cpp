@@ -5,6 +5,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "sim/scenario/screenshot.h"
+
 namespace sim::scenario {
 
 namespace fs = std::filesystem;
@@ -231,6 +233,15 @@ void Runner::attach() {
     game_->attach(options_.plugin);
 }
 
+void Runner::writeScreenshot() {
+    if (options_.screenshot.empty() || !game_) return;
+    std::ofstream file(options_.screenshot, std::ios::binary | std::ios::trunc);
+    file << screenshotSvg(game_->world().screen);
+    file.close();
+    *options_.out << (file ? "screenshot: " : "screenshot NOT written: ")
+                  << options_.screenshot.string() << "\n";
+}
+
 int Runner::run(const std::vector<Line>& lines) {
     std::ostream& out = *options_.out;
     // Parse everything first: a malformed scenario runs nothing.
@@ -283,11 +294,14 @@ int Runner::run(const std::vector<Line>& lines) {
     } catch (const ExpectationFailed& e) {
         out << "FAILED at line " << line << ": " << e.what() << "\n";
         out << "game folder: " << options_.gameDir.string() << "\n";
+        writeScreenshot();
         return 1;
     } catch (const std::exception& e) {
         out << "FAILED at line " << line << ": " << e.what() << "\n";
+        writeScreenshot();
         return 1;
     }
+    writeScreenshot();
     out << "outcome: passed, " << expectations_ << " expectations held\n";
     out << "game folder: " << options_.gameDir.string() << "\n";
     if (options_.trace && game_) {

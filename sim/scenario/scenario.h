@@ -98,6 +98,10 @@ struct RunOptions {
     bool seedGiven = false;  // --seed overrides the scenario's seed
     uint32_t seed = 1;
     bool trace = false;
+    // The scenario file's folder: stored pictures are found relative to it.
+    std::filesystem::path scenarioDir;
+    // When set, the last frame's picture is written there at the end of the run (passed or not).
+    std::filesystem::path screenshot;
     std::ostream* out = nullptr;
     // Called once before the game ends, while it can still answer natives: the wiring drops the
     // plug-in here, so that what it frees goes back to a live game.
@@ -114,6 +118,7 @@ class Runner {
     Game& game() { return *game_; }
     const std::filesystem::path& gameDir() const { return options_.gameDir; }
     std::filesystem::path dataDir() const { return options_.gameDir / "Brackenfold"; }
+    const std::filesystem::path& scenarioDir() const { return options_.scenarioDir; }
     std::ostream& out() { return *options_.out; }
     void setSeed(uint32_t seed);
     // Runs one frame and prints what happened in it.
@@ -130,6 +135,7 @@ class Runner {
 
   private:
     void prepareGame(const std::vector<Line>& lines);
+    void writeScreenshot();
     void attach();
     void printTimeline();
     std::string clockText(uint32_t timer) const;

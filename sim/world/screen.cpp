@@ -19,7 +19,21 @@ std::string withoutMarkup(const std::string& text) {
     }
     return plain;
 }
+// The face named by the first <FONT FACE='...'> tag; "" when there is none.
+std::string fontFace(const std::string& text) {
+    const std::string tag = "FACE='";
+    const auto start = text.find(tag);
+    if (start == std::string::npos) return {};
+    const auto end = text.find('\'', start + tag.size());
+    if (end == std::string::npos) return {};
+    return text.substr(start + tag.size(), end - start - tag.size());
+}
 }  // namespace
+
+void Screen::drawText(uint64_t handle, float x, float y) {
+    present("text", handle);
+    drawn_.push_back({handle, x, y, textStyle});
+}
 
 uint64_t Screen::add(Text text) {
     const uint64_t handle = kTextHandleHigh | static_cast<uint32_t>(textHandles_.take());
@@ -89,6 +103,13 @@ std::vector<ShownText> Screen::endFrame() {
         shown.push_back({std::move(kind), std::move(plain)});
     }
     presented_.clear();
+    lastFrameTexts.clear();
+    for (const PlacedText& placed : drawn_) {
+        const std::string marked = text(placed.handle);
+        lastFrameTexts.push_back(
+            {withoutMarkup(marked), fontFace(marked), placed.x, placed.y, placed.style});
+    }
+    drawn_.clear();
     for (const auto& [handle, text] : texts_)
         textHandles_.giveBack(static_cast<int32_t>(handle & 0xFFFFFFFFu));
     texts_.clear();

@@ -33,6 +33,17 @@ struct TextStyle {
     bool centred = false;
 };
 
+// A text drawn on the screen, as the game laid it out: the text without its mark-up, the font its
+// <FONT FACE='...'> mark-up names, the top-left (or top-centre when centred) position in screen
+// fractions, and the style it was drawn with.
+struct DrawnText {
+    std::string text;
+    std::string font;
+    float x = 0.0f;
+    float y = 0.0f;
+    TextStyle style;
+};
+
 struct ShownText {
     std::string kind;  // "message", "help", "notification", "text", ...
     std::string text;
@@ -78,6 +89,11 @@ class Screen {
     // Sprites drawn in the frame being played, and those of the last finished frame.
     std::vector<DrawnSprite> sprites;
     std::vector<DrawnSprite> lastFrameSprites;
+    // A text drawn at a position with the current style; read from its handle at the end of the
+    // frame, like every presented text.
+    void drawText(uint64_t handle, float x, float y);
+    // The texts drawn in the last finished frame, in drawing order.
+    std::vector<DrawnText> lastFrameTexts;
 
     // Shows what was presented this frame (returned, drawn texts without their mark-up), then
     // lets the frame's handles go.
@@ -95,6 +111,12 @@ class Screen {
     std::unordered_map<uint32_t, std::string> labels_;
     HandlePool textHandles_;
     std::vector<std::pair<std::string, uint64_t>> presented_;
+    struct PlacedText {
+        uint64_t handle;
+        float x, y;
+        TextStyle style;
+    };
+    std::vector<PlacedText> drawn_;
     std::vector<ShownText> shown_;
     std::unordered_set<std::string> shownKeys_;
 };
