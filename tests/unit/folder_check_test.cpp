@@ -17,7 +17,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class FolderCheckTest : public ::testing::Test {
-  protected:
+  public:
     void SetUp() override {
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
         dir_ = fs::temp_directory_path() / ("brackenfold-check-" + std::to_string(::getpid())) /
