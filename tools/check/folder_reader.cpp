@@ -154,8 +154,7 @@ ReadFile FolderReader::read(const std::string& name, FileKind kind, bool require
                              "open it in a text editor and save it again as UTF-8"});
         return file;
     }
-    in.clear();
-    in.seekg(0);
+    in.close();
     // Text mode as the plug-in reads; a trailing CR and a leading UTF-8 mark are skipped there too.
     std::ifstream text(path);
     file.present = true;
