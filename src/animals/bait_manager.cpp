@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/frame_tally.h"
 #include "core/natives.h"
 #include "core/runtime.h"
 #include "data/catalogue.h"
@@ -35,6 +36,7 @@ void BaitManager::addBlipAtPlayer() {
 }
 
 void BaitManager::update() {
+    const ScopedActivity mark(Activity::Bait);
     const bool placing = playerPlacingBait();
     if (!placing && wasPlacing_) addBlipAtPlayer();
     wasPlacing_ = placing;

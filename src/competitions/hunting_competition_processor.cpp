@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "competitions/competition_geometry.h"
+#include "core/frame_tally.h"
 #include "core/game_hash.h"
-#include "core/hook.h"
 #include "core/log.h"
 #include "core/natives.h"
 #include "core/runtime.h"
@@ -224,7 +224,7 @@ void HuntingCompetitionProcessor::updateAccepted() {
             return;
         }
         natives::addNavmeshRequiredRegion(target.x, target.y, radius);
-        hook::scriptWait(0);
+        waitForGame(0);
     }
 
     natives::setCurrentPedWeapon(opponent, natives::getBestPedWeapon(opponent), true);

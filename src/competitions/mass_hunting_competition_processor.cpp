@@ -4,6 +4,7 @@
 
 #include "competitions/competition_geometry.h"
 #include "core/decorators.h"
+#include "core/frame_tally.h"
 #include "core/log.h"
 #include "core/natives.h"
 #include "core/runtime.h"
@@ -115,6 +116,7 @@ void MassHuntingCompetitionProcessor::scoreDamage(int32_t damaged, int32_t attac
 }
 
 int32_t MassHuntingCompetitionProcessor::spawnAnimal() {
+    const ScopedActivity mark(Activity::CompetitionAnimals);
     const int32_t player = runtime().playerPed;
     const int32_t r = randomInt(0, 4);
     Vector3 point;

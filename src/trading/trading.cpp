@@ -1,6 +1,7 @@
 #include "trading/trading.h"
 
 #include "core/decorators.h"
+#include "core/frame_tally.h"
 #include "core/log.h"
 #include "core/natives.h"
 #include "core/runtime.h"
@@ -21,6 +22,7 @@ Trading::~Trading() {
 }
 
 void Trading::tradeUpdate() {
+    const ScopedActivity mark(Activity::Trading);
     if (executor_) {
         executor_->updateExecutor();
         if (executor_->outcome() != TradeOutcome::None) {

@@ -7,6 +7,7 @@
 #include <limits>
 #include <sstream>
 
+#include "core/frame_tally.h"
 #include "core/natives.h"
 #include "core/runtime.h"
 #include "core/text.h"
@@ -87,6 +88,7 @@ void showNotification(std::string_view text, int32_t durationMs) {
 }
 
 void flushPendingTexts() {
+    const ScopedActivity mark(Activity::Texts);
     // The strings drawn last frame have been read by the game by now.
     runtime().screenTexts.drawnTextsUsed = 0;
     flushHelpText();

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdio>
 
-#include "core/hook.h"
+#include "core/frame_tally.h"
 #include "core/log.h"
 #include "core/natives.h"
 #include "world/game_ops.h"
@@ -38,7 +38,7 @@ int32_t spawnLoadedPed(uint32_t model, const std::string& modelName, Vector3 pos
             logMessage("ERROR: model " + modelName + " did not load, no ped spawned");
             return 0;
         }
-        hook::scriptWait(0);
+        waitForGame(0);
     }
     const int32_t ped = natives::createPed(model, position);
     natives::setRandomOutfitVariation(ped, true);
