@@ -95,7 +95,7 @@ void HuntingCompetitionProcessor::update() {
 
 bool HuntingCompetitionProcessor::rulesHold() {
     const int32_t player = playerPed();
-    if (natives::isPlayerDead(natives::playerId())) {
+    if (natives::isPlayerDead(runtime().playerIndex)) {
         logMessage("HuntingCompetitionProcessor: player has died");
         finish(kOutcomeAborted);
         return false;
@@ -141,7 +141,7 @@ void HuntingCompetitionProcessor::updateOffered() {
 void HuntingCompetitionProcessor::updateCampReady() {
     const int32_t player = playerPed();
     const int32_t opponent = info_.opponentPed;
-    const int32_t playerIndex = natives::playerId();
+    const int32_t playerIndex = runtime().playerIndex;
     if (natives::isEntityDead(opponent) || natives::isPlayerFreeAiming(playerIndex) ||
         natives::isPedFleeing(opponent) || natives::getPedCaptor(opponent) != 0 ||
         natives::isPedInAnyVehicle(player, false)) {
@@ -270,7 +270,7 @@ void HuntingCompetitionProcessor::updateTravelling() {
 }
 
 void HuntingCompetitionProcessor::updateRunning() {
-    if (natives::isSpecialAbilityActive(natives::playerId()) &&
+    if (natives::isSpecialAbilityActive(runtime().playerIndex) &&
         getSettingBool("HuntingCompetitions_DeadEyePenalty") &&
         getFlag(kDeadEyePenaltyWarning) == 0) {
         tutorials_.showTutorialOnce("hunting_competition.dead_eye_penalty", true);

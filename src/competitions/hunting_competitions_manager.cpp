@@ -70,7 +70,7 @@ void HuntingCompetitionsManager::update() {
 
     const Vector3 player = playerPosition();
     if (natives::getMapZoneAtCoords(player, 1) != 0 ||
-        !natives::isPlayerPlaying(natives::playerId()) || natives::getMissionFlag())
+        !natives::isPlayerPlaying(runtime().playerIndex) || natives::getMissionFlag())
         return;
 
     Competition competition = createCompetition(player);

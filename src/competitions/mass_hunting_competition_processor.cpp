@@ -97,7 +97,7 @@ void MassHuntingCompetitionProcessor::scoreDamage(int32_t damaged, int32_t attac
 
     const bool byPlayer = attacker == player;
     if (byPlayer) {
-        if (natives::isSpecialAbilityActive(natives::playerId()) &&
+        if (natives::isSpecialAbilityActive(runtime().playerIndex) &&
             getSettingBool("HuntingCompetitions_DeadEyePenalty"))
             points /= 2;
         tutorials_.showTutorialOnce("hunting_competition.bonuses", false);

@@ -28,6 +28,8 @@ class Runtime {
 
     // Written only at the start of start-up and at the top of each frame.
     int32_t playerPed = 0;
+    // The player's index, read once at start-up: it does not change while the game runs.
+    int32_t playerIndex = 0;
     SettingsTable settings;
     ScreenTexts screenTexts;
     // The native calls of the frame now running, by activity.

@@ -72,6 +72,7 @@ Plugin::~Plugin() = default;
 bool Plugin::initialize() {
     const ScopedActivity mark(Activity::StartUp);
     playerPed = natives::playerPedId();
+    playerIndex = natives::playerId();
     initLog();
     logMessage(logBanner());
     loadSettings(dataFilePath("Settings.ini"), defaultSettings());

@@ -31,16 +31,19 @@ void Trading::tradeUpdate() {
         }
         return;
     }
+    // Nothing targeted and no prompt up: nothing to do, whatever the mission flag says, so the
+    // idle frame spares that question.
+    const int32_t target = findTradeTarget();
+    if (target == 0 && !prompt_) return;
     if (natives::getMissionFlag()) return;
-    if (!updateInitiator()) return;
+    if (!updateInitiator(target)) return;
     logMessage("TradeInteractions: initiating a trade");
     executor_ = createExecutor(0);
     logMessage(executor_ ? "TradeInteractions: trade initiated"
                          : "TradeInteractions: failed to initiate a trade");
 }
 
-bool Trading::updateInitiator() {
-    const int32_t target = findTradeTarget();
+bool Trading::updateInitiator(int32_t target) {
     if (prompt_ && target == 0) {
         prompt_->destroy();
         prompt_.reset();
