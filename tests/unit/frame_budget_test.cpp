@@ -33,13 +33,18 @@ struct Frame {
     // The trade's stage before and after the frame (-1: no trade).
     int tradeBefore = -1;
     int tradeAfter = -1;
+    // Whom the player inspected in the frame before (0: no one).
+    int32_t targetBefore = 0;
 
     size_t calls() const { return game.callsLastFrame(); }
     bool did(bf::Activity activity) const { return plugin.frameTally.calls(activity) > 0; }
-    // The plug-in asked the game for the peds round someone.
-    bool scanned() const {
-        for (const sim::RecordedCall& call : game.lastFrameCalls())
-            if (call.name == "GET_PED_NEARBY_PEDS") return true;
+    // A hunter took a decision: the plug-in asked the game for the peds round someone, or gave
+    // someone a task sequence.
+    bool decided() const {
+        for (const sim::RecordedCall& call : game.lastFrameCalls()) {
+            if (call.name == "GET_PED_NEARBY_PEDS" || call.name == "TASK_PERFORM_SEQUENCE")
+                return true;
+        }
         return false;
     }
     // The game raised nothing (no ped made, no damage, no prompt) in the frame.
@@ -100,6 +105,7 @@ class FrameBudgetTest : public ::testing::Test {
         options.trace = true;  // keeps each frame's calls, for the failure messages
         int32_t competition = -2;
         int trade = -1;
+        int32_t target = 0;
         options.afterFrame = [&](sim::Game& game) {
             bf::Plugin* plugin = bf::runningPlugin();
             if (!plugin || game.callsLastFrame() == 0) return;  // the script slept
@@ -108,7 +114,9 @@ class FrameBudgetTest : public ::testing::Test {
             // Start-up is no situation of its own (and the features may not exist yet).
             if (plugin->frameTally.calls(bf::Activity::StartUp) > 0) return;
             Frame frame{
-                *plugin, game, competition, competitionState(*plugin), trade, tradeStage(*plugin)};
+                *plugin, game, competition, competitionState(*plugin), trade, tradeStage(*plugin),
+                target};
+            target = game.world().player.target;
             competition = frame.competitionAfter;
             trade = frame.tradeAfter;
             for (Situation* s : situations) {
@@ -210,13 +218,14 @@ TEST_F(FrameBudgetTest, ACompetitionAndATradeStayWithinBudgetAndLeaveNothingBehi
             return offeredFrames > 1 && f.competitionAfter == bf::kStateOffered &&
                    !f.did(bf::Activity::CompetitionCamp);
         }};
-    // The player inspecting someone (the rival, say) is other features' work; the rival's scan
-    // of the peds round him (every few seconds) is an event of his hunt.
+    // The player inspecting someone (the rival, say) is other features' work; the rival's
+    // decisions (a scan of the peds round him, new orders, every few seconds) are events of his
+    // hunt: the frames in between, while he walks, stalks or aims, are what is budgeted.
     Situation running{"a mass-hunting competition running, no event", 50, [](const Frame& f) {
                           return f.competitionBefore == bf::kStateRunning &&
                                  f.competitionAfter == bf::kStateRunning && f.quiet() &&
-                                 !f.did(bf::Activity::CompetitionAnimals) &&
-                                 f.game.world().player.target == 0 && !f.scanned();
+                                 !f.did(bf::Activity::CompetitionAnimals) && f.targetBefore == 0 &&
+                                 f.game.world().player.target == 0 && !f.decided();
                       }};
     Situation trade{"a trade running, the buyer walking to the horse", 25, [](const Frame& f) {
                         const int approach = static_cast<int>(bf::TradeStage::ApproachHorse);
