@@ -1,16 +1,23 @@
 // brackenfold-sim: plays a scenario (or the built-in demo session) with the plug-in in the
 // simulated game and prints the timeline.
 //
-//   brackenfold-sim [--game-dir DIR] [--seed N] [--trace] [--screenshot FILE.svg] [SCENARIO.scn]
+//   brackenfold-sim [--game-dir DIR] [--seed N] [--trace] [--stats] [--screenshot FILE.svg]
+//                   [SCENARIO.scn]
+//
+// --stats (always on for the demo session) ends the output with the frame that made the most
+// native calls, when it came and what the plug-in was doing in it (its own tally of the frame's
+// calls by activity), and the mean number of calls per frame.
 //
 // --screenshot writes what the plug-in drew in the last frame as an SVG picture.
 // Exit codes: 0 every expectation held, 1 one failed, 2 malformed scenario or bad usage.
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
 
+#include "core/frame_tally.h"
 #include "demo_session.h"
 #include "sim/scenario/scenario.h"
 #include "spine/entry.h"
@@ -21,10 +28,9 @@ namespace fs = std::filesystem;
 namespace {
 
 int usage(const std::string& why) {
-    std::cerr
-        << "brackenfold-sim: " << why << "\n"
-        << "usage: brackenfold-sim [--game-dir DIR] [--seed N] [--trace] [--screenshot FILE.svg] "
-           "[SCENARIO.scn]\n";
+    std::cerr << "brackenfold-sim: " << why << "\n"
+              << "usage: brackenfold-sim [--game-dir DIR] [--seed N] [--trace] [--stats] "
+                 "[--screenshot FILE.svg] [SCENARIO.scn]\n";
     return 2;
 }
 
@@ -32,6 +38,28 @@ fs::path newTempGameDir() {
     std::string pattern = (fs::temp_directory_path() / "brackenfold-XXXXXX").string();
     if (!mkdtemp(pattern.data())) return fs::temp_directory_path() / "brackenfold-run";
     return pattern;
+}
+
+// The plug-in's own account of the frame that has just ended: its activities by calls, most first.
+std::string describePluginFrame() {
+    const bf::Plugin* plugin = bf::runningPlugin();
+    if (!plugin) return "the plug-in not running";
+    const bf::FrameTally& tally = plugin->frameTally;
+    std::vector<bf::Activity> done;
+    for (size_t i = 0; i < static_cast<size_t>(bf::Activity::Count); ++i) {
+        const auto activity = static_cast<bf::Activity>(i);
+        if (tally.calls(activity) > 0) done.push_back(activity);
+    }
+    std::stable_sort(done.begin(), done.end(), [&](bf::Activity a, bf::Activity b) {
+        return tally.calls(a) > tally.calls(b);
+    });
+    std::string text;
+    for (bf::Activity activity : done) {
+        text += text.empty() ? "doing: " : ", ";
+        text += bf::activityName(activity);
+        text += " " + std::to_string(tally.calls(activity));
+    }
+    return text.empty() ? "the plug-in made no calls" : text;
 }
 
 }  // namespace
@@ -55,6 +83,8 @@ int main(int argc, char** argv) {
             options.screenshot = fs::absolute(argv[++i]);
         } else if (arg == "--trace") {
             options.trace = true;
+        } else if (arg == "--stats") {
+            options.stats = true;
         } else if (arg == "--help" || arg == "-h") {
             usage("runs a scenario in the simulated game");
             return 0;
@@ -69,6 +99,8 @@ int main(int argc, char** argv) {
     if (options.gameDir.empty()) options.gameDir = newTempGameDir();
     options.scenarioDir =
         scenarioPath.empty() ? fs::current_path() : fs::absolute(scenarioPath).parent_path();
+    if (scenarioPath.empty()) options.stats = true;
+    options.describeFrame = &describePluginFrame;
 
     std::vector<sim::scenario::Line> lines;
     try {

@@ -182,8 +182,32 @@ void Runner::printTimeline() {
     }
 }
 
+void FrameCost::note(const Game& game, const std::function<std::string()>& describe) {
+    const size_t n = game.callsLastFrame();
+    ++frames;
+    calls += n;
+    if (n <= worstCalls) return;
+    worstCalls = n;
+    worstFrame = game.frame();
+    worstTimer = game.timer();
+    worstWhat = describe ? describe() : std::string();
+}
+
+void Runner::printStats() {
+    std::ostream& out = *options_.out;
+    char mean[32];
+    std::snprintf(mean, sizeof mean, "%.1f", cost_.mean());
+    out << "worst frame: " << cost_.worstCalls << " natives in frame " << cost_.worstFrame << " at "
+        << clockText(cost_.worstTimer);
+    if (!cost_.worstWhat.empty()) out << ", " << cost_.worstWhat;
+    out << "\n";
+    out << "mean: " << mean << " natives per frame over " << cost_.frames << " frames\n";
+}
+
 void Runner::runFrame() {
     game_->runFrame();
+    cost_.note(*game_, options_.describeFrame);
+    if (options_.afterFrame) options_.afterFrame(*game_);
     printTimeline();
     if (game_->failed())
         throw ExpectationFailed("the game stopped the script: " + game_->failure());
@@ -304,6 +328,7 @@ int Runner::run(const std::vector<Line>& lines) {
     writeScreenshot();
     out << "outcome: passed, " << expectations_ << " expectations held\n";
     out << "game folder: " << options_.gameDir.string() << "\n";
+    if (options_.stats) printStats();
     if (options_.trace && game_) {
         out << "natives in last frame: " << game_->callsLastFrame() << "\n";
         for (const auto& call : game_->lastFrameCalls()) {

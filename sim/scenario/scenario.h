@@ -102,10 +102,33 @@ struct RunOptions {
     std::filesystem::path scenarioDir;
     // When set, the last frame's picture is written there at the end of the run (passed or not).
     std::filesystem::path screenshot;
+    // Ends the output with the frame that made the most native calls and the mean per frame.
+    bool stats = false;
+    // What the plug-in was doing in the frame that has just ended, in its own words (the wiring
+    // asks the plug-in); printed beside the worst frame.
+    std::function<std::string()> describeFrame;
+    // Called after every frame the scenario runs (tests observe the frames with it).
+    std::function<void(Game&)> afterFrame;
     std::ostream* out = nullptr;
     // Called once before the game ends, while it can still answer natives: the wiring drops the
     // plug-in here, so that what it frees goes back to a live game.
     std::function<void()> beforeGameEnds;
+};
+
+// The native calls of the frames a run played, counted from the plug-in's attachment on.
+struct FrameCost {
+    uint64_t frames = 0;
+    uint64_t calls = 0;
+    // The first frame with the most calls.
+    size_t worstCalls = 0;
+    uint64_t worstFrame = 0;
+    uint32_t worstTimer = 0;
+    std::string worstWhat;
+
+    void note(const Game& game, const std::function<std::string()>& describe);
+    double mean() const {
+        return frames ? static_cast<double>(calls) / static_cast<double>(frames) : 0.0;
+    }
 };
 
 class Runner {
@@ -128,6 +151,7 @@ class Runner {
     std::vector<std::string> logLines() const;
     void expect(bool holds, const std::string& what);
     int expectations() const { return expectations_; }
+    const FrameCost& frameCost() const { return cost_; }
     // Scenario names of entities ("spawn buck ..."), mapped to the handles the game gave them.
     void nameEntity(const std::string& id, int32_t handle) { entityIds_[id] = handle; }
     // The handle behind a name; a name never given is a malformed scenario (SyntaxError).
@@ -138,6 +162,7 @@ class Runner {
     void writeScreenshot();
     void attach();
     void printTimeline();
+    void printStats();
     std::string clockText(uint32_t timer) const;
 
     RunOptions options_;
@@ -145,6 +170,7 @@ class Runner {
     bool attached_ = false;
     uintmax_t logOffset_ = 0;
     int expectations_ = 0;
+    FrameCost cost_;
     std::filesystem::path previousDir_;
     std::map<std::string, int32_t> entityIds_;
 };

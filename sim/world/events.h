@@ -40,8 +40,11 @@ class EventQueue {
         return &events_[static_cast<size_t>(index)];
     }
     size_t size() const { return events_.size(); }
+    // How many events the frame that ended last had.
+    size_t lastFrameSize() const { return lastFrameSize_; }
     // The frame ends: its events are gone, those raised during the script's turn come up.
     void endFrame() {
+        lastFrameSize_ = events_.size();
         events_.clear();
         events_.swap(next_);
     }
@@ -50,6 +53,7 @@ class EventQueue {
     std::vector<GameEvent> events_;
     std::vector<GameEvent> next_;
     bool scriptRunning_ = false;
+    size_t lastFrameSize_ = 0;
 };
 
 }  // namespace sim

@@ -4,8 +4,8 @@
 #include "animals/animal_sizes.h"
 #include "animals/bleeding.h"
 #include "animals/population_steps.h"
+#include "core/frame_tally.h"
 #include "core/game_hash.h"
-#include "core/hook.h"
 #include "core/natives.h"
 
 namespace bf {
@@ -23,6 +23,7 @@ constexpr int32_t kInspectPrompt = 35;
 }  // namespace
 
 void AnimalEventsHandler::onFrame() {
+    const ScopedActivity mark(Activity::AnimalEvents);
     pumpEvents();
     bleedingTick(bleeding_, generalMeta_);
 }
@@ -62,7 +63,7 @@ bool AnimalEventsHandler::onPromptTriggered() {
     if (natives::isInspectionPanelOpen()) return false;
     // The panel opens a moment after the prompt; look again once the game has run.
     const int32_t target = slot(2);
-    hook::scriptWait(1);
+    waitForGame(1);
     if (natives::isInspectionPanelOpen()) hud_.setTarget(target);
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "animals/animal_population.h"
 #include "core/decorators.h"
+#include "core/frame_tally.h"
 #include "core/natives.h"
 #include "core/settings.h"
 #include "ui/messages.h"
@@ -44,6 +45,7 @@ AnimalHud::AnimalHud(AnimalPopulationManager& population)
 }
 
 void AnimalHud::draw() {
+    const ScopedActivity mark(Activity::AnimalHud);
     if (!active_) return;
     if (getSettingBool("HUD_PopulationStatus") && getSettingBool("DynamicAnimalPopulation"))
         drawPopulationGauge();

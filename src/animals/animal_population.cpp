@@ -4,8 +4,8 @@
 #include <cstdio>
 
 #include "animals/map_area_tracker.h"
+#include "core/frame_tally.h"
 #include "core/game_hash.h"
-#include "core/hook.h"
 #include "core/log.h"
 #include "core/natives.h"
 #include "core/runtime.h"
@@ -137,7 +137,7 @@ void AnimalPopulationManager::saveAll() {
     for (auto& [district, file] : districts_) {
         if (!file->isDirty()) continue;
         file->save(false);
-        hook::scriptWait(0);
+        waitForGame(0);
     }
     john_->save(false);
     arthur_->save(false);

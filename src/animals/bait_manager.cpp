@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/frame_tally.h"
 #include "core/natives.h"
 #include "core/runtime.h"
 #include "data/catalogue.h"
@@ -21,6 +22,8 @@ BaitManager::BaitManager(const DataCatalogue& data, Tutorials& tutorials)
 
 bool BaitManager::playerPlacingBait() const {
     const int32_t ped = runtime().playerPed;
+    // Placing bait is a scenario: most frames the player is in none, and one question settles it.
+    if (!natives::isPedUsingAnyScenario(ped)) return false;
     return natives::isPedUsingScenarioHash(ped, placeNormal_) ||
            natives::isPedUsingScenarioHash(ped, placePotent_);
 }
@@ -36,6 +39,7 @@ void BaitManager::addBlipAtPlayer() {
 }
 
 void BaitManager::update() {
+    const ScopedActivity mark(Activity::Bait);
     const bool placing = playerPlacingBait();
     if (!placing && wasPlacing_) addBlipAtPlayer();
     wasPlacing_ = placing;

@@ -34,7 +34,7 @@ bool isBloodlessHumanBone(int32_t bone) {
 }
 
 int32_t playerMount() {
-    return natives::getPlayerMount(natives::playerId());
+    return natives::getPlayerMount(runtime().playerIndex);
 }
 
 bool mayBleed(int32_t damaged, int32_t attacker, uint32_t weapon) {
@@ -139,6 +139,9 @@ void bleedingTick(std::vector<int32_t>& bleeding, const DictDataFile& generalMet
         ++i;
         if (ped == player || ped == mount) continue;
 
+        // Alive and not dying, as asked above, unless this tick's own damage changed that (the
+        // game does not move on while the script runs).
+        bool damaged = false;
         if (causesDamage) {
             const int32_t last = natives::decorGetInt(ped, kDecorCriticalShotLastDamageTime);
             if (static_cast<int64_t>(timer) >= static_cast<int64_t>(last) + 1000) {
@@ -146,10 +149,12 @@ void bleedingTick(std::vector<int32_t>& bleeding, const DictDataFile& generalMet
                 if (natives::isPedRagdoll(ped)) {
                     natives::applyDamageToPed(
                         ped, generalMeta.getInt("bleeding.critical_shot_damage_per_sec", -999));
+                    damaged = true;
                 }
             }
         }
-        if (collapses && !natives::isEntityDead(ped) && !natives::isPedDeadOrDying(ped) &&
+        if (collapses &&
+            (!damaged || (!natives::isEntityDead(ped) && !natives::isPedDeadOrDying(ped))) &&
             natives::getPedHealthRatio(ped) <= 0.15f && !natives::isPedInWrithe(ped) &&
             !natives::isPedRagdoll(ped)) {
             natives::setPedToRagdoll(ped, 10000, 30000);

@@ -1,5 +1,6 @@
 #include "animals/map_area_tracker.h"
 
+#include "core/frame_tally.h"
 #include "core/natives.h"
 #include "world/game_ops.h"
 
@@ -22,6 +23,7 @@ void MapAreaTracker::resolve(Vector3 position) {
 }
 
 void MapAreaTracker::update() {
+    const ScopedActivity mark(Activity::MapAreas);
     const Vector3 position = playerPosition();
     if (!changePending_) {
         previousArea_ = currentArea_;

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "animals/animal_population.h"
+#include "core/frame_tally.h"
 #include "core/log.h"
 #include "core/natives.h"
 #include "data/dict_data_file.h"
@@ -31,6 +32,7 @@ void PopulationUpdater::saveWhenDue() {
     }
     const int64_t periodMs = static_cast<int64_t>(seconds) * 1000;
     if (natives::getScriptTimer() <= periodMs) return;
+    const ScopedActivity mark(Activity::PopulationSave);
     population_.saveAll();
     natives::setScriptTimer(0);
 }
@@ -50,6 +52,7 @@ void PopulationUpdater::developWhenDue() {
 }
 
 void PopulationUpdater::update() {
+    const ScopedActivity mark(Activity::Population);
     saveWhenDue();
     developWhenDue();
 }

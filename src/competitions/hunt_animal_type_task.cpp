@@ -89,9 +89,8 @@ void HuntAnimalTypeTask::roam() {
 
 void HuntAnimalTypeTask::search() {
     candidates_.clear();
-    for (int32_t ped : pedsNear(getPed(), kNearbyCapacity, reach_, -1, true)) {
-        if (natives::getEntityModel(ped) == animalType_) candidates_.push_back(ped);
-    }
+    for (int32_t ped : pedsNear(getPed(), kNearbyCapacity, reach_, -1, true, animalType_))
+        candidates_.push_back(ped);
     waitUntil_ = natives::getGameTimer() + 5000;
     state_ = kSpot;
     sleepFor(1000);

@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "competitions/hunting_competition_processor.h"
+#include "core/frame_tally.h"
 #include "core/game_hash.h"
-#include "core/hook.h"
 #include "core/log.h"
 #include "core/natives.h"
 #include "core/runtime.h"
@@ -48,6 +48,7 @@ const char* HunterCamp::opponentModel(float temperature) {
 }
 
 bool HuntingCompetitionProcessor::buildCamp() {
+    const ScopedActivity mark(Activity::CompetitionCamp);
     if (info_.opponentPed != 0) return true;
     logMessage("HuntingCompetitionProcessor: creating hunter camp set");
     const Vector3 pedPoint = pointOnCircle(info_.startPoint, 10.0f, false);
@@ -93,7 +94,7 @@ bool HuntingCompetitionProcessor::buildCamp() {
     info_.prompt->setGroup(opponent);
     info_.prompt->setEnabled(false);
     info_.prompt->setVisible(true);
-    hook::scriptWait(500);
+    waitForGame(500);
     natives::taskIdleNearCoord(opponent, pedPoint, 10.0f, randomInt(35000, 60000));
     return true;
 }

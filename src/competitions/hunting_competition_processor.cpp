@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "competitions/competition_geometry.h"
+#include "core/frame_tally.h"
 #include "core/game_hash.h"
-#include "core/hook.h"
 #include "core/log.h"
 #include "core/natives.h"
 #include "core/runtime.h"
@@ -96,7 +96,7 @@ void HuntingCompetitionProcessor::update() {
 
 bool HuntingCompetitionProcessor::rulesHold() {
     const int32_t player = playerPed();
-    if (natives::isPlayerDead(natives::playerId())) {
+    if (natives::isPlayerDead(runtime().playerIndex)) {
         logMessage("HuntingCompetitionProcessor: player has died");
         finish(kOutcomeAborted);
         return false;
@@ -142,7 +142,7 @@ void HuntingCompetitionProcessor::updateOffered() {
 void HuntingCompetitionProcessor::updateCampReady() {
     const int32_t player = playerPed();
     const int32_t opponent = info_.opponentPed;
-    const int32_t playerIndex = natives::playerId();
+    const int32_t playerIndex = runtime().playerIndex;
     if (natives::isEntityDead(opponent) || natives::isPlayerFreeAiming(playerIndex) ||
         natives::isPedFleeing(opponent) || natives::getPedCaptor(opponent) != 0 ||
         natives::isPedInAnyVehicle(player, false)) {
@@ -225,7 +225,7 @@ void HuntingCompetitionProcessor::updateAccepted() {
             return;
         }
         natives::addNavmeshRequiredRegion(target.x, target.y, radius);
-        hook::scriptWait(0);
+        waitForGame(0);
     }
 
     natives::setCurrentPedWeapon(opponent, natives::getBestPedWeapon(opponent), true);
@@ -271,7 +271,7 @@ void HuntingCompetitionProcessor::updateTravelling() {
 }
 
 void HuntingCompetitionProcessor::updateRunning() {
-    if (natives::isSpecialAbilityActive(natives::playerId()) &&
+    if (natives::isSpecialAbilityActive(runtime().playerIndex) &&
         getSettingBool("HuntingCompetitions_DeadEyePenalty") &&
         getFlag(kDeadEyePenaltyWarning) == 0) {
         tutorials_.showTutorialOnce(text_keys::kTutorialDeadEyePenalty, true);

@@ -42,8 +42,13 @@ void HuntingCompetitionStatusWidget::onShow() {
     playerName_ = playerCharacterName(runtime().playerPed);
 }
 
+void HuntingCompetitionStatusWidget::drawBackground(float x, float y, float width) {
+    if (!backgroundLoaded_) backgroundLoaded_ = textureDictReady("feeds");
+    drawLoadedSprite("feeds", "help_text_bg", x, y, width, 0.031f, 0.0f, 255, 255, 255, 229);
+}
+
 void HuntingCompetitionStatusWidget::drawScoreRow(float top, std::string_view name, int32_t score) {
-    drawSprite("feeds", "help_text_bg", 0.86f, top, 0.11f, 0.031f, 0.0f, 255, 255, 255, 229);
+    drawBackground(0.86f, top, 0.11f);
     drawText(name, 0.87f, top + 0.002f, kGrey, kGrey, kGrey, 255, false, kScoreScale, kScoreScale,
              "$body");
     char digits[16];
@@ -55,8 +60,7 @@ void HuntingCompetitionStatusWidget::drawScoreRow(float top, std::string_view na
 void HuntingCompetitionStatusWidget::draw() {
     if (getSettingBool("HUD_HuntingCompetition_TimeLeft") && info_.timeCapMinutes > 0) {
         const auto clock = formatTimeLeft(info_.timeLeftSeconds);
-        drawSprite("feeds", "help_text_bg", 0.4675f, 0.078f, 0.065f, 0.031f, 0.0f, 255, 255, 255,
-                   229);
+        drawBackground(0.4675f, 0.078f, 0.065f);
         const bool red = info_.timeLeftSeconds < kRedBelowSeconds;
         drawText(clock.data(), 0.5f, 0.08f, kGrey, red ? 0 : kGrey, red ? 0 : kGrey, 255, true,
                  0.4f, 0.4f, "$title");

@@ -27,11 +27,15 @@ class HuntingCompetitionStatusWidget : public BaseUIComponent {
     void draw() override;
 
   private:
+    // The blocks' background ("feeds" "help_text_bg"), 0.031 high. Once the game has reported
+    // its dictionary loaded, it is not asked again.
+    void drawBackground(float x, float y, float width);
     void drawScoreRow(float top, std::string_view name, int32_t score);
 
     const CompetitionInfo& info_;
     const DataCatalogue& data_;
     const char* playerName_ = "Arthur";
+    bool backgroundLoaded_ = false;
 };
 
 }  // namespace bf

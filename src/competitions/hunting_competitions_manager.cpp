@@ -5,6 +5,7 @@
 #include "animals/animal_spawn_locations.h"
 #include "competitions/competition_geometry.h"
 #include "competitions/mass_hunting_competition_processor.h"
+#include "core/frame_tally.h"
 #include "core/log.h"
 #include "core/natives.h"
 #include "core/runtime.h"
@@ -53,7 +54,7 @@ HuntingCompetitionsManager::HuntingCompetitionsManager(DataCatalogue& data, Tuto
 HuntingCompetitionsManager::~HuntingCompetitionsManager() = default;
 
 void HuntingCompetitionsManager::update() {
-    if (!getSettingBool("HuntingCompetitions_Enabled")) return;
+    const ScopedActivity mark(Activity::Competitions);
     if (processor_) {
         processor_->update();
         if (info_->status == kStatusFinished) {
@@ -69,7 +70,7 @@ void HuntingCompetitionsManager::update() {
 
     const Vector3 player = playerPosition();
     if (natives::getMapZoneAtCoords(player, 1) != 0 ||
-        !natives::isPlayerPlaying(natives::playerId()) || natives::getMissionFlag())
+        !natives::isPlayerPlaying(runtime().playerIndex) || natives::getMissionFlag())
         return;
 
     Competition competition = createCompetition(player);
@@ -91,6 +92,7 @@ void HuntingCompetitionsManager::update() {
 
 HuntingCompetitionsManager::Competition HuntingCompetitionsManager::createCompetition(
     Vector3 point) {
+    const ScopedActivity mark(Activity::CompetitionCreation);
     if (isZero(point)) point = playerPosition();
     AnimalSpawnLocation location =
         spawnLocations_.choose(point, kMaxSpawnDistance, kMinSpawnDistance, 0);

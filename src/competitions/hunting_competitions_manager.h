@@ -47,7 +47,8 @@ class HuntingCompetitionsManager : public EventsSubscriber<MapAreaChangeData>,
                                const MapDistricts& districts);
     ~HuntingCompetitionsManager() override;
 
-    // Once a frame, after the event pump.
+    // Once a frame, after the event pump, while "HuntingCompetitions_Enabled" is on (the spine
+    // reads that gate).
     void update();
     // A map-area change (from the tracker).
     void notify(const MapAreaChangeData& change);

@@ -4,6 +4,7 @@
 
 #include "competitions/competition_geometry.h"
 #include "core/decorators.h"
+#include "core/frame_tally.h"
 #include "core/log.h"
 #include "core/natives.h"
 #include "core/runtime.h"
@@ -97,7 +98,7 @@ void MassHuntingCompetitionProcessor::scoreDamage(int32_t damaged, int32_t attac
 
     const bool byPlayer = attacker == player;
     if (byPlayer) {
-        if (natives::isSpecialAbilityActive(natives::playerId()) &&
+        if (natives::isSpecialAbilityActive(runtime().playerIndex) &&
             getSettingBool("HuntingCompetitions_DeadEyePenalty"))
             points /= 2;
         tutorials_.showTutorialOnce(text_keys::kTutorialBonuses, false);
@@ -116,6 +117,7 @@ void MassHuntingCompetitionProcessor::scoreDamage(int32_t damaged, int32_t attac
 }
 
 int32_t MassHuntingCompetitionProcessor::spawnAnimal() {
+    const ScopedActivity mark(Activity::CompetitionAnimals);
     const int32_t player = runtime().playerPed;
     const int32_t r = randomInt(0, 4);
     Vector3 point;

@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <type_traits>
 
+#include "core/frame_tally.h"
 #include "core/hook.h"
 #include "core/vector3.h"
 
@@ -77,6 +78,7 @@ inline R invoke(uint64_t hash, Args... args) {
     hook::nativeInit(hash);
     (native_detail::push(args), ...);
     const uint64_t* slots = hook::nativeCall();
+    countNativeCall();
     if constexpr (!std::is_void_v<R>) return native_detail::decode<R>(slots);
 }
 

@@ -1,7 +1,8 @@
 // The ground every layer of the running plug-in stands on: this frame's player ped, the settings
-// table and the texts handed to the game. The spine's plug-in object is a Runtime with its
-// features on top, and the one process-wide pointer of the plug-in points at it, for the hook's
-// C callbacks and for tests that restart the plug-in in the same process.
+// table, the texts handed to the game and the frame's tally of native calls. The spine's plug-in
+// object is a Runtime with its features on top, and the one process-wide pointer of the plug-in
+// points at it, for the hook's C callbacks and for tests that restart the plug-in in the same
+// process.
 //
 // Requires: a runtime is installed before any layer reads it (start-up installs the plug-in;
 // tests that drive a layer on its own install a bare Runtime).
@@ -12,6 +13,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "core/frame_tally.h"
 #include "core/screen_texts.h"
 #include "core/settings.h"
 
@@ -26,8 +28,12 @@ class Runtime {
 
     // Written only at the start of start-up and at the top of each frame.
     int32_t playerPed = 0;
+    // The player's index, read once at start-up: it does not change while the game runs.
+    int32_t playerIndex = 0;
     SettingsTable settings;
     ScreenTexts screenTexts;
+    // The native calls of the frame now running, by activity.
+    FrameTally frameTally;
 };
 
 // The installed runtime; installs a bare one when none is.

@@ -3,7 +3,7 @@
 #include <exception>
 
 #include "core/decorators.h"
-#include "core/hook.h"
+#include "core/frame_tally.h"
 #include "core/log.h"
 #include "core/natives.h"
 #include "core/settings.h"
@@ -20,7 +20,20 @@ constexpr int32_t kBlipsDictionaryWaitMs = 3000;
 constexpr float kAreaConfirmDistance = 30.0f;
 
 void waitFrame() {
-    hook::scriptWait(0);
+    waitForGame(0);
+}
+
+// The settings that switch whole features on, read once a frame.
+struct FrameGates {
+    bool competitions = false;
+    bool bait = false;
+    bool trading = false;
+    bool population = false;
+};
+
+FrameGates readFrameGates() {
+    return {getSettingBool("HuntingCompetitions_Enabled"), getSettingBool("BaitPlips"),
+            getSettingBool("EnableTrading"), getSettingBool("DynamicAnimalPopulation")};
 }
 
 [[noreturn]] void haltForever() {
@@ -57,7 +70,9 @@ Plugin::Plugin() = default;
 Plugin::~Plugin() = default;
 
 bool Plugin::initialize() {
+    const ScopedActivity mark(Activity::StartUp);
     playerPed = natives::playerPedId();
+    playerIndex = natives::playerId();
     initLog();
     logMessage(logBanner());
     loadSettings(dataFilePath("Settings.ini"), defaultSettings());
@@ -95,13 +110,14 @@ bool Plugin::initialize() {
 }
 
 void Plugin::runFrame() {
+    const FrameGates gates = readFrameGates();
     flushPendingTexts();
     mapAreaTracker_->update();
     animalEvents_->onFrame();
-    competitions_->update();
-    if (getSettingBool("BaitPlips")) bait_->update();
-    if (getSettingBool("EnableTrading")) trading_->tradeUpdate();
-    if (getSettingBool("DynamicAnimalPopulation")) populationUpdater_->update();
+    if (gates.competitions) competitions_->update();
+    if (gates.bait) bait_->update();
+    if (gates.trading) trading_->tradeUpdate();
+    if (gates.population) populationUpdater_->update();
     animalHud_->draw();
 }
 

@@ -14,7 +14,7 @@ constexpr int32_t kZoneTown = 1;
 
 int32_t findTradeTarget() {
     int32_t target = 0;
-    if (!natives::getPlayerTargetEntity(natives::playerId(), &target)) return 0;
+    if (!natives::getPlayerTargetEntity(runtime().playerIndex, &target)) return 0;
     return target;
 }
 
@@ -33,8 +33,8 @@ int32_t getPlayerHorse(int32_t ped) {
 }
 
 bool canPlayerTrade() {
-    if (natives::isPlayerFreeAiming(natives::playerId())) return false;
-    if (natives::isPlayerDead(natives::playerId())) return false;
+    if (natives::isPlayerFreeAiming(runtime().playerIndex)) return false;
+    if (natives::isPlayerDead(runtime().playerIndex)) return false;
     if (natives::getMissionFlag()) return false;
     const int32_t horse = getPlayerHorse(runtime().playerPed);
     return horse != 0 && natives::isHorseSaddled(horse);

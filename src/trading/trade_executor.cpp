@@ -45,7 +45,7 @@ bool TradeInteractionExecutor::shouldAbort() const {
     const int32_t buyer = offer_->buyer;
     return buyer == 0 || natives::isEntityDead(buyer) ||
            natives::isPedInCombat(runtime().playerPed, buyer) || natives::getMissionFlag() ||
-           natives::isPlayerFreeAiming(natives::playerId());
+           natives::isPlayerFreeAiming(runtime().playerIndex);
 }
 
 void TradeInteractionExecutor::pause() {

@@ -1,6 +1,7 @@
 #include "trading/trading.h"
 
 #include "core/decorators.h"
+#include "core/frame_tally.h"
 #include "core/log.h"
 #include "core/natives.h"
 #include "core/runtime.h"
@@ -22,6 +23,7 @@ Trading::~Trading() {
 }
 
 void Trading::tradeUpdate() {
+    const ScopedActivity mark(Activity::Trading);
     if (executor_) {
         executor_->updateExecutor();
         if (executor_->outcome() != TradeOutcome::None) {
@@ -30,16 +32,19 @@ void Trading::tradeUpdate() {
         }
         return;
     }
+    // Nothing targeted and no prompt up: nothing to do, whatever the mission flag says, so the
+    // idle frame spares that question.
+    const int32_t target = findTradeTarget();
+    if (target == 0 && !prompt_) return;
     if (natives::getMissionFlag()) return;
-    if (!updateInitiator()) return;
+    if (!updateInitiator(target)) return;
     logMessage("TradeInteractions: initiating a trade");
     executor_ = createExecutor(0);
     logMessage(executor_ ? "TradeInteractions: trade initiated"
                          : "TradeInteractions: failed to initiate a trade");
 }
 
-bool Trading::updateInitiator() {
-    const int32_t target = findTradeTarget();
+bool Trading::updateInitiator(int32_t target) {
     if (prompt_ && target == 0) {
         prompt_->destroy();
         prompt_.reset();

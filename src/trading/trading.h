@@ -37,7 +37,7 @@ class Trading {
 
   private:
     // True exactly on the frame on which the player confirmed the enabled prompt.
-    bool updateInitiator();
+    bool updateInitiator(int32_t target);
     // For the current target when buyer is 0; null (and logged) when there is none.
     std::unique_ptr<TradeInteractionExecutor> createExecutor(int32_t buyer = 0);
 

@@ -7,6 +7,7 @@
 #include <limits>
 #include <sstream>
 
+#include "core/frame_tally.h"
 #include "core/natives.h"
 #include "core/runtime.h"
 #include "core/text.h"
@@ -50,7 +51,7 @@ void drawText(std::string_view text, float x, float y, int red, int green, int b
               bool centred, float scaleX, float scaleY, std::string_view font) {
     natives::setTextColor(red, green, blue, alpha);
     natives::setTextScale(scaleX, scaleY);
-    natives::setTextCentre(centred);
+    if (centred) natives::setTextCentre(true);
 
     ScreenTexts& texts = runtime().screenTexts;
     if (texts.drawnTextsUsed == texts.drawnTexts.size()) texts.drawnTexts.emplace_back();
@@ -67,9 +68,18 @@ void drawText(std::string_view text, float x, float y, int red, int green, int b
 
 void drawSprite(const char* dictionary, const char* name, float x, float y, float width,
                 float height, float rotation, int red, int green, int blue, int alpha) {
-    if (!natives::hasStreamedTextureDictLoaded(dictionary)) {
-        natives::requestStreamedTextureDict(dictionary, false);
-    }
+    textureDictReady(dictionary);
+    drawLoadedSprite(dictionary, name, x, y, width, height, rotation, red, green, blue, alpha);
+}
+
+bool textureDictReady(const char* dictionary) {
+    if (natives::hasStreamedTextureDictLoaded(dictionary)) return true;
+    natives::requestStreamedTextureDict(dictionary, false);
+    return false;
+}
+
+void drawLoadedSprite(const char* dictionary, const char* name, float x, float y, float width,
+                      float height, float rotation, int red, int green, int blue, int alpha) {
     natives::drawSprite(dictionary, name, x + width * 0.5f, y + height * 0.5f, width, height,
                         rotation, red, green, blue, alpha);
 }
@@ -87,6 +97,7 @@ void showNotification(std::string_view text, int32_t durationMs) {
 }
 
 void flushPendingTexts() {
+    const ScopedActivity mark(Activity::Texts);
     // The strings drawn last frame have been read by the game by now.
     runtime().screenTexts.drawnTextsUsed = 0;
     flushHelpText();

@@ -18,13 +18,20 @@ uint64_t makeLiteralText(const char* text);
 // Shows a text at once; the text is kept until the next message, as the game reads it later.
 void showMessage(const std::string& text);
 
-// Draws for the current frame only; font is "$title" or "$body".
+// Draws for the current frame only; font is "$title" or "$body". The game forgets a text's style
+// once it has displayed it, so left alignment (its default) is not asked for.
 void drawText(std::string_view text, float x, float y, int red, int green, int blue, int alpha,
               bool centred, float scaleX, float scaleY, std::string_view font);
 // x, y: the sprite's top-left corner. A dictionary not loaded yet is requested and drawn once the
 // game has it.
 void drawSprite(const char* dictionary, const char* name, float x, float y, float width,
                 float height, float rotation, int red, int green, int blue, int alpha);
+// True once the game has the dictionary; asks for it while it has not. A dictionary the plug-in
+// asked for stays loaded (it never lets one go), so a caller that saw it loaded need not ask again.
+bool textureDictReady(const char* dictionary);
+// drawSprite for a dictionary the caller knows is loaded: nothing is asked, only drawn.
+void drawLoadedSprite(const char* dictionary, const char* name, float x, float y, float width,
+                      float height, float rotation, int red, int green, int blue, int alpha);
 
 void showHelpText(std::string_view text, int32_t durationMs);
 void showNotification(std::string_view text, int32_t durationMs);

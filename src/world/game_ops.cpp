@@ -27,7 +27,7 @@ Vector3 playerPosition() {
 }
 
 float distance(Vector3 a, Vector3 b) {
-    return natives::getDistanceBetweenCoords(a, b, true);
+    return length(a - b);
 }
 
 float distance(int32_t entity, Vector3 point) {
@@ -40,7 +40,7 @@ float distance(int32_t a, int32_t b) {
 }
 
 float horizontalDistance(Vector3 a, Vector3 b) {
-    return natives::getDistanceBetweenCoords({a.x, a.y, 0.0f}, {b.x, b.y, 0.0f}, true);
+    return horizontalLength(a - b);
 }
 
 Vector3 entityDirection(int32_t entity) {

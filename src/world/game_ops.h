@@ -19,6 +19,8 @@ Vector3 normalized(Vector3 v);
 float clampValue(float value, int32_t minimum, int32_t maximum);
 
 // --- Positions and distances ---------------------------------------------------------------------
+// Distances are plain arithmetic on positions (what the game's distance query computes), so
+// measuring costs no native call; reading an entity's position does.
 
 Vector3 entityPosition(int32_t entity);
 Vector3 playerPosition();

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/hook.h"
+#include "core/frame_tally.h"
 #include "core/log.h"
 #include "core/natives.h"
 
@@ -42,7 +42,7 @@ OwnedPropSet createPropSet(const char* name, Vector3 position) {
             logMessage(std::string("ERROR: prop set ") + name + " did not load");
             return {};
         }
-        hook::scriptWait(0);
+        waitForGame(0);
     }
     return OwnedPropSet(natives::createPropSet(hash, position, 0.0f));
 }

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdio>
 
-#include "core/hook.h"
+#include "core/frame_tally.h"
 #include "core/log.h"
 #include "core/natives.h"
 #include "world/game_ops.h"
@@ -38,7 +38,7 @@ int32_t spawnLoadedPed(uint32_t model, const std::string& modelName, Vector3 pos
             logMessage("ERROR: model " + modelName + " did not load, no ped spawned");
             return 0;
         }
-        hook::scriptWait(0);
+        waitForGame(0);
     }
     const int32_t ped = natives::createPed(model, position);
     natives::setRandomOutfitVariation(ped, true);
@@ -58,7 +58,7 @@ int32_t spawnPed(const std::string& modelName, Vector3 position) {
 }
 
 std::vector<int32_t> pedsNear(int32_t entity, int32_t capacity, float radius, int32_t flags,
-                              bool skipDead) {
+                              bool skipDead, uint32_t model) {
     std::vector<int32_t> peds;
     if (capacity < 0 || capacity > kPedsNearMaxCapacity) {
         logMessage("ERROR: pedsNear: capacity " + std::to_string(capacity) +
@@ -69,11 +69,15 @@ std::vector<int32_t> pedsNear(int32_t entity, int32_t capacity, float radius, in
     buffer[0] = capacity;
     const int32_t count =
         std::min(natives::getPedNearbyPeds(entity, buffer.data(), flags, -1), capacity);
+    // The entity does not move while the script runs: its position is read once.
+    const Vector3 from = radius != -1.0f && count > 0 ? entityPosition(entity) : Vector3{};
     for (int32_t i = 1; i <= count; ++i) {
         const auto ped = static_cast<int32_t>(buffer[static_cast<size_t>(i)]);
+        // The game answers 0 for the model of a ped that is gone.
+        if (model != 0 && natives::getEntityModel(ped) != model) continue;
         if (!natives::doesEntityExist(ped)) continue;
         if (skipDead && natives::isEntityDead(ped)) continue;
-        if (radius != -1.0f && distance(entity, ped) > radius) continue;
+        if (radius != -1.0f && distance(from, entityPosition(ped)) > radius) continue;
         peds.push_back(ped);
     }
     return peds;

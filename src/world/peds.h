@@ -21,10 +21,11 @@ int32_t spawnPed(uint32_t model, Vector3 position);
 int32_t spawnPed(const std::string& modelName, Vector3 position);
 
 // The peds the game reports near `entity` (at most `capacity`), keeping those that exist, are
-// alive when `skipDead` is set, and lie within `radius` (-1 = any distance). A capacity above
-// kPedsNearMaxCapacity is refused with a log line and gives no peds.
+// alive when `skipDead` is set, lie within `radius` (-1 = any distance) and, when `model` is not
+// 0, are of that model (asked first: it rules out most). A capacity above kPedsNearMaxCapacity is
+// refused with a log line and gives no peds.
 std::vector<int32_t> pedsNear(int32_t entity, int32_t capacity, float radius, int32_t flags,
-                              bool skipDead);
+                              bool skipDead, uint32_t model = 0);
 
 // The thirteen animal types that the hunting features leave alone (domestic and tiny animals):
 // they keep the size the game gave them, are never culled or counted, and never score.
