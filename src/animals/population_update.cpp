@@ -16,6 +16,12 @@ constexpr int32_t kFallbackSaveSeconds = 120;
 }  // namespace
 
 void PopulationUpdater::saveWhenDue() {
+    if (saving_) {
+        if (!population_.saveStep()) return;
+        saving_ = false;
+        natives::setScriptTimer(0);
+        return;
+    }
     int32_t seconds = generalMeta_.getInt("save_freq_sec", -999);
     if (seconds <= 0) {
         // Missing or not above 0 would mean a save every frame: a disk that fails would then
@@ -31,7 +37,10 @@ void PopulationUpdater::saveWhenDue() {
     }
     const int64_t periodMs = static_cast<int64_t>(seconds) * 1000;
     if (natives::getScriptTimer() <= periodMs) return;
-    population_.saveAll();
+    if (!population_.saveStep()) {
+        saving_ = true;
+        return;
+    }
     natives::setScriptTimer(0);
 }
 
