@@ -116,9 +116,9 @@ float AnimalPopulationManager::currentEffectiveFactor(uint32_t district, uint32_
         population = stored > 0.0f ? stored : 1.0f;
     }
     const float development = characterFile().getFloat(kDevelopmentFactor, -999.0f);
-    return std::min(1.0f, population * (development >= 1.0f
-                                            ? std::min(development, kMaxDevelopmentFactor)
-                                            : 1.0f));
+    return std::min(
+        1.0f,
+        population * (development >= 1.0f ? std::min(development, kMaxDevelopmentFactor) : 1.0f));
 }
 
 float AnimalPopulationManager::deplete(uint32_t district, uint32_t type, float rate) {

@@ -87,7 +87,8 @@ float DictDataFile::getFloat(std::string_view key, float defaultValue) const {
     if (!badValuesAsAbsent_) return convertNamed(fileName(path()), key, value, toFloat);
     try {
         const float number = toFloat(value);
-        if (!std::isfinite(number)) return badValue(key, value, "not a finite number", defaultValue);
+        if (!std::isfinite(number))
+            return badValue(key, value, "not a finite number", defaultValue);
         return number;
     } catch (const std::logic_error& e) {
         return badValue(key, value, e.what(), defaultValue);

@@ -133,7 +133,9 @@ void Plugin::mainLoop() {
 }
 
 void Plugin::saveBeforeUnload() {
-    if (!ready_) return;
+    // Once: the hook's detach and the drop of the plug-in that follows it both ask.
+    if (!ready_ || savedAtUnload_) return;
+    savedAtUnload_ = true;
     if (inFrame_) {
         logMessage(
             "WARN: unloaded in the middle of a frame; population and hints changed since the "

@@ -67,6 +67,7 @@ class Plugin : public Runtime {
 
   private:
     bool ready_ = false;
+    bool savedAtUnload_ = false;
     // Set while the frame's features run (the hook may unload the plug-in at any wait).
     std::atomic<bool> inFrame_ = false;
     DataCatalogue data_;

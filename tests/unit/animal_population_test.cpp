@@ -206,8 +206,7 @@ TEST_F(PopulationTest, AnUnreadableValueIsReadAsAbsentAndItsFileKeptAtTheNextSav
             << bad;
         p.saveAll();
         EXPECT_EQ(readDataFile("AnimalsPopulation/131399519.dat.bad"), damaged) << bad;
-        EXPECT_EQ(readDataFile("AnimalsPopulation/131399519.dat"),
-                  "-1955919023=1.000000\n-7=0.5\n")
+        EXPECT_EQ(readDataFile("AnimalsPopulation/131399519.dat"), "-1955919023=1.000000\n-7=0.5\n")
             << bad;
         EXPECT_TRUE(exists("PopulationStatus.Arthur.dat.bad")) << bad;
         EXPECT_TRUE(game().failed() == false);

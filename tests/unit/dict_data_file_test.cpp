@@ -190,8 +190,8 @@ TEST_F(DictDataFileTest, ValuesThatDoNotReadAreAbsentInTheFilesThePluginWrites) 
         bool strictThrows;
     };
     const Case cases[] = {
-        {"0.5", true, false},  {"abc", false, true},  {"1e309", false, true},
-        {"1e-40", false, true}, {"inf", false, false}, {"nan", false, false},
+        {"0.5", true, false},   {"abc", false, true},   {"1e309", false, true},
+        {"1e-40", false, true}, {"inf", false, false},  {"nan", false, false},
         {"-inf", false, false}, {"1e-30", true, false},
     };
     for (const auto& [value, reads, strictThrows] : cases) {
@@ -205,7 +205,8 @@ TEST_F(DictDataFileTest, ValuesThatDoNotReadAreAbsentInTheFilesThePluginWrites) 
             EXPECT_TRUE(file->damage().empty()) << value;
         } else {
             EXPECT_EQ(file->getFloat("f", 7.0f), 7.0f) << value;
-            EXPECT_NE(file->damage().find(std::string("key f, value \"") + value), std::string::npos)
+            EXPECT_NE(file->damage().find(std::string("key f, value \"") + value),
+                      std::string::npos)
                 << value;
             EXPECT_NE(log().find(std::string("ERROR: DictDataFile: Test.dat: key f, value \"") +
                                  value + "\""),

@@ -22,8 +22,8 @@ namespace fs = std::filesystem;
 
 // Spots in eight districts, outside the towns.
 const sim::Vec3 kSpots[] = {
-    {1000.0f, 500.0f, 90.0f},  {450.0f, 1300.0f, 90.0f},   {900.0f, 2300.0f, 90.0f},
-    {2500.0f, 1500.0f, 90.0f}, {1100.0f, -900.0f, 90.0f},  {1900.0f, -200.0f, 90.0f},
+    {1000.0f, 500.0f, 90.0f},  {450.0f, 1300.0f, 90.0f},    {900.0f, 2300.0f, 90.0f},
+    {2500.0f, 1500.0f, 90.0f}, {1100.0f, -900.0f, 90.0f},   {1900.0f, -200.0f, 90.0f},
     {-1800.0f, 0.0f, 90.0f},   {-2300.0f, -1100.0f, 90.0f},
 };
 
@@ -69,8 +69,7 @@ class SaveInterruptionTest : public PluginTest {
 };
 
 TEST_F(SaveInterruptionTest, AGameKilledWhileSavingLeavesWholeFilesThatTheNextStartUpLoads) {
-    writeDataFile("GeneralMeta.dat",
-                  readDataFile("GeneralMeta.dat") + "\nsave_freq_sec=1\n");
+    writeDataFile("GeneralMeta.dat", readDataFile("GeneralMeta.dat") + "\nsave_freq_sec=1\n");
     writeDataFile("Settings.ini",
                   readDataFile("Settings.ini") + "\nHuntingCompetitions_Enabled=0\n");
     uint32_t state = 16;
