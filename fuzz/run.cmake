@@ -29,17 +29,27 @@ endforeach()
 
 file(MAKE_DIRECTORY ${WORK_DIR})
 set(binary ${WORK_DIR}/${TARGET}_fuzz)
-execute_process(
-    COMMAND ${CLANG_CXX} -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined
-            -fno-sanitize-recover=all -I${SOURCE_DIR}/src ${sources} -o ${binary}
-    RESULT_VARIABLE rc ERROR_VARIABLE errors)
-if(NOT rc EQUAL 0)
-    if(errors MATCHES "libclang_rt.fuzzer|-lclang_rt|fsanitize=fuzzer")
-        message("Fuzz run skipped: clang has no libFuzzer runtime; install libclang-rt-14-dev\n"
-                "${errors}")
-        return()
+# Built again only when a source (or a header of src/) is newer than the last build.
+set(stale FALSE)
+file(GLOB_RECURSE headers ${SOURCE_DIR}/src/*.h)
+foreach(file ${sources} ${headers})
+    if(NOT EXISTS ${binary} OR ${file} IS_NEWER_THAN ${binary})
+        set(stale TRUE)
     endif()
-    message(FATAL_ERROR "building the fuzz target failed:\n${errors}")
+endforeach()
+if(stale)
+    execute_process(
+        COMMAND ${CLANG_CXX} -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined
+                -fno-sanitize-recover=all -I${SOURCE_DIR}/src ${sources} -o ${binary}
+        RESULT_VARIABLE rc ERROR_VARIABLE errors)
+    if(NOT rc EQUAL 0)
+        if(errors MATCHES "libclang_rt.fuzzer|-lclang_rt|fsanitize=fuzzer")
+            message("Fuzz run skipped: clang has no libFuzzer runtime; install libclang-rt-14-dev\n"
+                    "${errors}")
+            return()
+        endif()
+        message(FATAL_ERROR "building the fuzz target failed:\n${errors}")
+    endif()
 endif()
 
 # A fresh corpus from the shipped files each run; what the run finds stays in WORK_DIR.

@@ -50,6 +50,14 @@ class SaveInterruptionTest : public PluginTest {
         }
     }
 
+    int countDatFiles() const {
+        int n = 0;
+        std::error_code error;
+        for (const auto& entry : fs::directory_iterator(dataPath("AnimalsPopulation"), error))
+            n += entry.path().extension() == ".dat" ? 1 : 0;
+        return n;
+    }
+
     // Every population file reads back in full; returns how many there are.
     int checkFilesWhole(const std::string& round) {
         int files = 0;
@@ -78,7 +86,11 @@ TEST_F(SaveInterruptionTest, AGameKilledWhileSavingLeavesWholeFilesThatTheNextSt
         const pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0) playUntilKilled();
-        std::this_thread::sleep_for(std::chrono::milliseconds(150 + nextRandom(state) % 400));
+        // Once the game has started saving (a slow build takes longer to get there), a random
+        // moment of the next half second.
+        for (int i = 0; i < 200 && countDatFiles() < 3; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        std::this_thread::sleep_for(std::chrono::milliseconds(nextRandom(state) % 500));
         kill(child, SIGKILL);
         int status = 0;
         waitpid(child, &status, 0);
