@@ -88,7 +88,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         bf::DictDataFile again(path);
         if (!again.load()) std::abort();
         for (const std::string& key : keys) {
-            if (again.getString(key) != strict.getString(key)) std::abort();
+            // What the format cannot hold is left out: a value's trailing carriage return (the
+            // reader takes one off each line) and a byte-order mark that a key carries into the
+            // first line.
+            if (key.rfind("\xEF\xBB\xBF", 0) == 0) continue;
+            const std::string& written = strict.getString(key);
+            if (!written.empty() && written.back() == '\r') continue;
+            if (again.getString(key) != written) std::abort();
         }
     } else if (!lenient.damage().empty()) {
         // One that did not is kept aside before anything replaces it.

@@ -72,5 +72,11 @@ execute_process(
 string(REGEX MATCH "Done [0-9]+ runs in [0-9]+ second" done "${output}")
 message("${TARGET}: ${done}")
 if(NOT rc EQUAL 0)
+    # The report is at the end of libFuzzer's output.
+    string(LENGTH "${output}" length)
+    if(length GREATER 6000)
+        math(EXPR from "${length} - 6000")
+        string(SUBSTRING "${output}" ${from} -1 output)
+    endif()
     message(FATAL_ERROR "the fuzz target found a fault (artifacts in ${WORK_DIR}):\n${output}")
 endif()

@@ -49,8 +49,12 @@ bool DictDataFile::write() {
 }
 
 bool DictDataFile::writeEntries(std::ostream& out) const {
-    for (const auto& [key, value] : entries_)
+    for (const auto& [key, value] : entries_) {
+        // "key=" would not read back ("a==" reads as a with an empty value); an empty value reads
+        // as absent, so leaving it out changes nothing.
+        if (value.empty()) continue;
         out << key << '=' << value << '\n';
+    }
     return out.good();
 }
 

@@ -1,7 +1,8 @@
 // A data file of named values, one "key=value" per line; every data file of the plug-in has this
 // form. Keys and values are taken exactly as written (blanks included, case-sensitive); empty
-// lines are ignored; any other line must hold exactly one "=". Writing puts the entries back in
-// ascending key order: comments, empty lines and the original order are not kept.
+// lines are ignored; any other line must hold exactly one "=" (or end in "==", which gives an empty
+// value). Writing puts the entries back in ascending key order: comments, empty lines, entries
+// with empty values (which read as absent) and the original order are not kept.
 //
 // Lookups never add an entry. Absent or empty values give the caller's default; malformed
 // numbers throw (see core/text.h) and reach the caller, except in the files the plug-in writes

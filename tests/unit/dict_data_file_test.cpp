@@ -277,6 +277,15 @@ TEST_F(DictDataFileTest, AFileNotReadInFullIsKeptBesideTheNewOne) {
     EXPECT_EQ(readDataFile("Test.dat.bad.2"), "broken\n");
 }
 
+TEST_F(DictDataFileTest, AnEmptyValueIsNotWrittenAsALineThatWouldNotReadBack) {
+    // Found by the fuzz target: "a==" loads as a with an empty value, and "a=" does not load.
+    auto file = loaded("a==\nb=1\n");
+    file->setValue("c", "");
+    ASSERT_TRUE(file->save(true));
+    EXPECT_EQ(readDataFile("Test.dat"), "b=1\n");
+    loaded(readDataFile("Test.dat"));  // fails the test when it does not load
+}
+
 TEST_F(DictDataFileTest, FloatsAreWrittenSoThatTheyReadBackTheSame) {
     for (const float value : {0.75f, 0.85f * 0.85f * 0.85f, 1.0f / 3.0f, 1.2e6f, 7e-7f, 1e-30f,
                               1e30f, 3.4e38f, 1.17549435e-38f}) {
