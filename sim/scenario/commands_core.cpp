@@ -128,6 +128,8 @@ void registerCoreCommands(CommandRegistry& r) {
            }});
     r.add({"wait", Phase::Time, 1, 1, [](const Args& a) { a.durationMs(0); },
            [](Runner& run, const Args& a) { run.runFor(a.durationMs(0)); }});
+    r.add({"restart", Phase::Time, 0, 0, nullptr,
+           [](Runner& run, const Args&) { run.restartGame(); }});
 
     // --- Expectations -------------------------------------------------------------------------
     r.add({"expect log", Phase::Anywhere, 1, 1, nullptr, [](Runner& run, const Args& a) {

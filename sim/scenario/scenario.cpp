@@ -163,7 +163,15 @@ void Runner::printTimeline() {
     std::ostream& out = *options_.out;
     std::error_code error;
     const fs::path logPath = dataDir() / "Log.log";
-    const uintmax_t size = fs::file_size(logPath, error);
+    if (awaitingNewLog_) {
+        const uintmax_t previous = fs::file_size(dataDir() / "Log.previous.log", error);
+        if (!error && previous == logOffset_) {
+            awaitingNewLog_ = false;
+            logOffset_ = 0;
+        }
+        error.clear();
+    }
+    const uintmax_t size = awaitingNewLog_ ? logOffset_ : fs::file_size(logPath, error);
     if (!error && size != logOffset_) {
         if (size < logOffset_) logOffset_ = 0;  // truncated by a new start-up
         std::ifstream in(logPath, std::ios::binary);
@@ -249,6 +257,23 @@ void Runner::prepareGame(const std::vector<Line>& lines) {
     gameOptions.seed = options_.seed;
     gameOptions.recordLastFrame = options_.trace;
     game_ = std::make_unique<Game>(gameOptions);
+}
+
+void Runner::restartGame() {
+    *options_.out << clockText(game_->timer()) << " sim     the game quits\n";
+    game_->detach();
+    if (options_.beforeGameEnds) options_.beforeGameEnds();
+    printTimeline();
+    game_.reset();
+    entityIds_.clear();
+    GameOptions gameOptions;
+    gameOptions.seed = options_.seed;
+    gameOptions.recordLastFrame = options_.trace;
+    game_ = std::make_unique<Game>(gameOptions);
+    // The old session's log has been printed; the new one begins when start-up moves it aside.
+    awaitingNewLog_ = true;
+    *options_.out << clockText(game_->timer()) << " sim     the game starts again\n";
+    attach();
 }
 
 void Runner::attach() {

@@ -146,6 +146,10 @@ class Runner {
     void setSeed(uint32_t seed);
     // Runs one frame and prints what happened in it.
     void runFrame();
+    // The game quits (the plug-in is unloaded as at the game's exit, then dropped with the
+    // process) and a new game starts on the same game folder with the same seed; the plug-in
+    // attaches to it at once. Names of entities of the old game are forgotten.
+    void restartGame();
     void runFor(uint32_t ms);
     // Every line of the run's log.
     std::vector<std::string> logLines() const;
@@ -169,6 +173,7 @@ class Runner {
     std::unique_ptr<Game> game_;
     bool attached_ = false;
     uintmax_t logOffset_ = 0;
+    bool awaitingNewLog_ = false;
     int expectations_ = 0;
     FrameCost cost_;
     std::filesystem::path previousDir_;

@@ -16,7 +16,6 @@ constexpr int32_t kGroup = 0;
 constexpr uint32_t kEntityDamaged = literalGameHash("EVENT_ENTITY_DAMAGED");
 constexpr uint32_t kPedCreated = literalGameHash("EVENT_PED_CREATED");
 constexpr uint32_t kPromptTriggered = literalGameHash("EVENT_PLAYER_PROMPT_TRIGGERED");
-constexpr uint32_t kItemRemoved = literalGameHash("EVENT_INVENTORY_ITEM_REMOVED");
 // The game's prompt for inspecting an animal.
 constexpr int32_t kInspectPrompt = 35;
 
@@ -28,28 +27,40 @@ void AnimalEventsHandler::onFrame() {
     bleedingTick(bleeding_, generalMeta_);
 }
 
-void AnimalEventsHandler::pumpEvents() {
-    int32_t count = natives::getNumberOfEvents(kGroup);
+void AnimalEventsHandler::readQueue() {
+    queued_.clear();
+    const int32_t count = natives::getNumberOfEvents(kGroup);
     for (int32_t i = 0; i < count; ++i) {
         const uint32_t type = natives::getEventAtIndex(kGroup, i);
         if (type == kEntityDamaged) {
             natives::getEventData(kGroup, i, eventData_.data(), 9);
-            onEntityDamaged(slot(0), slot(1), static_cast<uint32_t>(eventData_[2]));
         } else if (type == kPedCreated) {
             natives::getEventData(kGroup, i, eventData_.data(), 1);
-            handlePedCreated(slot(0), population_);
         } else if (type == kPromptTriggered) {
             natives::getEventData(kGroup, i, eventData_.data(), 10);
-            if (onPromptTriggered()) {
-                // The wait let a frame pass: the game has dropped the rest of this frame's
-                // queue and filled a new one, which is read from its start.
-                count = natives::getNumberOfEvents(kGroup);
-                i = -1;
-            }
-        } else if (type == kItemRemoved) {
-            // Known, and nothing to do.
+        } else {
+            // EVENT_INVENTORY_ITEM_REMOVED is known and needs nothing; others are not ours.
+            continue;
         }
+        queued_.push_back({type, slot(0), slot(1), slot(2)});
     }
+}
+
+void AnimalEventsHandler::pumpEvents() {
+    bool framePassed = false;
+    do {
+        readQueue();
+        framePassed = false;
+        for (const QueuedEvent& event : queued_) {
+            if (event.type == kEntityDamaged) {
+                onEntityDamaged(event.slot0, event.slot1, static_cast<uint32_t>(event.slot2));
+            } else if (event.type == kPedCreated) {
+                handlePedCreated(event.slot0, population_);
+            } else if (onPromptTriggered(event.slot0, event.slot2)) {
+                framePassed = true;
+            }
+        }
+    } while (framePassed);
 }
 
 void AnimalEventsHandler::onEntityDamaged(int32_t damaged, int32_t attacker, uint32_t weapon) {
@@ -58,11 +69,10 @@ void AnimalEventsHandler::onEntityDamaged(int32_t damaged, int32_t attacker, uin
     population_.depleteOnKill(damaged);
 }
 
-bool AnimalEventsHandler::onPromptTriggered() {
-    if (slot(0) != kInspectPrompt) return false;
+bool AnimalEventsHandler::onPromptTriggered(int32_t promptType, int32_t target) {
+    if (promptType != kInspectPrompt) return false;
     if (natives::isInspectionPanelOpen()) return false;
     // The panel opens a moment after the prompt; look again once the game has run.
-    const int32_t target = slot(2);
     waitForGame(1);
     if (natives::isInspectionPanelOpen()) hud_.setTarget(target);
     return true;

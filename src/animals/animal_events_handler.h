@@ -2,6 +2,11 @@
 // the hunting features care about to their handlers (a ped created: sizes and culling; an entity
 // damaged: bleeding and depletion; the inspect prompt: the HUD target), then runs the bleeding
 // tick. One instance lives from start-up to the end of the process.
+//
+// The whole queue is read before any event is handled: the inspect prompt waits a moment for the
+// game's panel, and once a frame has passed the game has dropped the rest of its queue. When such
+// a wait let a frame pass, that frame's queue is read and handled in full too, so no event of
+// either frame is missed.
 #pragma once
 
 #include <array>
@@ -35,10 +40,20 @@ class AnimalEventsHandler {
     }
 
   private:
+    // What the handlers need of one event, copied out of the game's queue.
+    struct QueuedEvent {
+        uint32_t type = 0;
+        int32_t slot0 = 0;
+        int32_t slot1 = 0;
+        int32_t slot2 = 0;
+    };
+
     void pumpEvents();
+    // Copies the events of the current queue that have a handler into queued_.
+    void readQueue();
     void onEntityDamaged(int32_t damaged, int32_t attacker, uint32_t weapon);
-    // True when it had to wait for the game (the queue is then the next frame's).
-    bool onPromptTriggered();
+    // True when it had to wait for the game (a frame has passed).
+    bool onPromptTriggered(int32_t promptType, int32_t target);
     int32_t slot(int32_t index) const { return static_cast<int32_t>(eventData_[index]); }
 
     PopulationSteps& population_;
@@ -47,6 +62,8 @@ class AnimalEventsHandler {
     std::vector<int32_t> bleeding_;
     EventsPublisher<EntityDamagedEvent> damaged_;
     std::array<uint64_t, kEventSlots> eventData_{};
+    // Reused every frame: it grows to the busiest frame's size once and stays.
+    std::vector<QueuedEvent> queued_;
 };
 
 }  // namespace bf

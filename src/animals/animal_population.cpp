@@ -1,6 +1,7 @@
 #include "animals/animal_population.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "animals/map_area_tracker.h"
@@ -29,7 +30,9 @@ std::string signedId(uint32_t id) {
 
 std::string formatFactor(float value) {
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%f", static_cast<double>(value));
+    const double wide = static_cast<double>(value);
+    const bool plain = wide == 0.0 || (std::fabs(wide) >= 1e-3 && std::fabs(wide) < 1e9);
+    std::snprintf(buffer, sizeof buffer, plain ? "%f" : "%.6g", wide);
     return buffer;
 }
 
@@ -45,6 +48,8 @@ AnimalPopulationManager::~AnimalPopulationManager() = default;
 bool AnimalPopulationManager::loadCharacterFiles() {
     john_ = makeFile_(dataFilePath(std::string(kFolder) + "PopulationStatus.John.dat"));
     arthur_ = makeFile_(dataFilePath(std::string(kFolder) + "PopulationStatus.Arthur.dat"));
+    john_->readBadValuesAsAbsent();
+    arthur_->readBadValuesAsAbsent();
     const bool johnLoaded = john_->load();
     const bool arthurLoaded = arthur_->load();
     return johnLoaded && arthurLoaded;
@@ -60,6 +65,7 @@ DictDataFile& AnimalPopulationManager::districtFile(uint32_t district) {
     auto it = districts_.find(key);
     if (it == districts_.end()) {
         auto file = makeFile_(dataFilePath(kFolder + signedId(district) + ".dat"));
+        file->readBadValuesAsAbsent();
         file->load();  // a district never saved starts empty
         it = districts_.emplace(key, std::move(file)).first;
     }
@@ -77,8 +83,11 @@ float AnimalPopulationManager::populationFactor(uint32_t district, uint32_t type
 }
 
 bool AnimalPopulationManager::setPopulationFactor(uint32_t district, uint32_t type, float value) {
-    // Written so that NaN is refused too.
-    if (district == 0 || type == 0 || !(value > 0.0f && value <= 1.0f)) return false;
+    // Written so that NaN is refused too; below the smallest normal float a value would not read
+    // back from the file.
+    if (district == 0 || type == 0 || !(value >= kMinPopulationFactor && value <= 1.0f)) {
+        return false;
+    }
     districtFile(district).setFloat(signedId(type), value);
     return true;
 }
@@ -86,7 +95,7 @@ bool AnimalPopulationManager::setPopulationFactor(uint32_t district, uint32_t ty
 float AnimalPopulationManager::developmentFactor() {
     DictDataFile& file = characterFile();
     const float factor = file.getFloat(kDevelopmentFactor, -999.0f);
-    if (factor >= 1.0f) return factor;
+    if (factor >= 1.0f) return std::min(factor, kMaxDevelopmentFactor);
     file.setInt(kDevelopmentFactor, 1);
     return 1.0f;
 }
@@ -108,7 +117,9 @@ float AnimalPopulationManager::currentEffectiveFactor(uint32_t district, uint32_
         population = stored > 0.0f ? stored : 1.0f;
     }
     const float development = characterFile().getFloat(kDevelopmentFactor, -999.0f);
-    return std::min(1.0f, population * (development >= 1.0f ? development : 1.0f));
+    return std::min(
+        1.0f,
+        population * (development >= 1.0f ? std::min(development, kMaxDevelopmentFactor) : 1.0f));
 }
 
 float AnimalPopulationManager::deplete(uint32_t district, uint32_t type, float rate) {
@@ -117,15 +128,23 @@ float AnimalPopulationManager::deplete(uint32_t district, uint32_t type, float r
     const float current = effectiveFactor(district, type);
     const float next = std::min(1.0f, rate * current);
     const char* name = natives::getLabelText(type);
-    logMessage("AnimalPopulationManager: updating animal population factor. animal type: " +
-               std::string(name ? name : "") + " " + signedId(type) +
-               ". district id: " + signedId(district) + ". updated factor: " + formatFactor(next));
-    if (!setPopulationFactor(district, type, next / developmentFactor())) return current;
+    const std::string what = "animal type: " + std::string(name ? name : "") + " " +
+                             signedId(type) + ". district id: " + signedId(district);
+    // The log says what was stored: a value the store refuses is reported as such.
+    if (!setPopulationFactor(district, type, next / developmentFactor())) {
+        logMessage("WARN: AnimalPopulationManager: kill not recorded, factor " +
+                   formatFactor(next) + " cannot be stored. " + what);
+        return current;
+    }
+    logMessage("AnimalPopulationManager: updating animal population factor. " + what +
+               ". updated factor: " + formatFactor(next));
     return next;
 }
 
 void AnimalPopulationManager::develop(float rate, int32_t now) {
-    const float factor = rate * developmentFactor();
+    // Kept finite: an endless game would otherwise overflow to inf, after which no kill counts.
+    float factor = std::min(rate * developmentFactor(), kMaxDevelopmentFactor);
+    if (std::isnan(factor)) factor = 1.0f;  // a rate that is not a number changes nothing
     logMessage("AnimalPopulationManager: updating population development factor to: " +
                formatFactor(factor));
     DictDataFile& file = characterFile();
@@ -133,14 +152,27 @@ void AnimalPopulationManager::develop(float rate, int32_t now) {
     file.setInt("last_development_timestamp", now);
 }
 
-void AnimalPopulationManager::saveAll() {
-    for (auto& [district, file] : districts_) {
-        if (!file->isDirty()) continue;
-        file->save(false);
-        waitForGame(0);
+bool AnimalPopulationManager::saveStep() {
+    auto it = saving_ ? districts_.upper_bound(savedUpTo_) : districts_.begin();
+    saving_ = true;
+    for (; it != districts_.end(); ++it) {
+        if (!it->second->isDirty()) continue;
+        it->second->save(false);
+        savedUpTo_ = it->first;
+        return false;
     }
     john_->save(false);
     arthur_->save(false);
+    saving_ = false;
+    return true;
+}
+
+void AnimalPopulationManager::saveAll() {
+    for (auto& [district, file] : districts_)
+        file->save(false);
+    if (john_) john_->save(false);
+    if (arthur_) arthur_->save(false);
+    saving_ = false;
 }
 
 }  // namespace bf

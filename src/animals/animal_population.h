@@ -7,7 +7,7 @@
 // "PopulationStatus.Arthur.dat" (loaded at start-up), and one "<district>.dat" per district,
 // opened on first use (a missing one starts empty). Ids and types are written as signed
 // decimals. The active character follows the player's model at every access, so switching
-// character switches files at once. Nothing is written to disk except by saveAll.
+// character switches files at once. Nothing is written to disk except by saveStep and saveAll.
 #pragma once
 
 #include <cstdint>
@@ -19,6 +19,12 @@
 namespace bf {
 
 class DictDataFile;
+
+// The development factor grows no further (about 725 game days at the shipped rate): above it a
+// kill's stored factor (effective ÷ development) would no longer read back from its file.
+inline constexpr float kMaxDevelopmentFactor = 1e30f;
+// The smallest population factor stored: the smallest normal float.
+inline constexpr float kMinPopulationFactor = 1.17549435e-38f;
 
 class AnimalPopulationManager {
   public:
@@ -34,9 +40,11 @@ class AnimalPopulationManager {
 
     // -1.0 for district or type 0; an absent or non-positive stored factor is stored as 1.0.
     float populationFactor(uint32_t district, uint32_t type);
-    // Refused (false, nothing stored) for district or type 0 or a value outside (0, 1].
+    // Refused (false, nothing stored) for district or type 0 or a value outside
+    // [kMinPopulationFactor, 1].
     bool setPopulationFactor(uint32_t district, uint32_t type, float value);
-    // The active character's factor; a value below 1 is stored back as 1.
+    // The active character's factor; a value below 1 is stored back as 1, one above
+    // kMaxDevelopmentFactor reads as that.
     float developmentFactor();
     float effectiveFactor(uint32_t district, uint32_t type);
     // For the district where the ped stands and the ped's type.
@@ -45,11 +53,17 @@ class AnimalPopulationManager {
     // that the effective factor is exactly the new value. Returns the effective factor after it.
     // District or type 0, or a rate not above 0 (the key missing), change, write and log nothing.
     float deplete(uint32_t district, uint32_t type, float rate);
-    // Multiplies the active character's development factor by `rate` and stamps it with `now`.
+    // Multiplies the active character's development factor by `rate` (up to
+    // kMaxDevelopmentFactor) and stamps it with `now`.
     void develop(float rate, int32_t now);
 
-    // Writes every changed district file (yielding a frame after each one written), then John's
-    // and Arthur's files when changed.
+    // One frame's share of a save, so that the frame loop (and its event pump) goes on while the
+    // population is written: the next changed district file in ascending id order after the
+    // ones this save has written, or, when none is left, John's and Arthur's files (each when
+    // changed). True when the save is complete; the next call starts a new one. A district
+    // changed during a save is written by it when its id is still ahead, else by the next.
+    bool saveStep();
+    // Writes every changed file at once, districts first (unload, tests). Calls no native.
     void saveAll();
 
     // The active character's file.
@@ -65,11 +79,15 @@ class AnimalPopulationManager {
     std::unique_ptr<DictDataFile> arthur_;
     // Ordered by the district id as a signed number, the order saves walk them in.
     std::map<int32_t, std::unique_ptr<DictDataFile>> districts_;
+    // The save in progress: the id of the last district file it wrote.
+    bool saving_ = false;
+    int32_t savedUpTo_ = 0;
 };
 
 // Text of a district id or animal type as the files and the log write it: signed decimal.
 std::string signedId(uint32_t id);
-// "%f": six digits after the point.
+// A factor for the log: "%f" (six digits after the point), or six significant digits for values
+// "%f" would show as 0.000000 or as a long row of digits.
 std::string formatFactor(float value);
 
 }  // namespace bf

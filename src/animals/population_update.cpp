@@ -17,24 +17,27 @@ constexpr int32_t kFallbackSaveSeconds = 120;
 }  // namespace
 
 void PopulationUpdater::saveWhenDue() {
-    int32_t seconds = generalMeta_.getInt("save_freq_sec", -999);
-    if (seconds <= 0) {
-        // Missing or not above 0 would mean a save every frame: a disk that fails would then
-        // fill the log, and one that works would be written sixty times a second.
-        if (!warnedSavePeriod_) {
-            logMessage(
-                "WARN: GeneralMeta.dat: save_freq_sec is missing or not above 0; saving "
-                "the population every " +
-                std::to_string(kFallbackSaveSeconds) + " s");
-            warnedSavePeriod_ = true;
+    if (!saving_) {
+        int32_t seconds = generalMeta_.getInt("save_freq_sec", -999);
+        if (seconds <= 0) {
+            // Missing or not above 0 would mean a save every frame: a disk that fails would then
+            // fill the log, and one that works would be written sixty times a second.
+            if (!warnedSavePeriod_) {
+                logMessage(
+                    "WARN: GeneralMeta.dat: save_freq_sec is missing or not above 0; saving "
+                    "the population every " +
+                    std::to_string(kFallbackSaveSeconds) + " s");
+                warnedSavePeriod_ = true;
+            }
+            seconds = kFallbackSaveSeconds;
         }
-        seconds = kFallbackSaveSeconds;
+        const int64_t periodMs = static_cast<int64_t>(seconds) * 1000;
+        if (natives::getScriptTimer() <= periodMs) return;
     }
-    const int64_t periodMs = static_cast<int64_t>(seconds) * 1000;
-    if (natives::getScriptTimer() <= periodMs) return;
+    // One file a frame until every changed file is written; the period starts again after it.
     const ScopedActivity mark(Activity::PopulationSave);
-    population_.saveAll();
-    natives::setScriptTimer(0);
+    saving_ = !population_.saveStep();
+    if (!saving_) natives::setScriptTimer(0);
 }
 
 void PopulationUpdater::developWhenDue() {

@@ -1,5 +1,9 @@
 // The population update of the frame loop (while "DynamicAnimalPopulation" is on): the periodic
 // save of the population files on the script timer, then the development check.
+//
+// A save due on the timer writes one district file per frame (AnimalPopulationManager::saveStep)
+// and the characters' files in the frame after the last one; the timer starts again when the save
+// is complete. The frame never waits for the disk.
 #pragma once
 
 #include <cstdint>
@@ -26,6 +30,7 @@ class PopulationUpdater {
     AnimalPopulationManager& population_;
     const DictDataFile& generalMeta_;
     bool warnedSavePeriod_ = false;
+    bool saving_ = false;
 };
 
 }  // namespace bf

@@ -18,6 +18,7 @@ bool BaseDataFile::load() {
     if (fs::is_directory(status)) {
         logMessage("WARN:  unable to load from data file, it probably does not exists.");
         logMessage("ERROR: " + path_ + " is a folder, not a file");
+        noteDamage("a folder stands where the file should be");
         return false;
     }
     std::ifstream in(path_);
@@ -25,6 +26,7 @@ bool BaseDataFile::load() {
         logMessage("WARN:  unable to load from data file, it probably does not exists.");
         if (fs::exists(status)) {
             logMessage("ERROR: " + path_ + " exists but cannot be opened (no permission?)");
+            noteDamage("it could not be opened");
         }
         return false;
     }
@@ -45,6 +47,7 @@ bool BaseDataFile::load() {
     if (corrupt) {
         logMessage("ERROR: data file '" + path_ +
                    "' is corruped at line: " + std::to_string(lines));
+        noteDamage("line " + std::to_string(lines) + " is corrupt");
         return false;
     }
     logMessage("data file '" + path_ + "' loaded, lines red: " + std::to_string(lines));
@@ -55,10 +58,49 @@ void BaseDataFile::report(const std::string& message) const {
     if (!failing_) logMessage(message);
 }
 
+bool BaseDataFile::keepDamagedFile() {
+    if (damage_.empty()) return true;
+    std::error_code error;
+    if (!fs::exists(fs::symlink_status(path_, error))) {
+        damage_.clear();  // gone meanwhile: nothing left to keep
+        return true;
+    }
+    // A free name beside it; a few tries bound what a file that keeps breaking can leave behind.
+    constexpr int kMaxKept = 20;
+    std::string kept;
+    for (int n = 1; n <= kMaxKept && kept.empty(); ++n) {
+        std::string name = path_ + ".bad" + (n == 1 ? std::string() : "." + std::to_string(n));
+        if (!fs::exists(fs::symlink_status(name, error))) kept = std::move(name);
+    }
+    if (kept.empty()) {
+        report("ERROR: " + path_ + " was not read in full (" + damage_ + ") and there is no room " +
+               "to keep it (" + std::to_string(kMaxKept) + " .bad copies); it is not overwritten");
+        return false;
+    }
+    // A copy leaves the damaged file in place until the new one replaces it in one step; what
+    // cannot be copied (a folder, a file that cannot be read) is moved aside instead.
+    error.clear();
+    if (!fs::is_regular_file(path_, error) ||
+        !fs::copy_file(path_, kept, fs::copy_options::none, error)) {
+        fs::remove(kept, error);
+        error.clear();
+        fs::rename(path_, kept, error);
+        if (error) {
+            report("ERROR: " + path_ + " was not read in full (" + damage_ +
+                   ") and cannot be kept aside (" + error.message() + "); it is not overwritten");
+            return false;
+        }
+    }
+    logMessage("WARN: " + path_ + " was not read in full (" + damage_ + "); kept as " + kept +
+               " and written anew");
+    damage_.clear();
+    return true;
+}
+
 bool BaseDataFile::save(bool force) {
     if (!dirty_ && !force) return true;
     report("saving " + path_);
-    if (!write()) {
+    if (!keepDamagedFile() || !write()) {
         report("ERROR: failed to save file: " + path_);
         if (!failing_)
             logMessage("WARN: further failures to save " + path_ +

@@ -4,6 +4,11 @@
 // Writing never truncates the file it replaces: the content goes to "<path>.tmp" beside it, which
 // is then renamed over the old file in one step. Any failure leaves the old file as it was and the
 // file dirty, so a later save tries again. Missing parent folders are created first.
+//
+// A file that was there but could not be read in full (a folder in its place, no permission to
+// read it, a corrupt line, a value its subclass could not read) is never overwritten in place:
+// the first save keeps it beside the new one as "<path>.bad" (".bad.2", ".bad.3" ... when older
+// ones are there) and logs that and why. A save that cannot keep it writes nothing.
 #pragma once
 
 #include <functional>
@@ -33,19 +38,28 @@ class BaseDataFile {
     virtual bool write() = 0;
 
     const std::string& path() const { return path_; }
+    // Why the file on disk was not read in full; empty when it was (or when there was none).
+    const std::string& damage() const { return damage_; }
 
   protected:
     void markDirty() { dirty_ = true; }
+    // Records that the file on disk was not read in full (the first reason is kept).
+    void noteDamage(const std::string& why) const {
+        if (damage_.empty()) damage_ = why;
+    }
     // Replaces the file with what writeBody puts into the stream, or leaves it untouched and
     // returns false (writeBody returning false counts as a failure too).
     bool replaceFile(const std::function<bool(std::ostream&)>& writeBody);
 
   private:
     void report(const std::string& message) const;
+    // Moves or copies the damaged file out of the way; false when it is still in the way.
+    bool keepDamagedFile();
 
     std::string path_;
     bool dirty_ = false;
     bool failing_ = false;
+    mutable std::string damage_;
 };
 
 }  // namespace bf

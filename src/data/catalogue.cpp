@@ -11,7 +11,10 @@ DataCatalogue::DataCatalogue()
       animalPrices_(std::make_unique<DictDataFile>(dataFilePath("AnimalPrices.dat"))),
       huntingCompetitions_(std::make_unique<DictDataFile>(dataFilePath("HuntingCompetitions.dat"))),
       animalSpawns_(std::make_unique<DictDataFile>(dataFilePath("AnimalSpawns.dat"))),
-      tutorialFlags_(std::make_unique<DictDataFile>(dataFilePath("TutorialFlags.dat"))) {}
+      tutorialFlags_(std::make_unique<DictDataFile>(dataFilePath("TutorialFlags.dat"))) {
+    // The plug-in writes the flags itself: a damaged value must not stop it, nor be overwritten.
+    tutorialFlags_->readBadValuesAsAbsent();
+}
 
 bool DataCatalogue::load() {
     for (DictDataFile* required : {lang_.get(), generalMeta_.get(), animalPrices_.get(),

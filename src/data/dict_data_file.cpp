@@ -1,6 +1,8 @@
 #include "data/dict_data_file.h"
 
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 
 #include "core/log.h"
@@ -17,6 +19,17 @@ std::string_view fileName(const std::string& path) {
                                       : std::string_view(path).substr(slash + 1);
 }
 }  // namespace
+
+std::string formatFloatExactly(float value) {
+    char buffer[64];
+    const double wide = static_cast<double>(value);
+    if (std::isfinite(wide) && std::fabs(wide) < 1e9) {
+        std::snprintf(buffer, sizeof buffer, "%f", wide);
+        if (std::strtof(buffer, nullptr) == value) return buffer;
+    }
+    std::snprintf(buffer, sizeof buffer, "%.9g", wide);
+    return buffer;
+}
 
 bool DictDataFile::parseLine(const std::string& line) {
     if (line.empty()) return true;
@@ -36,8 +49,12 @@ bool DictDataFile::write() {
 }
 
 bool DictDataFile::writeEntries(std::ostream& out) const {
-    for (const auto& [key, value] : entries_)
+    for (const auto& [key, value] : entries_) {
+        // "key=" would not read back ("a==" reads as a with an empty value); an empty value reads
+        // as absent, so leaving it out changes nothing.
+        if (value.empty()) continue;
         out << key << '=' << value << '\n';
+    }
     return out.good();
 }
 
@@ -46,14 +63,40 @@ const std::string& DictDataFile::getString(std::string_view key) const {
     return it == entries_.end() ? kEmpty : it->second;
 }
 
+template <class T>
+T DictDataFile::badValue(std::string_view key, const std::string& value, const char* error,
+                         T defaultValue) const {
+    const std::string text = describeBadValue(fileName(path()), key, value, error);
+    noteDamage(text);
+    if (reportedKeys_.insert(std::string(key)).second) {
+        logMessage("ERROR: DictDataFile: " + text + "; read as absent");
+    }
+    return defaultValue;
+}
+
 int DictDataFile::getInt(std::string_view key, int defaultValue) const {
     const std::string& value = getString(key);
-    return value.empty() ? defaultValue : convertNamed(fileName(path()), key, value, toInt);
+    if (value.empty()) return defaultValue;
+    if (!badValuesAsAbsent_) return convertNamed(fileName(path()), key, value, toInt);
+    try {
+        return toInt(value);
+    } catch (const std::logic_error& e) {
+        return badValue(key, value, e.what(), defaultValue);
+    }
 }
 
 float DictDataFile::getFloat(std::string_view key, float defaultValue) const {
     const std::string& value = getString(key);
-    return value.empty() ? defaultValue : convertNamed(fileName(path()), key, value, toFloat);
+    if (value.empty()) return defaultValue;
+    if (!badValuesAsAbsent_) return convertNamed(fileName(path()), key, value, toFloat);
+    try {
+        const float number = toFloat(value);
+        if (!std::isfinite(number))
+            return badValue(key, value, "not a finite number", defaultValue);
+        return number;
+    } catch (const std::logic_error& e) {
+        return badValue(key, value, e.what(), defaultValue);
+    }
 }
 
 bool DictDataFile::getBool(std::string_view key) const {
@@ -112,9 +155,7 @@ void DictDataFile::setInt(const std::string& key, int value) {
 }
 
 void DictDataFile::setFloat(const std::string& key, float value) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%f", static_cast<double>(value));
-    setValue(key, buffer);
+    setValue(key, formatFloatExactly(value));
 }
 
 }  // namespace bf

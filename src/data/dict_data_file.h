@@ -1,15 +1,20 @@
 // A data file of named values, one "key=value" per line; every data file of the plug-in has this
 // form. Keys and values are taken exactly as written (blanks included, case-sensitive); empty
-// lines are ignored; any other line must hold exactly one "=". Writing puts the entries back in
-// ascending key order: comments, empty lines and the original order are not kept.
+// lines are ignored; any other line must hold exactly one "=" (or end in "==", which gives an empty
+// value). Writing puts the entries back in ascending key order: comments, empty lines, entries
+// with empty values (which read as absent) and the original order are not kept.
 //
 // Lookups never add an entry. Absent or empty values give the caller's default; malformed
-// numbers throw (see core/text.h) and reach the caller.
+// numbers throw (see core/text.h) and reach the caller, except in the files the plug-in writes
+// itself (readBadValuesAsAbsent): there a value that does not read is logged once with the file,
+// the key and the value and reads as absent, and the file counts as not read in full, so that
+// its next save keeps it as "<file>.bad" (see base_data_file.h).
 #pragma once
 
 #include <map>
 #include <memory>
 #include <ostream>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,9 +44,15 @@ class DictDataFile : public BaseDataFile {
     // are skipped with a log line.
     const std::vector<Vector3>& getVector3List(const std::string& key);
 
+    // A number that does not read, is out of range or is not finite (inf, nan) then reads as
+    // absent instead of throwing.
+    void readBadValuesAsAbsent() { badValuesAsAbsent_ = true; }
+
     void setValue(const std::string& key, const std::string& value);
     void setInt(const std::string& key, int value);
-    // Stored with six digits after the point ("0.750000").
+    // Stored with six digits after the point ("0.750000") when that reads back as the same
+    // float, else with nine significant digits ("1.23456791e-07"), so that a value always reads
+    // back exactly.
     void setFloat(const std::string& key, float value);
 
   protected:
@@ -49,8 +60,18 @@ class DictDataFile : public BaseDataFile {
     virtual bool writeEntries(std::ostream& out) const;
 
   private:
+    // The caller's default after logging a value that does not read (lenient files only).
+    template <class T>
+    T badValue(std::string_view key, const std::string& value, const char* error,
+               T defaultValue) const;
+
     std::map<std::string, std::string, std::less<>> entries_;
+    bool badValuesAsAbsent_ = false;
+    mutable std::set<std::string, std::less<>> reportedKeys_;
     std::map<std::string, std::vector<Vector3>, std::less<>> vectorLists_;
 };
+
+// "%f" when that reads back as the same float, else "%.9g" (always enough for a float).
+std::string formatFloatExactly(float value);
 
 }  // namespace bf

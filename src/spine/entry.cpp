@@ -17,6 +17,8 @@ bool libraryEntry(void* module, uint32_t reason) {
         hook::scriptRegister(module, &ScriptMain);
         hook::keyboardHandlerRegister(&keyboardHandler);
     } else if (reason == kProcessDetach) {
+        // The game is going: write what changed (no native is called), then withdraw.
+        if (Plugin* running = runningPlugin()) running->saveBeforeUnload();
         hook::scriptUnregister(module);
         hook::keyboardHandlerUnregister(&keyboardHandler);
     }

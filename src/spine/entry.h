@@ -1,6 +1,7 @@
 // The library entry: what the operating system calls when the plug-in is loaded and unloaded.
 //
-// Attach registers ScriptMain and the keyboard handler with the hook; detach withdraws both.
+// Attach registers ScriptMain and the keyboard handler with the hook; detach writes what changed
+// in the population and hint files (Plugin::saveBeforeUnload), then withdraws both.
 // Other reasons do nothing. Every reason reports success.
 #pragma once
 

@@ -132,19 +132,45 @@ void Plugin::mainLoop() {
         showMessage("Failed to load Brackenfold, please check the logs for more info.");
         haltForever();
     }
+    ready_ = true;
     for (;;) {
         playerPed = natives::playerPedId();
+        inFrame_ = true;
         try {
             runFrame();
         } catch (...) {
+            inFrame_ = false;
             logEscapedException(true);
             haltForever();
         }
+        inFrame_ = false;
         waitFrame();
     }
 }
 
+void Plugin::saveBeforeUnload() {
+    // Once: the hook's detach and the drop of the plug-in that follows it both ask.
+    if (!ready_ || savedAtUnload_) return;
+    savedAtUnload_ = true;
+    if (inFrame_) {
+        logMessage(
+            "WARN: unloaded in the middle of a frame; population and hints changed since the "
+            "last save are not written");
+        return;
+    }
+    try {
+        logMessage("saving what changed before unloading");
+        if (getSettingBool("DynamicAnimalPopulation")) population_.saveAll();
+        data_.tutorialFlags().save(false);
+    } catch (...) {
+        // Nothing may leave an unload; the reason is in the log.
+        logEscapedException(false);
+    }
+}
+
 void ScriptMain() {
+    // A script started again in the same process: the previous run's changes come first.
+    if (Plugin* previous = runningPlugin()) previous->saveBeforeUnload();
     auto plugin = std::make_unique<Plugin>();
     Plugin& running = *plugin;
     installRuntime(std::move(plugin));
@@ -156,6 +182,7 @@ Plugin* runningPlugin() {
 }
 
 void stopPlugin() {
+    if (Plugin* running = runningPlugin()) running->saveBeforeUnload();
     installRuntime(nullptr);
 }
 

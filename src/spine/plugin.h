@@ -11,6 +11,7 @@
 // Nothing ever leaves ScriptMain: an exception that reached the hook would take the game down.
 #pragma once
 
+#include <atomic>
 #include <memory>
 
 #include "animals/animal_events_handler.h"
@@ -42,6 +43,11 @@ class Plugin : public Runtime {
     // One pass of the features, in frame order (the guarded block of a frame).
     void runFrame();
     [[noreturn]] void mainLoop();
+    // Writes the population and hint files that changed since their last save, without calling
+    // the game: for the plug-in's unload (the game's exit, stopPlugin, a restarted script). It
+    // writes nothing when start-up did not finish, and nothing (with a log line) when the
+    // script was stopped inside a frame, whose work may be half done.
+    void saveBeforeUnload();
 
     // What start-up made, for tests and tools.
     DataCatalogue& data() { return data_; }
@@ -60,6 +66,10 @@ class Plugin : public Runtime {
     HuntingCompetitionsManager& competitions() { return *competitions_; }
 
   private:
+    bool ready_ = false;
+    bool savedAtUnload_ = false;
+    // Set while the frame's features run (the hook may unload the plug-in at any wait).
+    std::atomic<bool> inFrame_ = false;
     DataCatalogue data_;
     Tutorials tutorials_{data_};
     AnimalPopulationManager population_;
@@ -87,8 +97,8 @@ class Plugin : public Runtime {
 void ScriptMain();
 // The running plug-in; null before the first start-up (or after stopPlugin).
 Plugin* runningPlugin();
-// Drops the running plug-in while the game is still there, freeing what it holds in the game
-// (tests, and tools that end a game).
+// Saves what changed (saveBeforeUnload), then drops the running plug-in while the game is still
+// there, freeing what it holds in the game (tests, and tools that end a game).
 void stopPlugin();
 
 }  // namespace bf

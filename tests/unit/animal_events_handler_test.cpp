@@ -131,6 +131,23 @@ TEST_F(AnimalEventsTest, EventsOfTheFrameAfterThePromptWaitAreNotLost) {
     EXPECT_TRUE(hasDecorator(late, bf::kDecorScale));
 }
 
+TEST_F(AnimalEventsTest, EventsQueuedBehindTheInspectPromptAreHandled) {
+    start();
+    const int32_t buck = spawn("a_c_buck_01");
+    const int32_t doe = spawn("a_c_deer_01");
+    game().runFrame();
+    // One frame's queue: the prompt first, then a new animal and a kill behind it.
+    sim::inspectPed(game(), buck);
+    const int32_t rabbit = spawn("a_c_rabbit_01");
+    sim::damagePed(game(), *entity(doe), player(), sim::gameHash("WEAPON_RIFLE_SPRINGFIELD"),
+                   sim::kBoneSpine, 0.0f, true);
+    game().runFrames(3);
+    EXPECT_EQ(hud().target(), buck);
+    EXPECT_TRUE(hasDecorator(rabbit, bf::kDecorScale)) << "created behind the prompt";
+    EXPECT_NE(log().find("updating animal population factor"), std::string::npos)
+        << "killed behind the prompt";
+}
+
 TEST_F(AnimalEventsTest, NativesPerFrameIdleAndWithFiftyBleedingAnimals) {
     // No competition is offered meanwhile (its frames are measured with the competitions).
     writeDataFile("Settings.ini",

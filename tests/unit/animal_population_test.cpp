@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 
@@ -10,6 +11,7 @@
 #include "core/runtime.h"
 #include "data/dict_data_file.h"
 #include "plugin_fixture.h"
+#include "sim/world/animals.h"
 #include "sim/world/hash.h"
 
 namespace {
@@ -154,6 +156,82 @@ TEST_F(PopulationTest, PeriodicSaveWritesChangedFilesAfterThePeriod) {
     EXPECT_NE(readDataFile("AnimalsPopulation/PopulationStatus.Arthur.dat")
                   .find("last_development_timestamp="),
               std::string::npos);
+}
+
+TEST_F(PopulationTest, PeriodicSaveWritesOneDistrictAFrameWhileTheFrameGoesOn) {
+    auto& p = population();
+    ASSERT_TRUE(p.setPopulationFactor(kHeartlands, kDeer, 0.5f));
+    ASSERT_TRUE(p.setPopulationFactor(kGuarma, kDeer, 0.25f));
+    game().advance(119 * 1000);
+    // Every frame around the save: which files are there, and a new animal that must get its size.
+    std::vector<std::pair<bool, bool>> seen;
+    std::vector<int32_t> rabbits;
+    game().onFrameStart([&] {
+        seen.emplace_back(exists("-512529193.dat"), exists("131399519.dat"));
+        rabbits.push_back(sim::spawnPed(game(), *game().world().models.find("a_c_rabbit_01"),
+                                        {1530.0f, 440.0f, 90.0f}, 0.0f, 1, 1.0f)
+                              .handle);
+    });
+    game().runFrames(90);
+    const auto guarma = std::find(seen.begin(), seen.end(), std::make_pair(true, false));
+    ASSERT_NE(guarma, seen.end()) << "Guarma (the lower id) first, alone for one frame";
+    ASSERT_NE(guarma + 1, seen.end());
+    EXPECT_EQ(guarma[1], std::make_pair(true, true)) << "Heartlands in the next frame";
+    for (const int32_t rabbit : rabbits) {
+        const sim::Entity* e = game().world().entities.find(rabbit);
+        ASSERT_NE(e, nullptr);
+        EXPECT_EQ(e->decorators.count("VX_Brackenfold_Scale"), 1u) << "the pump ran every frame";
+    }
+}
+
+TEST_F(PopulationTest, AnUnreadableValueIsReadAsAbsentAndItsFileKeptAtTheNextSave) {
+    for (const char* bad : {"abc", "1e309", "1e-40"}) {
+        const std::string damaged = std::string("-1955919023=") + bad + "\n-7=0.5\n";
+        bf::stopPlugin();
+        std::filesystem::remove(dataPath("AnimalsPopulation/131399519.dat.bad"));
+        writeDataFile("AnimalsPopulation/131399519.dat", damaged);
+        writeDataFile("AnimalsPopulation/PopulationStatus.Arthur.dat",
+                      std::string("development_factor=") + bad + "\n");
+        start();
+        auto& p = population();
+        EXPECT_EQ(p.effectiveFactor(kHeartlands, kDeer), 1.0f) << bad;
+        EXPECT_EQ(p.populationFactor(kHeartlands, static_cast<uint32_t>(-7)), 0.5f) << bad;
+        EXPECT_NE(log().find(std::string("131399519.dat: key -1955919023, value \"") + bad),
+                  std::string::npos)
+            << bad;
+        EXPECT_NE(log().find(std::string("PopulationStatus.Arthur.dat: key development_factor, "
+                                         "value \"") +
+                             bad),
+                  std::string::npos)
+            << bad;
+        p.saveAll();
+        EXPECT_EQ(readDataFile("AnimalsPopulation/131399519.dat.bad"), damaged) << bad;
+        EXPECT_EQ(readDataFile("AnimalsPopulation/131399519.dat"), "-1955919023=1.000000\n-7=0.5\n")
+            << bad;
+        EXPECT_TRUE(exists("PopulationStatus.Arthur.dat.bad")) << bad;
+        EXPECT_TRUE(game().failed() == false);
+        std::filesystem::remove(dataPath("AnimalsPopulation/PopulationStatus.Arthur.dat.bad"));
+    }
+}
+
+TEST_F(PopulationTest, AKillCountsAndReadsBackUnderAHugeDevelopmentFactor) {
+    auto& p = population();
+    for (const float development : {1.2e6f, 1e30f}) {
+        p.characterFile().setFloat("development_factor", development);
+        p.setPopulationFactor(kHeartlands, kDeer, 1.0f);
+        EXPECT_NEAR(p.deplete(kHeartlands, kDeer, 0.85f), 0.85f, 1e-6f) << development;
+        p.saveAll();
+        bf::DictDataFile district("Brackenfold/AnimalsPopulation/131399519.dat");
+        ASSERT_TRUE(district.load());
+        EXPECT_NEAR(district.getFloat(bf::signedId(kDeer), 0.0f) * development, 0.85f, 1e-6f)
+            << district.getString(bf::signedId(kDeer));
+    }
+    // Development stops at a finite factor; one that overflowed reads as absent.
+    p.characterFile().setFloat("development_factor", 3e38f);
+    p.develop(1.1f, 100);
+    EXPECT_EQ(p.developmentFactor(), bf::kMaxDevelopmentFactor);
+    EXPECT_NEAR(p.deplete(kCumberland, kDeer, 0.85f), 0.85f, 1e-6f);
+    EXPECT_EQ(log().find("kill not recorded"), std::string::npos);
 }
 
 TEST_F(PopulationTest, AMissingOrZeroSavePeriodFallsBackToTwoMinutesWithOneWarning) {

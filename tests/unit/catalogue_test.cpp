@@ -144,6 +144,23 @@ TEST_F(CatalogueTest, BrokenTutorialFlagsAreNotFatal) {
     EXPECT_GT(game().callsLastFrame(), 0u);
 }
 
+TEST_F(CatalogueTest, DamagedTutorialFlagsAreReadAsFarAsTheyGoAndKeptAside) {
+    // A bad value and a bad line: the hint with the bad value counts as never shown (no draw),
+    // and the first hint saved keeps the damaged file beside the new one.
+    const std::string damaged = "bait_blip=abc\nforced=1\nbroken\nlate=1\n";
+    writeDataFile("TutorialFlags.dat", damaged);
+    start();
+    game().natives().override(kRandomInt, [&](sim::NativeCall& c) { c.ret(0); });
+    bf::Tutorials tutorials(plugin().data());
+    tutorials.showTutorialOnce("bait_blip", false);
+    game().runFrames(1);
+    EXPECT_TRUE(game().failed() == false);
+    EXPECT_NE(log().find("TutorialFlags.dat: key bait_blip, value \"abc\""), std::string::npos);
+    EXPECT_EQ(readDataFile("TutorialFlags.dat.bad"), damaged);
+    EXPECT_EQ(readDataFile("TutorialFlags.dat"), "bait_blip=1\nforced=1\n");
+    EXPECT_NE(log().find("kept as Brackenfold/TutorialFlags.dat.bad"), std::string::npos);
+}
+
 TEST_F(CatalogueTest, HintsShownBeforeComeBackOnlyOnADrawOfFourOrMore) {
     writeDataFile("Lang.dat", "tutorial.bait_blip=Bait hint\ntutorial.forced=Forced hint\n");
     start();

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <stdexcept>
 
 #include "plugin_fixture.h"
@@ -173,6 +175,129 @@ TEST_F(DictDataFileTest, SavingCreatesMissingFolders) {
     file.setFloat("123", 1.0f);
     EXPECT_TRUE(file.save(false));
     EXPECT_EQ(readDataFile("AnimalsPopulation/Deep/-512529193.dat"), "123=1.000000\n");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(DictDataFileTest, ValuesThatDoNotReadAreAbsentInTheFilesThePluginWrites) {
+    // value, whether it reads (as itself) or is absent in a file the plug-in writes, and whether
+    // the shipped files (which stay strict) throw on it.
+    struct Case {
+        const char* value;
+        bool reads;
+        bool strictThrows;
+    };
+    const Case cases[] = {
+        {"0.5", true, false},   {"abc", false, true},   {"1e309", false, true},
+        {"1e-40", false, true}, {"inf", false, false},  {"nan", false, false},
+        {"-inf", false, false}, {"1e-30", true, false},
+    };
+    for (const auto& [value, reads, strictThrows] : cases) {
+        auto file = loaded(std::string("f=") + value + "\n");
+        if (strictThrows) {
+            EXPECT_THROW(static_cast<void>(file->getFloat("f", 7.0f)), std::exception) << value;
+        }
+        file->readBadValuesAsAbsent();
+        if (reads) {
+            EXPECT_EQ(file->getFloat("f", 7.0f), std::strtof(value, nullptr)) << value;
+            EXPECT_TRUE(file->damage().empty()) << value;
+        } else {
+            EXPECT_EQ(file->getFloat("f", 7.0f), 7.0f) << value;
+            EXPECT_NE(file->damage().find(std::string("key f, value \"") + value),
+                      std::string::npos)
+                << value;
+            EXPECT_NE(log().find(std::string("ERROR: DictDataFile: Test.dat: key f, value \"") +
+                                 value + "\""),
+                      std::string::npos)
+                << value;
+        }
+    }
+    auto ints = loaded("i=12x\nj=99999999999\n");
+    ints->readBadValuesAsAbsent();
+    EXPECT_EQ(ints->getInt("i", -1), 12) << "numbers are read up to what follows them";
+    EXPECT_EQ(ints->getInt("j", -1), -1);
+    EXPECT_EQ(ints->getInt("j", -1), -1);
+    EXPECT_EQ(logCount("key j, value"), 1) << "logged once";
+}
+
+TEST_F(DictDataFileTest, AFileNotReadInFullIsKeptBesideTheNewOne) {
+    namespace fs = std::filesystem;
+    struct Case {
+        const char* what;
+        std::function<void()> damage;
+        const char* why;
+    };
+    const Case cases[] = {
+        {"corrupt line", [&] { writeDataFile("Test.dat", "a=1\nbroken\nc=3\n"); },
+         "line 1 is corrupt"},
+        {"bad value", [&] { writeDataFile("Test.dat", "a=abc\nc=3\n"); },
+         "Test.dat: key a, value \"abc\""},
+        {"folder",
+         [&] {
+             fs::create_directories(dataPath("Test.dat"));
+             writeDataFile("Test.dat/inside", "x");
+         },
+         "a folder stands where the file should be"},
+    };
+    for (const Case& c : cases) {
+        std::vector<fs::path> old;
+        for (const auto& entry : fs::directory_iterator(dataPath("")))
+            if (entry.path().filename().string().rfind("Test.dat", 0) == 0) old.push_back(entry);
+        for (const auto& path : old)
+            fs::remove_all(path);
+        c.damage();
+        auto file = std::make_unique<bf::DictDataFile>("Brackenfold/Test.dat");
+        file->readBadValuesAsAbsent();
+        static_cast<void>(file->load());
+        static_cast<void>(file->getInt("a", 0));
+        const bool folder = fs::is_directory(dataPath("Test.dat"));
+        const std::string before = folder ? "" : readDataFile("Test.dat");
+        file->setInt("z", 5);
+        ASSERT_TRUE(file->save(false)) << c.what;
+        EXPECT_TRUE(fs::exists(dataPath("Test.dat.bad"))) << c.what;
+        if (!folder) {
+            EXPECT_EQ(readDataFile("Test.dat.bad"), before) << c.what;
+        }
+        EXPECT_NE(readDataFile("Test.dat").find("z=5"), std::string::npos) << c.what;
+        EXPECT_NE(log().find(std::string("was not read in full (") + c.why), std::string::npos)
+            << c.what;
+        EXPECT_NE(log().find("kept as Brackenfold/Test.dat.bad"), std::string::npos) << c.what;
+        // The next save replaces the new file in place; a second damage gets its own name.
+        file->setInt("z", 6);
+        ASSERT_TRUE(file->save(false));
+        EXPECT_FALSE(fs::exists(dataPath("Test.dat.bad.2"))) << c.what;
+    }
+    writeDataFile("Test.dat", "broken\n");
+    auto again = std::make_unique<bf::DictDataFile>("Brackenfold/Test.dat");
+    static_cast<void>(again->load());
+    again->setInt("y", 1);
+    ASSERT_TRUE(again->save(false));
+    EXPECT_EQ(readDataFile("Test.dat.bad.2"), "broken\n");
+}
+
+TEST_F(DictDataFileTest, AnEmptyValueIsNotWrittenAsALineThatWouldNotReadBack) {
+    // Found by the fuzz target: "a==" loads as a with an empty value, and "a=" does not load.
+    auto file = loaded("a==\nb=1\n");
+    file->setValue("c", "");
+    ASSERT_TRUE(file->save(true));
+    EXPECT_EQ(readDataFile("Test.dat"), "b=1\n");
+    loaded(readDataFile("Test.dat"));  // fails the test when it does not load
+}
+
+TEST_F(DictDataFileTest, FloatsAreWrittenSoThatTheyReadBackTheSame) {
+    for (const float value : {0.75f, 0.85f * 0.85f * 0.85f, 1.0f / 3.0f, 1.2e6f, 7e-7f, 1e-30f,
+                              1e30f, 3.4e38f, 1.17549435e-38f}) {
+        auto file = loaded("");
+        file->setFloat("f", value);
+        ASSERT_TRUE(file->save(false));
+        auto back = loaded(readDataFile("Test.dat"));
+        EXPECT_EQ(back->getFloat("f", -1.0f), value) << back->getString("f");
+    }
+    auto file = loaded("");
+    file->setFloat("f", 0.75f);
+    EXPECT_EQ(file->getString("f"), "0.750000") << "the usual values keep their six decimals";
 }
 
 }  // namespace

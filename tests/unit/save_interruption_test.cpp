@@ -1,0 +1,157 @@
+// Saves cut short: the game is killed at random moments while it saves the population every
+// second, or its writes fail at random points. Afterwards every population file reads back whole
+// (the old content or the new) and the next start-up loads it.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <sstream>
+#include <thread>
+
+#include "animals/animal_population.h"
+#include "data/dict_data_file.h"
+#include "plugin_fixture.h"
+#include "sim/world/animals.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Spots in eight districts, outside the towns.
+const sim::Vec3 kSpots[] = {
+    {1000.0f, 500.0f, 90.0f},  {450.0f, 1300.0f, 90.0f},    {900.0f, 2300.0f, 90.0f},
+    {2500.0f, 1500.0f, 90.0f}, {1100.0f, -900.0f, 90.0f},   {1900.0f, -200.0f, 90.0f},
+    {-1800.0f, 0.0f, 90.0f},   {-2300.0f, -1100.0f, 90.0f},
+};
+
+// A small deterministic generator for the test's own choices.
+uint32_t nextRandom(uint32_t& state) {
+    state = state * 1664525u + 1013904223u;
+    return state >> 8;
+}
+
+class SaveInterruptionTest : public PluginTest {
+  protected:
+    // The child: the game runs, kills animals everywhere and saves every second until killed.
+    [[noreturn]] void playUntilKilled() {
+        attach();
+        game().runFrames(10);
+        const auto& buck = *game().world().models.find("a_c_buck_01");
+        for (uint64_t n = 0;; ++n) {
+            const sim::Vec3 at = kSpots[n % std::size(kSpots)];
+            const int32_t ped = sim::spawnPed(game(), buck, at, 0.0f, 1, 1.0f).handle;
+            game().runFrame();
+            // The plug-in may have culled it in a depleted district.
+            if (sim::Entity* alive = game().world().entities.find(ped)) {
+                sim::damagePed(game(), *alive, game().world().player.ped,
+                               sim::gameHash("WEAPON_RIFLE_SPRINGFIELD"), sim::kBoneSpine, 0.0f,
+                               true);
+            }
+            game().runFrame();
+        }
+    }
+
+    int countDatFiles() const {
+        int n = 0;
+        std::error_code error;
+        for (const auto& entry : fs::directory_iterator(dataPath("AnimalsPopulation"), error))
+            n += entry.path().extension() == ".dat" ? 1 : 0;
+        return n;
+    }
+
+    // Every population file reads back in full; returns how many there are.
+    int checkFilesWhole(const std::string& round) {
+        int files = 0;
+        for (const auto& entry : fs::directory_iterator(dataPath("AnimalsPopulation"))) {
+            const std::string name = entry.path().filename().string();
+            EXPECT_EQ(name.find(".bad"), std::string::npos) << round << ": " << name;
+            if (entry.path().extension() != ".dat") continue;
+            ++files;
+            bf::DictDataFile file(entry.path().string());
+            file.readBadValuesAsAbsent();
+            EXPECT_TRUE(file.load()) << round << ": " << name;
+            const std::string text = readDataFile("AnimalsPopulation/" + name);
+            EXPECT_TRUE(text.empty() || text.back() == '\n') << round << ": " << name << " cut";
+        }
+        return files;
+    }
+};
+
+TEST_F(SaveInterruptionTest, AGameKilledWhileSavingLeavesWholeFilesThatTheNextStartUpLoads) {
+    writeDataFile("GeneralMeta.dat", readDataFile("GeneralMeta.dat") + "\nsave_freq_sec=1\n");
+    writeDataFile("Settings.ini",
+                  readDataFile("Settings.ini") + "\nHuntingCompetitions_Enabled=0\n");
+    uint32_t state = 16;
+    int districtsSeen = 0;
+    for (int round = 0; round < 8; ++round) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) playUntilKilled();
+        // Once the game has started saving (a slow build takes longer to get there), a random
+        // moment of the next half second.
+        for (int i = 0; i < 200 && countDatFiles() < 3; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        std::this_thread::sleep_for(std::chrono::milliseconds(nextRandom(state) % 500));
+        kill(child, SIGKILL);
+        int status = 0;
+        waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "round " << round << ": the game ended on its own";
+        districtsSeen = checkFilesWhole("round " + std::to_string(round)) - 2;
+    }
+    EXPECT_GT(districtsSeen, 2) << "the kills reached the districts' files";
+    // The next start-up loads what the last killed game left.
+    start();
+    EXPECT_EQ(log().find("corruped"), std::string::npos);
+    EXPECT_EQ(log().find("ERROR"), std::string::npos) << log();
+    EXPECT_LT(plugin().population().effectiveFactor(0x07D4FF5F, sim::gameHash("deer")), 1.0f)
+        << "the Heartlands' kills were read back";
+}
+
+// Fails a write at a random point of its content, as a disk that fills up would.
+class FlakyFile : public bf::DictDataFile {
+  public:
+    using DictDataFile::DictDataFile;
+    static inline uint32_t state = 7;
+    static inline bool flaky = true;
+
+  protected:
+    bool writeEntries(std::ostream& out) const override {
+        if (!flaky || nextRandom(state) % 3 != 0) return DictDataFile::writeEntries(out);
+        std::ostringstream whole;
+        DictDataFile::writeEntries(whole);
+        const std::string text = whole.str();
+        out << text.substr(0, text.empty() ? 0 : nextRandom(state) % text.size());
+        return false;
+    }
+};
+
+TEST_F(SaveInterruptionTest, WritesFailingAtRandomPointsLeaveTheOldFileOrTheNew) {
+    start();
+    bf::AnimalPopulationManager p(
+        [](const std::string& path) { return std::make_unique<FlakyFile>(path); });
+    ASSERT_TRUE(p.loadCharacterFiles());
+    uint32_t state = 3;
+    for (int save = 0; save < 60; ++save) {
+        for (int kill = 0; kill < 4; ++kill) {
+            const uint32_t district = 1000 + nextRandom(state) % 6;
+            p.setPopulationFactor(district, 0x8B6B0B51, 0.1f + (nextRandom(state) % 90) / 100.0f);
+        }
+        p.saveAll();
+        checkFilesWhole("save " + std::to_string(save));
+    }
+    // Whatever the last failures left, memory and disk agree after saves that succeed.
+    FlakyFile::flaky = false;
+    p.saveAll();
+    FlakyFile::flaky = true;
+    for (uint32_t district = 1000; district < 1006; ++district) {
+        bf::DictDataFile file(dataPath("AnimalsPopulation/" + std::to_string(district) + ".dat"));
+        if (!file.load()) continue;
+        EXPECT_EQ(file.getFloat("-1955919023", -1.0f), p.populationFactor(district, 0x8B6B0B51))
+            << district;
+    }
+}
+
+}  // namespace
