@@ -39,6 +39,9 @@ class DictDataFile : public BaseDataFile {
     // are skipped with a log line.
     const std::vector<Vector3>& getVector3List(const std::string& key);
 
+    // How many entries the file holds.
+    size_t entryCount() const { return entries_.size(); }
+
     void setValue(const std::string& key, const std::string& value);
     void setInt(const std::string& key, int value);
     // Stored with six digits after the point ("0.750000").
