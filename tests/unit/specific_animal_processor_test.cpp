@@ -210,18 +210,4 @@ TEST_F(SpecificAnimalTest, AnAnimalThatVanishesEndsTheCompetition) {
               1);
 }
 
-TEST_F(SpecificAnimalTest, TheRivalHuntsOnlyWhileTheCompetitionRuns) {
-    processor_->runFrame();
-    EXPECT_EQ(processor_->opponentTask(), nullptr) << "nothing before the start";
-    startedTarget();
-    game().setRecording(true);
-    processor_->runFrame();
-    game().setRecording(false);
-    EXPECT_EQ(processor_->opponentTask()->state(), bf::HuntTask::kSearch) << "he set off roaming";
-    EXPECT_EQ(game().recordedOf(kWander).size(), 1u);
-    processor_->cleanup(false);
-    EXPECT_EQ(processor_->opponentTask(), nullptr);
-    EXPECT_FALSE(processor_->hunting());
-}
-
 }  // namespace
