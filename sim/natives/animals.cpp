@@ -1,5 +1,6 @@
 // Peds and animals: what an entity is and where, its body, wounds and death, weapons, the
 // player's mount and last weapon impact, and the inspection panel.
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -68,6 +69,12 @@ void registerAnimalNatives(Game& game) {
     });
 
     // --- Body -------------------------------------------------------------------------------
+    // (ped, preset, unused): one of the model's own outfits.
+    t.add(0x77FF8D35EEC6BBC4, "EQUIP_META_PED_OUTFIT_PRESET", 3,
+          withEntity([](Entity& e, NativeCall& c) {
+              e.outfitPreset = c.i32(1);
+              e.dressed = true;
+          }));
     t.add(0x25ACFC650B65C538, "SET_PED_SCALE", 2,
           withEntity([](Entity& e, NativeCall& c) { e.condition.scale = c.f32(1); }));
     // Rebuilding the ped's outfit and body after a change only redraws it.
@@ -82,6 +89,25 @@ void registerAnimalNatives(Game& game) {
     // --- Health and wounds ------------------------------------------------------------------
     t.add(0x96C638784DB4C815, "GET_PED_HEALTH_RATIO", 1, withEntity([](Entity& e, NativeCall& c) {
               c.retFloat(e.maxHealth > 0.0f ? e.health / e.maxHealth : 0.0f);
+          }));
+    // (entity, unused): health points when unhurt.
+    t.add(0x15D757606D170C3C, "GET_ENTITY_MAX_HEALTH", 2,
+          withEntity([](Entity& e, NativeCall& c) { c.ret(static_cast<int32_t>(e.maxHealth)); }));
+    // Its health points stay as they are, at most the new maximum.
+    t.add(0x166E7CF68597D8B5, "SET_ENTITY_MAX_HEALTH", 2, withEntity([](Entity& e, NativeCall& c) {
+              if (c.i32(1) <= 0) return;
+              e.maxHealth = static_cast<float>(c.i32(1));
+              e.health = std::min(e.health, e.maxHealth);
+          }));
+    // (entity, health points, killer): at most its maximum; 0 kills it, by that killer.
+    t.add(0xAC2767ED8BDFAB15, "SET_ENTITY_HEALTH", 3, withEntity([&game](Entity& e, NativeCall& c) {
+              if (e.dead) return;
+              e.health = std::clamp(static_cast<float>(c.i32(1)), 0.0f, e.maxHealth);
+              if (e.health <= 0.0f) {
+                  e.dead = true;
+                  e.killer = c.i32(2);
+                  game.report("world", pedName(game.world(), e) + " dies");
+              }
           }));
     t.add(0xDEB6D52126E7D640, "IS_PED_DEAD_OR_DYING", 1,
           withEntity([](Entity& e, NativeCall& c) { c.retBool(e.dead || e.health <= 0.0f); }));

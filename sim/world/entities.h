@@ -21,6 +21,8 @@ namespace sim {
 enum class EntityKind { Ped, Object };
 
 inline constexpr uint32_t kWeaponUnarmed = 0xA2719263u;
+// The health points of a ped as the game creates it.
+inline constexpr float kStandardHealth = 100.0f;
 
 struct Entity {
     int32_t handle = 0;
@@ -33,6 +35,7 @@ struct Entity {
     float heading = 0.0f;
     float pitch = 0.0f;
     float roll = 0.0f;
+    // Health points: every ped starts with kStandardHealth; a script may give it more.
     float health = 100.0f;
     float maxHealth = 100.0f;
     bool dead = false;
@@ -43,6 +46,7 @@ struct Entity {
     uint32_t relationshipGroup = 0;
     int32_t pedType = 0;
     bool dressed = false;
+    int32_t outfitPreset = -1;  // the model's outfit a script put on it (-1: the game's choice)
     std::map<uint32_t, int32_t> weapons;  // weapon hash -> ammunition
     uint32_t currentWeapon = kWeaponUnarmed;
     bool hasLastImpact = false;

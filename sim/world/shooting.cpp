@@ -99,7 +99,9 @@ void fireShot(Game& game, Entity& shooter, Entity& target) {
         const bool head = where < 0.1 + 0.3 * skill;
         const int32_t bone = head ? kBoneHead : where < 0.6 ? kBoneVitals : kBoneSpine;
         const WeaponPower power = powerOf(shooter.currentWeapon);
-        const float share = power.body / static_cast<float>(sizeOf(game, target));
+        // A share of a standard ped's health: one given more health by a script takes more hits.
+        const float share = power.body / static_cast<float>(sizeOf(game, target)) /
+                            (target.maxHealth / kStandardHealth);
         const float ratio = target.health / target.maxHealth - (head ? 3.0f * share : share);
         damagePed(game, target, shooter.handle, shooter.currentWeapon, bone, std::max(ratio, 0.0f),
                   ratio <= 0.0f);

@@ -57,6 +57,8 @@ void handlePedCreated(int32_t ped, PopulationSteps& population) {
     const uint32_t model = natives::getEntityModel(ped);
     if (natives::isThisModelAHorse(model)) return;
     if (isUntouchedAnimalType(natives::getPedAnimalType(ped))) return;
+    // A competition's special animal arrives dressed and sized by the competition.
+    if (natives::decorGetInt(ped, kDecorCompetitionAnimalHandled) != 0) return;
     if (!natives::isPedSizeFixed(ped) && getSettingBool("DynamicAnimalSizes")) {
         applySize(ped, model);
     }

@@ -1,7 +1,9 @@
 // Dynamic animal sizes: every animal the game creates gets a random scale drawn from its quality
 // and a weight from that scale and its model's size class, both kept on the ped as the float
 // decorators "VX_Brackenfold_Scale" and "VX_Brackenfold_Weight". Domestic and tiny animals (the
-// untouched types) and horses keep what the game gave them and are never culled.
+// untouched types) and horses keep what the game gave them and are never culled. An animal that
+// already carries "VX_Brackenfold_Competition_AnimalHandled" when the game reports it (the special
+// animal a competition made and dressed) keeps its size and is never culled either.
 #pragma once
 
 #include <cstdint>

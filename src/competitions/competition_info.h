@@ -34,7 +34,8 @@ enum CompetitionStatus : int32_t {
     kStatusFinished = 2,
 };
 
-// A variation of the specific-animal kind; none exists until that kind gets a source of them.
+// A special animal of the specific-animal kind (competition_variations.h); the table it points
+// into lives as long as the plug-in.
 struct CompetitionVariation;
 
 struct CompetitionInfo {
@@ -48,6 +49,7 @@ struct CompetitionInfo {
     Vector3 startPoint;
     // Its position is the centre of the competition area.
     AnimalSpawnLocation spawnLocation;
+    // Set for kind 0 only.
     const CompetitionVariation* variation = nullptr;
     int32_t outcome = kOutcomeNone;
     float areaRadius = 120.0f;

@@ -1,7 +1,6 @@
 #include "competitions/hunt_animal_type_task.h"
 
-#include <algorithm>
-
+#include "competitions/hunter_moves.h"
 #include "core/natives.h"
 #include "world/game_ops.h"
 #include "world/owned.h"
@@ -16,16 +15,6 @@ bool reached(uint32_t deadline) {
 }
 
 }  // namespace
-
-float HuntAnimalTypeTask::approachDistance(float reach, float skill, float sightRange) {
-    const float approach = reach * 2.0f / 3.0f;
-    const float limit = (1.0f + skill * 0.5f) * sightRange;
-    return approach >= limit ? limit : approach;
-}
-
-int32_t HuntAnimalTypeTask::aimDurationMs(float skill) {
-    return std::max(static_cast<int32_t>((1.0f - skill) * 10000.0f), 3000);
-}
 
 HuntAnimalTypeTask::HuntAnimalTypeTask(int32_t hunter, uint32_t animalType, Vector3 areaCentre,
                                        float reach, float roamRadius)
@@ -70,20 +59,7 @@ void HuntAnimalTypeTask::step() {
 }
 
 void HuntAnimalTypeTask::roam() {
-    const int32_t hunter = getPed();
-    const Vector3 centre = (areaCentre_.x == 0.0f && areaCentre_.y == 0.0f && areaCentre_.z == 0.0f)
-                               ? entityPosition(hunter)
-                               : areaCentre_;
-    natives::setPedStealth(hunter, 1.0f);
-    OwnedTaskSequence sequence;
-    natives::taskClearLookAt(0);
-    natives::taskSetWeaponStance(0, false);
-    if (static_cast<uint32_t>(currentWeapon(hunter, 0)) == kUnarmed) {
-        natives::setCurrentPedWeapon(hunter, natives::getBestPedWeapon(hunter), true);
-        natives::taskSetWeaponDrawn(0, 1, 1);
-    }
-    natives::taskWanderInArea(0, centre, roamRadius_, 3.0f, 6.0f);
-    sequence.performBy(hunter);
+    performRoam(getPed(), areaCentre_, roamRadius_, 1.0f);
     state_ = kSearch;
 }
 
@@ -127,23 +103,7 @@ void HuntAnimalTypeTask::confirm() {
 }
 
 void HuntAnimalTypeTask::stalkAndShoot() {
-    const int32_t hunter = getPed();
-    const float skill = static_cast<float>(natives::getPedAccuracy(hunter)) * 0.01f;
-    const auto weapon = static_cast<uint32_t>(currentWeapon(hunter, 0));
-    int32_t shootMs = 7000;
-    if (natives::isWeaponRepeater(weapon) || natives::isWeaponShotgun(weapon)) shootMs = 10000;
-    const float approach =
-        approachDistance(reach_, skill, natives::getAnimalTuningFloatParam(target_, 82));
-
-    natives::setPedStealth(hunter, 1.0f);
-    OwnedTaskSequence sequence;
-    natives::taskLookAtEntity(0, target_);
-    natives::taskGoToEntity(0, target_, reach_, 0.75f);
-    natives::taskSetWeaponStance(0, true);
-    natives::taskGoToEntity(0, target_, approach, 0.5f);
-    natives::taskAimGunAtEntity(0, target_, aimDurationMs(skill));
-    natives::taskShootAtEntity(0, target_, shootMs, kFiringPattern);
-    sequence.performBy(hunter);
+    performStalkAndShoot(getPed(), target_, reach_);
     state_ = kShooting;
     sleepFor(2000);
 }

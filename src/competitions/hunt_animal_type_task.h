@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "competitions/async_ped_task.h"
+#include "competitions/hunter_moves.h"
 #include "core/vector3.h"
 
 namespace bf {
@@ -29,13 +30,12 @@ class HuntAnimalTypeTask : public AsyncPedTask {
         kFailed = 99,
     };
     static constexpr int32_t kNearbyCapacity = 20;
-    static constexpr uint32_t kFiringPattern = 0xC6EE6B4C;
-    static constexpr uint32_t kUnarmed = 0xA2719263;
 
-    // The stalk: the distance he closes to before aiming, and how long he aims, from his
-    // accuracy (0..100), his reach and the target's sight range.
-    static float approachDistance(float reach, float skill, float sightRange);
-    static int32_t aimDurationMs(float skill);
+    // The stalk (hunter_moves.h): the distance he closes to before aiming, and how long he aims.
+    static float approachDistance(float reach, float skill, float sightRange) {
+        return stalkApproachDistance(reach, skill, sightRange);
+    }
+    static int32_t aimDurationMs(float skill) { return stalkAimDurationMs(skill); }
 
     HuntAnimalTypeTask(int32_t hunter, uint32_t animalType, Vector3 areaCentre, float reach,
                        float roamRadius);

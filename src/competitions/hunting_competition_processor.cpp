@@ -253,8 +253,10 @@ void HuntingCompetitionProcessor::updateTravelling() {
         logMessage("HuntingCompetitionProcessor: competition started - opponents arrived at area");
         info_.startTime = natives::getGameTimer();
         info_.timeLeftSeconds = info_.timeCapMinutes * 60;
-        onStarted();
+        // Running before onStarted, so that a kind that cannot start (finish(-1)) stays finished.
         state_ = kStateRunning;
+        onStarted();
+        if (state_ == kStateFinished) return;
     }
 
     if (gap >= kGapAbort) {

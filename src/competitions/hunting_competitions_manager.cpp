@@ -1,15 +1,21 @@
 #include "competitions/hunting_competitions_manager.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "animals/animal_spawn_locations.h"
 #include "competitions/competition_geometry.h"
+#include "competitions/competition_variations.h"
 #include "competitions/mass_hunting_competition_processor.h"
+#include "competitions/specific_animal_processor.h"
 #include "core/frame_tally.h"
 #include "core/log.h"
 #include "core/natives.h"
 #include "core/runtime.h"
 #include "core/settings.h"
+#include "data/catalogue.h"
+#include "data/dict_data_file.h"
 #include "ui/messages.h"
 #include "world/game_ops.h"
 #include "world/map_districts.h"
@@ -44,11 +50,13 @@ Vector3 nearestStartPoint(const TownRecord& town, Vector3 place) {
 
 HuntingCompetitionsManager::HuntingCompetitionsManager(DataCatalogue& data, Tutorials& tutorials,
                                                        const AnimalSpawnLocations& spawnLocations,
-                                                       const MapDistricts& districts)
+                                                       const MapDistricts& districts,
+                                                       const CompetitionVariations& variations)
     : data_(data),
       tutorials_(tutorials),
       spawnLocations_(spawnLocations),
       districts_(districts),
+      variations_(variations),
       nextAttemptTime_(natives::getGameTimer() + kFirstOfferDelayMs) {}
 
 HuntingCompetitionsManager::~HuntingCompetitionsManager() = default;
@@ -134,9 +142,14 @@ HuntingCompetitionsManager::Competition HuntingCompetitionsManager::createCompet
                                    kStakeMultiplierMin, kStakeMultiplierMax);
     const auto offer = stake * static_cast<float>(randomInt(20, 36) * 100);
     info->bounty = static_cast<int32_t>(cash >= offer ? offer : cash);
+    chooseKind(*info);
 
     Competition competition;
     switch (info->kind) {
+        case kCompetitionSpecificAnimal:
+            competition.processor =
+                std::make_unique<SpecificAnimalProcessor>(*info, data_, tutorials_);
+            break;
         case kCompetitionMassHunting:
             competition.processor =
                 std::make_unique<MassHuntingCompetitionProcessor>(*info, data_, tutorials_);
@@ -148,6 +161,24 @@ HuntingCompetitionsManager::Competition HuntingCompetitionsManager::createCompet
     }
     competition.info = std::move(info);
     return competition;
+}
+
+void HuntingCompetitionsManager::chooseKind(CompetitionInfo& info) {
+    const std::vector<const CompetitionVariation*> fitting =
+        variations_.forModel(info.spawnLocation.model);
+    if (fitting.empty()) return;
+    const float chance =
+        data_.generalMeta().getFloat("hunting_competitions.specific_animal_chance", 0.0f);
+    // Written as a test that NaN fails too.
+    if (!(chance > 0.0f)) return;
+    const float draw = natives::getRandomFloatInRange(0.0f, 1.0f);
+    if (chance < 1.0f && !(draw < chance)) return;
+    const auto count = static_cast<int32_t>(fitting.size());
+    const int32_t pick = count == 1 ? 0 : std::clamp(randomInt(0, count), 0, count - 1);
+    info.kind = kCompetitionSpecificAnimal;
+    info.variation = fitting[static_cast<size_t>(pick)];
+    logMessage("HuntingCompetitionsManager: the competition is about a special animal: variation " +
+               std::to_string(info.variation->number) + " (" + info.variation->model + ")");
 }
 
 void HuntingCompetitionsManager::terminateCompetition() {

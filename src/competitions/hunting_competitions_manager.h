@@ -11,6 +11,13 @@
 //
 // The stake: the stake multiplier (0 to 100) times $20 to $36, never more than the player
 // carries; settled in whole dollars.
+//
+// The kind: a competition is a mass hunt (kind 1) unless a special animal (a variation, see
+// competition_variations.h) has the chosen hunting ground's model and a random draw in [0, 1)
+// falls under "hunting_competitions.specific_animal_chance" of GeneralMeta.dat (0 to 1, absent
+// 0; 1 always): then it is a hunt for that animal (kind 0), one of the fitting variations drawn
+// at random when several fit. The draw is made only when the chance is above 0 and a variation
+// fits, after the stake's, so that every other competition draws exactly what it drew before.
 #pragma once
 
 #include <cstdint>
@@ -25,6 +32,7 @@
 namespace bf {
 
 class AnimalSpawnLocations;
+class CompetitionVariations;
 class DataCatalogue;
 class MapDistricts;
 class Tutorials;
@@ -44,7 +52,8 @@ class HuntingCompetitionsManager : public EventsSubscriber<MapAreaChangeData>,
 
     HuntingCompetitionsManager(DataCatalogue& data, Tutorials& tutorials,
                                const AnimalSpawnLocations& spawnLocations,
-                               const MapDistricts& districts);
+                               const MapDistricts& districts,
+                               const CompetitionVariations& variations);
     ~HuntingCompetitionsManager() override;
 
     // Once a frame, after the event pump, while "HuntingCompetitions_Enabled" is on (the spine
@@ -72,11 +81,14 @@ class HuntingCompetitionsManager : public EventsSubscriber<MapAreaChangeData>,
 
   private:
     void terminateCompetition();
+    // Makes the record a specific-animal competition when the draw says so (see above).
+    void chooseKind(CompetitionInfo& info);
 
     DataCatalogue& data_;
     Tutorials& tutorials_;
     const AnimalSpawnLocations& spawnLocations_;
     const MapDistricts& districts_;
+    const CompetitionVariations& variations_;
     // The processor refers to the record, so it goes first.
     std::unique_ptr<CompetitionInfo> info_;
     std::unique_ptr<HuntingCompetitionProcessor> processor_;

@@ -110,6 +110,17 @@ inline uint32_t getEntityModel(int32_t entity) {
 inline float getEntityHeading(int32_t entity) {
     return invoke<float>(0xC230DD956E2F5507, entity);
 }
+// The entity's health when unhurt, in health points.
+inline int32_t getEntityMaxHealth(int32_t entity) {
+    return invoke<int32_t>(0x15D757606D170C3C, entity, 0);
+}
+inline void setEntityMaxHealth(int32_t entity, int32_t health) {
+    invoke(0x166E7CF68597D8B5, entity, health);
+}
+// Health points; `killer` is named as the source should the entity die of it (0: none).
+inline void setEntityHealth(int32_t entity, int32_t health, int32_t killer) {
+    invoke(0xAC2767ED8BDFAB15, entity, health, killer);
+}
 // Deletes a script-owned entity and zeroes the handle.
 inline void deleteEntity(int32_t* entity) {
     invoke(0x4CD38C78BD19A497, entity);
@@ -351,6 +362,10 @@ inline int32_t getModelSizeClass(uint32_t model) {
 }
 inline void setPedScale(int32_t ped, float scale) {
     invoke(0x25ACFC650B65C538, ped, scale);
+}
+// One of the model's own outfits (coat, colours, antlers ...) by the game's preset number.
+inline void equipMetaPedOutfitPreset(int32_t ped, int32_t preset) {
+    invoke(0x77FF8D35EEC6BBC4, ped, preset, 0);
 }
 // The two calls that make a changed ped body show.
 inline void updatePedVariation(int32_t ped) {

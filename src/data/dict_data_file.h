@@ -48,6 +48,9 @@ class DictDataFile : public BaseDataFile {
     // absent instead of throwing.
     void readBadValuesAsAbsent() { badValuesAsAbsent_ = true; }
 
+    // How many entries the file holds.
+    size_t entryCount() const { return entries_.size(); }
+
     void setValue(const std::string& key, const std::string& value);
     void setInt(const std::string& key, int value);
     // Stored with six digits after the point ("0.750000") when that reads back as the same

@@ -83,6 +83,7 @@ bool Plugin::initialize() {
 
     waitFrame();
     spawnLocations_.load(data_.animalSpawns());
+    variations_.load(data_.huntingCompetitions());
     waitFrame();
 
     registerDecorators();
@@ -100,7 +101,7 @@ bool Plugin::initialize() {
     bait_ = std::make_unique<BaitManager>(data_, tutorials_);
     populationUpdater_ = std::make_unique<PopulationUpdater>(population_, data_.generalMeta());
     competitions_ = std::make_unique<HuntingCompetitionsManager>(data_, tutorials_, spawnLocations_,
-                                                                 *districts_);
+                                                                 *districts_, variations_);
     // Step 11: the manager withdraws offers on area changes and scores the pump's damage events.
     mapAreaTracker_->subscribe(*competitions_);
     animalEvents_->subscribeDamage(*competitions_);

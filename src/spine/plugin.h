@@ -22,6 +22,7 @@
 #include "animals/map_area_tracker.h"
 #include "animals/population_steps.h"
 #include "animals/population_update.h"
+#include "competitions/competition_variations.h"
 #include "competitions/hunting_competitions_manager.h"
 #include "core/runtime.h"
 #include "data/catalogue.h"
@@ -53,6 +54,7 @@ class Plugin : public Runtime {
     DataCatalogue& data() { return data_; }
     AnimalPopulationManager& population() { return population_; }
     const AnimalSpawnLocations& spawnLocations() const { return spawnLocations_; }
+    const CompetitionVariations& variations() const { return variations_; }
     const PlacesList& places() const { return *places_; }
     const WorldPositionTable& worldPositions() const { return *worldPositions_; }
     const TownRecords& towns() const { return towns_; }
@@ -74,6 +76,7 @@ class Plugin : public Runtime {
     Tutorials tutorials_{data_};
     AnimalPopulationManager population_;
     AnimalSpawnLocations spawnLocations_;
+    CompetitionVariations variations_;
 
     // Start-up step 10, in this order (the HUD comes just before the event handler that points
     // it at what the player inspects; making either touches nothing in the game).

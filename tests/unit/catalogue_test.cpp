@@ -67,6 +67,7 @@ TEST_F(CatalogueTest, TheShippedFolderHoldsEveryKeyTheFeaturesRead) {
                                     "save_freq_sec",
                                     "bleeding.critical_shot_damage_per_sec",
                                     "hunting_competitions.camp_prepare_distance",
+                                    "hunting_competitions.specific_animal_chance",
                                     "hunting_competitions.base_score",
                                     "hunting_competitions.bonus.xlarge_animal",
                                     "hunting_competitions.bonus.headshot",

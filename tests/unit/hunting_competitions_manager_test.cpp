@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "competition_fixture.h"
+#include "competitions/competition_variations.h"
 #include "competitions/hunting_competitions_manager.h"
+#include "competitions/specific_animal_processor.h"
 
 namespace {
 
@@ -134,6 +136,114 @@ TEST_F(CompetitionsManagerTest, AnAreaChangeWithdrawsOnlyAnOfferLeftFarBehind) {
     EXPECT_EQ(logCount("HuntingCompetitionsManager: player has moved to a different map area "
                        "(-120156735), terminating pending competition."),
               1);
+}
+
+// A special animal for every animal a competition can be about (the rarity-0 ones), so that one
+// always fits; or only one for a panther (rarity 3), which no competition is ever about.
+constexpr const char* kEveryGroundHasOne =
+    "format_version=1\nvariations.count=8\n"
+    "variations.0=a_c_buck_01,2,1.3,2\nvariations.1=a_c_boar_01,1,1.3,2\n"
+    "variations.2=a_c_coyote_01,1,1.3,2\nvariations.3=a_c_duck_01,1,1.3,2\n"
+    "variations.4=a_c_goosecanada_01,1,1.3,2\nvariations.5=a_c_pronghorn_01,1,1.3,2\n"
+    "variations.6=a_c_rabbit_01,1,1.3,2\nvariations.7=a_c_bighornram_01,1,1.3,2\n";
+constexpr const char* kOnlyAPanther =
+    "format_version=1\nvariations.count=1\n"
+    "variations.0=a_c_panther_01,1,1.3,2\n";
+constexpr uint64_t kRandomFloat = 0xE29F927A961F8AAA;
+
+class CompetitionKindTest : public CompetitionsManagerTest {
+  protected:
+    // The plug-in with that variations file and that chance (none: the key absent).
+    void startWith(const char* variations, const char* chance) {
+        writeDataFile("HuntingCompetitions.dat", variations);
+        std::string meta = readDataFile("GeneralMeta.dat");
+        const auto at = meta.find("hunting_competitions.specific_animal_chance=");
+        if (at != std::string::npos) meta.erase(at, meta.find('\n', at) + 1 - at);
+        if (chance)
+            meta += std::string("hunting_competitions.specific_animal_chance=") + chance + "\n";
+        writeDataFile("GeneralMeta.dat", meta);
+        startCompetitions();
+    }
+    // Kinds of `count` competitions made in a row, and the float draws they made.
+    struct Made {
+        int specific = 0, mass = 0;
+        size_t floatDraws = 0;
+    };
+    Made make(int count) {
+        Made made;
+        for (int i = 0; i < count; ++i) {
+            game().clearRecorded();
+            game().setRecording(true);
+            auto competition = manager().createCompetition({});
+            game().setRecording(false);
+            made.floatDraws += game().recordedOf(kRandomFloat).size();
+            EXPECT_TRUE(competition.processor) << log();
+            if (!competition.processor) continue;
+            const bf::CompetitionInfo& info = *competition.info;
+            if (info.kind == bf::kCompetitionSpecificAnimal) {
+                ++made.specific;
+                EXPECT_NE(info.variation, nullptr);
+                if (info.variation) {
+                    EXPECT_EQ(info.variation->model, info.spawnLocation.model);
+                }
+                EXPECT_NE(dynamic_cast<bf::SpecificAnimalProcessor*>(competition.processor.get()),
+                          nullptr);
+            } else {
+                ++made.mass;
+                EXPECT_EQ(info.variation, nullptr);
+            }
+        }
+        return made;
+    }
+};
+
+TEST_F(CompetitionKindTest, AChanceOfZeroNeverMakesASpecificAnimalCompetitionNorDraws) {
+    for (const char* chance : {"0", static_cast<const char*>(nullptr), "-0.5"}) {
+        SCOPED_TRACE(chance ? chance : "absent");
+        TearDown();
+        SetUp();
+        startWith(kEveryGroundHasOne, chance);
+        const Made made = make(12);
+        EXPECT_EQ(made.specific, 0);
+        EXPECT_EQ(made.mass, 12);
+        EXPECT_EQ(made.floatDraws, 0u) << "the seeds of every earlier run still hold";
+    }
+}
+
+TEST_F(CompetitionKindTest, AChanceOfOneAlwaysMakesOneWhereAVariationFits) {
+    startWith(kEveryGroundHasOne, "1");
+    Made made = make(12);
+    EXPECT_EQ(made.specific, 12);
+    EXPECT_EQ(logCount("HuntingCompetitionsManager: the competition is about a special animal: "
+                       "variation "),
+              12);
+
+    TearDown();
+    SetUp();
+    startWith(kOnlyAPanther, "1");
+    made = make(12);
+    EXPECT_EQ(made.mass, 12) << "no competition is about a panther";
+    EXPECT_EQ(made.floatDraws, 0u) << "no variation fits: no draw";
+}
+
+TEST_F(CompetitionKindTest, AChanceInBetweenMakesSomeOfEach) {
+    startWith(kEveryGroundHasOne, "0.5");
+    const Made made = make(40);
+    EXPECT_GT(made.specific, 5);
+    EXPECT_GT(made.mass, 5);
+    EXPECT_EQ(made.floatDraws, 40u) << "one draw a competition";
+}
+
+TEST_F(CompetitionKindTest, TheManagerSettlesASpecificAnimalCompetitionLikeAnyOther) {
+    startWith(kEveryGroundHasOne, "1");
+    ASSERT_TRUE(runUntilOffered()) << log();
+    EXPECT_EQ(manager().info()->kind, bf::kCompetitionSpecificAnimal);
+    manager().info()->bounty = 2599;
+    const int64_t before = game().world().player.cashCents;
+    manager().processor()->finish(bf::kOutcomePlayerWon);
+    game().runFrame();
+    EXPECT_EQ(manager().processor(), nullptr);
+    EXPECT_EQ(game().world().player.cashCents - before, 2500);
 }
 
 }  // namespace
