@@ -18,16 +18,23 @@ class AsyncPedTask {
     virtual bool hasSucceeded() { return false; }
     virtual bool isRunning() { return !hasFailed() && !hasSucceeded(); }
 
-    // Steps unless asleep.
+    // Steps unless asleep. `now` is the game timer of this frame: an owner that has read it
+    // already passes it on, so that one frame asks the game for the time once.
+    void tick(uint32_t now);
     void tick();
-    void sleepFor(int32_t ms);
     int32_t getPed() const { return ped_; }
 
   protected:
     virtual void step() = 0;
+    // For step(): sleeps from the time of the current tick.
+    void sleepFor(int32_t ms);
+    // The game timer of the current tick, and whether it has reached a deadline.
+    uint32_t now() const { return now_; }
+    bool reached(uint32_t deadline) const { return static_cast<int32_t>(now_ - deadline) >= 0; }
 
   private:
     int32_t ped_;
+    uint32_t now_ = 0;
     uint32_t nextRunTime_ = 0;
     bool sleeping_ = false;
 };

@@ -8,14 +8,6 @@
 
 namespace bf {
 
-namespace {
-
-bool reached(uint32_t deadline) {
-    return static_cast<int32_t>(natives::getGameTimer() - deadline) >= 0;
-}
-
-}  // namespace
-
 HuntAnimalTypeTask::HuntAnimalTypeTask(int32_t hunter, uint32_t animalType, Vector3 areaCentre,
                                        float reach, float roamRadius)
     : AsyncPedTask(hunter),
@@ -67,7 +59,7 @@ void HuntAnimalTypeTask::search() {
     candidates_.clear();
     for (int32_t ped : pedsNear(getPed(), kNearbyCapacity, reach_, -1, true, animalType_))
         candidates_.push_back(ped);
-    waitUntil_ = natives::getGameTimer() + 5000;
+    waitUntil_ = now() + 5000;
     state_ = kSpot;
     sleepFor(1000);
 }
@@ -82,7 +74,7 @@ void HuntAnimalTypeTask::spot() {
     for (int32_t animal : candidates_) {
         if (!natives::canPedSeeEntity(hunter, animal)) continue;
         target_ = animal;
-        waitUntil_ = natives::getGameTimer() + 4000;
+        waitUntil_ = now() + 4000;
         state_ = kConfirm;
         OwnedTaskSequence sequence;
         natives::taskTurnPedToFaceEntity(0, target_);
@@ -113,7 +105,7 @@ void HuntAnimalTypeTask::shooting() {
     if (!natives::isPedShooting(hunter) && !natives::canPedSeeEntity(hunter, target_)) {
         playSpeech(hunter, "GENERIC_CURSE_MED", nullptr);
         target_ = 0;
-        waitUntil_ = natives::getGameTimer() + 10000;
+        waitUntil_ = now() + 10000;
         state_ = kRest;
         return;
     }
@@ -121,7 +113,7 @@ void HuntAnimalTypeTask::shooting() {
     if (natives::isEntityDead(target_)) {
         natives::taskSetWeaponStance(hunter, false);
         natives::setPedStealth(hunter, 0.0f);
-        waitUntil_ = natives::getGameTimer() + 10000;
+        waitUntil_ = now() + 10000;
         state_ = kRest;
     }
 }

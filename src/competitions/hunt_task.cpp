@@ -9,14 +9,6 @@
 
 namespace bf {
 
-namespace {
-
-bool reached(uint32_t deadline) {
-    return static_cast<int32_t>(natives::getGameTimer() - deadline) >= 0;
-}
-
-}  // namespace
-
 HuntTask::HuntTask(int32_t hunter, int32_t animal, Vector3 areaCentre, float reach,
                    float roamRadius)
     : AsyncPedTask(hunter),
@@ -81,7 +73,7 @@ void HuntTask::done() {
 
 void HuntTask::search() {
     inReach_ = spaceDistance(entityPosition(getPed()), entityPosition(animal_)) <= reach_;
-    waitUntil_ = natives::getGameTimer() + kSpotMs;
+    waitUntil_ = now() + kSpotMs;
     state_ = kSpot;
     sleepFor(kSearchSleepMs);
 }
@@ -93,7 +85,7 @@ void HuntTask::spot() {
     }
     const int32_t hunter = getPed();
     if (!inReach_ || !natives::canPedSeeEntity(hunter, animal_)) return;
-    waitUntil_ = natives::getGameTimer() + kConfirmMs;
+    waitUntil_ = now() + kConfirmMs;
     state_ = kConfirm;
     OwnedTaskSequence sequence;
     natives::taskTurnPedToFaceEntity(0, animal_);
@@ -114,7 +106,7 @@ void HuntTask::shooting() {
     const int32_t hunter = getPed();
     if (!natives::isPedShooting(hunter) && !natives::canPedSeeEntity(hunter, animal_)) {
         playSpeech(hunter, "GENERIC_CURSE_MED", nullptr);
-        waitUntil_ = natives::getGameTimer() + kRestMs;
+        waitUntil_ = now() + kRestMs;
         state_ = kRest;
         return;
     }

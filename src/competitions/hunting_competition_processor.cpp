@@ -279,9 +279,9 @@ void HuntingCompetitionProcessor::updateRunning() {
         tutorials_.showTutorialOnce(text_keys::kTutorialDeadEyePenalty, true);
         setFlag(kDeadEyePenaltyWarning, 1);
     }
+    const uint32_t now = natives::getGameTimer();
     if (info_.timeCapMinutes > 0) {
-        const int32_t elapsed =
-            static_cast<int32_t>(natives::getGameTimer() - info_.startTime) / 1000;
+        const int32_t elapsed = static_cast<int32_t>(now - info_.startTime) / 1000;
         info_.timeLeftSeconds = info_.timeCapMinutes * 60 - elapsed;
         if (info_.timeLeftSeconds <= 0) {
             logMessage("HuntingCompetitionProcessor: time camp reached");
@@ -289,7 +289,7 @@ void HuntingCompetitionProcessor::updateRunning() {
         }
     }
     statusWidget_->update();
-    runFrame();
+    runFrame(now);
 }
 
 void HuntingCompetitionProcessor::finish(int32_t outcome) {

@@ -75,7 +75,8 @@ class HuntingCompetitionProcessor : public Executable {
     static Vector3 pointOnCircle(Vector3 centre, float radius, bool onGround);
 
   protected:
-    virtual void runFrame() = 0;
+    // `now` is the game timer of this frame, read once by the frame's rules.
+    virtual void runFrame(uint32_t now) = 0;
     virtual void onAccepted() {}
     virtual void onStarted() {}
     virtual void onTimeUp() {}

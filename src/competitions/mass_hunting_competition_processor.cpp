@@ -27,8 +27,8 @@ constexpr int32_t kNotificationMs = 5000;
 // More hits in one frame than this are rare; the buffer grows if they come.
 constexpr size_t kExpectedDamagePerFrame = 16;
 
-bool passed(int32_t deadline) {
-    return static_cast<int32_t>(natives::getGameTimer() - static_cast<uint32_t>(deadline)) > 0;
+bool passed(uint32_t now, int32_t deadline) {
+    return static_cast<int32_t>(now - static_cast<uint32_t>(deadline)) > 0;
 }
 
 }  // namespace
@@ -56,13 +56,12 @@ void MassHuntingCompetitionProcessor::onEntityDamaged(const EntityDamagedEvent& 
     if (hunting_) frameDamage_.push_back(event);
 }
 
-void MassHuntingCompetitionProcessor::runFrame() {
-    if (opponentTask_ && opponentTask_->isRunning()) opponentTask_->tick();
+void MassHuntingCompetitionProcessor::runFrame(uint32_t now) {
+    if (opponentTask_ && opponentTask_->isRunning()) opponentTask_->tick(now);
     if (hunting_) {
         for (const EntityDamagedEvent& event : frameDamage_)
             scoreDamage(event.damaged, event.attacker, event.weapon);
-        if (passed(nextSpawnTime_)) {
-            const uint32_t now = natives::getGameTimer();
+        if (passed(now, nextSpawnTime_)) {
             nextSpawnTime_ = static_cast<int32_t>(
                 spawnAnimal() != 0 ? now + static_cast<uint32_t>(randomInt(30000, 45000))
                                    : now + kRetrySpawnMs);

@@ -46,7 +46,7 @@ class MassHuntingCompetitionProcessor : public HuntingCompetitionProcessor {
     const std::string& instructionText() const { return instructionText_; }
 
   protected:
-    void runFrame() override;
+    void runFrame(uint32_t now) override;
     void onStarted() override;
     void onTimeUp() override;
 

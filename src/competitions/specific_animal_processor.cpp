@@ -103,10 +103,10 @@ void SpecificAnimalProcessor::dress(int32_t animal) {
     natives::setEntityHealth(animal, health, 0);
 }
 
-void SpecificAnimalProcessor::runFrame() {
+void SpecificAnimalProcessor::runFrame(uint32_t now) {
     // The frame the time cap ends it in, runFrame still runs: nothing more to decide then.
     if (!hunting_ || state_ == kStateFinished) return;
-    if (opponentTask_ && opponentTask_->isRunning()) opponentTask_->tick();
+    if (opponentTask_ && opponentTask_->isRunning()) opponentTask_->tick(now);
 
     const int32_t target = info_.targetAnimal;
     if (!natives::doesEntityExist(target)) {

@@ -15,7 +15,7 @@ class ProbeProcessor : public bf::HuntingCompetitionProcessor {
     std::vector<std::string> calls;
 
   protected:
-    void runFrame() override { calls.push_back("runFrame"); }
+    void runFrame(uint32_t /*now*/) override { calls.push_back("runFrame"); }
     void onAccepted() override { calls.push_back("onAccepted"); }
     void onStarted() override { calls.push_back("onStarted"); }
     void onTimeUp() override {

@@ -114,14 +114,14 @@ TEST_F(MassHuntingTest, AOnePointAnimalInDeadEyeScoresNothingAndAnAnimalScoresOn
 TEST_F(MassHuntingTest, DamageEventsOfTheFrameAreScoredOnlyWhileHunting) {
     const int32_t early = buck();
     processor_->onEntityDamaged({early, player(), 0});
-    processor_->runFrame();
+    processor_->runFrame(game().timer());
     EXPECT_EQ(info_->playerScore, 0) << "before the start";
     processor_->onStarted();
     EXPECT_TRUE(shown("Hunt Bucks in the area and outscore your rival."));
     processor_->onEntityDamaged({early, player(), 0});
-    processor_->runFrame();
+    processor_->runFrame(game().timer());
     EXPECT_EQ(info_->playerScore, 4);
-    processor_->runFrame();
+    processor_->runFrame(game().timer());
     EXPECT_EQ(info_->playerScore, 4) << "a frame's events are scored in that frame only";
 }
 
@@ -131,11 +131,11 @@ TEST_F(MassHuntingTest, AnimalsComeThirtySecondsInThenEveryThirtyToFortyFive) {
     const uint32_t start = game().timer();
     EXPECT_EQ(processor_->nextSpawnTime(), static_cast<int32_t>(start + 30000));
     game().advance(29000);
-    processor_->runFrame();
+    processor_->runFrame(game().timer());
     EXPECT_EQ(info_->createdPeds.size(), 0u);
 
     game().advance(1100);
-    processor_->runFrame();
+    processor_->runFrame(game().timer());
     ASSERT_EQ(info_->createdPeds.size(), 1u) << "a point round the area's centre " << log();
     const int32_t animal = info_->createdPeds.back().get();
     EXPECT_EQ(entity(animal)->model, sim::gameHash("a_c_buck_01"));
@@ -147,7 +147,7 @@ TEST_F(MassHuntingTest, AnimalsComeThirtySecondsInThenEveryThirtyToFortyFive) {
 
     answer(kPlaceOnGround, 0);
     game().advance(static_cast<uint32_t>(wait) + 100);
-    processor_->runFrame();
+    processor_->runFrame(game().timer());
     EXPECT_EQ(info_->createdPeds.size(), 1u);
     EXPECT_EQ(processor_->nextSpawnTime(), static_cast<int32_t>(game().timer() + 10000));
 }

@@ -176,7 +176,7 @@ TEST_F(SpecificAnimalTest, TheKillerDecidesAndAWritheIsEnough) {
         animal.killer = who(c.killer);
         for (int code : c.damagedBy)
             animal.damagedBy.insert(who(code));
-        processor_->runFrame();
+        processor_->runFrame(game().timer());
         EXPECT_EQ(info_->outcome, c.outcome) << c.what;
     }
     EXPECT_EQ(logCount("SpecificAnimalProcessor: the animal is down. taken by: player"), 3);
@@ -195,7 +195,7 @@ TEST_F(SpecificAnimalTest, TheTimeCapWithTheAnimalStillUpIsADraw) {
     // runFrame still runs in that frame: a kill then changes nothing.
     entity(target)->dead = true;
     entity(target)->killer = player();
-    processor_->runFrame();
+    processor_->runFrame(game().timer());
     EXPECT_EQ(info_->outcome, bf::kOutcomeDraw);
     EXPECT_EQ(logCount("HuntingCompetitionProcessor: competition finished with outcome: "), 1);
 }
@@ -204,7 +204,7 @@ TEST_F(SpecificAnimalTest, AnAnimalThatVanishesEndsTheCompetition) {
     int32_t target = startedTarget();
     ASSERT_NE(target, 0);
     game().world().entities.remove(target);
-    processor_->runFrame();
+    processor_->runFrame(game().timer());
     EXPECT_EQ(info_->outcome, bf::kOutcomeAborted);
     EXPECT_EQ(logCount("SpecificAnimalProcessor: the animal is gone from the world. terminating."),
               1);
