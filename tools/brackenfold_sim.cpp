@@ -1,8 +1,12 @@
 // brackenfold-sim: plays a scenario (or the built-in demo session) with the plug-in in the
 // simulated game and prints the timeline.
 //
-//   brackenfold-sim [--game-dir DIR] [--seed N] [--trace] [--stats] [--screenshot FILE.svg]
-//                   [SCENARIO.scn]
+//   brackenfold-sim [--game-dir DIR] [--seed N] [--chaos RATE] [--trace] [--stats]
+//                   [--screenshot FILE.svg] [SCENARIO.scn]
+//
+// --chaos RATE plays the game as one that does not play along (it removes peds, fails and delays
+// loads; see sim/world/chaos.h), RATE from 0 to 1, overriding the scenario's own chaos commands;
+// the output then ends with what chaos did.
 //
 // --stats (always on for the demo session) ends the output with the frame that made the most
 // native calls, when it came and what the plug-in was doing in it (its own tally of the frame's
@@ -28,9 +32,10 @@ namespace fs = std::filesystem;
 namespace {
 
 int usage(const std::string& why) {
-    std::cerr << "brackenfold-sim: " << why << "\n"
-              << "usage: brackenfold-sim [--game-dir DIR] [--seed N] [--trace] [--stats] "
-                 "[--screenshot FILE.svg] [SCENARIO.scn]\n";
+    std::cerr
+        << "brackenfold-sim: " << why << "\n"
+        << "usage: brackenfold-sim [--game-dir DIR] [--seed N] [--chaos RATE] [--trace] [--stats] "
+           "[--screenshot FILE.svg] [SCENARIO.scn]\n";
     return 2;
 }
 
@@ -79,6 +84,12 @@ int main(int argc, char** argv) {
             options.seed = static_cast<uint32_t>(std::strtoul(argv[++i], &end, 10));
             if (*end != '\0') return usage("--seed takes a number");
             options.seedGiven = true;
+        } else if (arg == "--chaos" && i + 1 < argc) {
+            char* end = nullptr;
+            options.chaos = std::strtod(argv[++i], &end);
+            if (*end != '\0' || !(options.chaos >= 0.0 && options.chaos <= 1.0))
+                return usage("--chaos takes a rate from 0 to 1");
+            options.chaosGiven = true;
         } else if (arg == "--screenshot" && i + 1 < argc) {
             options.screenshot = fs::absolute(argv[++i]);
         } else if (arg == "--trace") {

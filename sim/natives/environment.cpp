@@ -24,7 +24,7 @@ void registerEnvironmentNatives(Game& game) {
     });
     // (x, y, radius)
     t.add(0x387EAD7EE42F6685, "ADD_NAVMESH_REQUIRED_REGION", 3, [&game, &world](NativeCall& c) {
-        world.navmesh.request(c.f32(0), c.f32(1), c.f32(2), game.frame());
+        world.navmesh.request(c.f32(0), c.f32(1), c.f32(2), game.frame(), world.chaos);
     });
 
     // (x, y, z, radius, flags): the game's own peds and objects there go, and the dead; what

@@ -14,8 +14,8 @@ void registerStreamingNatives(Game& game) {
     });
     t.add(0xFA28FE3A6246FC30, "REQUEST_MODEL", 2, [&game](NativeCall& c) {
         World& world = game.world();
-        world.streaming.requestModel(c.u32(0), world.models.find(c.u32(0)) != nullptr,
-                                     game.frame());
+        world.streaming.requestModel(c.u32(0), world.models.find(c.u32(0)) != nullptr, game.frame(),
+                                     world.chaos);
     });
     t.add(0x1283B8B89DD5D1B6, "HAS_MODEL_LOADED", 1, [&game](NativeCall& c) {
         c.retBool(game.world().streaming.modelLoaded(c.u32(0), game.frame()));

@@ -18,14 +18,17 @@ bool Streaming::textureDictLoaded(const std::string& name, uint64_t frame) const
     return it != requested_.end() && frame >= it->second;
 }
 
-void Streaming::requestModel(uint32_t model, bool known, uint64_t frame) {
-    if (!known || models_.count(model)) return;
-    models_[model] = frame + kLoadFrames;
+void Streaming::requestModel(uint32_t model, bool known, uint64_t frame, Chaos& chaos) {
+    if (!known) return;
+    auto it = models_.find(model);
+    if (it != models_.end() && !(it->second.fails && frame >= it->second.readyAt)) return;
+    const LoadFate fate = chaos.loadFate();
+    models_[model] = {frame + kLoadFrames + fate.extraFrames, fate.fails};
 }
 
 bool Streaming::modelLoaded(uint32_t model, uint64_t frame) const {
     auto it = models_.find(model);
-    return it != models_.end() && frame >= it->second;
+    return it != models_.end() && !it->second.fails && frame >= it->second.readyAt;
 }
 
 }  // namespace sim

@@ -1,0 +1,70 @@
+// Chaos: the game not playing along. A real game removes peds and animals that drift out of its
+// interest, streams models and navmesh late or not at all, and never asks a script first. With a
+// rate above zero the simulated game does the same, at moments drawn from the game's one seeded
+// generator, so a chaos run is repeatable from its seed.
+//
+// The rate is a probability per opportunity:
+//   - each frame, with chance `rate`, the game removes one ped: in four cases out of five one it
+//     owns (not made by a script), in the fifth one a script made (rival, buyer, horse, target);
+//     the player, the horse he rides, peds on or under cargo and cargo itself are never taken;
+//   - each new model or navmesh request, with chance `rate`, fails (nothing loads; asking again
+//     once the load would have finished starts a new one), and with chance `rate` more it is late
+//     by kMinDelayFrames up to kMaxDelayFrames.
+// A removed ped is gone as a deleted one is: natives answer that it does not exist, is dead, and
+// stands at the origin; references to it (riders, leaders, the player's target) are let go.
+// With the rate at zero nothing is drawn: every seeded run plays as it did before chaos existed.
+#pragma once
+
+#include <cstdint>
+
+#include "sim/world/random.h"
+
+namespace sim {
+
+class Game;
+
+// What becomes of one load request.
+struct LoadFate {
+    bool fails = false;
+    uint64_t extraFrames = 0;  // frames later than the usual load
+};
+
+struct ChaosCounts {
+    uint64_t deletedGameOwned = 0;
+    uint64_t deletedScriptOwned = 0;
+    uint64_t loadsFailed = 0;
+    uint64_t loadsDelayed = 0;
+};
+
+class Chaos {
+  public:
+    static constexpr uint64_t kMinDelayFrames = 30;
+    static constexpr uint64_t kMaxDelayFrames = 300;
+    // One removal in this many takes a ped a script made.
+    static constexpr int32_t kScriptOwnedOneIn = 5;
+
+    explicit Chaos(Random& random) : random_(random) {}
+
+    // Clamped to [0, 1].
+    void setRate(double rate);
+    double rate() const { return rate_; }
+    bool on() const { return rate_ > 0.0; }
+
+    // The frame's chaos, run from the world's step.
+    void step(Game& game);
+    // Drawn once for every new load request.
+    LoadFate loadFate();
+
+    const ChaosCounts& counts() const { return counts_; }
+
+  private:
+    Random& random_;
+    double rate_ = 0.0;
+    ChaosCounts counts_;
+};
+
+// Removes a ped from the world as the game removes one of its own, letting go of what pointed at
+// it (riders' mounts, led horses, the player's target and walk).
+void removePedFromWorld(Game& game, int32_t handle);
+
+}  // namespace sim

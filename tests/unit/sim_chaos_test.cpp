@@ -1,0 +1,154 @@
+// The simulated game under chaos: peds it removes on its own, at the given rate and the same ones
+// for the same seed, reading as gone through the natives; model loads that fail or come late.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "core/natives.h"
+#include "sim/game.h"
+#include "sim/world/animals.h"
+
+namespace {
+
+struct Removal {
+    uint64_t frame;
+    int32_t handle;
+    bool operator==(const Removal&) const = default;
+};
+
+struct ChaosRun {
+    std::vector<Removal> removals;
+    std::vector<int32_t> scriptPeds;
+    std::vector<int32_t> gamePeds;
+    sim::ChaosCounts counts;
+    int32_t playerPed = 0;
+    bool playerStillThere = false;
+};
+
+constexpr int kGamePeds = 300;
+constexpr int kScriptPeds = 100;
+constexpr uint64_t kFrames = 2000;
+constexpr double kRate = 0.05;
+
+// Fills the world with animals the game made and people a script made, then plays under chaos.
+ChaosRun playChaos(uint32_t seed) {
+    sim::GameOptions options;
+    options.seed = seed;
+    auto game = std::make_unique<sim::Game>(options);
+    sim::World& world = game->world();
+    const sim::ModelInfo& buck = *world.models.find(std::string("a_c_buck_01"));
+    const sim::ModelInfo& hunter = *world.models.find(std::string("a_m_m_huntertravelers_cool_01"));
+    ChaosRun run;
+    for (int i = 0; i < kGamePeds; ++i) {
+        const sim::Vec3 at{1400.0f + static_cast<float>(i % 20) * 10.0f,
+                           400.0f + static_cast<float>(i / 20) * 10.0f, 90.0f};
+        run.gamePeds.push_back(sim::spawnPed(*game, buck, at, 0.0f, 1, 1.0f).handle);
+    }
+    for (int i = 0; i < kScriptPeds; ++i) {
+        sim::Entity& e = sim::spawnPed(
+            *game, hunter, {1500.0f, 300.0f + static_cast<float>(i), 90.0f}, 0.0f, 1, 1.0f);
+        e.missionEntity = true;
+        run.scriptPeds.push_back(e.handle);
+    }
+    world.chaos.setRate(kRate);
+    std::vector<int32_t> watched = run.gamePeds;
+    watched.insert(watched.end(), run.scriptPeds.begin(), run.scriptPeds.end());
+    for (uint64_t frame = 0; frame < kFrames; ++frame) {
+        game->runFrame();
+        for (int32_t& handle : watched) {
+            if (handle != 0 && !world.entities.exists(handle)) {
+                run.removals.push_back({frame, handle});
+                handle = 0;
+            }
+        }
+    }
+    EXPECT_FALSE(game->failed()) << game->failure();
+    run.counts = world.chaos.counts();
+    run.playerPed = world.player.ped;
+    run.playerStillThere = world.entities.exists(world.player.ped);
+    return run;
+}
+
+TEST(SimChaos, RemovesPedsAtTheRateTheSameOnesForTheSameSeed) {
+    const ChaosRun first = playChaos(7);
+    const ChaosRun again = playChaos(7);
+    const ChaosRun other = playChaos(8);
+    EXPECT_EQ(first.removals, again.removals);
+    EXPECT_NE(first.removals, other.removals);
+
+    // About rate × frames removals, one in five of them a script's.
+    const double expected = kRate * static_cast<double>(kFrames);
+    const uint64_t total = first.counts.deletedGameOwned + first.counts.deletedScriptOwned;
+    EXPECT_GT(static_cast<double>(total), expected * 0.7);
+    EXPECT_LT(static_cast<double>(total), expected * 1.3);
+    EXPECT_GT(first.counts.deletedScriptOwned, total / 10);
+    EXPECT_LT(first.counts.deletedScriptOwned, total * 3 / 10);
+    // Every removal the game counted is one of ours that went (wildlife of its own may spawn,
+    // but nothing of ours leaves any other way in this run).
+    EXPECT_EQ(first.removals.size(), total);
+    EXPECT_TRUE(first.playerStillThere) << "the player is never taken";
+}
+
+TEST(SimChaos, ARemovedPedReadsAsGoneDeadAtTheOrigin) {
+    sim::Game game;
+    sim::World& world = game.world();
+    const sim::ModelInfo& buck = *world.models.find(std::string("a_c_buck_01"));
+    const int32_t animal =
+        sim::spawnPed(game, buck, {1530.0f, 450.0f, 92.0f}, 0.0f, 1, 1.0f).handle;
+    world.player.target = animal;
+    world.chaos.setRate(1.0);
+    for (int frame = 0; frame < 200 && world.entities.exists(animal); ++frame)
+        game.runFrame();
+    ASSERT_FALSE(world.entities.exists(animal)) << "at rate 1 the game's own ped goes soon";
+    EXPECT_FALSE(bf::natives::doesEntityExist(animal));
+    EXPECT_TRUE(bf::natives::isEntityDead(animal));
+    EXPECT_TRUE(bf::natives::isPedDeadOrDying(animal));
+    const bf::Vector3 at = bf::natives::getEntityCoords(animal, true, false);
+    EXPECT_EQ(at.x, 0.0f);
+    EXPECT_EQ(at.y, 0.0f);
+    EXPECT_EQ(at.z, 0.0f);
+    EXPECT_EQ(world.player.target, 0) << "the player no longer targets it";
+    EXPECT_TRUE(world.entities.exists(world.player.ped));
+    EXPECT_FALSE(game.failed()) << game.failure();
+}
+
+TEST(SimChaos, ModelLoadsFailOrComeLateAndAFailedOneCanBeAskedForAgain) {
+    sim::GameOptions options;
+    options.seed = 11;
+    sim::Game game(options);
+    sim::World& world = game.world();
+    world.chaos.setRate(0.3);
+    std::vector<uint32_t> models;
+    for (const auto& [hash, info] : world.models.all())
+        models.push_back(hash);
+    ASSERT_GE(models.size(), 20u);
+    for (uint32_t model : models)
+        bf::natives::requestModel(model, false);
+    game.runFrames(sim::Streaming::kLoadFrames);
+    size_t onTime = 0;
+    for (uint32_t model : models)
+        onTime += bf::natives::hasModelLoaded(model) ? 1 : 0;
+    game.runFrames(sim::Chaos::kMaxDelayFrames);
+    std::vector<uint32_t> failed;
+    for (uint32_t model : models) {
+        if (!bf::natives::hasModelLoaded(model)) failed.push_back(model);
+    }
+    const sim::ChaosCounts& counts = world.chaos.counts();
+    EXPECT_EQ(failed.size(), counts.loadsFailed);
+    EXPECT_EQ(models.size() - onTime, counts.loadsFailed + counts.loadsDelayed);
+    EXPECT_GT(counts.loadsFailed, 0u);
+    EXPECT_GT(counts.loadsDelayed, 0u);
+    EXPECT_GT(onTime, 0u);
+
+    // Asked for again, a failed model gets a new load: at rate 0 it comes in the usual time.
+    world.chaos.setRate(0.0);
+    for (uint32_t model : failed)
+        bf::natives::requestModel(model, false);
+    game.runFrames(sim::Streaming::kLoadFrames);
+    for (uint32_t model : failed)
+        EXPECT_TRUE(bf::natives::hasModelLoaded(model)) << model;
+    EXPECT_FALSE(game.failed()) << game.failure();
+}
+
+}  // namespace
