@@ -7,7 +7,8 @@ namespace sim {
 void registerStreamingNatives(Game& game) {
     NativeTable& t = game.natives();
     t.add(0xC1BA29DF5631B0F8, "REQUEST_STREAMED_TEXTURE_DICT", 2, [&game](NativeCall& c) {
-        if (c.str(0)) game.world().streaming.requestTextureDict(c.str(0), game.frame());
+        World& world = game.world();
+        if (c.str(0)) world.streaming.requestTextureDict(c.str(0), game.frame(), world.chaos);
     });
     t.add(0x54D6900929CCF162, "HAS_STREAMED_TEXTURE_DICT_LOADED", 1, [&game](NativeCall& c) {
         c.retBool(c.str(0) && game.world().streaming.textureDictLoaded(c.str(0), game.frame()));

@@ -59,6 +59,11 @@ LoadFate Chaos::loadFate() {
     return fate;
 }
 
+Load Load::start(uint64_t frame, uint64_t loadFrames, Chaos& chaos) {
+    const LoadFate fate = chaos.loadFate();
+    return {frame + loadFrames + fate.extraFrames, fate.fails};
+}
+
 void removePedFromWorld(Game& game, int32_t handle) {
     World& world = game.world();
     for (auto& [other, e] : world.entities.all()) {

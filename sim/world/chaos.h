@@ -7,7 +7,8 @@
 //   - each frame, with chance `rate`, the game removes one ped: in four cases out of five one it
 //     owns (not made by a script), in the fifth one a script made (rival, buyer, horse, target);
 //     the player, the horse he rides, peds on or under cargo and cargo itself are never taken;
-//   - each new model or navmesh request, with chance `rate`, fails (nothing loads; asking again
+//   - each new model, texture dictionary, prop set or navmesh request, with chance `rate`, fails
+//   (nothing loads; asking again
 //     once the load would have finished starts a new one), and with chance `rate` more it is late
 //     by kMinDelayFrames up to kMaxDelayFrames.
 // A removed ped is gone as a deleted one is: natives answer that it does not exist, is dead, and
@@ -27,6 +28,20 @@ class Game;
 struct LoadFate {
     bool fails = false;
     uint64_t extraFrames = 0;  // frames later than the usual load
+};
+
+class Chaos;
+
+// One load the game carries out (a model, a texture dictionary, a prop set, a navmesh region):
+// ready from a frame on, or failed and dropped at that frame, after which asking again starts a
+// new load.
+struct Load {
+    uint64_t readyAt = 0;
+    bool fails = false;
+
+    static Load start(uint64_t frame, uint64_t loadFrames, Chaos& chaos);
+    bool ready(uint64_t frame) const { return !fails && frame >= readyAt; }
+    bool dropped(uint64_t frame) const { return fails && frame >= readyAt; }
 };
 
 struct ChaosCounts {

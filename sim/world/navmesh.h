@@ -30,8 +30,7 @@ class Navmesh {
         float x = 0.0f;
         float y = 0.0f;
         float radius = 0.0f;
-        uint64_t readyAt = 0;
-        bool fails = false;
+        Load load;
     };
     std::vector<Region> regions_;
 };

@@ -1,6 +1,6 @@
 // Streaming of texture dictionaries and models: one the game has loads a few frames after it is
-// requested; one it does not have never loads. Under chaos (chaos.h) a model's load may come late
-// or fail; a failed one is dropped when it would have finished, and asking again starts anew.
+// requested; one it does not have never loads. Under chaos (chaos.h) a load may come late or fail;
+// a failed one is dropped when it would have finished, and asking again starts anew.
 #pragma once
 
 #include <cstdint>
@@ -17,7 +17,7 @@ class Streaming {
     static constexpr uint64_t kLoadFrames = 3;
 
     Streaming();
-    void requestTextureDict(const std::string& name, uint64_t frame);
+    void requestTextureDict(const std::string& name, uint64_t frame, Chaos& chaos);
     bool textureDictLoaded(const std::string& name, uint64_t frame) const;
     // `known`: the model is in the game's catalogue.
     void requestModel(uint32_t model, bool known, uint64_t frame, Chaos& chaos);
@@ -27,12 +27,8 @@ class Streaming {
     std::set<std::string> knownTextureDicts;
 
   private:
-    std::map<std::string, uint64_t> requested_;  // name -> frame it finishes loading
-    struct ModelLoad {
-        uint64_t readyAt = 0;  // the frame it finishes (or, failed, is dropped)
-        bool fails = false;
-    };
-    std::map<uint32_t, ModelLoad> models_;
+    std::map<std::string, Load> requested_;
+    std::map<uint32_t, Load> models_;
 };
 
 }  // namespace sim
