@@ -154,7 +154,10 @@ void Runner::printChaos() {
     std::snprintf(rate, sizeof rate, "%g", game_->world().chaos.rate());
     *options_.out << "chaos: rate " << rate << ", " << n.deletedGameOwned + n.deletedScriptOwned
                   << " peds removed (" << n.deletedScriptOwned << " a script's), " << n.loadsFailed
-                  << " loads failed, " << n.loadsDelayed << " late\n";
+                  << " loads failed, " << n.loadsDelayed << " late; the player moved "
+                  << n.playerMoved << ", killed " << n.playerKilled << ", mounted "
+                  << n.playerMounted << ", dismounted " << n.playerDismounted
+                  << ", mission flag switched " << n.missionSwitched << "\n";
 }
 
 std::string Runner::clockText(uint32_t timer) const {

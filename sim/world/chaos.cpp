@@ -1,9 +1,12 @@
 #include "sim/world/chaos.h"
 
+#include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "sim/game.h"
+#include "sim/world/terrain.h"
 
 namespace sim {
 
@@ -27,7 +30,23 @@ void Chaos::setRate(double rate) {
 }
 
 void Chaos::step(Game& game) {
-    if (!on() || random_.chance() >= rate_) return;
+    if (!on()) return;
+    World& world = game.world();
+    if (respawnAt_ != 0 && game.frame() >= respawnAt_) {
+        respawnAt_ = 0;
+        if (Entity* player = world.entities.find(world.player.ped)) {
+            player->dead = false;
+            player->health = player->maxHealth;
+            player->killer = 0;
+            player->diedAt = 0;
+            game.report("chaos", "the player stands again");
+        }
+    }
+    if (random_.chance() < rate_) removePed(game);
+    if (random_.chance() < rate_ / kPlayerEventOneIn) playerEvent(game);
+}
+
+void Chaos::removePed(Game& game) {
     const bool scriptOwned = random_.intInRange(0, kScriptOwnedOneIn) == 0;
     World& world = game.world();
     std::vector<int32_t> candidates;
@@ -42,6 +61,83 @@ void Chaos::step(Game& game) {
                              (scriptOwned ? "a script's ped " : "its own ped ") +
                              std::to_string(handle));
     removePedFromWorld(game, handle);
+}
+
+void Chaos::playerEvent(Game& game) {
+    World& world = game.world();
+    Entity* player = world.entities.find(world.player.ped);
+    const int32_t what = random_.intInRange(0, 4);
+    if (!player || player->dead) return;
+    switch (what) {
+        case 0:
+            movePlayer(game);
+            break;
+        case 1:
+            if (player->trade.mount != 0) dismountHorse(world, *player);
+            world.player.walking = false;
+            player->health = 0.0f;
+            player->dead = true;
+            player->diedAt = game.timer();
+            respawnAt_ = game.frame() + kRespawnFrames;
+            ++counts_.playerKilled;
+            game.report("chaos", "the player dies");
+            break;
+        case 2:
+            if (player->trade.mount != 0) {
+                dismountHorse(world, *player);
+                ++counts_.playerDismounted;
+                game.report("chaos", "the player gets off his horse");
+                break;
+            }
+            {
+                const Entity* nearest = nullptr;
+                float best = kMountRange;
+                for (const auto& [handle, e] : world.entities.all()) {
+                    const ModelInfo* info = world.models.find(e.model);
+                    if (e.kind != EntityKind::Ped || e.dead || !info || !info->horse) continue;
+                    bool ridden = false;
+                    for (const auto& [other, rider] : world.entities.all())
+                        ridden = ridden || rider.trade.mount == handle;
+                    const float d = distance3d(e.position, player->position);
+                    if (!ridden && d <= best) {
+                        best = d;
+                        nearest = &e;
+                    }
+                }
+                if (!nearest) break;
+                world.player.walking = false;
+                mountHorse(world, *player, nearest->handle);
+                ++counts_.playerMounted;
+                game.report("chaos", "the player gets on a horse");
+            }
+            break;
+        default:
+            world.player.onMission = !world.player.onMission;
+            ++counts_.missionSwitched;
+            game.report("chaos", world.player.onMission ? "a mission starts" : "the mission ends");
+            break;
+    }
+}
+
+void Chaos::movePlayer(Game& game) {
+    World& world = game.world();
+    Entity* player = world.entities.find(world.player.ped);
+    constexpr int kTries = 8;
+    for (int i = 0; i < kTries; ++i) {
+        const float angle = random_.floatInRange(0.0f, 6.2831853f);
+        const float distance = random_.floatInRange(kMinMove, kMaxMove);
+        const float x = player->position.x + distance * std::cos(angle);
+        const float y = player->position.y + distance * std::sin(angle);
+        const std::optional<float> ground = Terrain::heightAt(x, y);
+        if (!Terrain::onMainland(x, y) || !ground) continue;
+        world.player.walking = false;
+        player->position = {x, y, *ground};
+        if (Entity* horse = world.entities.find(player->trade.mount))
+            horse->position = {x, y, *ground};
+        ++counts_.playerMoved;
+        game.report("chaos", "the player is moved far away");
+        return;
+    }
 }
 
 LoadFate Chaos::loadFate() {

@@ -11,6 +11,10 @@
 //   (nothing loads; asking again
 //     once the load would have finished starts a new one), and with chance `rate` more it is late
 //     by kMinDelayFrames up to kMaxDelayFrames.
+//   - each frame, with chance rate / kPlayerEventOneIn, the game does something to the player:
+//     moves him (and the horse under him) kMinMove to kMaxMove metres away on the mainland, kills
+//     him (he stands again where he fell kRespawnFrames later, on foot), puts him on the nearest
+//     free horse within kMountRange (or off the one he rides), or switches the mission flag.
 // A removed ped is gone as a deleted one is: natives answer that it does not exist, is dead, and
 // stands at the origin; references to it (riders, leaders, the player's target) are let go.
 // With the rate at zero nothing is drawn: every seeded run plays as it did before chaos existed.
@@ -45,6 +49,11 @@ struct Load {
 };
 
 struct ChaosCounts {
+    uint64_t playerMoved = 0;
+    uint64_t playerKilled = 0;
+    uint64_t playerMounted = 0;
+    uint64_t playerDismounted = 0;
+    uint64_t missionSwitched = 0;
     uint64_t deletedGameOwned = 0;
     uint64_t deletedScriptOwned = 0;
     uint64_t loadsFailed = 0;
@@ -57,6 +66,11 @@ class Chaos {
     static constexpr uint64_t kMaxDelayFrames = 300;
     // One removal in this many takes a ped a script made.
     static constexpr int32_t kScriptOwnedOneIn = 5;
+    static constexpr int32_t kPlayerEventOneIn = 10;
+    static constexpr uint64_t kRespawnFrames = 300;
+    static constexpr float kMinMove = 1000.0f;
+    static constexpr float kMaxMove = 3000.0f;
+    static constexpr float kMountRange = 50.0f;
 
     explicit Chaos(Random& random) : random_(random) {}
 
@@ -73,7 +87,12 @@ class Chaos {
     const ChaosCounts& counts() const { return counts_; }
 
   private:
+    void removePed(Game& game);
+    void playerEvent(Game& game);
+    void movePlayer(Game& game);
+
     Random& random_;
+    uint64_t respawnAt_ = 0;  // the frame the dead player stands again (0: he is not dead by us)
     double rate_ = 0.0;
     ChaosCounts counts_;
 };

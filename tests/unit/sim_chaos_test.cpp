@@ -1,13 +1,17 @@
 // The simulated game under chaos: peds it removes on its own, at the given rate and the same ones
-// for the same seed, reading as gone through the natives; model loads that fail or come late.
+// for the same seed, reading as gone through the natives; model loads that fail or come late; the
+// player moved, killed (standing again), the mission flag switched.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
 #include "core/natives.h"
 #include "sim/game.h"
 #include "sim/world/animals.h"
+#include "sim/world/terrain.h"
+#include "sim/world/trade_people.h"
 
 namespace {
 
@@ -148,6 +152,47 @@ TEST(SimChaos, ModelLoadsFailOrComeLateAndAFailedOneCanBeAskedForAgain) {
     game.runFrames(sim::Streaming::kLoadFrames);
     for (uint32_t model : failed)
         EXPECT_TRUE(bf::natives::hasModelLoaded(model)) << model;
+    EXPECT_FALSE(game.failed()) << game.failure();
+}
+
+TEST(SimChaos, ThePlayerIsMovedKilledAndStandsAgainAndGoesOnMissions) {
+    sim::GameOptions options;
+    options.seed = 5;
+    sim::Game game(options);
+    sim::World& world = game.world();
+    sim::Entity& player = *world.entities.find(world.player.ped);
+    const sim::ModelInfo& horse = *world.models.find(std::string("a_c_horse_morgan_bay"));
+    const int32_t mount = sim::spawnPed(game, horse, player.position, 0.0f, 1, 1.0f).handle;
+    sim::mountHorse(world, *world.entities.find(world.player.ped), mount);
+    world.chaos.setRate(1.0);
+
+    uint64_t deadFrames = 0;
+    uint64_t longestDeath = 0;
+    uint64_t moves = 0;
+    bool missionSeen = false;
+    for (int frame = 0; frame < 3000; ++frame) {
+        const sim::Vec3 before = world.entities.find(world.player.ped)->position;
+        game.runFrame();
+        const sim::Entity& now = *world.entities.find(world.player.ped);
+        EXPECT_EQ(bf::natives::isPlayerDead(0), now.dead);
+        EXPECT_FALSE(now.dead && now.trade.mount != 0) << "he falls off his horse when he dies";
+        EXPECT_TRUE(now.trade.mount == 0 || world.entities.exists(now.trade.mount));
+        deadFrames = now.dead ? deadFrames + 1 : 0;
+        longestDeath = std::max(longestDeath, deadFrames);
+        missionSeen = missionSeen || bf::natives::getMissionFlag();
+        if (world.chaos.counts().playerMoved > moves) {
+            moves = world.chaos.counts().playerMoved;
+            EXPECT_GE(sim::distance3d(before, now.position), sim::Chaos::kMinMove * 0.99f);
+            EXPECT_TRUE(sim::Terrain::onMainland(now.position.x, now.position.y));
+        }
+    }
+    const sim::ChaosCounts& counts = world.chaos.counts();
+    EXPECT_GT(counts.playerMoved, 0u);
+    EXPECT_GT(counts.playerKilled, 0u);
+    EXPECT_GT(counts.missionSwitched, 0u);
+    EXPECT_TRUE(missionSeen);
+    EXPECT_GT(longestDeath, 0u);
+    EXPECT_LE(longestDeath, sim::Chaos::kRespawnFrames) << "he stands again";
     EXPECT_FALSE(game.failed()) << game.failure();
 }
 
