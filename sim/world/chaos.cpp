@@ -61,6 +61,18 @@ void Chaos::removePed(Game& game) {
                              (scriptOwned ? "a script's ped " : "its own ped ") +
                              std::to_string(handle));
     removePedFromWorld(game, handle);
+    if (random_.intInRange(0, 2) != 0) return;
+    ++counts_.staleEvents;
+    const auto gone = static_cast<uint32_t>(handle);
+    if (random_.intInRange(0, 2) == 0) {
+        world.events.push(kEventPedCreated, {gone});
+        return;
+    }
+    // Slots as every damage event has them: the player's shot, no damage left to do, no bone.
+    const Entity* player = world.entities.find(world.player.ped);
+    world.events.push(kEventEntityDamaged,
+                      {gone, static_cast<uint32_t>(world.player.ped),
+                       player ? player->currentWeapon : kWeaponUnarmed, 0, 0, 0, 0, 0, 0});
 }
 
 void Chaos::playerEvent(Game& game) {

@@ -15,6 +15,8 @@
 //     moves him (and the horse under him) kMinMove to kMaxMove metres away on the mainland, kills
 //     him (he stands again where he fell kRespawnFrames later, on foot), puts him on the nearest
 //     free horse within kMountRange (or off the one he rides), or switches the mission flag.
+// Half the time the game also raises, in the frame it removes a ped, an event about it that a
+// script reads only after the ped is gone: that it was created, or that it was hit by the player.
 // A removed ped is gone as a deleted one is: natives answer that it does not exist, is dead, and
 // stands at the origin; references to it (riders, leaders, the player's target) are let go.
 // With the rate at zero nothing is drawn: every seeded run plays as it did before chaos existed.
@@ -56,6 +58,7 @@ struct ChaosCounts {
     uint64_t missionSwitched = 0;
     uint64_t deletedGameOwned = 0;
     uint64_t deletedScriptOwned = 0;
+    uint64_t staleEvents = 0;
     uint64_t loadsFailed = 0;
     uint64_t loadsDelayed = 0;
 };

@@ -1,6 +1,6 @@
 // The simulated game under chaos: peds it removes on its own, at the given rate and the same ones
 // for the same seed, reading as gone through the natives; model loads that fail or come late; the
-// player moved, killed (standing again), the mission flag switched.
+// player moved, killed (standing again), the mission flag switched; events about peds already gone.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -94,17 +94,31 @@ TEST(SimChaos, RemovesPedsAtTheRateTheSameOnesForTheSameSeed) {
     EXPECT_TRUE(first.playerStillThere) << "the player is never taken";
 }
 
-TEST(SimChaos, ARemovedPedReadsAsGoneDeadAtTheOrigin) {
+TEST(SimChaos, ARemovedPedReadsAsGoneDeadAtTheOriginAndEventsAboutItMayFollow) {
     sim::Game game;
     sim::World& world = game.world();
     const sim::ModelInfo& buck = *world.models.find(std::string("a_c_buck_01"));
     const int32_t animal =
         sim::spawnPed(game, buck, {1530.0f, 450.0f, 92.0f}, 0.0f, 1, 1.0f).handle;
+    for (int i = 0; i < 40; ++i)
+        sim::spawnPed(game, buck, {1500.0f + static_cast<float>(i), 450.0f, 92.0f}, 0.0f, 1, 1.0f);
     world.player.target = animal;
+    game.runFrame();  // the created events have had their frame
+
+    // Events a script reads this frame about peds that are already gone.
+    uint64_t stale = 0;
+    game.onFrameStart([&] {
+        for (int32_t i = 0; world.events.at(i); ++i) {
+            const sim::GameEvent& event = *world.events.at(i);
+            const bool aboutAPed =
+                event.type == sim::kEventPedCreated || event.type == sim::kEventEntityDamaged;
+            if (aboutAPed && !world.entities.exists(static_cast<int32_t>(event.data[0]))) ++stale;
+        }
+    });
     world.chaos.setRate(1.0);
-    for (int frame = 0; frame < 200 && world.entities.exists(animal); ++frame)
+    for (int frame = 0; frame < 2000 && world.entities.exists(animal); ++frame)
         game.runFrame();
-    ASSERT_FALSE(world.entities.exists(animal)) << "at rate 1 the game's own ped goes soon";
+    ASSERT_FALSE(world.entities.exists(animal)) << "at rate 1 the game's own peds go soon";
     EXPECT_FALSE(bf::natives::doesEntityExist(animal));
     EXPECT_TRUE(bf::natives::isEntityDead(animal));
     EXPECT_TRUE(bf::natives::isPedDeadOrDying(animal));
@@ -114,6 +128,10 @@ TEST(SimChaos, ARemovedPedReadsAsGoneDeadAtTheOrigin) {
     EXPECT_EQ(at.z, 0.0f);
     EXPECT_EQ(world.player.target, 0) << "the player no longer targets it";
     EXPECT_TRUE(world.entities.exists(world.player.ped));
+
+    game.runFrames(200);
+    EXPECT_GT(world.chaos.counts().staleEvents, 0u);
+    EXPECT_EQ(stale, world.chaos.counts().staleEvents);
     EXPECT_FALSE(game.failed()) << game.failure();
 }
 
