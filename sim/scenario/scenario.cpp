@@ -199,6 +199,7 @@ void Runner::printTimeline() {
             if (in.eof()) break;  // a line still being written; read it next time
             out << clockText(game_->timer()) << " log     " << line << "\n";
             logOffset_ += line.size() + 1;
+            if (options_.logLine) options_.logLine(line);
         }
     }
     for (const auto& entry : game_->takeTimeline()) {

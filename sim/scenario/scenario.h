@@ -111,8 +111,11 @@ struct RunOptions {
     // What the plug-in was doing in the frame that has just ended, in its own words (the wiring
     // asks the plug-in); printed beside the worst frame.
     std::function<std::string()> describeFrame;
-    // Called after every frame the scenario runs (tests observe the frames with it).
+    // Called after every frame the scenario runs (tests and drivers observe the frames with it);
+    // it may throw ExpectationFailed to fail the run.
     std::function<void(Game&)> afterFrame;
+    // Called with every line the plug-in writes to its log, in order, once the line is whole.
+    std::function<void(const std::string&)> logLine;
     std::ostream* out = nullptr;
     // Called once before the game ends, while it can still answer natives: the wiring drops the
     // plug-in here, so that what it frees goes back to a live game.
