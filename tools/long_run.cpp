@@ -200,7 +200,6 @@ class Hunter {
         if (const sim::Blip* blip = offerBlip(world); blip && blip->handle != declinedOffer_) {
             // Most offers he takes up; some he lets pass.
             if (random_.chance() < 0.85) {
-                if (me.trade.mount != 0) sim::dismountHorse(world, me);
                 setMode(Mode::ToOffer, now);
                 return;
             }
@@ -285,6 +284,14 @@ class Hunter {
             const sim::ModelInfo* model = world.models.find(e.model);
             if (model && model->human && flatDistance(e.position, camp) < 30.0f) rival = &e;
         }
+        // He rides there when his horse is at hand, and gets down near the camp: a competition is
+        // hunted on foot.
+        const Entity* horse = world.entities.find(horse_);
+        const float toCamp = flatDistance(me.position, camp);
+        if (me.trade.mount == 0 && horse && !horse->dead && toCamp > 60.0f &&
+            flatDistance(horse->position, me.position) < 40.0f)
+            sim::mountHorse(world, me, horse_);
+        if (me.trade.mount != 0 && toCamp < 40.0f) sim::dismountHorse(world, me);
         if (rival && flatDistance(me.position, rival->position) < 8.0f) {
             stand(world);
             sim::inspectPed(game, rival->handle);

@@ -1,5 +1,6 @@
 #include "sim/world/chaos.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -42,8 +43,28 @@ void Chaos::step(Game& game) {
             game.report("chaos", "the player stands again");
         }
     }
+    if (game.frame() % kStreamOutEveryFrames == 0) streamOut(game);
     if (random_.chance() < rate_) removePed(game);
     if (random_.chance() < rate_ / kPlayerEventOneIn) playerEvent(game);
+}
+
+void Chaos::streamOut(Game& game) {
+    World& world = game.world();
+    const Entity* player = world.entities.find(world.player.ped);
+    if (!player) return;
+    std::vector<int32_t> gone;
+    for (const auto& [handle, e] : world.entities.all()) {
+        if (!e.missionEntity && removable(world, e) &&
+            distance3d(e.position, player->position) > kStreamOutRange)
+            gone.push_back(handle);
+    }
+    for (int32_t handle : gone)
+        removePedFromWorld(game, handle);
+    counts_.streamedOut += gone.size();
+}
+
+double Chaos::loadChance() const {
+    return std::min(rate_ * kLoadFactor, kMaxLoadChance);
 }
 
 void Chaos::removePed(Game& game) {
@@ -156,10 +177,10 @@ LoadFate Chaos::loadFate() {
     LoadFate fate;
     if (!on()) return fate;
     const double draw = random_.chance();
-    if (draw < rate_) {
+    if (draw < loadChance()) {
         fate.fails = true;
         ++counts_.loadsFailed;
-    } else if (draw < 2.0 * rate_) {
+    } else if (draw < 2.0 * loadChance()) {
         fate.extraFrames = static_cast<uint64_t>(random_.intInRange(
             static_cast<int32_t>(kMinDelayFrames), static_cast<int32_t>(kMaxDelayFrames) + 1));
         ++counts_.loadsDelayed;

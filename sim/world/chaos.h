@@ -7,10 +7,14 @@
 //   - each frame, with chance `rate`, the game removes one ped: in four cases out of five one it
 //     owns (not made by a script), in the fifth one a script made (rival, buyer, horse, target);
 //     the player, the horse he rides, peds on or under cargo and cargo itself are never taken;
-//   - each new model, texture dictionary, prop set or navmesh request, with chance `rate`, fails
-//   (nothing loads; asking again
-//     once the load would have finished starts a new one), and with chance `rate` more it is late
-//     by kMinDelayFrames up to kMaxDelayFrames.
+//   - each new model, texture dictionary, prop set or navmesh request, with chance
+//     loadChance() (`rate` × kLoadFactor, at most kMaxLoadChance: a streaming game misses loads
+//     far more often than it takes a ped away), fails (nothing loads; asking again once the load
+//     would have finished starts a new one), and with that chance again it is late by
+//     kMinDelayFrames up to kMaxDelayFrames;
+//   - every kStreamOutEveryFrames frames the game streams out its own peds (alive or dead) that
+//     are farther than kStreamOutRange from the player, as a real game does with what is out of
+//     the player's reach (it keeps a long run's world from filling up);
 //   - each frame, with chance rate / kPlayerEventOneIn, the game does something to the player:
 //     moves him (and the horse under him) kMinMove to kMaxMove metres away on the mainland, kills
 //     him (he stands again where he fell kRespawnFrames later, on foot), puts him on the nearest
@@ -61,6 +65,7 @@ struct ChaosCounts {
     uint64_t staleEvents = 0;
     uint64_t loadsFailed = 0;
     uint64_t loadsDelayed = 0;
+    uint64_t streamedOut = 0;
 };
 
 class Chaos {
@@ -74,6 +79,10 @@ class Chaos {
     static constexpr float kMinMove = 1000.0f;
     static constexpr float kMaxMove = 3000.0f;
     static constexpr float kMountRange = 50.0f;
+    static constexpr double kLoadFactor = 50.0;
+    static constexpr double kMaxLoadChance = 0.25;
+    static constexpr uint64_t kStreamOutEveryFrames = 30;
+    static constexpr float kStreamOutRange = 500.0f;
 
     explicit Chaos(Random& random) : random_(random) {}
 
@@ -81,6 +90,7 @@ class Chaos {
     void setRate(double rate);
     double rate() const { return rate_; }
     bool on() const { return rate_ > 0.0; }
+    double loadChance() const;
 
     // The frame's chaos, run from the world's step.
     void step(Game& game);
@@ -93,6 +103,7 @@ class Chaos {
     void removePed(Game& game);
     void playerEvent(Game& game);
     void movePlayer(Game& game);
+    void streamOut(Game& game);
 
     Random& random_;
     uint64_t respawnAt_ = 0;  // the frame the dead player stands again (0: he is not dead by us)
