@@ -4,6 +4,7 @@
 //   brackenfold-sim [--game-dir DIR] [--seed N] [--chaos RATE] [--trace] [--stats]
 //                   [--screenshot FILE.svg] [SCENARIO.scn]
 //   brackenfold-sim --long-run FRAMES [--game-dir DIR] [--seed N] [--chaos RATE]
+//                   [--timeline FILE]
 //
 // --chaos RATE plays the game as one that does not play along (it removes peds, fails and delays
 // loads; see sim/world/chaos.h), RATE from 0 to 1, overriding the scenario's own chaos commands;
@@ -41,7 +42,8 @@ int usage(const std::string& why) {
         << "brackenfold-sim: " << why << "\n"
         << "usage: brackenfold-sim [--game-dir DIR] [--seed N] [--chaos RATE] [--trace] [--stats] "
            "[--screenshot FILE.svg] [SCENARIO.scn]\n"
-           "       brackenfold-sim --long-run FRAMES [--game-dir DIR] [--seed N] [--chaos RATE]\n";
+           "       brackenfold-sim --long-run FRAMES [--game-dir DIR] [--seed N] [--chaos RATE] "
+           "[--timeline FILE]\n";
     return 2;
 }
 
@@ -82,6 +84,7 @@ int main(int argc, char** argv) {
     options.out = &std::cout;
     std::string scenarioPath;
     uint64_t longRunFrames = 0;
+    fs::path timeline;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--game-dir" && i + 1 < argc) {
@@ -101,6 +104,8 @@ int main(int argc, char** argv) {
             char* end = nullptr;
             longRunFrames = std::strtoull(argv[++i], &end, 10);
             if (*end != '\0' || longRunFrames == 0) return usage("--long-run takes a frame count");
+        } else if (arg == "--timeline" && i + 1 < argc) {
+            timeline = fs::absolute(argv[++i]);
         } else if (arg == "--screenshot" && i + 1 < argc) {
             options.screenshot = fs::absolute(argv[++i]);
         } else if (arg == "--trace") {
@@ -126,6 +131,7 @@ int main(int argc, char** argv) {
         longRun.seed = options.seed;
         longRun.chaos = options.chaosGiven ? options.chaos : 0.01;
         longRun.gameDir = options.gameDir;
+        longRun.timeline = timeline;
         return longrun::run(longRun, std::cout);
     }
     options.scenarioDir =

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <deque>
+#include <fstream>
 #include <map>
 #include <optional>
 #include <sstream>
@@ -596,7 +597,9 @@ int run(const Options& options, std::ostream& out) {
     Hunter hunter(options.seed, figures);
     Judge judge(figures);
     Tail tail;
-    std::ostream timeline(&tail);
+    std::ofstream file;
+    if (!options.timeline.empty()) file.open(options.timeline, std::ios::trunc);
+    std::ostream timeline(file.is_open() ? static_cast<std::streambuf*>(file.rdbuf()) : &tail);
 
     sim::scenario::RunOptions run;
     run.plugin = &bf::libraryEntry;
@@ -628,11 +631,10 @@ int run(const Options& options, std::ostream& out) {
         << options.frames << " frames\n";
     printFigures(out, figures, runner.frameCost());
     if (code != 0) {
-        out << "the last lines of the timeline:\n" << tail.text();
+        if (!file.is_open()) out << "the last lines of the timeline:\n" << tail.text();
         out << "outcome: FAILED\n";
         return 1;
     }
-    if (std::getenv("BRACKENFOLD_LONG_RUN_TAIL")) out << tail.text();
     out << "outcome: passed\n";
     return 0;
 }

@@ -29,6 +29,8 @@ struct Options {
     double chaos = 0.01;
     std::filesystem::path gameDir;
     std::filesystem::path distDir;  // empty: the build's dist folder
+    // Where the whole timeline goes (empty: only its last lines are kept, shown on a failure).
+    std::filesystem::path timeline;
 };
 
 inline constexpr int kMaxRepeatedLogLines = 30;

@@ -4,8 +4,8 @@
 // generator, so a chaos run is repeatable from its seed.
 //
 // The rate is a probability per opportunity:
-//   - each frame, with chance `rate`, the game removes one ped: in four cases out of five one it
-//     owns (not made by a script), in the fifth one a script made (rival, buyer, horse, target);
+//   - each frame, with chance `rate`, the game removes one ped: mostly one it owns (not made by a
+//     script), one time in kScriptOwnedOneIn one a script made (rival, buyer, horse, target);
 //     the player, the horse he rides, peds on or under cargo and cargo itself are never taken;
 //   - each new model, texture dictionary, prop set or navmesh request, with chance
 //     loadChance() (`rate` × kLoadFactor, at most kMaxLoadChance: a streaming game misses loads
@@ -73,7 +73,7 @@ class Chaos {
     static constexpr uint64_t kMinDelayFrames = 30;
     static constexpr uint64_t kMaxDelayFrames = 300;
     // One removal in this many takes a ped a script made.
-    static constexpr int32_t kScriptOwnedOneIn = 5;
+    static constexpr int32_t kScriptOwnedOneIn = 20;
     static constexpr int32_t kPlayerEventOneIn = 10;
     static constexpr uint64_t kRespawnFrames = 300;
     static constexpr float kMinMove = 1000.0f;
