@@ -618,9 +618,10 @@ int run(const Options& options, std::ostream& out) {
         judge.afterFrame(game, plugin);
         hunter.step(game, plugin);
         if (game.frame() % kProgressEveryFrames == 0) {
-            out << "frame " << game.frame() << ": " << figures.finishedTotal() << " of "
-                << figures.accepted << " accepted competitions ended, " << figures.tradesEnded
-                << " of " << figures.tradesStarted << " trades ended" << std::endl;
+            out << "frame " << game.frame() << ": " << figures.accepted
+                << " competitions taken up, " << figures.finishedTotal() << " ended; "
+                << figures.tradesEnded << " of " << figures.tradesStarted << " trades ended"
+                << std::endl;
         }
     };
 
