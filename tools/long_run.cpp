@@ -40,6 +40,11 @@ constexpr uint32_t kTradeEveryMs = 240000;
 constexpr uint32_t kBaitEveryMs = 600000;
 constexpr uint32_t kHoldAcceptMs = 1600;
 constexpr uint32_t kOfferGiveUpMs = 12 * 60000;
+// Each decision during a competition or a trade: the chance that he shoots the rival, or the
+// buyer (and, in a trade, that he aims his gun freely): about one competition in six, one trade in
+// ten.
+constexpr double kTurnOnRivalChance = 0.0001;
+constexpr double kTurnOnBuyerChance = 0.001;
 
 // Bounds of the judge.
 constexpr uint64_t kMaxSilentFrames = 300;
@@ -47,6 +52,7 @@ constexpr uint32_t kCompetitionTravelMs = 20 * 60000;
 constexpr uint32_t kOfferMaxMs = 4 * 3600000;
 constexpr uint32_t kTradeMaxMs = 5 * 60000;
 constexpr uint64_t kRestCheckEveryFrames = 300;
+constexpr uint64_t kSettleFrames = 5;
 constexpr uint64_t kProgressEveryFrames = 100000;
 constexpr size_t kTailLines = 60;
 
@@ -167,6 +173,7 @@ class Hunter {
     void giveUp(Game& game) {
         World& world = game.world();
         world.prompts.release();
+        world.player.freeAiming = false;
         releaseAt_ = 0;
         if (world.player.target != 0) sim::closeInspection(game);
         if (mode_ == Mode::Trading) endTrade(game);
@@ -259,12 +266,17 @@ class Hunter {
         }
         if (!prey) return;
         lastShot_ = now;
+        shoot(game, me, *prey);
+    }
+
+    // A head shot that kills, a body shot that wounds, or one that kills.
+    void shoot(Game& game, Entity& me, Entity& prey) {
         ++figures_.shots;
         const double shot = random_.chance();
         const bool head = shot < 0.45;
         const bool kill = shot < 0.45 || shot >= 0.75;
         if (kill) ++figures_.kills;
-        sim::damagePed(game, *prey, me.handle, me.currentWeapon,
+        sim::damagePed(game, prey, me.handle, me.currentWeapon,
                        head ? sim::kBoneHead : sim::kBoneSpine, kill ? 0.0f : 0.4f, kill);
     }
 
@@ -341,6 +353,12 @@ class Hunter {
                 setMode(Mode::Wander, now);
             return;
         }
+        // Now and then he turns on the rival instead.
+        if (Entity* rival = world.entities.find(processor->info().opponentPed);
+            rival && !rival->dead && random_.chance() < kTurnOnRivalChance) {
+            shoot(game, me, *rival);
+            return;
+        }
         const bf::Vector3 centre = processor->info().spawnLocation.position;
         const Vec3 area{centre.x, centre.y, me.position.z};
         if (flatDistance(me.position, area) > 60.0f) {
@@ -408,6 +426,11 @@ class Hunter {
                 return;
             case TradeStep::Waiting: {
                 const bool running = plugin && plugin->trading().executor();
+                // Or on the buyer, or he draws his gun while the man looks the pelts over.
+                if (Entity* buyer = world.entities.find(buyer_);
+                    running && buyer && !buyer->dead && random_.chance() < kTurnOnBuyerChance)
+                    shoot(game, me, *buyer);
+                world.player.freeAiming = running && random_.chance() < kTurnOnBuyerChance;
                 // The trade's own bound is the judge's; he waits a little longer than that.
                 if ((!running && now - stepAt_ > 2000) || now - stepAt_ > kTradeMaxMs + 60000)
                     giveUp(game);
@@ -504,9 +527,12 @@ class Judge {
         if (tradeSince_ && now - tradeSince_ > kTradeMaxMs)
             fail(game, "a trade has not ended after " + minutes(now - tradeSince_));
 
-        const bool atRest = !processor && !trade;
-        if (atRest && (!wasAtRest_ || frame % kRestCheckEveryFrames == 0)) checkAtRest(game);
-        wasAtRest_ = atRest;
+        // What an ended competition or trade held is let go over the next frame or two (the trade
+        // prompt goes on the first frame without a target).
+        restFrames_ = !processor && !trade ? restFrames_ + 1 : 0;
+        if (restFrames_ == kSettleFrames ||
+            (restFrames_ > kSettleFrames && frame % kRestCheckEveryFrames == 0))
+            checkAtRest(game);
     }
 
   private:
@@ -529,11 +555,14 @@ class Judge {
         for (const auto& [handle, blip] : world.blips.all())
             baitBlips += contains(blip.name, "Bait") ? 1 : 0;
         held.blips -= baitBlips;
-        // The plug-in's prompts live as long as it does (the trade prompt while a person is
-        // targeted); the rest comes and goes with competitions and trades.
-        held.prompts = 0;
         // What start-up made for the plug-in's whole life (the places' scenario points).
         if (!baseline_) baseline_ = held;
+        // Beside those, one prompt at most: the trade prompt, while the player targets someone.
+        const size_t prompts = baseline_->prompts + (world.player.target != 0 ? 1 : 0);
+        if (held.prompts > prompts)
+            fail(game, "with no competition and no trade the plug-in holds " +
+                           std::to_string(held.prompts) + " prompts");
+        held.prompts = baseline_->prompts;
         if (held != *baseline_)
             fail(game, "with no competition and no trade the plug-in holds " + held.text() +
                            "; after start-up it held " + baseline_->text());
@@ -546,7 +575,7 @@ class Judge {
     uint32_t offerSince_ = 0;
     uint32_t underWaySince_ = 0;
     uint32_t tradeSince_ = 0;
-    bool wasAtRest_ = false;
+    uint64_t restFrames_ = 0;
     std::optional<sim::ScriptObjects> baseline_;
 };
 

@@ -113,6 +113,22 @@ TEST_F(TradingTest, WithoutAUsableHorseThePromptIsNeverEnabled) {
     }
 }
 
+// Found by the long run (seed 4, chaos 0.003): a mission began while the prompt was up, the player
+// looked away, and the prompt stayed registered until the mission ended.
+TEST_F(TradingTest, APromptFromBeforeAMissionGoesWhenThePlayerLooksAway) {
+    startTrading();
+    mountedPlayer();
+    target(person());
+    game().runFrames(3);
+    ASSERT_TRUE(promptEnabledOnScreen());
+    world().player.onMission = true;
+    game().runFrames(2);
+    ASSERT_NE(tradePrompt(), nullptr) << "during a mission the prompt is left as it is";
+    sim::closeInspection(game());
+    game().runFrames(2);
+    EXPECT_EQ(tradePrompt(), nullptr);
+}
+
 TEST_F(TradingTest, ThePromptIsEnabledUpToTheMaximumDistanceAndVisibleBeyond) {
     startTrading();
     mountedPlayer();
