@@ -384,7 +384,14 @@ class Hunter {
                 &sim::spawnPed(game, modelNamed(world, "a_c_horse_morgan_bay"), at, 0.0f, 1, 1.0f);
             horse_ = horse->handle;
         }
-        if (me.trade.mount != horse->handle) sim::mountHorse(world, me, horse->handle);
+        // Mostly he stays in the saddle; now and then he gets down and leads the horse.
+        if (random_.chance() < 0.3) {
+            if (me.trade.mount != 0) sim::dismountHorse(world, me);
+            sim::leadHorse(world, me, horse->handle);
+            world.hunting.playerMount = 0;
+        } else if (me.trade.mount != horse->handle) {
+            sim::mountHorse(world, me, horse->handle);
+        }
         static const char* const kPelts[] = {"a_c_buck_01", "a_c_boar_01", "a_c_deer_01"};
         const int32_t count = random_.intInRange(1, 4);
         for (int32_t i = 0; i < count; ++i) {
@@ -393,8 +400,16 @@ class Hunter {
                           random_.intInRange(0, 3), 0.0f);
         }
         const Vec3 at{me.position.x + 2.5f, me.position.y, me.position.z};
-        buyer_ =
-            sim::spawnPed(game, modelNamed(world, "a_m_m_rancher_01"), at, 0.0f, 1, 1.0f).handle;
+        Entity& buyer =
+            sim::spawnPed(game, modelNamed(world, "a_m_m_rancher_01"), at, 0.0f, 1, 1.0f);
+        buyer_ = buyer.handle;
+        // Some passers-by come riding.
+        if (random_.chance() < 0.4) {
+            buyerMount_ =
+                sim::spawnPed(game, modelNamed(world, "a_c_horse_morgan_bay"), at, 0.0f, 1, 1.0f)
+                    .handle;
+            sim::mountHorse(world, *world.entities.find(buyer_), buyerMount_);
+        }
         tradeStep_ = TradeStep::Approach;
         stepAt_ = now + 4000;
         setMode(Mode::Trading, now);
@@ -441,8 +456,10 @@ class Hunter {
 
     // The passer-by walks on: the game removes him as it removes its own people.
     void endTrade(Game& game) {
-        if (game.world().entities.exists(buyer_)) sim::removePedFromWorld(game, buyer_);
-        buyer_ = 0;
+        for (int32_t* ped : {&buyer_, &buyerMount_}) {
+            if (game.world().entities.exists(*ped)) sim::removePedFromWorld(game, *ped);
+            *ped = 0;
+        }
     }
 
     sim::Random random_;
@@ -459,6 +476,7 @@ class Hunter {
     bool holding_ = false;
     int32_t horse_ = 0;
     int32_t buyer_ = 0;
+    int32_t buyerMount_ = 0;
     TradeStep tradeStep_ = TradeStep::Approach;
     uint32_t stepAt_ = 0;
 };
