@@ -40,6 +40,7 @@ constexpr uint32_t kTradeEveryMs = 240000;
 constexpr uint32_t kBaitEveryMs = 600000;
 constexpr uint32_t kHoldAcceptMs = 1600;
 constexpr uint32_t kOfferGiveUpMs = 12 * 60000;
+constexpr size_t kMaxCargo = 5;
 // Each decision during a competition or a trade: the chance that he shoots the rival, or the
 // buyer (and, in a trade, that he aims his gun freely): about one competition in six, one trade in
 // ten.
@@ -104,6 +105,10 @@ struct Figures {
     uint64_t baits = 0;
     uint64_t restChecks = 0;
     sim::ChaosCounts chaos;
+    // The frame with the most native calls once start-up was over, and what the plug-in did.
+    size_t worstCalls = 0;
+    uint64_t worstFrame = 0;
+    std::string worstWhat;
 
     uint64_t finishedTotal() const {
         uint64_t n = 0;
@@ -393,8 +398,9 @@ class Hunter {
             sim::mountHorse(world, me, horse->handle);
         }
         static const char* const kPelts[] = {"a_c_buck_01", "a_c_boar_01", "a_c_deer_01"};
+        // A horse carries a few pelts and carcasses: what was not sold stays on it.
         const int32_t count = random_.intInRange(1, 4);
-        for (int32_t i = 0; i < count; ++i) {
+        for (int32_t i = 0; i < count && horse->trade.cargo.size() < kMaxCargo; ++i) {
             const char* pelt = kPelts[random_.intInRange(0, 3)];
             sim::addCargo(game, *horse, sim::gameHash(pelt), random_.chance() < 0.7,
                           random_.intInRange(0, 3), 0.0f);
@@ -520,6 +526,7 @@ class Judge {
             fail(game, "the plug-in has called no native for " + std::to_string(silentFrames_) +
                            " frames");
         if (!plugin) return;
+        if (game.callsLastFrame() > figures_.worstCalls) noteWorstFrame(game, *plugin);
 
         bf::HuntingCompetitionProcessor* processor = plugin->competitions().processor();
         const int32_t state = processor ? processor->state() : bf::kStateFinished;
@@ -554,6 +561,20 @@ class Judge {
     }
 
   private:
+    void noteWorstFrame(const Game& game, const bf::Plugin& plugin) {
+        figures_.worstCalls = game.callsLastFrame();
+        figures_.worstFrame = game.frame();
+        figures_.worstWhat.clear();
+        for (size_t i = 0; i < static_cast<size_t>(bf::Activity::Count); ++i) {
+            const auto activity = static_cast<bf::Activity>(i);
+            const size_t calls = plugin.frameTally.calls(activity);
+            if (calls == 0) continue;
+            figures_.worstWhat += figures_.worstWhat.empty() ? "" : ", ";
+            figures_.worstWhat +=
+                std::string(bf::activityName(activity)) + " " + std::to_string(calls);
+        }
+    }
+
     static std::string minutes(uint32_t ms) {
         char text[32];
         std::snprintf(text, sizeof text, "%.1f min", ms / 60000.0);
@@ -634,7 +655,8 @@ void printFigures(std::ostream& out, const Figures& f, const sim::scenario::Fram
     char mean[32];
     std::snprintf(mean, sizeof mean, "%.1f", cost.mean());
     out << "worst frame: " << cost.worstCalls << " natives in frame " << cost.worstFrame
-        << "; mean " << mean << "\n";
+        << "; after start-up: " << f.worstCalls << " in frame " << f.worstFrame << " ("
+        << f.worstWhat << "); mean " << mean << "\n";
 }
 
 }  // namespace
