@@ -56,6 +56,7 @@ constexpr uint64_t kRestCheckEveryFrames = 300;
 constexpr uint64_t kSettleFrames = 5;
 constexpr uint64_t kProgressEveryFrames = 100000;
 constexpr size_t kTailLines = 60;
+constexpr uint64_t kFramesAfterRestart = 300;
 
 float flatDistance(Vec3 a, Vec3 b) {
     return std::hypot(a.x - b.x, a.y - b.y);
@@ -594,6 +595,13 @@ class Judge {
         for (const auto& [handle, blip] : world.blips.all())
             baitBlips += contains(blip.name, "Bait") ? 1 : 0;
         held.blips -= baitBlips;
+        // No one is left marked as in a trade.
+        for (const auto& [handle, e] : world.entities.all()) {
+            const auto mark = e.decorators.find("VX_Trading_isTradeInterationRunning");
+            if (mark != e.decorators.end() && mark->second.i != 0)
+                fail(game, "with no trade running, ped " + std::to_string(handle) +
+                               " is still marked as in one");
+        }
         // What start-up made for the plug-in's whole life (the places' scenario points).
         if (!baseline_) baseline_ = held;
         // Beside those, one prompt at most: the trade prompt, while the player targets someone.
@@ -627,7 +635,11 @@ std::string setUp(const Options& options) {
         << "player weapon WEAPON_RIFLE_SPRINGFIELD\n"
         << "player cash 10000000\n"
         << "ambient-animals on\n"
-        << "frames " << options.frames << "\n";
+        << "frames " << options.frames
+        << "\n"
+        // The game quits and starts again: what the plug-in saved at the end loads back.
+        << "restart\n"
+        << "frames " << kFramesAfterRestart << "\n";
     return scn.str();
 }
 
@@ -696,7 +708,16 @@ int run(const Options& options, std::ostream& out) {
 
     std::istringstream scenario(setUp(options));
     sim::scenario::Runner runner(run);
-    const int code = runner.run(sim::scenario::tokenize(scenario));
+    int code = runner.run(sim::scenario::tokenize(scenario));
+    // The population and hint files the run wrote all read back whole (a file that did not is
+    // kept aside as .bad).
+    std::error_code error;
+    for (const auto& entry :
+         std::filesystem::recursive_directory_iterator(run.gameDir / "Brackenfold", error)) {
+        if (entry.path().string().find(".bad") == std::string::npos) continue;
+        timeline << "a written file did not read back: " << entry.path().string() << "\n";
+        code = 1;
+    }
     out << "long run: seed " << options.seed << ", chaos " << options.chaos << ", "
         << options.frames << " frames\n";
     printFigures(out, figures, runner.frameCost());

@@ -10,7 +10,10 @@
 //   - whenever neither a competition nor a trade is held, the game objects the plug-in created are
 //     all handed back (no peds, prop sets, task sequences, item sets or scenario points it still
 //     holds; no blip but bait blips);
-//   - no log line repeats more than kMaxRepeatedLogLines times in a row.
+//   - no ped is left marked as in a trade when none runs;
+//   - no log line repeats more than kMaxRepeatedLogLines times in a row;
+//   - after the last frame the game quits and starts again, and every population and hint file
+//     the plug-in wrote reads back whole (none is set aside as .bad).
 // It ends with its figures: frames, competitions offered, accepted, started and ended (by
 // outcome), trades started and ended, what the game did to the plug-in (chaos), and the worst
 // frame. The player's choices are drawn from his own generator, seeded from the run's seed, so a
