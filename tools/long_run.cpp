@@ -128,7 +128,7 @@ const sim::ModelInfo& modelNamed(World& world, const char* name) {
 // The player: what a person at the keyboard does, one decision every few frames.
 class Hunter {
   public:
-    Hunter(uint32_t seed, Figures& figures) : random_(seed ^ 0x5EEDF00Du), figures_(figures) {}
+    Hunter(uint32_t seed, Figures& figures) : random_(seed ^ 0x5EEDF00Du), figures_(&figures) {}
 
     void step(Game& game, bf::Plugin* plugin) {
         World& world = game.world();
@@ -225,7 +225,7 @@ class Hunter {
         }
         if (now - lastBait_ > kBaitEveryMs && random_.chance() < 0.01) {
             lastBait_ = now;
-            ++figures_.baits;
+            ++figures_->baits;
             stand(world);
             world.player.scenario = sim::gameHash("WORLD_PLAYER_PLACE_BAIT_NORMAL");
             baitUntil_ = now + 1000;
@@ -277,11 +277,11 @@ class Hunter {
 
     // A head shot that kills, a body shot that wounds, or one that kills.
     void shoot(Game& game, Entity& me, Entity& prey) {
-        ++figures_.shots;
+        ++figures_->shots;
         const double shot = random_.chance();
         const bool head = shot < 0.45;
         const bool kill = shot < 0.45 || shot >= 0.75;
-        if (kill) ++figures_.kills;
+        if (kill) ++figures_->kills;
         sim::damagePed(game, prey, me.handle, me.currentWeapon,
                        head ? sim::kBoneHead : sim::kBoneSpine, kill ? 0.0f : 0.4f, kill);
     }
@@ -470,7 +470,7 @@ class Hunter {
     }
 
     sim::Random random_;
-    Figures& figures_;
+    Figures* figures_;
     Mode mode_ = Mode::Wander;
     uint32_t modeSince_ = 0;
     uint64_t releaseAt_ = 0;
@@ -491,7 +491,7 @@ class Hunter {
 // Watches every frame and every log line; throws ExpectationFailed when a rule breaks.
 class Judge {
   public:
-    explicit Judge(Figures& figures) : figures_(figures) {}
+    explicit Judge(Figures& figures) : figures_(&figures) {}
 
     void logLine(const std::string& line) {
         // Log lines start with their time stamp: "[6/12/2026 19:40:26] text".
@@ -509,25 +509,25 @@ class Judge {
             lastLine_ = text;
             repeats_ = 1;
         }
-        if (contains(text, "HuntingCompetitionsManager: competition created")) ++figures_.offered;
-        if (contains(text, "competition accepted")) ++figures_.accepted;
-        if (contains(text, "competition started - opponents arrived")) ++figures_.started;
-        if (contains(text, "TradeInteractions: trade initiated")) ++figures_.tradesStarted;
+        if (contains(text, "HuntingCompetitionsManager: competition created")) ++figures_->offered;
+        if (contains(text, "competition accepted")) ++figures_->accepted;
+        if (contains(text, "competition started - opponents arrived")) ++figures_->started;
+        if (contains(text, "TradeInteractions: trade initiated")) ++figures_->tradesStarted;
         static const std::string kFinished = "competition finished with outcome: ";
         if (const size_t at = text.find(kFinished); at != std::string::npos)
-            ++figures_.finished[std::atoi(text.c_str() + at + kFinished.size())];
+            ++figures_->finished[std::atoi(text.c_str() + at + kFinished.size())];
     }
 
     void afterFrame(Game& game, bf::Plugin* plugin) {
         const uint64_t frame = game.frame();
         const uint32_t now = game.timer();
-        figures_.chaos = game.world().chaos.counts();
+        figures_->chaos = game.world().chaos.counts();
         silentFrames_ = game.callsLastFrame() == 0 ? silentFrames_ + 1 : 0;
         if (silentFrames_ > kMaxSilentFrames)
             fail(game, "the plug-in has called no native for " + std::to_string(silentFrames_) +
                            " frames");
         if (!plugin) return;
-        if (game.callsLastFrame() > figures_.worstCalls) noteWorstFrame(game, *plugin);
+        if (game.callsLastFrame() > figures_->worstCalls) noteWorstFrame(game, *plugin);
 
         bf::HuntingCompetitionProcessor* processor = plugin->competitions().processor();
         const int32_t state = processor ? processor->state() : bf::kStateFinished;
@@ -548,7 +548,7 @@ class Judge {
         }
 
         const bool trade = plugin->trading().executor() != nullptr;
-        if (!trade && tradeSince_) ++figures_.tradesEnded;
+        if (!trade && tradeSince_) ++figures_->tradesEnded;
         tradeSince_ = trade ? (tradeSince_ ? tradeSince_ : now) : 0;
         if (tradeSince_ && now - tradeSince_ > kTradeMaxMs)
             fail(game, "a trade has not ended after " + minutes(now - tradeSince_));
@@ -563,15 +563,15 @@ class Judge {
 
   private:
     void noteWorstFrame(const Game& game, const bf::Plugin& plugin) {
-        figures_.worstCalls = game.callsLastFrame();
-        figures_.worstFrame = game.frame();
-        figures_.worstWhat.clear();
+        figures_->worstCalls = game.callsLastFrame();
+        figures_->worstFrame = game.frame();
+        figures_->worstWhat.clear();
         for (size_t i = 0; i < static_cast<size_t>(bf::Activity::Count); ++i) {
             const auto activity = static_cast<bf::Activity>(i);
             const size_t calls = plugin.frameTally.calls(activity);
             if (calls == 0) continue;
-            figures_.worstWhat += figures_.worstWhat.empty() ? "" : ", ";
-            figures_.worstWhat +=
+            figures_->worstWhat += figures_->worstWhat.empty() ? "" : ", ";
+            figures_->worstWhat +=
                 std::string(bf::activityName(activity)) + " " + std::to_string(calls);
         }
     }
@@ -588,7 +588,7 @@ class Judge {
 
     // Nothing of a finished competition or trade is still held.
     void checkAtRest(const Game& game) {
-        ++figures_.restChecks;
+        ++figures_->restChecks;
         const World& world = game.world();
         sim::ScriptObjects held = sim::scriptObjects(world);
         size_t baitBlips = 0;
@@ -615,7 +615,7 @@ class Judge {
                            "; after start-up it held " + baseline_->text());
     }
 
-    Figures& figures_;
+    Figures* figures_;
     std::string lastLine_;
     int repeats_ = 0;
     uint64_t silentFrames_ = 0;
@@ -693,7 +693,15 @@ int run(const Options& options, std::ostream& out) {
     run.chaosGiven = true;
     run.out = &timeline;
     run.logLine = [&](const std::string& line) { judge.logLine(line); };
+    uint64_t lastFrame = 0;
     run.afterFrame = [&](Game& game) {
+        // A game started again (its frames count from the start): the player and the judge
+        // start afresh with it, the figures go on.
+        if (game.frame() <= lastFrame) {
+            hunter = Hunter(options.seed + 1, figures);
+            judge = Judge(figures);
+        }
+        lastFrame = game.frame();
         bf::Plugin* plugin = bf::runningPlugin();
         if (plugin && !plugin->ready()) plugin = nullptr;
         judge.afterFrame(game, plugin);
