@@ -425,7 +425,6 @@ class Hunter {
     void trading(Game& game, Entity& me, bf::Plugin* plugin) {
         World& world = game.world();
         const uint32_t now = game.timer();
-        (void)me;
         const bool buyerHere = world.entities.exists(buyer_);
         switch (tradeStep_) {
             case TradeStep::Approach:
@@ -495,7 +494,7 @@ class Judge {
 
     void logLine(const std::string& line) {
         // Log lines start with their time stamp: "[6/12/2026 19:40:26] text".
-        const size_t stamp = line.rfind("] ", 40);
+        const size_t stamp = line.find("] ");
         const std::string text = line.size() > 0 && line[0] == '[' && stamp != std::string::npos
                                      ? line.substr(stamp + 2)
                                      : line;
