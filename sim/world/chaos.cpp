@@ -13,15 +13,15 @@ namespace sim {
 
 namespace {
 
-// A ped the game may take away now: not the player, not the horse under him, and nothing tied up
-// with cargo (a horse carrying it, a carcass lying on a horse or held).
+// A ped the game may take away now: not the player, not the horse under him, and nothing that is
+// cargo or holds it (a carcass lying on a horse or carried, a ped carrying one). A horse with cargo
+// may go: what it carries goes with it.
 bool removable(const World& world, const Entity& e) {
     if (e.kind != EntityKind::Ped || e.handle == world.player.ped) return false;
     if (const Entity* player = world.entities.find(world.player.ped)) {
         if (player->trade.mount == e.handle) return false;
     }
-    return e.trade.cargo.empty() && e.trade.onHorse == 0 && e.trade.heldBy == 0 &&
-           e.trade.holding == 0;
+    return e.trade.onHorse == 0 && e.trade.heldBy == 0 && e.trade.holding == 0;
 }
 
 }  // namespace
@@ -195,6 +195,11 @@ Load Load::start(uint64_t frame, uint64_t loadFrames, Chaos& chaos) {
 
 void removePedFromWorld(Game& game, int32_t handle) {
     World& world = game.world();
+    if (Entity* horse = world.entities.find(handle)) {
+        const std::vector<int32_t> cargo = horse->trade.cargo;
+        for (int32_t item : cargo)
+            world.entities.remove(item);
+    }
     for (auto& [other, e] : world.entities.all()) {
         if (e.trade.mount == handle) e.trade.mount = 0;
         if (e.trade.ledHorse == handle) e.trade.ledHorse = 0;

@@ -6,7 +6,8 @@
 // The rate is a probability per opportunity:
 //   - each frame, with chance `rate`, the game removes one ped: mostly one it owns (not made by a
 //     script), one time in kScriptOwnedOneIn one a script made (rival, buyer, horse, target);
-//     the player, the horse he rides, peds on or under cargo and cargo itself are never taken;
+//     the player, the horse he rides and cargo itself are never taken, but a horse that is not
+//     ridden goes with what it carries;
 //   - each new model, texture dictionary, prop set or navmesh request, with chance
 //     loadChance() (`rate` × kLoadFactor, at most kMaxLoadChance: a streaming game misses loads
 //     far more often than it takes a ped away), fails (nothing loads; asking again once the load
@@ -111,8 +112,9 @@ class Chaos {
     ChaosCounts counts_;
 };
 
-// Removes a ped from the world as the game removes one of its own, letting go of what pointed at
-// it (riders' mounts, led horses, the player's target and walk).
+// Removes a ped from the world as the game removes one of its own, with what it carries (a horse's
+// cargo), letting go of what pointed at it (riders' mounts, led horses, the player's target and
+// walk).
 void removePedFromWorld(Game& game, int32_t handle);
 
 }  // namespace sim
