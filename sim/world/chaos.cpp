@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "sim/game.h"
+#include "sim/world/animals.h"
 #include "sim/world/terrain.h"
 
 namespace sim {
@@ -108,8 +109,13 @@ void Chaos::playerEvent(Game& game) {
         case 1:
             if (player->trade.mount != 0) dismountHorse(world, *player);
             world.player.walking = false;
-            player->health = 0.0f;
-            player->dead = true;
+            {
+                // Whatever kills him (a fall, a stranger's shot) hits him first, as any death does.
+                const float health = player->health;
+                player->health = 0.0f;
+                player->dead = true;
+                raiseEntityDamaged(game, *player, 0, kWeaponUnarmed, health, 0);
+            }
             player->diedAt = game.timer();
             respawnAt_ = game.frame() + kRespawnFrames;
             ++counts_.playerKilled;

@@ -206,6 +206,16 @@ TEST(SimChaos, ThePlayerIsMovedKilledAndStandsAgainAndGoesOnMissions) {
     const int32_t mount = sim::spawnPed(game, horse, player.position, 0.0f, 1, 1.0f).handle;
     sim::mountHorse(world, *world.entities.find(world.player.ped), mount);
     world.chaos.setRate(1.0);
+    // Each death comes with a hit on him that the script reads.
+    uint64_t hitsOnThePlayer = 0;
+    game.onFrameStart([&] {
+        for (int32_t i = 0; world.events.at(i); ++i) {
+            const sim::GameEvent& event = *world.events.at(i);
+            if (event.type == sim::kEventEntityDamaged &&
+                static_cast<int32_t>(event.data[0]) == world.player.ped)
+                ++hitsOnThePlayer;
+        }
+    });
 
     uint64_t deadFrames = 0;
     uint64_t longestDeath = 0;
@@ -230,6 +240,7 @@ TEST(SimChaos, ThePlayerIsMovedKilledAndStandsAgainAndGoesOnMissions) {
     const sim::ChaosCounts& counts = world.chaos.counts();
     EXPECT_GT(counts.playerMoved, 0u);
     EXPECT_GT(counts.playerKilled, 0u);
+    EXPECT_EQ(hitsOnThePlayer, counts.playerKilled);
     EXPECT_GT(counts.missionSwitched, 0u);
     EXPECT_TRUE(missionSeen);
     EXPECT_GT(longestDeath, 0u);
