@@ -1,8 +1,17 @@
 // brackenfold-sim: plays a scenario (or the built-in demo session) with the plug-in in the
 // simulated game and prints the timeline.
 //
-//   brackenfold-sim [--game-dir DIR] [--seed N] [--trace] [--stats] [--screenshot FILE.svg]
-//                   [SCENARIO.scn]
+//   brackenfold-sim [--game-dir DIR] [--seed N] [--chaos RATE] [--trace] [--stats]
+//                   [--screenshot FILE.svg] [SCENARIO.scn]
+//   brackenfold-sim --long-run FRAMES [--game-dir DIR] [--seed N] [--chaos RATE]
+//                   [--timeline FILE]
+//
+// --chaos RATE plays the game as one that does not play along (it removes peds, fails and delays
+// loads; see sim/world/chaos.h), RATE from 0 to 1, overriding the scenario's own chaos commands;
+// the output then ends with what chaos did.
+//
+// --long-run plays FRAMES frames of a player who wanders, hunts, takes up competitions and trades
+// (long_run.h) in a game at the chaos rate (0.01 unless given), and judges every frame.
 //
 // --stats (always on for the demo session) ends the output with the frame that made the most
 // native calls, when it came and what the plug-in was doing in it (its own tally of the frame's
@@ -19,6 +28,7 @@
 
 #include "core/frame_tally.h"
 #include "demo_session.h"
+#include "long_run.h"
 #include "sim/scenario/scenario.h"
 #include "spine/entry.h"
 #include "spine/plugin.h"
@@ -28,9 +38,12 @@ namespace fs = std::filesystem;
 namespace {
 
 int usage(const std::string& why) {
-    std::cerr << "brackenfold-sim: " << why << "\n"
-              << "usage: brackenfold-sim [--game-dir DIR] [--seed N] [--trace] [--stats] "
-                 "[--screenshot FILE.svg] [SCENARIO.scn]\n";
+    std::cerr
+        << "brackenfold-sim: " << why << "\n"
+        << "usage: brackenfold-sim [--game-dir DIR] [--seed N] [--chaos RATE] [--trace] [--stats] "
+           "[--screenshot FILE.svg] [SCENARIO.scn]\n"
+           "       brackenfold-sim --long-run FRAMES [--game-dir DIR] [--seed N] [--chaos RATE] "
+           "[--timeline FILE]\n";
     return 2;
 }
 
@@ -70,6 +83,8 @@ int main(int argc, char** argv) {
     options.beforeGameEnds = &bf::stopPlugin;
     options.out = &std::cout;
     std::string scenarioPath;
+    uint64_t longRunFrames = 0;
+    fs::path timeline;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--game-dir" && i + 1 < argc) {
@@ -79,6 +94,18 @@ int main(int argc, char** argv) {
             options.seed = static_cast<uint32_t>(std::strtoul(argv[++i], &end, 10));
             if (*end != '\0') return usage("--seed takes a number");
             options.seedGiven = true;
+        } else if (arg == "--chaos" && i + 1 < argc) {
+            char* end = nullptr;
+            options.chaos = std::strtod(argv[++i], &end);
+            if (*end != '\0' || !(options.chaos >= 0.0 && options.chaos <= 1.0))
+                return usage("--chaos takes a rate from 0 to 1");
+            options.chaosGiven = true;
+        } else if (arg == "--long-run" && i + 1 < argc) {
+            char* end = nullptr;
+            longRunFrames = std::strtoull(argv[++i], &end, 10);
+            if (*end != '\0' || longRunFrames == 0) return usage("--long-run takes a frame count");
+        } else if (arg == "--timeline" && i + 1 < argc) {
+            timeline = fs::absolute(argv[++i]);
         } else if (arg == "--screenshot" && i + 1 < argc) {
             options.screenshot = fs::absolute(argv[++i]);
         } else if (arg == "--trace") {
@@ -97,6 +124,16 @@ int main(int argc, char** argv) {
         }
     }
     if (options.gameDir.empty()) options.gameDir = newTempGameDir();
+    if (longRunFrames > 0) {
+        if (!scenarioPath.empty()) return usage("--long-run plays no scenario");
+        longrun::Options longRun;
+        longRun.frames = longRunFrames;
+        longRun.seed = options.seed;
+        longRun.chaos = options.chaosGiven ? options.chaos : 0.01;
+        longRun.gameDir = options.gameDir;
+        longRun.timeline = timeline;
+        return longrun::run(longRun, std::cout);
+    }
     options.scenarioDir =
         scenarioPath.empty() ? fs::current_path() : fs::absolute(scenarioPath).parent_path();
     if (scenarioPath.empty()) options.stats = true;

@@ -109,8 +109,11 @@ void registerAnimalNatives(Game& game) {
                   game.report("world", pedName(game.world(), e) + " dies");
               }
           }));
-    t.add(0xDEB6D52126E7D640, "IS_PED_DEAD_OR_DYING", 1,
-          withEntity([](Entity& e, NativeCall& c) { c.retBool(e.dead || e.health <= 0.0f); }));
+    // A ped that is gone reads as dead, as it does to IS_ENTITY_DEAD.
+    t.add(0xDEB6D52126E7D640, "IS_PED_DEAD_OR_DYING", 1, [&game](NativeCall& c) {
+        const Entity* e = game.world().entities.find(c.i32(0));
+        c.retBool(!e || e->dead || e->health <= 0.0f);
+    });
     t.add(0x3BDFCF25B58B0415, "IS_PED_RAGDOLL", 1,
           withEntity([&game](Entity& e, NativeCall& c) { c.retBool(isRagdoll(game, e)); }));
     t.add(0x47E4E977581C5B55, "IS_PED_IN_WRITHE", 1,

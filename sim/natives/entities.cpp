@@ -27,9 +27,10 @@ void registerEntityNatives(Game& game) {
     });
     t.add(0xD42BD6EB2E0F1677, "DOES_ENTITY_EXIST", 1,
           [entities](NativeCall& c) { c.retBool(entities().exists(c.i32(0))); });
+    // An entity that is gone (deleted, or removed by the game) reads as dead.
     t.add(0x7D5B1F88E7504BBA, "IS_ENTITY_DEAD", 1, [entities](NativeCall& c) {
         const Entity* e = entities().find(c.i32(0));
-        c.retBool(e && e->dead);
+        c.retBool(!e || e->dead);
     });
     t.add(0x4CD38C78BD19A497, "DELETE_ENTITY", 1, [&game, entities](NativeCall& c) {
         int32_t* handle = c.ptr<int32_t>(0);

@@ -24,7 +24,7 @@ void registerEnvironmentNatives(Game& game) {
     });
     // (x, y, radius)
     t.add(0x387EAD7EE42F6685, "ADD_NAVMESH_REQUIRED_REGION", 3, [&game, &world](NativeCall& c) {
-        world.navmesh.request(c.f32(0), c.f32(1), c.f32(2), game.frame());
+        world.navmesh.request(c.f32(0), c.f32(1), c.f32(2), game.frame(), world.chaos);
     });
 
     // (x, y, z, radius, flags): the game's own peds and objects there go, and the dead; what
@@ -52,8 +52,9 @@ void registerEnvironmentNatives(Game& game) {
     });
 
     // --- Prop sets --------------------------------------------------------------------------
-    t.add(0xF3DE57A46D5585E9, "REQUEST_PROP_SET", 1,
-          [&game, &world](NativeCall& c) { world.propSets.request(c.u32(0), game.frame()); });
+    t.add(0xF3DE57A46D5585E9, "REQUEST_PROP_SET", 1, [&game, &world](NativeCall& c) {
+        world.propSets.request(c.u32(0), game.frame(), world.chaos);
+    });
     t.add(0x48A88FC684C55FDC, "HAS_PROP_SET_LOADED", 1, [&game, &world](NativeCall& c) {
         c.retBool(world.propSets.loaded(c.u32(0), game.frame()));
     });

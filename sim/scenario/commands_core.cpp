@@ -76,6 +76,15 @@ void registerCoreCommands(CommandRegistry& r) {
     // --- Set-up -------------------------------------------------------------------------------
     r.add({"seed", Phase::Setup, 1, 1, [](const Args& a) { a.integer(0); },
            [](Runner&, const Args&) {}});  // read before the game is made
+    // The game stops playing along (world/chaos.h): RATE from 0 (never) to 1.
+    r.add({"chaos", Phase::Anywhere, 1, 1,
+           [](const Args& a) {
+               const double rate = a.number(0);
+               if (!(rate >= 0.0 && rate <= 1.0))
+                   throw SyntaxError("line " + std::to_string(a.lineNumber()) +
+                                     ": the chaos rate is a chance from 0 to 1");
+           },
+           [](Runner& run, const Args& a) { run.setChaosRate(a.number(0)); }});
     r.add({"setting", Phase::Setup, 1, 1, [](const Args& a) { checkKeyValue(a, 0); },
            [](Runner& run, const Args& a) {
                appendDataFileLine(run.dataDir() / "Settings.ini", a[0]);

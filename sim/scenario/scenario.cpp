@@ -142,6 +142,24 @@ void Runner::setSeed(uint32_t seed) {
     if (!options_.seedGiven) options_.seed = seed;
 }
 
+void Runner::setChaosRate(double rate) {
+    if (!options_.chaosGiven) options_.chaos = rate;
+    if (game_) game_->world().chaos.setRate(options_.chaos);
+}
+
+void Runner::printChaos() {
+    if (!game_ || !game_->world().chaos.on()) return;
+    const ChaosCounts& n = game_->world().chaos.counts();
+    char rate[32];
+    std::snprintf(rate, sizeof rate, "%g", game_->world().chaos.rate());
+    *options_.out << "chaos: rate " << rate << ", " << n.deletedGameOwned + n.deletedScriptOwned
+                  << " peds removed (" << n.deletedScriptOwned << " a script's), " << n.loadsFailed
+                  << " loads failed, " << n.loadsDelayed << " late; the player moved "
+                  << n.playerMoved << ", killed " << n.playerKilled << ", mounted "
+                  << n.playerMounted << ", dismounted " << n.playerDismounted
+                  << ", mission flag switched " << n.missionSwitched << "\n";
+}
+
 std::string Runner::clockText(uint32_t timer) const {
     const uint32_t ms = timer - Game::kTimerStart;
     char buffer[32];
@@ -181,6 +199,7 @@ void Runner::printTimeline() {
             if (in.eof()) break;  // a line still being written; read it next time
             out << clockText(game_->timer()) << " log     " << line << "\n";
             logOffset_ += line.size() + 1;
+            if (options_.logLine) options_.logLine(line);
         }
     }
     for (const auto& entry : game_->takeTimeline()) {
@@ -257,6 +276,7 @@ void Runner::prepareGame(const std::vector<Line>& lines) {
     gameOptions.seed = options_.seed;
     gameOptions.recordLastFrame = options_.trace;
     game_ = std::make_unique<Game>(gameOptions);
+    game_->world().chaos.setRate(options_.chaos);
 }
 
 void Runner::restartGame() {
@@ -270,6 +290,7 @@ void Runner::restartGame() {
     gameOptions.seed = options_.seed;
     gameOptions.recordLastFrame = options_.trace;
     game_ = std::make_unique<Game>(gameOptions);
+    game_->world().chaos.setRate(options_.chaos);
     // The old session's log has been printed; the new one begins when start-up moves it aside.
     awaitingNewLog_ = true;
     *options_.out << clockText(game_->timer()) << " sim     the game starts again\n";
@@ -343,6 +364,7 @@ int Runner::run(const std::vector<Line>& lines) {
     } catch (const ExpectationFailed& e) {
         out << "FAILED at line " << line << ": " << e.what() << "\n";
         out << "game folder: " << options_.gameDir.string() << "\n";
+        printChaos();
         writeScreenshot();
         return 1;
     } catch (const std::exception& e) {
@@ -353,6 +375,7 @@ int Runner::run(const std::vector<Line>& lines) {
     writeScreenshot();
     out << "outcome: passed, " << expectations_ << " expectations held\n";
     out << "game folder: " << options_.gameDir.string() << "\n";
+    printChaos();
     if (options_.stats) printStats();
     if (options_.trace && game_) {
         out << "natives in last frame: " << game_->callsLastFrame() << "\n";

@@ -98,6 +98,10 @@ struct RunOptions {
     bool seedGiven = false;  // --seed overrides the scenario's seed
     uint32_t seed = 1;
     bool trace = false;
+    // The game's chaos rate (world/chaos.h); given on the command line it overrides the
+    // scenario's `chaos` commands.
+    bool chaosGiven = false;
+    double chaos = 0.0;
     // The scenario file's folder: stored pictures are found relative to it.
     std::filesystem::path scenarioDir;
     // When set, the last frame's picture is written there at the end of the run (passed or not).
@@ -107,8 +111,11 @@ struct RunOptions {
     // What the plug-in was doing in the frame that has just ended, in its own words (the wiring
     // asks the plug-in); printed beside the worst frame.
     std::function<std::string()> describeFrame;
-    // Called after every frame the scenario runs (tests observe the frames with it).
+    // Called after every frame the scenario runs (tests and drivers observe the frames with it);
+    // it may throw ExpectationFailed to fail the run.
     std::function<void(Game&)> afterFrame;
+    // Called with every line the plug-in writes to its log, in order, once the line is whole.
+    std::function<void(const std::string&)> logLine;
     std::ostream* out = nullptr;
     // Called once before the game ends, while it can still answer natives: the wiring drops the
     // plug-in here, so that what it frees goes back to a live game.
@@ -144,6 +151,9 @@ class Runner {
     const std::filesystem::path& scenarioDir() const { return options_.scenarioDir; }
     std::ostream& out() { return *options_.out; }
     void setSeed(uint32_t seed);
+    // The `chaos RATE` command: from now on (and in a restarted game) the game plays at that rate,
+    // unless the command line gave one.
+    void setChaosRate(double rate);
     // Runs one frame and prints what happened in it.
     void runFrame();
     // The game quits (the plug-in is unloaded as at the game's exit, then dropped with the
@@ -167,6 +177,7 @@ class Runner {
     void attach();
     void printTimeline();
     void printStats();
+    void printChaos();
     std::string clockText(uint32_t timer) const;
 
     RunOptions options_;

@@ -1,12 +1,14 @@
 // The navigation mesh: loaded round the player, and round a point a script asks for a few
 // frames after the request. Peds find their way (follow the mesh) only where it is loaded; off
-// the map there is none.
+// the map there is none. Under chaos (chaos.h) a region may load late or fail; a failed region is
+// dropped when it would have loaded, so that asking again starts anew.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
 #include "sim/natives/native_table.h"
+#include "sim/world/chaos.h"
 
 namespace sim {
 
@@ -20,7 +22,7 @@ class Navmesh {
     static constexpr size_t kMaxRegions = 4;
 
     // Asking again for a region already asked for does not restart its loading.
-    void request(float x, float y, float radius, uint64_t frame);
+    void request(float x, float y, float radius, uint64_t frame, Chaos& chaos);
     bool loadedAt(Vec3 point, Vec3 player, uint64_t frame) const;
 
   private:
@@ -28,7 +30,7 @@ class Navmesh {
         float x = 0.0f;
         float y = 0.0f;
         float radius = 0.0f;
-        uint64_t readyAt = 0;
+        Load load;
     };
     std::vector<Region> regions_;
 };

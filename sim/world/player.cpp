@@ -30,7 +30,8 @@ void stepPlayerWalk(Player& player, Entities& entities, uint32_t ms) {
     }
     const Vec3 from = ped->position;
     const float left = distance3d(from, player.walkTarget);
-    const float step = kWalkSpeed * static_cast<float>(ms) / 1000.0f;
+    const float speed = ped->trade.mount != 0 ? kRideSpeed : kWalkSpeed;
+    const float step = speed * static_cast<float>(ms) / 1000.0f;
     if (left <= step) {
         ped->position = player.walkTarget;
         if (player.walkToEntity == 0) player.walking = false;

@@ -33,11 +33,13 @@ struct Player {
     bool freeAiming = false;
 };
 
-// Metres per second of an unhurried walk.
+// Metres per second of an unhurried walk, and of the player's horse at a canter.
 inline constexpr float kWalkSpeed = 1.5f;
+inline constexpr float kRideSpeed = 5.0f;
 
 class Entities;
-// Moves the player's ped one frame of `ms` along his walk; the walk ends at its target.
+// Moves the player's ped one frame of `ms` along his walk (his ride, when he is on a horse); the
+// walk ends at its target.
 void stepPlayerWalk(Player& player, Entities& entities, uint32_t ms);
 
 }  // namespace sim

@@ -19,13 +19,16 @@ PropSets::PropSets() {
     }
 }
 
-void PropSets::request(uint32_t name, uint64_t frame) {
-    if (known.count(name)) requested_.emplace(name, frame + kLoadFrames);
+void PropSets::request(uint32_t name, uint64_t frame, Chaos& chaos) {
+    if (!known.count(name)) return;
+    auto it = requested_.find(name);
+    if (it != requested_.end() && !it->second.dropped(frame)) return;
+    requested_[name] = Load::start(frame, kLoadFrames, chaos);
 }
 
 bool PropSets::loaded(uint32_t name, uint64_t frame) const {
     auto it = requested_.find(name);
-    return it != requested_.end() && frame >= it->second;
+    return it != requested_.end() && it->second.ready(frame);
 }
 
 int32_t PropSets::create(uint32_t name, Vec3 position, float heading, uint64_t frame,

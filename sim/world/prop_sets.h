@@ -1,5 +1,6 @@
 // Prop sets: groups of props the game places together (a tent, a camp-fire). A set the game has
-// loads a few frames after a script requests it (one it does not have never loads); a loaded
+// loads a few frames after a script requests it (one it does not have never loads; under chaos a
+// load may come late or fail, see chaos.h); a loaded
 // set can be created at a point any number of times. A created set stays until the script
 // deletes it; one the script releases is the game's, which removes it once the player is far.
 #pragma once
@@ -9,6 +10,7 @@
 #include <set>
 
 #include "sim/natives/native_table.h"
+#include "sim/world/chaos.h"
 #include "sim/world/random.h"
 
 namespace sim {
@@ -26,7 +28,7 @@ class PropSets {
     static constexpr uint64_t kLoadFrames = 4;
 
     PropSets();
-    void request(uint32_t name, uint64_t frame);
+    void request(uint32_t name, uint64_t frame, Chaos& chaos);
     bool loaded(uint32_t name, uint64_t frame) const;
     // 0 when the set is not loaded.
     int32_t create(uint32_t name, Vec3 position, float heading, uint64_t frame, Random& random);
@@ -40,7 +42,7 @@ class PropSets {
     std::set<uint32_t> known;
 
   private:
-    std::map<uint32_t, uint64_t> requested_;  // name -> frame it finishes loading
+    std::map<uint32_t, Load> requested_;
     std::map<int32_t, PropSet> sets_;
 };
 

@@ -55,6 +55,11 @@ void cleanUp(Game& game) {
         world.propSets.remove(handle);
 }
 
+// The game's own whims: peds it takes away (chaos.h); nothing at all while chaos is off.
+void chaos(Game& game) {
+    game.world().chaos.step(game);
+}
+
 // Entity blips move with their entities and go with them.
 void blips(Game& game) {
     World& world = game.world();
@@ -76,8 +81,8 @@ void blips(Game& game) {
 }
 
 constexpr StepPart kParts[] = {
-    {"input", input},       {"walking", walking},  {"tasks", tasks},
-    {"wildlife", wildlife}, {"clean-up", cleanUp}, {"blips", blips},
+    {"input", input},      {"walking", walking}, {"tasks", tasks}, {"wildlife", wildlife},
+    {"clean-up", cleanUp}, {"chaos", chaos},     {"blips", blips},
 };
 
 }  // namespace

@@ -8,7 +8,6 @@ namespace sim {
 
 namespace {
 
-constexpr float kRideSpeed = 5.0f;
 constexpr float kWanderSpeed = 1.2f;
 // A rider is at a post or mount once this close.
 constexpr float kReachDistance = 1.5f;

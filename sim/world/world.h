@@ -3,6 +3,7 @@
 
 #include "sim/world/animals.h"
 #include "sim/world/blips.h"
+#include "sim/world/chaos.h"
 #include "sim/world/decorators.h"
 #include "sim/world/entities.h"
 #include "sim/world/events.h"
@@ -31,7 +32,8 @@ struct World {
           screen(random),
           scenarioPoints(random),
           prompts(random),
-          blips(random) {}
+          blips(random),
+          chaos(random) {}
 
     // The game's one generator: every draw of the world and of the random natives.
     Random random;
@@ -54,6 +56,8 @@ struct World {
     Relationships relationships;
     PropSets propSets;
     TradeWorld trade;
+    // The game not playing along (off unless a run asks for it).
+    Chaos chaos;
 };
 
 }  // namespace sim

@@ -50,6 +50,8 @@ class Plugin : public Runtime {
     // script was stopped inside a frame, whose work may be half done.
     void saveBeforeUnload();
 
+    // Start-up has finished and the features run (what follows exists only then).
+    bool ready() const { return ready_; }
     // What start-up made, for tests and tools.
     DataCatalogue& data() { return data_; }
     AnimalPopulationManager& population() { return population_; }

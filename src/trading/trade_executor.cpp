@@ -43,7 +43,8 @@ void TradeInteractionExecutor::setOutcome(TradeOutcome outcome) {
 
 bool TradeInteractionExecutor::shouldAbort() const {
     const int32_t buyer = offer_->buyer;
-    return buyer == 0 || natives::isEntityDead(buyer) ||
+    // Without its horse the buyer would walk to it for ever.
+    return buyer == 0 || natives::isEntityDead(buyer) || !natives::doesEntityExist(offer_->horse) ||
            natives::isPedInCombat(runtime().playerPed, buyer) || natives::getMissionFlag() ||
            natives::isPlayerFreeAiming(runtime().playerIndex);
 }

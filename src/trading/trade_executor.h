@@ -6,8 +6,9 @@
 // within 4 m of the horse) -> Inspect (the buyer looks the cargo over and chooses) ->
 // AwaitInspection (until his sequence is done) -> Conclude (he takes the entity and the player
 // is paid calculatePrice, or he refuses and leaves). Every frame first ends the trade as Failed
-// when the buyer is gone or dead, the player fights him, a mission runs or the player aims;
-// the tasks already given are left as they are.
+// when the buyer is gone or dead, the horse is gone (the game may take it away, cargo and all),
+// the player fights him, a mission runs or the player aims; the tasks already given are left as
+// they are.
 //
 // The three one-second pauses after handing out tasks are kept as time stamps, not waits: the
 // frame loop (and every other feature) goes on while a pause runs, and the executor does nothing

@@ -33,9 +33,13 @@ void Trading::tradeUpdate() {
         return;
     }
     // Nothing targeted and no prompt up: nothing to do, whatever the mission flag says, so the
-    // idle frame spares that question.
+    // idle frame spares that question. A prompt left from before a mission still goes once the
+    // player targets no one: it would otherwise stay registered for the whole mission.
     const int32_t target = findTradeTarget();
-    if (target == 0 && !prompt_) return;
+    if (target == 0) {
+        if (prompt_) updateInitiator(0);
+        return;
+    }
     if (natives::getMissionFlag()) return;
     if (!updateInitiator(target)) return;
     logMessage("TradeInteractions: initiating a trade");

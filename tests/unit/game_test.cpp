@@ -98,7 +98,7 @@ TEST(WorldStep, PartsRunInTheStatedOrder) {
     for (const sim::StepPart& part : sim::worldStepParts())
         names.push_back(part.name);
     EXPECT_EQ(names, (std::vector<std::string>{"input", "walking", "tasks", "wildlife", "clean-up",
-                                               "blips"}));
+                                               "chaos", "blips"}));
 }
 
 // The world draws from the game's one generator: a script's draw moves the world's next one.

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "core/runtime.h"
+#include "sim/world/chaos.h"
 #include "spine/plugin.h"
 #include "trade_fixture.h"
 
@@ -113,6 +114,22 @@ TEST_F(TradingTest, WithoutAUsableHorseThePromptIsNeverEnabled) {
     }
 }
 
+// Found by the long run (seed 4, chaos 0.003): a mission began while the prompt was up, the player
+// looked away, and the prompt stayed registered until the mission ended.
+TEST_F(TradingTest, APromptFromBeforeAMissionGoesWhenThePlayerLooksAway) {
+    startTrading();
+    mountedPlayer();
+    target(person());
+    game().runFrames(3);
+    ASSERT_TRUE(promptEnabledOnScreen());
+    world().player.onMission = true;
+    game().runFrames(2);
+    ASSERT_NE(tradePrompt(), nullptr) << "during a mission the prompt is left as it is";
+    sim::closeInspection(game());
+    game().runFrames(2);
+    EXPECT_EQ(tradePrompt(), nullptr);
+}
+
 TEST_F(TradingTest, ThePromptIsEnabledUpToTheMaximumDistanceAndVisibleBeyond) {
     startTrading();
     mountedPlayer();
@@ -166,6 +183,22 @@ TEST_F(TradingTest, TradingOffFreezesARunningTrade) {
     bf::runtime().settings["EnableTrading"] = "1";
     game().advance(20000);
     EXPECT_GT(logCount("stage changed"), changes);
+}
+
+// Found by the long run (see the closing figures): the game took away the led horse, cargo and
+// all, while the buyer walked to it, and the trade waited for ever.
+TEST_F(TradingTest, AHorseTheGameTakesAwayEndsTheTrade) {
+    startTrading();
+    const int32_t horse = mountedPlayer();
+    cargo(horse, "a_c_buck_01", true, 2);
+    const int32_t buyer = offerTo(person());
+    game().runFrames(2);
+    sim::dismountHorse(world(), playerPed());
+    sim::removePedFromWorld(game(), horse);
+    game().advance(bf::TradeInteractionExecutor::kPauseMs + 100);
+    EXPECT_EQ(plugin().trading().executor(), nullptr);
+    EXPECT_EQ(logCount("TradeInteractionExecutor: outcome changed: 0 -> 1"), 1u);
+    EXPECT_EQ(entity(buyer).decorators.at("VX_Trading_isTradeInterationRunning").i, 0);
 }
 
 TEST_F(TradingTest, AnAbortEndsTheTradeAndClearsTheRunningMark) {
