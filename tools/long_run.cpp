@@ -105,11 +105,29 @@ struct Figures {
     uint64_t kills = 0;
     uint64_t baits = 0;
     uint64_t restChecks = 0;
-    sim::ChaosCounts chaos;
+    sim::ChaosCounts chaos;         // of the game now played
+    sim::ChaosCounts chaosEarlier;  // of the games played before it
     // The frame with the most native calls once start-up was over, and what the plug-in did.
     size_t worstCalls = 0;
     uint64_t worstFrame = 0;
     std::string worstWhat;
+
+    // What chaos did in all the games of the run.
+    sim::ChaosCounts chaosTotal() const {
+        sim::ChaosCounts t = chaosEarlier;
+        t.playerMoved += chaos.playerMoved;
+        t.playerKilled += chaos.playerKilled;
+        t.playerMounted += chaos.playerMounted;
+        t.playerDismounted += chaos.playerDismounted;
+        t.missionSwitched += chaos.missionSwitched;
+        t.deletedGameOwned += chaos.deletedGameOwned;
+        t.deletedScriptOwned += chaos.deletedScriptOwned;
+        t.staleEvents += chaos.staleEvents;
+        t.loadsFailed += chaos.loadsFailed;
+        t.loadsDelayed += chaos.loadsDelayed;
+        t.streamedOut += chaos.streamedOut;
+        return t;
+    }
 
     uint64_t finishedTotal() const {
         uint64_t n = 0;
@@ -655,13 +673,13 @@ void printFigures(std::ostream& out, const Figures& f, const sim::scenario::Fram
     out << "trades: " << f.tradesStarted << " started, " << f.tradesEnded << " ended\n";
     out << "the player: " << f.shots << " shots, " << f.kills << " kills, " << f.baits
         << " baits\n";
-    const sim::ChaosCounts& c = f.chaos;
+    const sim::ChaosCounts c = f.chaosTotal();
     out << "chaos: " << c.deletedScriptOwned << " of the plug-in's peds removed, "
         << c.deletedGameOwned << " of the game's, " << c.staleEvents << " stale events, "
         << c.loadsFailed << " loads failed, " << c.loadsDelayed << " late; the player moved "
         << c.playerMoved << ", killed " << c.playerKilled << ", mounted " << c.playerMounted
         << ", dismounted " << c.playerDismounted << ", mission flag switched " << c.missionSwitched
-        << "\n";
+        << "; " << c.streamedOut << " of the game's peds streamed out\n";
     out << "held objects checked at rest: " << f.restChecks << " times\n";
     char mean[32];
     std::snprintf(mean, sizeof mean, "%.1f", cost.mean());
@@ -697,6 +715,8 @@ int run(const Options& options, std::ostream& out) {
         // A game started again (its frames count from the start): the player and the judge
         // start afresh with it, the figures go on.
         if (game.frame() <= lastFrame) {
+            figures.chaosEarlier = figures.chaosTotal();
+            figures.chaos = {};
             hunter = Hunter(options.seed + 1, figures);
             judge = Judge(figures);
         }
