@@ -114,19 +114,8 @@ struct Figures {
 
     // What chaos did in all the games of the run.
     sim::ChaosCounts chaosTotal() const {
-        sim::ChaosCounts t = chaosEarlier;
-        t.playerMoved += chaos.playerMoved;
-        t.playerKilled += chaos.playerKilled;
-        t.playerMounted += chaos.playerMounted;
-        t.playerDismounted += chaos.playerDismounted;
-        t.missionSwitched += chaos.missionSwitched;
-        t.deletedGameOwned += chaos.deletedGameOwned;
-        t.deletedScriptOwned += chaos.deletedScriptOwned;
-        t.staleEvents += chaos.staleEvents;
-        t.loadsFailed += chaos.loadsFailed;
-        t.loadsDelayed += chaos.loadsDelayed;
-        t.streamedOut += chaos.streamedOut;
-        return t;
+        sim::ChaosCounts total = chaosEarlier;
+        return total += chaos;
     }
 
     uint64_t finishedTotal() const {

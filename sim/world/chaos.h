@@ -67,6 +67,22 @@ struct ChaosCounts {
     uint64_t loadsFailed = 0;
     uint64_t loadsDelayed = 0;
     uint64_t streamedOut = 0;
+
+    // Adds another game's counts (a run that restarts the game counts both).
+    ChaosCounts& operator+=(const ChaosCounts& o) {
+        playerMoved += o.playerMoved;
+        playerKilled += o.playerKilled;
+        playerMounted += o.playerMounted;
+        playerDismounted += o.playerDismounted;
+        missionSwitched += o.missionSwitched;
+        deletedGameOwned += o.deletedGameOwned;
+        deletedScriptOwned += o.deletedScriptOwned;
+        staleEvents += o.staleEvents;
+        loadsFailed += o.loadsFailed;
+        loadsDelayed += o.loadsDelayed;
+        streamedOut += o.streamedOut;
+        return *this;
+    }
 };
 
 class Chaos {
