@@ -5,17 +5,23 @@
 // In GAME_DIR (Brackenfold.asi and the shipped Brackenfold/ folder) it attaches the plug-in three
 // times: with no hook anywhere, with a hook that lacks one export (both must be refused cleanly:
 // an initialisation failure, no access violation, a log line), and with the stand-in hook, where
-// it runs frames and reads the log. Prints one line per check; exits 0 when all held.
+// it runs frames on its main thread while a window thread of its own sends key events, then
+// reads the log and unloads the plug-in. The stand-in tells where the plug-in's calls came from:
+// the script must run on its fiber of the frame thread, keys arrive on the window thread.
+// Prints one line per check; exits 0 when all held, 3 when the run hangs.
 #include <windows.h>
 
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "standin_stats.h"
 
 namespace fs = std::filesystem;
 
@@ -23,6 +29,16 @@ namespace {
 
 constexpr const char* kLog = "Brackenfold/Log.log";
 constexpr int kFrames = 300;
+// Key events: down then up of each key, asked of the window thread every kKeyEveryFrames frames
+// from kFirstKeyFrame on and awaited kKeyWithinFrames frames after asking.
+constexpr uint32_t kKeys[] = {0x42, 0x4A, VK_F5};
+constexpr int kKeyEvents = 2 * static_cast<int>(std::size(kKeys));
+constexpr int kFirstKeyFrame = 100;
+constexpr int kKeyEveryFrames = 20;
+constexpr int kKeyWithinFrames = 10;
+constexpr DWORD kWaitMs = 10000;
+// A script that never hands its turn back stops the frame loop for good.
+constexpr DWORD kHangMs = 60000;
 int gFailures = 0;
 // Access violations seen anywhere in the process, caught by the loader or not.
 volatile LONG gAccessViolations = 0;
@@ -68,7 +84,8 @@ struct Standin {
     void (*runFrames)(int) = control<void (*)(int)>(module, "standinRunFrames");
     int (*scriptRegistered)() = control<int (*)()>(module, "standinScriptRegistered");
     int (*keyboardRegistered)() = control<int (*)()>(module, "standinKeyboardHandlerRegistered");
-    void (*pressKey)(uint32_t) = control<void (*)(uint32_t)>(module, "standinPressKey");
+    void (*sendKey)(uint32_t, int) = control<void (*)(uint32_t, int)>(module, "standinSendKey");
+    const StandinStats* (*stats)() = control<const StandinStats* (*)()>(module, "standinStats");
     uint64_t (*nativeCalls)() = control<uint64_t (*)()>(module, "standinNativeCalls");
     uint64_t (*nativesLastFrame)() = control<uint64_t (*)()>(module, "standinNativesLastFrame");
     const char* (*failure)() = control<const char* (*)()>(module, "standinFailure");
@@ -121,6 +138,56 @@ void checkStartUpLog() {
     check(!logHas("Something wrong happened"), "no \"Something wrong happened\"");
 }
 
+struct Window {
+    Standin* hook;
+    HANDLE wanted = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    HANDLE sent = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+};
+
+// The game's window thread: it delivers each key event when the frame loop asks for it.
+DWORD WINAPI windowThread(void* param) {
+    Window& window = *static_cast<Window*>(param);
+    for (int i = 0; i < kKeyEvents; ++i) {
+        if (WaitForSingleObject(window.wanted, kWaitMs) != WAIT_OBJECT_0) return 1;
+        window.hook->sendKey(kKeys[i / 2], i % 2);
+        SetEvent(window.sent);
+    }
+    return 0;
+}
+
+// Runs kFrames frames while the window thread sends the key events, each one landing in a known
+// span of frames. Returns how many were delivered in time.
+int runFramesWithKeys(Standin& hook) {
+    Window window{&hook};
+    HANDLE thread = CreateThread(nullptr, 0, windowThread, &window, 0, nullptr);
+    int delivered = 0;
+    for (int frame = 0; frame < kFrames; ++frame) {
+        const int since = frame - kFirstKeyFrame;
+        if (since >= 0 && since / kKeyEveryFrames < kKeyEvents) {
+            if (since % kKeyEveryFrames == 0) SetEvent(window.wanted);
+            if (since % kKeyEveryFrames == kKeyWithinFrames &&
+                WaitForSingleObject(window.sent, kWaitMs) == WAIT_OBJECT_0)
+                ++delivered;
+        }
+        hook.runFrames(1);
+    }
+    // The plug-in is unloaded next: no key may be on its way into it.
+    check(thread && WaitForSingleObject(thread, kWaitMs) == WAIT_OBJECT_0, "window thread ended");
+    CloseHandle(thread);
+    CloseHandle(window.wanted);
+    CloseHandle(window.sent);
+    return delivered;
+}
+
+DWORD WINAPI watchdog(void*) {
+    Sleep(kHangMs);
+    std::printf("FAIL: still running after %lu s (a script that keeps its turn?)\n",
+                static_cast<unsigned long>(kHangMs / 1000));
+    std::fflush(stdout);
+    TerminateProcess(GetCurrentProcess(), 3);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -133,6 +200,7 @@ int main(int argc, char** argv) {
     fs::current_path(argv[1]);
     const std::string asi = (fs::current_path() / "Brackenfold.asi").string();
     AddVectoredExceptionHandler(1, countAccessViolations);
+    CloseHandle(CreateThread(nullptr, 0, watchdog, nullptr, 0, nullptr));
 
     expectRefused(asi, "without the hook", "ScriptHookRDR2.dll is not loaded");
 
@@ -159,19 +227,37 @@ int main(int argc, char** argv) {
     if (!plugin) return 1;
     check(hook.scriptRegistered() && hook.keyboardRegistered(),
           "script and keyboard handler registered");
-    hook.runFrames(kFrames / 2);
-    hook.pressKey(0x42);
-    hook.runFrames(kFrames / 2);
+    const StandinStats& stats = *hook.stats();
+    const int delivered = runFramesWithKeys(hook);
     check(std::string(hook.failure()).empty(), std::string("no game fault ") + hook.failure());
+    check(stats.frames == kFrames, std::to_string(stats.frames) + " frames ran");
     std::printf("natives: %llu in %d frames, %llu in the last\n",
                 static_cast<unsigned long long>(hook.nativeCalls()), kFrames,
                 static_cast<unsigned long long>(hook.nativesLastFrame()));
     check(hook.nativesLastFrame() > 0, "the frame loop calls natives");
+    // Every turn of the script ends in a scriptWait that switches back to the frame loop.
+    check(stats.scriptTurns > 0 && stats.waitsOnFiber == stats.scriptTurns &&
+              stats.nativesOnFiber == hook.nativeCalls(),
+          "the script ran on its fiber of the frame thread: " + std::to_string(stats.scriptTurns) +
+              " turns, " + std::to_string(stats.waitsOnFiber) + " waits");
+    check(stats.misplacedCalls == 0, "no scriptWait or native call off the script fiber (" +
+                                         std::to_string(stats.misplacedCalls) + ")");
+    check(delivered == kKeyEvents && stats.keysOnOtherThreads == kKeyEvents &&
+              stats.keysOnFrameThread == 0,
+          std::to_string(stats.keysOnOtherThreads) + " of " + std::to_string(kKeyEvents) +
+              " key events delivered on the window thread, " +
+              std::to_string(stats.keysOnFrameThread) + " on the frame thread");
     checkStartUpLog();
     FreeLibrary(plugin);
     check(!hook.scriptRegistered() && !hook.keyboardRegistered(),
           "detach unregistered script and keyboard handler");
+    check(stats.fibersDeleted == 1, "the script's fiber was deleted");
+    const uint64_t turns = stats.scriptTurns;
+    hook.runFrames(10);
+    check(stats.scriptTurns == turns && hook.nativesLastFrame() == 0,
+          "frames after the unload reach no script");
     check(gAccessViolations == 0, "no access violation in the whole run");
-    // The stand-in stays loaded: the abandoned script thread is parked inside it.
+    // Nothing of the script is left inside the hook: it unloads too.
+    check(FreeLibrary(hookModule) != 0, "stand-in hook unloaded");
     return gFailures == 0 ? 0 : 1;
 }
