@@ -15,7 +15,8 @@ constexpr uint32_t kDetach = 0;
 void* const kPluginModule = reinterpret_cast<void*>(0x7FF61A200000ull);
 }  // namespace
 
-Game::Game(GameOptions options) : options_(options), world_(options.seed) {
+Game::Game(GameOptions options)
+    : options_(options), world_(options.seed), staleState_(0x5EED0000ull ^ options.seed) {
     gCurrent = this;
     Entity& player = world_.entities.create(EntityKind::Ped, kModelArthur,
                                             Vec3{1521.5f, 439.356f, 90.6807f}, 90.0f);
@@ -156,10 +157,21 @@ std::string Game::describeCall() const {
     return text + ")";
 }
 
+uint32_t Game::nextStaleWord() {
+    // splitmix64
+    uint64_t z = (staleState_ += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return static_cast<uint32_t>((z ^ (z >> 31)) >> 32) | 1u;
+}
+
 uint64_t* Game::hookNativeCall() {
-    results_[0] = results_[1] = results_[2] = results_[3] = 0;
     ++callsThisFrame_;
     const NativeInfo* info = natives_.find(callHash_);
+    // A 32-bit result leaves a stale upper half; a string result is a whole word.
+    const bool wholeWord = info && info->result == Result::String;
+    for (uint64_t& slot : results_)
+        slot = wholeWord ? 0 : uint64_t{nextStaleWord()} << 32;
     if (options_.recordLastFrame || recording_) {
         RecordedCall call{frame_, callHash_, info ? info->name : "?",
                           std::vector<uint64_t>(callArgs_, callArgs_ + callArgCount_)};

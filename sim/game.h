@@ -139,6 +139,10 @@ class Game {
     size_t callArgCount_ = 0;
     bool callOverflow_ = false;
     uint64_t results_[4] = {};
+    // The game leaves the upper half of a 32-bit result's slot as it was; these stale words come
+    // from a generator of their own, so that the world's draws do not move with them.
+    uint64_t staleState_ = 0;
+    uint32_t nextStaleWord();
 
     size_t callsThisFrame_ = 0;
     size_t callsLastFrame_ = 0;

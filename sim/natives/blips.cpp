@@ -19,25 +19,27 @@ void registerBlipNatives(Game& game) {
         if (blip != 0) game.report("blip", "blip added");
         c.ret(blip);
     };
-    t.add(0x23F74C2FDA6E7C61, "BLIP_ADD_FOR_ENTITY", 2, [&world, added](NativeCall& c) {
-        const Entity* e = world.entities.find(c.i32(1));
-        added(c, e ? world.blips.add(c.u32(0), e->handle, e->position, 0.0f) : 0);
-    });
-    t.add(0x554D9D53F696D002, "BLIP_ADD_FOR_COORDS", 4, [&world, added](NativeCall& c) {
-        added(c, world.blips.add(c.u32(0), 0, c.vec(1), 0.0f));
-    });
-    t.add(0x45F13B7E0A15C880, "BLIP_ADD_FOR_RADIUS", 5, [&world, added](NativeCall& c) {
-        added(c, world.blips.add(c.u32(0), 0, c.vec(1), c.f32(4)));
-    });
-    t.add(0x74F74D3207ED525C, "SET_BLIP_SPRITE", 3, [&world](NativeCall& c) {
+    t.add(0x23F74C2FDA6E7C61, "BLIP_ADD_FOR_ENTITY", 2, Result::Int32,
+          [&world, added](NativeCall& c) {
+              const Entity* e = world.entities.find(c.i32(1));
+              added(c, e ? world.blips.add(c.u32(0), e->handle, e->position, 0.0f) : 0);
+          });
+    t.add(
+        0x554D9D53F696D002, "BLIP_ADD_FOR_COORDS", 4, Result::Int32,
+        [&world, added](NativeCall& c) { added(c, world.blips.add(c.u32(0), 0, c.vec(1), 0.0f)); });
+    t.add(0x45F13B7E0A15C880, "BLIP_ADD_FOR_RADIUS", 5, Result::Int32,
+          [&world, added](NativeCall& c) {
+              added(c, world.blips.add(c.u32(0), 0, c.vec(1), c.f32(4)));
+          });
+    t.add(0x74F74D3207ED525C, "SET_BLIP_SPRITE", 3, Result::Void, [&world](NativeCall& c) {
         if (Blip* b = world.blips.find(c.i32(0))) b->sprite = c.u32(1);
     });
-    t.add(0x662D364ABF16DE2F, "BLIP_ADD_MODIFIER", 2, [&world](NativeCall& c) {
+    t.add(0x662D364ABF16DE2F, "BLIP_ADD_MODIFIER", 2, Result::Int32, [&world](NativeCall& c) {
         if (Blip* b = world.blips.find(c.i32(0))) b->modifiers.push_back(c.u32(1));
     });
-    t.add(0xCD82FA174080B3B1, "DOES_BLIP_EXIST", 1,
+    t.add(0xCD82FA174080B3B1, "DOES_BLIP_EXIST", 1, Result::Int32,
           [&world](NativeCall& c) { c.retBool(world.blips.find(c.i32(0)) != nullptr); });
-    t.add(0xF2C3C9DA47AAA54A, "REMOVE_BLIP", 1, [&game, &world](NativeCall& c) {
+    t.add(0xF2C3C9DA47AAA54A, "REMOVE_BLIP", 1, Result::Void, [&game, &world](NativeCall& c) {
         int32_t* handle = c.ptr<int32_t>(0);
         if (!handle) return;
         if (const Blip* b = world.blips.find(*handle)) {
@@ -47,7 +49,7 @@ void registerBlipNatives(Game& game) {
         *handle = 0;
     });
     // The name is copied: text handles live only until the end of the frame.
-    t.add(0x9CB1A1623062F402, "SET_BLIP_NAME", 2, [&game, &world](NativeCall& c) {
+    t.add(0x9CB1A1623062F402, "_SET_BLIP_NAME", 2, Result::Void, [&game, &world](NativeCall& c) {
         if (Blip* b = world.blips.find(c.i32(0))) {
             b->name = world.screen.text(c.word(1));
             reportBlip(game, "blip named", *b);

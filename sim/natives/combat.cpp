@@ -49,7 +49,7 @@ void registerCombatNatives(Game& game) {
 
     // --- Relationship groups --------------------------------------------------------------
     // (name, out group hash)
-    t.add(0xF372BC22FCB88606, "ADD_RELATIONSHIP_GROUP", 2, [&world](NativeCall& c) {
+    t.add(0xF372BC22FCB88606, "ADD_RELATIONSHIP_GROUP", 2, Result::Int32, [&world](NativeCall& c) {
         const char* name = c.str(0);
         uint32_t* out = c.ptr<uint32_t>(1);
         if (!name) {
@@ -61,13 +61,14 @@ void registerCombatNatives(Game& game) {
         c.retBool(true);
     });
     // (level, from group, to group)
-    t.add(0xBF25EB89375A37AD, "SET_RELATIONSHIP_BETWEEN_GROUPS", 3,
+    t.add(0xBF25EB89375A37AD, "SET_RELATIONSHIP_BETWEEN_GROUPS", 3, Result::Void,
           [&world](NativeCall& c) { world.relationships.set(c.i32(0), c.u32(1), c.u32(2)); });
-    t.add(0xC80A74AC829DDD92, "SET_PED_RELATIONSHIP_GROUP_HASH", 2, [&world](NativeCall& c) {
-        Entity* ped = world.entities.find(c.i32(0));
-        if (ped && world.relationships.exists(c.u32(1))) ped->relationshipGroup = c.u32(1);
-    });
-    t.add(0x42FDD0F017B1E38E, "GET_PED_RELATIONSHIP_GROUP_DEFAULT_HASH", 1,
+    t.add(0xC80A74AC829DDD92, "SET_PED_RELATIONSHIP_GROUP_HASH", 2, Result::Void,
+          [&world](NativeCall& c) {
+              Entity* ped = world.entities.find(c.i32(0));
+              if (ped && world.relationships.exists(c.u32(1))) ped->relationshipGroup = c.u32(1);
+          });
+    t.add(0x42FDD0F017B1E38E, "GET_PED_RELATIONSHIP_GROUP_DEFAULT_HASH", 1, Result::Int32,
           [&world](NativeCall& c) {
               const Entity* ped = world.entities.find(c.i32(0));
               const ModelInfo* model = ped ? world.models.find(ped->model) : nullptr;
@@ -76,41 +77,44 @@ void registerCombatNatives(Game& game) {
 
     // --- Fighting, fleeing, captured --------------------------------------------------------
     // (ped, target): the ped fights the target.
-    t.add(0x4859F1FC66A6278E, "IS_PED_IN_COMBAT", 2, [&entities](NativeCall& c) {
+    t.add(0x4859F1FC66A6278E, "IS_PED_IN_COMBAT", 2, Result::Int32, [&entities](NativeCall& c) {
         const Entity* ped = entities.find(c.i32(0));
         c.retBool(ped && !ped->dead && c.i32(1) != 0 && ped->combatTarget == c.i32(1));
     });
-    t.add(0xBBCCE00B381F8482, "IS_PED_FLEEING", 1, [&game, &entities](NativeCall& c) {
-        const Entity* ped = entities.find(c.i32(0));
-        c.retBool(ped && !ped->dead && ped->fleeUntil != 0 &&
-                  static_cast<int32_t>(ped->fleeUntil - game.timer()) > 0);
-    });
+    t.add(0xBBCCE00B381F8482, "IS_PED_FLEEING", 1, Result::Int32,
+          [&game, &entities](NativeCall& c) {
+              const Entity* ped = entities.find(c.i32(0));
+              c.retBool(ped && !ped->dead && ped->fleeUntil != 0 &&
+                        static_cast<int32_t>(ped->fleeUntil - game.timer()) > 0);
+          });
     // The ped that caught this one with a lasso; 0 when it is free.
-    t.add(0xCD66FEA29400A0B5, "GET_PED_CAPTOR", 1, [&entities](NativeCall& c) {
-        const Entity* ped = entities.find(c.i32(0));
-        c.retU64(ped ? static_cast<uint32_t>(ped->hogtiedBy) : 0);
-    });
+    t.add(0xCD66FEA29400A0B5, "GET_CURRENT_TARGET_FOR_PED", 1, Result::Int32,
+          [&entities](NativeCall& c) {
+              const Entity* ped = entities.find(c.i32(0));
+              c.ret(ped ? ped->hogtiedBy : 0);
+          });
 
     // --- Shooting and sight -----------------------------------------------------------------
-    t.add(0x34616828CD07F1A1, "IS_PED_SHOOTING", 1, [&game, &entities](NativeCall& c) {
-        const Entity* ped = entities.find(c.i32(0));
-        c.retBool(ped && ped->lastShotAt != 0 && game.timer() - ped->lastShotAt < kShootingMs);
-    });
+    t.add(
+        0x34616828CD07F1A1, "IS_PED_SHOOTING", 1, Result::Int32, [&game, &entities](NativeCall& c) {
+            const Entity* ped = entities.find(c.i32(0));
+            c.retBool(ped && ped->lastShotAt != 0 && game.timer() - ped->lastShotAt < kShootingMs);
+        });
     // (ped, entity, two flags): within sight range, no ground between.
-    t.add(0x7F9B9791D4CB71F6, "CAN_PED_SEE_ENTITY", 4, [&entities](NativeCall& c) {
+    t.add(0x7F9B9791D4CB71F6, "CAN_PED_SEE_ENTITY", 4, Result::Int32, [&entities](NativeCall& c) {
         const Entity* ped = entities.find(c.i32(0));
         const Entity* other = entities.find(c.i32(1));
         c.retBool(ped && other && !ped->dead && canSee(*ped, *other));
     });
-    t.add(0x37F4AD56ECBC0CD6, "GET_PED_ACCURACY", 1, [&entities](NativeCall& c) {
+    t.add(0x37F4AD56ECBC0CD6, "GET_PED_ACCURACY", 1, Result::Int32, [&entities](NativeCall& c) {
         const Entity* ped = entities.find(c.i32(0));
         c.ret(ped ? ped->accuracy : 0);
     });
-    t.add(0x7AEFB85C1D49DEB6, "SET_PED_ACCURACY", 2, [&entities](NativeCall& c) {
+    t.add(0x7AEFB85C1D49DEB6, "SET_PED_ACCURACY", 2, Result::Void, [&entities](NativeCall& c) {
         if (Entity* ped = entities.find(c.i32(0))) ped->accuracy = std::clamp(c.i32(1), 0, 100);
     });
     // (ped, two unused): the best weapon the ped carries; unarmed when it carries none.
-    t.add(0x8483E98E8B888AE2, "GET_BEST_PED_WEAPON", 3, [&entities](NativeCall& c) {
+    t.add(0x8483E98E8B888AE2, "GET_BEST_PED_WEAPON", 3, Result::Int32, [&entities](NativeCall& c) {
         const Entity* ped = entities.find(c.i32(0));
         uint32_t best = kWeaponUnarmed;
         if (ped) {
@@ -120,25 +124,29 @@ void registerCombatNatives(Game& game) {
         }
         c.retU32(best);
     });
-    t.add(0x0A82317B7EBFC420, "IS_WEAPON_REPEATER", 1,
+    t.add(0x0A82317B7EBFC420, "IS_WEAPON_RIFLE", 1, Result::Int32,
           [](NativeCall& c) { c.retBool(weaponIs(c.u32(0), WeaponClass::Repeater)); });
-    t.add(0x6AD66548840472E5, "IS_WEAPON_SHOTGUN", 1,
+    t.add(0x6AD66548840472E5, "_IS_WEAPON_SNIPER", 1, Result::Int32,
           [](NativeCall& c) { c.retBool(weaponIs(c.u32(0), WeaponClass::Shotgun)); });
 
     // --- Who hurt whom ---------------------------------------------------------------------
-    t.add(0x93C8B64DEB84728C, "GET_PED_SOURCE_OF_DEATH", 1, [&entities](NativeCall& c) {
-        const Entity* ped = entities.find(c.i32(0));
-        c.ret(ped && ped->dead ? ped->killer : 0);
-    });
+    t.add(0x93C8B64DEB84728C, "GET_PED_SOURCE_OF_DEATH", 1, Result::Int32,
+          [&entities](NativeCall& c) {
+              const Entity* ped = entities.find(c.i32(0));
+              c.ret(ped && ped->dead ? ped->killer : 0);
+          });
     // (entity, by entity, two flags)
-    t.add(0x7B6E7BEC1143AC86, "HAS_ENTITY_BEEN_DAMAGED_BY_ENTITY", 4, [&entities](NativeCall& c) {
-        const Entity* e = entities.find(c.i32(0));
-        c.retBool(e && e->damagedBy.count(c.i32(1)) != 0);
-    });
-    t.add(0x09B83E68DE004CD4, "IS_CORPSE_AT_REST", 1, [&game, &entities](NativeCall& c) {
-        const Entity* e = entities.find(c.i32(0));
-        c.retBool(e && e->dead && e->diedAt != 0 && game.timer() - e->diedAt >= kCorpseAtRestMs);
-    });
+    t.add(0x7B6E7BEC1143AC86, "HAS_ENTITY_BEEN_DAMAGED_BY_ENTITY", 4, Result::Int32,
+          [&entities](NativeCall& c) {
+              const Entity* e = entities.find(c.i32(0));
+              c.retBool(e && e->damagedBy.count(c.i32(1)) != 0);
+          });
+    t.add(0x09B83E68DE004CD4, "_GET_CARRIER_AS_PED", 1, Result::Int32,
+          [&game, &entities](NativeCall& c) {
+              const Entity* e = entities.find(c.i32(0));
+              c.retBool(e && e->dead && e->diedAt != 0 &&
+                        game.timer() - e->diedAt >= kCorpseAtRestMs);
+          });
 }
 
 }  // namespace sim

@@ -8,7 +8,7 @@ void registerDrawingNatives(Game& game) {
     NativeTable& t = game.natives();
     // (dictionary, name, centre x, centre y, width, height, rotation, r, g, b, a, 1). Nothing is
     // drawn from a dictionary that has not finished loading.
-    t.add(0xC9884ECADE94CB34, "DRAW_SPRITE", 12, [&game](NativeCall& c) {
+    t.add(0xC9884ECADE94CB34, "DRAW_SPRITE", 12, Result::Void, [&game](NativeCall& c) {
         if (!c.str(0) || !c.str(1)) {
             game.fail("DRAW_SPRITE called with a null texture name");
             return;

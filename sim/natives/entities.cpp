@@ -7,32 +7,33 @@ namespace sim {
 void registerEntityNatives(Game& game) {
     NativeTable& t = game.natives();
     auto entities = [&game]() -> Entities& { return game.world().entities; };
-    t.add(0xA86D5F069399F44D, "GET_ENTITY_COORDS", 3, [entities](NativeCall& c) {
+    t.add(0xA86D5F069399F44D, "GET_ENTITY_COORDS", 3, Result::Vector3, [entities](NativeCall& c) {
         const Entity* e = entities().find(c.i32(0));
         c.retVec(e ? e->position : Vec3{});
     });
-    t.add(0x0BE7F4E3CDBAFB28, "GET_DISTANCE_BETWEEN_COORDS", 7, [](NativeCall& c) {
+    t.add(0x0BE7F4E3CDBAFB28, "GET_DISTANCE_BETWEEN_COORDS", 7, Result::Float, [](NativeCall& c) {
         Vec3 a = c.vec(0), b = c.vec(3);
         if (!c.flag(6)) a.z = b.z = 0.0f;
         c.retFloat(distance3d(a, b));
     });
-    t.add(0x2412D9C05BB09B97, "GET_ENTITY_FORWARD_VECTOR", 1, [entities](NativeCall& c) {
-        const Entity* e = entities().find(c.i32(0));
-        c.retVec(e ? e->forward() : Vec3{});
-    });
+    t.add(0x2412D9C05BB09B97, "GET_ENTITY_FORWARD_VECTOR", 1, Result::Vector3,
+          [entities](NativeCall& c) {
+              const Entity* e = entities().find(c.i32(0));
+              c.retVec(e ? e->forward() : Vec3{});
+          });
     // Rotation orders only change how the three angles combine; the sim keeps them apart.
-    t.add(0xE09CAF86C32CB48F, "GET_ENTITY_ROTATION", 2, [entities](NativeCall& c) {
+    t.add(0xE09CAF86C32CB48F, "GET_ENTITY_ROTATION", 2, Result::Vector3, [entities](NativeCall& c) {
         const Entity* e = entities().find(c.i32(0));
         c.retVec(e ? Vec3{e->pitch, e->roll, e->heading} : Vec3{});
     });
-    t.add(0xD42BD6EB2E0F1677, "DOES_ENTITY_EXIST", 1,
+    t.add(0xD42BD6EB2E0F1677, "DOES_ENTITY_EXIST", 1, Result::Int32,
           [entities](NativeCall& c) { c.retBool(entities().exists(c.i32(0))); });
     // An entity that is gone (deleted, or removed by the game) reads as dead.
-    t.add(0x7D5B1F88E7504BBA, "IS_ENTITY_DEAD", 1, [entities](NativeCall& c) {
+    t.add(0x7D5B1F88E7504BBA, "IS_ENTITY_DEAD", 1, Result::Int32, [entities](NativeCall& c) {
         const Entity* e = entities().find(c.i32(0));
         c.retBool(!e || e->dead);
     });
-    t.add(0x4CD38C78BD19A497, "DELETE_ENTITY", 1, [&game, entities](NativeCall& c) {
+    t.add(0x4CD38C78BD19A497, "DELETE_ENTITY", 1, Result::Void, [&game, entities](NativeCall& c) {
         int32_t* handle = c.ptr<int32_t>(0);
         if (!handle || *handle == game.world().player.ped) return;
         if (entities().exists(*handle)) {
@@ -40,13 +41,14 @@ void registerEntityNatives(Game& game) {
             *handle = 0;
         }
     });
-    t.add(0x4971D2F8162B9674, "SET_ENTITY_AS_NO_LONGER_NEEDED", 1, [entities](NativeCall& c) {
-        int32_t* handle = c.ptr<int32_t>(0);
-        Entity* e = handle ? entities().find(*handle) : nullptr;
-        if (!e || !e->missionEntity) return;
-        e->missionEntity = false;
-        e->released = true;
-    });
+    t.add(0x4971D2F8162B9674, "SET_ENTITY_AS_NO_LONGER_NEEDED", 1, Result::Void,
+          [entities](NativeCall& c) {
+              int32_t* handle = c.ptr<int32_t>(0);
+              Entity* e = handle ? entities().find(*handle) : nullptr;
+              if (!e || !e->missionEntity) return;
+              e->missionEntity = false;
+              e->released = true;
+          });
 }
 
 }  // namespace sim

@@ -4,9 +4,28 @@
 
 namespace sim {
 
-void NativeTable::add(uint64_t hash, std::string name, int argCount, NativeHandler handler) {
+const char* resultName(Result result) {
+    switch (result) {
+        case Result::Void:
+            return "void";
+        case Result::Int32:
+            return "int32";
+        case Result::Float:
+            return "float";
+        case Result::Vector3:
+            return "Vector3";
+        case Result::String:
+            return "string";
+        case Result::Any:
+            return "any";
+    }
+    return "?";
+}
+
+void NativeTable::add(uint64_t hash, std::string name, int argCount, Result result,
+                      NativeHandler handler) {
     if (table_.count(hash)) throw std::logic_error("native registered twice: " + name);
-    table_[hash] = NativeInfo{std::move(name), argCount, std::move(handler)};
+    table_[hash] = NativeInfo{std::move(name), argCount, result, std::move(handler)};
 }
 
 void NativeTable::override(uint64_t hash, NativeHandler handler) {

@@ -15,33 +15,36 @@ constexpr int32_t kTuningAwareness = 82;
 void registerPedAttributeNatives(Game& game) {
     NativeTable& t = game.natives();
     World& world = game.world();
-    t.add(0x4A48B6E03BABB4AC, "SET_PED_PROMPT_NAME", 2, [&world](NativeCall& c) {
+    t.add(0x4A48B6E03BABB4AC, "_SET_PED_PROMPT_NAME", 2, Result::Void, [&world](NativeCall& c) {
         Entity* ped = world.entities.find(c.i32(0));
         if (ped && c.str(1)) ped->displayName = c.str(1);
     });
     // (ped, setting hash; "NONE" clears it)
-    t.add(0x24C82EF607105FAA, "SET_PED_BEHAVIOUR_HASH", 2, [&world](NativeCall& c) {
-        Entity* ped = world.entities.find(c.i32(0));
-        if (ped) ped->behaviourHash = c.u32(1) == gameHash("NONE") ? 0 : c.u32(1);
-    });
+    t.add(0x24C82EF607105FAA, "_SET_PED_INTERACTION_PERSONALITY", 2, Result::Void,
+          [&world](NativeCall& c) {
+              Entity* ped = world.entities.find(c.i32(0));
+              if (ped) ped->behaviourHash = c.u32(1) == gameHash("NONE") ? 0 : c.u32(1);
+          });
     // (ped, flag number)
-    t.add(0x1C1993824A396603, "GET_PED_FLAG", 2, [&world](NativeCall& c) {
-        const Entity* ped = world.entities.find(c.i32(0));
-        c.retBool(ped && ped->flags.count(c.i32(1)) != 0);
-    });
+    t.add(0x1C1993824A396603, "GET_ANIMAL_TUNING_BOOL_PARAM", 2, Result::Int32,
+          [&world](NativeCall& c) {
+              const Entity* ped = world.entities.find(c.i32(0));
+              c.retBool(ped && ped->flags.count(c.i32(1)) != 0);
+          });
     // (animal, parameter): larger animals notice a hunter from farther off; 0 for people and
     // for parameters the world does not model.
-    t.add(0x4BC3ECFDA0297E27, "GET_ANIMAL_TUNING_FLOAT_PARAM", 2, [&world](NativeCall& c) {
-        const Entity* ped = world.entities.find(c.i32(0));
-        const ModelInfo* model = ped ? world.models.find(ped->model) : nullptr;
-        if (!model || model->human || c.i32(1) != kTuningAwareness) {
-            c.retFloat(0.0f);
-            return;
-        }
-        c.retFloat(20.0f + 5.0f * static_cast<float>(model->sizeClass));
-    });
+    t.add(0x4BC3ECFDA0297E27, "GET_ANIMAL_TUNING_FLOAT_PARAM", 2, Result::Float,
+          [&world](NativeCall& c) {
+              const Entity* ped = world.entities.find(c.i32(0));
+              const ModelInfo* model = ped ? world.models.find(ped->model) : nullptr;
+              if (!model || model->human || c.i32(1) != kTuningAwareness) {
+                  c.retFloat(0.0f);
+                  return;
+              }
+              c.retFloat(20.0f + 5.0f * static_cast<float>(model->sizeClass));
+          });
     // Called before a script draws a panel of its own; the world keeps nothing of it.
-    t.add(0xBF4F34A85CA2970D, "PREPARE_SCRIPT_PANEL_DRAW", 0, [](NativeCall&) {});
+    t.add(0xBF4F34A85CA2970D, "_HUD_HIDE_THIS_FRAME", 0, Result::Void, [](NativeCall&) {});
 }
 
 }  // namespace sim

@@ -6,7 +6,8 @@ namespace sim {
 
 void registerSpeechNatives(Game& game) {
     game.natives().add(
-        0x8E04FEDD28D42462, "PLAY_PED_AMBIENT_SPEECH_NATIVE", 2, [&game](NativeCall& c) {
+        0x8E04FEDD28D42462, "PLAY_PED_AMBIENT_SPEECH_NATIVE", 2, Result::Int32,
+        [&game](NativeCall& c) {
             World& world = game.world();
             const uint64_t* block = c.ptr<const uint64_t>(1);
             const Entity* ped = world.entities.find(c.i32(0));

@@ -7,25 +7,26 @@ namespace sim {
 void registerWeaponNatives(Game& game) {
     NativeTable& t = game.natives();
     World& world = game.world();
-    t.add(0x8DECB02F88F428BC, "HAS_PED_GOT_WEAPON", 4, [&world](NativeCall& c) {
+    t.add(0x8DECB02F88F428BC, "HAS_PED_GOT_WEAPON", 4, Result::Int32, [&world](NativeCall& c) {
         const Entity* e = world.entities.find(c.i32(0));
         c.retBool(e && e->weapons.count(c.u32(1)));
     });
-    t.add(0xB282DC6EBD803C75, "GIVE_DELAYED_WEAPON_TO_PED", 5, [&world](NativeCall& c) {
-        Entity* e = world.entities.find(c.i32(0));
-        if (!e || e->kind != EntityKind::Ped) return;
-        e->weapons[c.u32(1)] += std::max(0, c.i32(2));
-        e->weapons.emplace(kWeaponUnarmed, 0);
-    });
+    t.add(0xB282DC6EBD803C75, "GIVE_DELAYED_WEAPON_TO_PED", 5, Result::Void,
+          [&world](NativeCall& c) {
+              Entity* e = world.entities.find(c.i32(0));
+              if (!e || e->kind != EntityKind::Ped) return;
+              e->weapons[c.u32(1)] += std::max(0, c.i32(2));
+              e->weapons.emplace(kWeaponUnarmed, 0);
+          });
     // A ped can only take in hand a weapon it has (its hands always).
-    t.add(0xADF692B254977C0C, "SET_CURRENT_PED_WEAPON", 6, [&world](NativeCall& c) {
+    t.add(0xADF692B254977C0C, "SET_CURRENT_PED_WEAPON", 6, Result::Void, [&world](NativeCall& c) {
         Entity* e = world.entities.find(c.i32(0));
         const uint32_t weapon = c.u32(1);
         if (!e || (weapon != kWeaponUnarmed && !e->weapons.count(weapon))) return;
         e->currentWeapon = weapon;
     });
     // Writes the 32-bit weapon hash; the attach points other than the hand (0) hold nothing.
-    t.add(0x3A87E44BB9A01D54, "GET_CURRENT_PED_WEAPON", 5, [&world](NativeCall& c) {
+    t.add(0x3A87E44BB9A01D54, "GET_CURRENT_PED_WEAPON", 5, Result::Int32, [&world](NativeCall& c) {
         const Entity* e = world.entities.find(c.i32(0));
         uint32_t* out = c.ptr<uint32_t>(1);
         if (!e || !out) {

@@ -9,7 +9,7 @@ void registerWorldNatives(Game& game) {
     NativeTable& t = game.natives();
     World& world = game.world();
     // Finds ground only below the probe's height, as the game does.
-    t.add(0x24FA4267BB8D2431, "GET_GROUND_Z_FOR_3D_COORD", 5, [](NativeCall& c) {
+    t.add(0x24FA4267BB8D2431, "GET_GROUND_Z_FOR_3D_COORD", 5, Result::Int32, [](NativeCall& c) {
         const Vec3 at = c.vec(0);
         float* out = c.ptr<float>(3);
         const auto ground = Terrain::heightAt(at.x, at.y);
@@ -17,10 +17,11 @@ void registerWorldNatives(Game& game) {
         if (out) *out = found ? *ground : 0.0f;
         c.retBool(found);
     });
-    t.add(0xE143FA2249364369, "CREATE_SCENARIO_POINT", 8, [&world](NativeCall& c) {
-        c.ret(world.scenarioPoints.create(c.vec(0), c.f32(3), c.u32(4)));
-    });
-    t.add(0x81948DFE4F5A0283, "DELETE_SCENARIO_POINT", 1,
+    t.add(0xE143FA2249364369, "GET_CLOSEST_OBJECT_OF_TYPE", 8, Result::Int32,
+          [&world](NativeCall& c) {
+              c.ret(world.scenarioPoints.create(c.vec(0), c.f32(3), c.u32(4)));
+          });
+    t.add(0x81948DFE4F5A0283, "_DELETE_SCENARIO_POINT", 1, Result::Void,
           [&world](NativeCall& c) { world.scenarioPoints.remove(c.i32(0)); });
 }
 

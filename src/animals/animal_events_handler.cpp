@@ -71,10 +71,10 @@ void AnimalEventsHandler::onEntityDamaged(int32_t damaged, int32_t attacker, uin
 
 bool AnimalEventsHandler::onPromptTriggered(int32_t promptType, int32_t target) {
     if (promptType != kInspectPrompt) return false;
-    if (natives::isInspectionPanelOpen()) return false;
+    if (natives::isAnyUiappRunning()) return false;
     // The panel opens a moment after the prompt; look again once the game has run.
     waitForGame(1);
-    if (natives::isInspectionPanelOpen()) hud_.setTarget(target);
+    if (natives::isAnyUiappRunning()) hud_.setTarget(target);
     return true;
 }
 

@@ -51,7 +51,7 @@ void AnimalHud::draw() {
         drawPopulationGauge();
     if (getSettingBool("HUD_AnimalsWeight") && getSettingBool("DynamicAnimalSizes"))
         drawWeightBadge();
-    if (!natives::isInspectionPanelOpen()) {
+    if (!natives::isAnyUiappRunning()) {
         active_ = false;
         target_ = 0;
     }
@@ -59,7 +59,7 @@ void AnimalHud::draw() {
 
 void AnimalHud::drawPopulationGauge() {
     if (natives::isThisModelAHorse(natives::getEntityModel(target_))) return;
-    if (!natives::pedHasCarcass(target_)) return;
+    if (!natives::getAnimalIsWild(target_)) return;
     const float factor = population_.effectiveFactorOfPed(target_);
     if (!(factor >= 0.0f)) return;
     const auto level = static_cast<size_t>(factor * 10.0f);

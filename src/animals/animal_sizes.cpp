@@ -39,8 +39,8 @@ void applySize(int32_t ped, uint32_t model) {
     }
     natives::setPedScale(ped, scale);
     natives::updatePedVariation(ped);
-    natives::refreshPedBody(ped);
-    const float weight = animalWeight(natives::getModelSizeClass(model), scale);
+    natives::getPedHeight(ped);
+    const float weight = animalWeight(natives::getPedModelSizeFromHash(model), scale);
     natives::decorSetFloat(ped, kDecorScale, scale);
     natives::decorSetFloat(ped, kDecorWeight, weight);
 }
@@ -59,7 +59,7 @@ void handlePedCreated(int32_t ped, PopulationSteps& population) {
     if (isUntouchedAnimalType(natives::getPedAnimalType(ped))) return;
     // A competition's special animal arrives dressed and sized by the competition.
     if (natives::decorGetInt(ped, kDecorCompetitionAnimalHandled) != 0) return;
-    if (!natives::isPedSizeFixed(ped) && getSettingBool("DynamicAnimalSizes")) {
+    if (!natives::getIsBird(ped) && getSettingBool("DynamicAnimalSizes")) {
         applySize(ped, model);
     }
     if (getSettingBool("DynamicAnimalPopulation")) population.cullCreatedAnimal(ped);

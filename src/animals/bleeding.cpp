@@ -34,20 +34,20 @@ bool isBloodlessHumanBone(int32_t bone) {
 }
 
 int32_t playerMount() {
-    return natives::getPlayerMount(runtime().playerIndex);
+    return natives::getSaddleHorseForPlayer(runtime().playerIndex);
 }
 
 bool mayBleed(int32_t damaged, int32_t attacker, uint32_t weapon) {
     return getSettingBool("AnimalsBleeding") && damaged != runtime().playerPed &&
            damaged != playerMount() && attacker != 0 && weapon != kUnarmed && weapon != kTrampled &&
-           !natives::isPedDeadOrDying(damaged) && natives::isPedHuman(attacker) &&
+           !natives::isPedInWrithe(damaged) && natives::isPedHuman(attacker) &&
            !natives::isWeaponLasso(weapon);
 }
 
 void endBleeding(int32_t ped) {
     natives::decorSetInt(ped, kDecorBleedingSince, 0);
     natives::decorSetInt(ped, kDecorBleedingSeconds, 0);
-    natives::clearPedBloodDamage(ped);
+    natives::updatePedWoundEffect(ped);
 }
 
 }  // namespace
@@ -83,7 +83,7 @@ bool startBleeding(std::vector<int32_t>& bleeding, int32_t d, int32_t a, uint32_
     const Vector3 attackerPos = entityPosition(a);
     const Vector3 damagedPos = entityPosition(d);
     const int32_t bearing = hitBearing(natives::getEntityHeading(d), damagedPos, attackerPos);
-    const bool criticalWeapon = natives::isWeaponRifle(w) || natives::isWeaponSniper(w);
+    const bool criticalWeapon = natives::isWeaponAGun(w) || natives::isWeaponBow(w);
 
     Vector3 offset = impact - bonePos;
     if (length(offset) > 0.2f) offset = Vector3{};
@@ -92,7 +92,7 @@ bool startBleeding(std::vector<int32_t>& bleeding, int32_t d, int32_t a, uint32_
         bleeding.push_back(d);
         natives::decorSetInt(d, kDecorBleedingSince, natives::getClockSeconds());
     } else {
-        natives::clearPedBloodDamage(d);
+        natives::updatePedWoundEffect(d);
     }
     natives::decorSetInt(d, kDecorBleedingSeconds, static_cast<int32_t>(base * loss));
 
@@ -105,7 +105,7 @@ bool startBleeding(std::vector<int32_t>& bleeding, int32_t d, int32_t a, uint32_
     const int32_t turn = bearing - 180;
     // The whole-number quotient is meant: it flips the wound's side only at the extremes.
     const int32_t side = turn / 180;
-    natives::applyPedBloodAtBone(
+    natives::setPedActivateWoundEffect(
         d, bone, offset.z, offset.x, offset.y, std::min(0.4f * loss, 0.26f),
         static_cast<float>(turn) * (-1.0f / 60.0f), static_cast<float>(side), 0.04f * loss);
     return true;
@@ -130,7 +130,7 @@ void bleedingTick(std::vector<int32_t>& bleeding, const DictDataFile& generalMet
         }
         const int32_t since = natives::decorGetInt(ped, kDecorBleedingSince);
         const int32_t seconds = natives::decorGetInt(ped, kDecorBleedingSeconds);
-        if (natives::isPedDeadOrDying(ped) ||
+        if (natives::isPedInWrithe(ped) ||
             (since != 0 && bleedingExpired(now, since, seconds, msPerGameMinute))) {
             endBleeding(ped);
             bleeding.erase(bleeding.begin() + static_cast<std::ptrdiff_t>(i));
@@ -146,7 +146,7 @@ void bleedingTick(std::vector<int32_t>& bleeding, const DictDataFile& generalMet
             const int32_t last = natives::decorGetInt(ped, kDecorCriticalShotLastDamageTime);
             if (static_cast<int64_t>(timer) >= static_cast<int64_t>(last) + 1000) {
                 natives::decorSetInt(ped, kDecorCriticalShotLastDamageTime, timer);
-                if (natives::isPedRagdoll(ped)) {
+                if (natives::getPedIsBeingGrappled(ped)) {
                     natives::applyDamageToPed(
                         ped, generalMeta.getInt("bleeding.critical_shot_damage_per_sec", -999));
                     damaged = true;
@@ -154,9 +154,9 @@ void bleedingTick(std::vector<int32_t>& bleeding, const DictDataFile& generalMet
             }
         }
         if (collapses &&
-            (!damaged || (!natives::isEntityDead(ped) && !natives::isPedDeadOrDying(ped))) &&
-            natives::getPedHealthRatio(ped) <= 0.15f && !natives::isPedInWrithe(ped) &&
-            !natives::isPedRagdoll(ped)) {
+            (!damaged || (!natives::isEntityDead(ped) && !natives::isPedInWrithe(ped))) &&
+            natives::getPedHealthRatio(ped) <= 0.15f && !natives::isPedRagdoll(ped) &&
+            !natives::getPedIsBeingGrappled(ped)) {
             natives::setPedToRagdoll(ped, 10000, 30000);
         }
     }

@@ -16,8 +16,8 @@ namespace {
 
 // The game agrees that the ped died of its wounds: dead, killed by damage, and a carcass.
 bool isKill(int32_t ped) {
-    return natives::isEntityDead(ped) && natives::isPedKilledByDamage(ped) &&
-           natives::pedHasCarcass(ped);
+    return natives::isEntityDead(ped) && natives::getPedTimeOfDeath(ped) &&
+           natives::getAnimalIsWild(ped);
 }
 
 uint32_t districtAt(int32_t ped) {

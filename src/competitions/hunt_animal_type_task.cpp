@@ -111,7 +111,7 @@ void HuntAnimalTypeTask::shooting() {
     }
     if (natives::getSequenceProgress(hunter) != -1) return;
     if (natives::isEntityDead(target_)) {
-        natives::taskSetWeaponStance(hunter, false);
+        natives::taskSetCrouchMovement(hunter, false);
         natives::setPedStealth(hunter, 0.0f);
         waitUntil_ = now() + 10000;
         state_ = kRest;

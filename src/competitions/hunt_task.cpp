@@ -60,13 +60,13 @@ bool HuntTask::animalStillHunted() {
         return false;
     }
     if (!natives::isEntityDead(animal_)) return true;
-    if (natives::isCorpseAtRest(animal_)) done();
+    if (natives::getCarrierAsPed(animal_)) done();
     return false;
 }
 
 void HuntTask::done() {
     const int32_t hunter = getPed();
-    natives::taskSetWeaponStance(hunter, false);
+    natives::taskSetCrouchMovement(hunter, false);
     natives::setPedStealth(hunter, 0.0f);
     state_ = kDone;
 }

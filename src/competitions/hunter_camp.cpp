@@ -59,7 +59,7 @@ bool HuntingCompetitionProcessor::buildCamp() {
     info_.opponentPed = opponent;
     info_.createdPeds.emplace_back(opponent);
     giveWeapon(opponent, HunterCamp::kRifle, 90, true);
-    natives::setPedBehaviourHash(opponent, literalGameHash("NONE"));
+    natives::setPedInteractionPersonality(opponent, literalGameHash("NONE"));
 
     uint32_t group = 0;
     natives::addRelationshipGroup(HunterCamp::kRelationshipGroup, &group);
@@ -95,7 +95,7 @@ bool HuntingCompetitionProcessor::buildCamp() {
     info_.prompt->setEnabled(false);
     info_.prompt->setVisible(true);
     waitForGame(500);
-    natives::taskIdleNearCoord(opponent, pedPoint, 10.0f, randomInt(35000, 60000));
+    natives::taskUseNearestScenarioToCoord(opponent, pedPoint, 10.0f, randomInt(35000, 60000));
     return true;
 }
 

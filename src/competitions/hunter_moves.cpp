@@ -24,10 +24,10 @@ void performRoam(int32_t hunter, Vector3 centre, float radius, float stealth) {
     natives::setPedStealth(hunter, stealth);
     OwnedTaskSequence sequence;
     natives::taskClearLookAt(0);
-    natives::taskSetWeaponStance(0, false);
+    natives::taskSetCrouchMovement(0, false);
     if (static_cast<uint32_t>(currentWeapon(hunter, 0)) == kHunterUnarmed) {
         natives::setCurrentPedWeapon(hunter, natives::getBestPedWeapon(hunter), true);
-        natives::taskSetWeaponDrawn(0, 1, 1);
+        natives::taskSwapWeapon(0, 1, 1);
     }
     natives::taskWanderInArea(0, centre, radius, 3.0f, 6.0f);
     sequence.performBy(hunter);
@@ -37,16 +37,16 @@ void performStalkAndShoot(int32_t hunter, int32_t animal, float reach) {
     const float skill = static_cast<float>(natives::getPedAccuracy(hunter)) * 0.01f;
     const auto weapon = static_cast<uint32_t>(currentWeapon(hunter, 0));
     int32_t shootMs = 7000;
-    if (natives::isWeaponRepeater(weapon) || natives::isWeaponShotgun(weapon)) shootMs = 10000;
+    if (natives::isWeaponRifle(weapon) || natives::isWeaponSniper(weapon)) shootMs = 10000;
     const float approach =
         stalkApproachDistance(reach, skill, natives::getAnimalTuningFloatParam(animal, 82));
 
     natives::setPedStealth(hunter, 1.0f);
     OwnedTaskSequence sequence;
     natives::taskLookAtEntity(0, animal);
-    natives::taskGoToEntity(0, animal, reach, 0.75f);
-    natives::taskSetWeaponStance(0, true);
-    natives::taskGoToEntity(0, animal, approach, 0.5f);
+    natives::taskSeekClearLosToEntity(0, animal, reach, 0.75f);
+    natives::taskSetCrouchMovement(0, true);
+    natives::taskSeekClearLosToEntity(0, animal, approach, 0.5f);
     natives::taskAimGunAtEntity(0, animal, stalkAimDurationMs(skill));
     natives::taskShootAtEntity(0, animal, shootMs, kHunterFiringPattern);
     sequence.performBy(hunter);

@@ -46,7 +46,7 @@ void HuntingCompetitionInfoModal::composeTexts() {
 void HuntingCompetitionInfoModal::draw() {
     if (natives::hasStreamedTextureDictLoaded(kSatchel)) {
         if (!composed_) composeTexts();
-        natives::prepareScriptPanelDraw();
+        natives::hudHideThisFrame();
         drawSprite("generic_textures", "inkroller_1a", 0.015f, 0.025f, 0.25f, 0.8f, 0.0f, 255, 255,
                    255, 255);
         drawSprite("generic_textures", "menu_header_1a", 0.025f, 0.035f, 0.23f, 0.1f, 0.0f, 255,

@@ -143,9 +143,9 @@ void HuntingCompetitionProcessor::updateCampReady() {
     const int32_t player = playerPed();
     const int32_t opponent = info_.opponentPed;
     const int32_t playerIndex = runtime().playerIndex;
-    if (natives::isEntityDead(opponent) || natives::isPlayerFreeAiming(playerIndex) ||
-        natives::isPedFleeing(opponent) || natives::getPedCaptor(opponent) != 0 ||
-        natives::isPedInAnyVehicle(player, false)) {
+    if (natives::isEntityDead(opponent) || natives::isLawIncidentActive(playerIndex) ||
+        natives::isPedFleeing(opponent) || natives::getCurrentTargetForPed(opponent) != 0 ||
+        natives::countPedsInCombatWithTarget(player, false)) {
         logMessage("HuntingCompetitionProcessor: opponent killed or spooked, terminating");
         finish(kOutcomeAborted);
         return;
@@ -158,16 +158,17 @@ void HuntingCompetitionProcessor::updateCampReady() {
         return;
     }
     const Vector3 opponentAt = entityPosition(opponent);
-    if (!natives::isPedBusy(opponent)) {
+    if (!natives::isPedUsingAnyScenario(opponent)) {
         const float radius = natives::getRandomFloatInRange(5.0f, 10.0f);
         const Vector3 idlePoint = pointOnCircle(opponentAt, radius, true);
-        natives::taskIdleNearCoord(opponent, idlePoint, kIdleRadius, randomInt(45000, 90000));
+        natives::taskUseNearestScenarioToCoord(opponent, idlePoint, kIdleRadius,
+                                               randomInt(45000, 90000));
     }
     if (spaceDistance(playerAt, opponentAt) >= kTalkDistance) {
-        if (natives::isPedLookingAtEntity(opponent, player)) natives::taskClearLookAt(opponent);
+        if (natives::isPedHeadtrackingPed(opponent, player)) natives::taskClearLookAt(opponent);
         return;
     }
-    if (!natives::isPedLookingAtEntity(opponent, player))
+    if (!natives::isPedHeadtrackingPed(opponent, player))
         natives::taskLookAtEntity(opponent, player);
     if (!info_.prompt->enabled()) info_.prompt->setEnabled(true);
     int32_t target = 0;
@@ -231,7 +232,7 @@ void HuntingCompetitionProcessor::updateAccepted() {
     natives::setCurrentPedWeapon(opponent, natives::getBestPedWeapon(opponent), true);
     {
         OwnedTaskSequence sequence;
-        natives::taskSetWeaponDrawn(0, 0, 0);
+        natives::taskSwapWeapon(0, 0, 0);
         natives::taskFollowNavMeshToCoord(0, target, 1.25f);
         natives::taskTurnPedToFaceEntity(0, playerPed());
         sequence.performBy(opponent);

@@ -78,7 +78,7 @@ void HuntingCompetitionsManager::update() {
 
     const Vector3 player = playerPosition();
     if (natives::getMapZoneAtCoords(player, 1) != 0 ||
-        !natives::isPlayerPlaying(runtime().playerIndex) || natives::getMissionFlag())
+        !natives::isPlayerControlOn(runtime().playerIndex) || natives::getMissionFlag())
         return;
 
     Competition competition = createCompetition(player);

@@ -73,7 +73,7 @@ void MassHuntingCompetitionProcessor::runFrame(uint32_t now) {
 void MassHuntingCompetitionProcessor::scoreDamage(int32_t damaged, int32_t attacker,
                                                   uint32_t /*weapon*/) {
     const bool eligible = natives::getEntityModel(damaged) == info_.animalType ||
-                          (natives::isEntityDead(damaged) && natives::isPedDeadOrDying(damaged));
+                          (natives::isEntityDead(damaged) && natives::isPedInWrithe(damaged));
     if (!eligible) return;
     const int32_t player = runtime().playerPed;
     if (attacker != info_.opponentPed && attacker != player) return;
@@ -89,9 +89,9 @@ void MassHuntingCompetitionProcessor::scoreDamage(int32_t damaged, int32_t attac
     natives::getPedLastDamageBone(damaged, &bone);
     if (bone == kHeadBone) points += meta.getInt("hunting_competitions.bonus.headshot", 1);
     // The writhe test proper: a dying animal is no bonus, or every kill would earn it.
-    if (natives::isPedInWrithe(damaged))
+    if (natives::isPedRagdoll(damaged))
         points += meta.getInt("hunting_competitions.bonus.writhe", 1);
-    if (natives::getPedFlag(damaged, 28))
+    if (natives::getAnimalTuningBoolParam(damaged, 28))
         points += meta.getInt("hunting_competitions.bonus.bait", 1);
     points = std::max(points, 1);
 

@@ -92,11 +92,12 @@ void SpecificAnimalProcessor::dress(int32_t animal) {
     natives::equipMetaPedOutfitPreset(animal, variation.outfit);
     natives::setPedScale(animal, variation.scale);
     natives::updatePedVariation(animal);
-    natives::refreshPedBody(animal);
+    natives::getPedHeight(animal);
     natives::decorSetFloat(animal, kDecorScale, variation.scale);
     natives::decorSetFloat(
         animal, kDecorWeight,
-        animalWeight(natives::getModelSizeClass(natives::getEntityModel(animal)), variation.scale));
+        animalWeight(natives::getPedModelSizeFromHash(natives::getEntityModel(animal)),
+                     variation.scale));
     const auto health = static_cast<int32_t>(
         static_cast<float>(natives::getEntityMaxHealth(animal)) * variation.health);
     natives::setEntityMaxHealth(animal, health);
@@ -114,8 +115,8 @@ void SpecificAnimalProcessor::runFrame(uint32_t now) {
         finish(kOutcomeAborted);
         return;
     }
-    if (!natives::isEntityDead(target) && !natives::isPedDeadOrDying(target) &&
-        !natives::isPedInWrithe(target))
+    if (!natives::isEntityDead(target) && !natives::isPedInWrithe(target) &&
+        !natives::isPedRagdoll(target))
         return;
 
     const int32_t player = runtime().playerPed;

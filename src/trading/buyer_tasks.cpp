@@ -36,14 +36,14 @@ void addRideAway(int32_t mount, Vector3 target) {
 
 void sendBuyerToHorse(const TradeOffer& offer) {
     const int32_t player = runtime().playerPed;
-    const int32_t post = natives::getClosestObjectOfType(playerPosition(), kHitchingPostRadius,
+    const int32_t post = natives::findScenarioOfTypeHash(playerPosition(), kHitchingPostRadius,
                                                          gameHash("PROP_HITCHINGPOST"));
     natives::setCurrentPedWeapon(player, kUnarmed, false);
     natives::setCurrentPedWeapon(offer.buyer, kUnarmed, false);
 
     {
         OwnedTaskSequence sequence;
-        natives::taskSetWeaponDrawn(0, 1, 1);
+        natives::taskSwapWeapon(0, 1, 1);
         if (natives::isPedOnMount(player)) {
             if (post != 0) {
                 natives::taskHitchAnimal(0, post);
@@ -57,10 +57,10 @@ void sendBuyerToHorse(const TradeOffer& offer) {
     }
 
     OwnedTaskSequence sequence;
-    natives::taskSetWeaponDrawn(0, 1, 1);
+    natives::taskSwapWeapon(0, 1, 1);
     natives::taskLookAtEntity(0, player, -1, 0, 0, 0);
-    natives::taskGoToEntity(0, player, 15.0f, 1.5f);
-    natives::taskGoToEntityWithin(0, offer.horse, -1, 3.0f, 1.5f);
+    natives::taskSeekClearLosToEntity(0, player, 15.0f, 1.5f);
+    natives::taskGoToEntity(0, offer.horse, -1, 3.0f, 1.5f);
     natives::taskTurnPedToFaceEntity(0, player, -1);
     sequence.close();
     natives::clearPedTasks(offer.buyer);
@@ -69,7 +69,7 @@ void sendBuyerToHorse(const TradeOffer& offer) {
 
 int32_t inspectCargo(int32_t buyer, int32_t horse, const CargoAppraiser& appraiser) {
     OwnedItemSet cargo(natives::createItemset(true));
-    natives::getHorseCargo(horse, cargo.get());
+    natives::findAllAttachedCarriableEntities(horse, cargo.get());
     const int32_t count = natives::getItemsetSize(cargo.get());
     OwnedTaskSequence sequence;
     int32_t best = 0;
@@ -83,7 +83,7 @@ int32_t inspectCargo(int32_t buyer, int32_t horse, const CargoAppraiser& apprais
         }
         if (i > 0 && randomInt(0, 2) == 0) continue;
         natives::taskLookAtEntity(0, entity, -1, 0, 0, 0);
-        natives::taskGoToEntityWithin(0, entity, -1, 0.8f, 1.25f);
+        natives::taskGoToEntity(0, entity, -1, 0.8f, 1.25f);
         natives::taskTurnPedToFaceEntity(0, entity, 1000);
         const uint32_t inspect = gameHash("WORLD_HUMAN_INSPECT");
         natives::taskStartScenarioInPlace(0, inspect, randomInt(2000, 4000));
@@ -97,7 +97,7 @@ int32_t inspectCargo(int32_t buyer, int32_t horse, const CargoAppraiser& apprais
 
 void concludeSale(int32_t buyer, int32_t entity, int32_t mount) {
     OwnedTaskSequence sequence;
-    natives::taskTakeFromHorse(0, entity);
+    natives::taskPickupCarriableEntity(0, entity);
     if (mount != 0 && !natives::isEntityDead(mount)) {
         const Vector3 target = rideAwayTarget(buyer);
         // Given to the buyer himself while the sequence is open, as the trade always has.

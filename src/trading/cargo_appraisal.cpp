@@ -27,7 +27,7 @@ std::string fixed(float value) {
 
 float CargoAppraiser::calculateCargoScore(int32_t horse) const {
     OwnedItemSet cargo(natives::createItemset(true));
-    natives::getHorseCargo(horse, cargo.get());
+    natives::findAllAttachedCarriableEntities(horse, cargo.get());
     const int32_t count = natives::getItemsetSize(cargo.get());
     logMessage("calculateCargoScore: carriable entities count: " + std::to_string(count));
     float sum = 0.0f;
@@ -70,9 +70,9 @@ float CargoAppraiser::calculateEntityScore(int32_t entity) const {
     }
     float scale = natives::decorGetFloat(entity, kDecorScale);
     if (!(scale > 0.0f)) scale = 1.0f;
-    float condition = natives::isCargoPristine(entity) ? 2.0f : 1.0f;
-    if (natives::isPedSizeFixed(entity)) condition = static_cast<float>(condition * 0.85);
-    if (natives::isCargoSpoiled(entity)) condition = static_cast<float>(condition * 0.65);
+    float condition = natives::getIsPredator(entity) ? 2.0f : 1.0f;
+    if (natives::getIsBird(entity)) condition = static_cast<float>(condition * 0.85);
+    if (natives::isEntityFullyLooted(entity)) condition = static_cast<float>(condition * 0.65);
     return scale * (condition * ((static_cast<float>(quality) + 1.0f) * 0.5f));
 }
 
@@ -101,7 +101,7 @@ int32_t qualityFromItemText(const char* text) {
 }
 
 int32_t getEntityQuality(int32_t entity) {
-    if (natives::isEntityAPed(entity)) return natives::getCarcassQuality(entity);
+    if (natives::isEntityAPed(entity)) return natives::getPedDamageCleanliness(entity);
     if (!natives::isEntityAPelt(entity)) return -1;
     const uint32_t item = getEntityItemHash(entity);
     if (item == 0) return -1;
@@ -109,10 +109,10 @@ int32_t getEntityQuality(int32_t entity) {
 }
 
 uint32_t getEntityItemHash(int32_t entity) {
-    const int32_t quality = natives::getCarcassQuality(entity);
+    const int32_t quality = natives::getPedDamageCleanliness(entity);
     uint32_t item = 0;
-    if (natives::getCarcassItemHash(&item, entity, quality) != 0) return item;
-    return natives::getPeltItemHash(entity);
+    if (natives::computeSatchelItemForPedDamage(&item, entity, quality) != 0) return item;
+    return natives::getCarriableFromEntity(entity);
 }
 
 std::string getEntityItemName(int32_t entity) {

@@ -33,35 +33,35 @@ int32_t getPlayerHorse(int32_t ped) {
 }
 
 bool canPlayerTrade() {
-    if (natives::isPlayerFreeAiming(runtime().playerIndex)) return false;
+    if (natives::isLawIncidentActive(runtime().playerIndex)) return false;
     if (natives::isPlayerDead(runtime().playerIndex)) return false;
     if (natives::getMissionFlag()) return false;
     const int32_t horse = getPlayerHorse(runtime().playerPed);
-    return horse != 0 && natives::isHorseSaddled(horse);
+    return horse != 0 && natives::isPedCarryingSomething(horse);
 }
 
 bool isPedTradeable(int32_t ped) {
     namespace n = natives;
     const int32_t player = runtime().playerPed;
     if (n::isEntityDead(ped) || !n::isEntityAPed(ped) || !n::isPedHuman(ped)) return false;
-    if (n::isPedInOrEnteringVehicle(ped)) return false;
-    if (n::isPedGettingUp(ped) || n::isPedFleeing(ped) || n::isPedShooting(ped) ||
-        n::isPedInWrithe(ped)) {
+    if (n::isPedInAnyVehicle(ped)) return false;
+    if (n::getInteriorFromEntity(ped) || n::isPedFleeing(ped) || n::isPedShooting(ped) ||
+        n::isPedRagdoll(ped)) {
         return false;
     }
-    if (n::isPedInCombat(ped, player) || n::isPedHandsUp(ped)) return false;
+    if (n::isPedInCombat(ped, player) || n::isPedInMeleeCombat(ped)) return false;
     if (n::getMapZoneAtCoords(entityPosition(ped), kZoneTown) != 0) return false;
-    if (n::isPedHogtied(ped) || n::isPedBeingCarried(ped) || n::isPedLassoed(ped)) return false;
-    if (n::isPedRespondingToEvent(ped)) return false;
+    if (n::isPedHogtied(ped) || n::isPedFalling(ped) || n::isPedLassoed(ped)) return false;
+    if (n::isPedInCover(ped)) return false;
     if (n::decorGetInt(ped, kDecorUntradeable) != 0) return false;
-    if (n::isPedStoryCharacter(ped)) return false;
+    if (n::isPedGoingIntoCover(ped)) return false;
     if (n::getPedGroupIndex(ped) == n::getPedGroupIndex(player)) return false;
-    if (n::isPedInConversation(ped) || n::isPedCarryingEntity(ped) || n::isPedWorking(ped) ||
-        n::isPedUsingAnyScenario(ped)) {
+    if (n::isPedInAnyTrain(ped) || n::isPedInAnyBoat(ped) || n::isPedRunning(ped) ||
+        n::isPedSprinting(ped)) {
         return false;
     }
     if (isLawman(ped)) return false;
-    return !n::isPedInDuel(ped);
+    return !n::isPedCuffed(ped);
 }
 
 }  // namespace bf

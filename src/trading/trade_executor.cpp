@@ -46,7 +46,7 @@ bool TradeInteractionExecutor::shouldAbort() const {
     // Without its horse the buyer would walk to it for ever.
     return buyer == 0 || natives::isEntityDead(buyer) || !natives::doesEntityExist(offer_->horse) ||
            natives::isPedInCombat(runtime().playerPed, buyer) || natives::getMissionFlag() ||
-           natives::isPlayerFreeAiming(runtime().playerIndex);
+           natives::isLawIncidentActive(runtime().playerIndex);
 }
 
 void TradeInteractionExecutor::pause() {

@@ -42,9 +42,9 @@ void showMessage(const std::string& text) {
     std::string& message = runtime().screenTexts.message;
     message = text;
     const uint64_t handle = makeLiteralText(message.c_str());
-    natives::showSubtitleText(handle);
-    natives::showSubtitleBegin();
-    natives::showSubtitleEnd();
+    natives::uilogSetCachedObjective(handle);
+    natives::uilogPrintCachedObjective();
+    natives::uilogClearCachedObjective();
 }
 
 void drawText(std::string_view text, float x, float y, int red, int green, int blue, int alpha,

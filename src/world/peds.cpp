@@ -17,17 +17,19 @@ constexpr std::array<uint32_t, 13> kUntouchedAnimalTypes = {
     0x59F5325D, 0x373AD87A, 0xDC04C5CD, 0xB126EFB8, 0x9EB70D63, 0xBD2169A5, 0x714FAE8F,
     0x0FFDB5B2, 0x67D66C41, 0x738F36B2, 0x899E92E0, 0x2EC2783A, 0xB0672438};
 
-// The game's speech block: seven 8-byte slots.
+// The game's speech block: eight 8-byte slots, all of which the game reads. The last two are
+// the 1 and 1 the game's own scripts pass.
 struct SpeechParams {
-    const char* line;
-    const char* voice;
-    int64_t one;
-    int64_t speechParam;
-    int64_t ped;
-    int64_t alsoOne;
-    int64_t flags;
+    const char* line = nullptr;
+    const char* voice = nullptr;
+    int64_t variation = 0;
+    int64_t speechParam = 0;
+    int64_t listener = 0;
+    int64_t syncOverNetwork = 0;
+    int64_t seventh = 0;
+    int64_t eighth = 0;
 };
-static_assert(sizeof(SpeechParams) == 7 * 8);
+static_assert(sizeof(SpeechParams) == 8 * 8);
 
 int32_t spawnLoadedPed(uint32_t model, const std::string& modelName, Vector3 position) {
     natives::requestModel(model, false);
@@ -97,7 +99,7 @@ bool isLawman(int32_t ped) {
 }
 
 void playSpeech(int32_t ped, const char* line, const char* voice) {
-    const SpeechParams params{line, voice, 1, 0x67F3AB43, ped, 1, 1};
+    const SpeechParams params{line, voice, 1, 0x67F3AB43, ped, 1, 1, 1};
     natives::playPedAmbientSpeech(ped, &params);
 }
 

@@ -25,7 +25,7 @@ void Place::releasePoints() {
 
 void Place::addScenarioPoint(Vector3 offset, float heading, const char* scenario) {
     const Vector3 at = centre + offset;
-    const int32_t point = natives::createScenarioPoint(at, 10.0f, gameHash(scenario));
+    const int32_t point = natives::getClosestObjectOfType(at, 10.0f, gameHash(scenario));
     if (point == 0) return;
     points.push_back({offset, heading, scenario, OwnedScenarioPoint(point)});
 }

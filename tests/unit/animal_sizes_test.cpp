@@ -52,12 +52,12 @@ TEST_F(AnimalSizesTest, DrawsByQualityAndAppliesTheScaleThenTheWeight) {
         std::vector<std::string> order;
         for (const auto& call : game().recorded()) {
             if (call.args.empty() || static_cast<int32_t>(call.args[0]) != buck) continue;
-            if (call.name == "SET_PED_SCALE" || call.name == "UPDATE_PED_VARIATION" ||
-                call.name == "REFRESH_PED_BODY" || call.name == "DECOR_SET_FLOAT")
+            if (call.name == "_SET_PED_SCALE" || call.name == "_UPDATE_PED_VARIATION" ||
+                call.name == "_GET_PED_HEIGHT" || call.name == "DECOR_SET_FLOAT")
                 order.push_back(call.name);
         }
-        EXPECT_EQ(order, (std::vector<std::string>{"SET_PED_SCALE", "UPDATE_PED_VARIATION",
-                                                   "REFRESH_PED_BODY", "DECOR_SET_FLOAT",
+        EXPECT_EQ(order, (std::vector<std::string>{"_SET_PED_SCALE", "_UPDATE_PED_VARIATION",
+                                                   "_GET_PED_HEIGHT", "DECOR_SET_FLOAT",
                                                    "DECOR_SET_FLOAT"}));
         const auto variation = game().recordedOf(0xCC8CA3E88256E58F);
         ASSERT_EQ(variation.size(), 1u);

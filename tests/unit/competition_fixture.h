@@ -140,115 +140,110 @@ class CompetitionTest : public AnimalTest {
     }
 
   private:
-    void standIn(uint64_t hash, const char* name, int argc, sim::NativeHandler handler) {
-        sim::NativeTable& table = game().natives();
-        if (table.find(hash)) {
-            table.override(hash, std::move(handler));
-        } else {
-            table.add(hash, name, argc, std::move(handler));
-        }
+    void standIn(uint64_t hash, sim::NativeHandler handler) {
+        game().natives().override(hash, std::move(handler));
     }
-    void answered(uint64_t hash, const char* name, int argc, uint64_t initial) {
+    void answered(uint64_t hash, uint64_t initial) {
         answers_[hash] = initial;
-        standIn(hash, name, argc, [this, hash](sim::NativeCall& c) { c.retU64(answers_[hash]); });
+        standIn(hash, [this, hash](sim::NativeCall& c) {
+            c.retU32(static_cast<uint32_t>(answers_[hash]));
+        });
     }
-    void silent(uint64_t hash, const char* name, int argc) {
-        standIn(hash, name, argc, [](sim::NativeCall&) {});
+    void silent(uint64_t hash) {
+        standIn(hash, [](sim::NativeCall&) {});
     }
 
     void installStandIns() {
-        answered(kIsPlayerPlaying, "IS_PLAYER_PLAYING", 1, 1);
-        answered(kIsPlayerDead, "IS_PLAYER_DEAD", 1, 0);
-        answered(kMissionFlag, "GET_MISSION_FLAG", 0, 0);
-        answered(kDeadEye, "IS_SPECIAL_ABILITY_ACTIVE", 1, 0);
-        answered(kPlayerInTrouble, "PLAYER_IN_TROUBLE", 1, 0);
-        answered(kTemperature, "GET_TEMPERATURE_AT_COORDS", 3, std::bit_cast<uint32_t>(10.0f));
-        answered(kNavmeshLoaded, "IS_NAVMESH_LOADED_IN_AREA", 6, 1);
-        answered(kOnFoot, "IS_PED_ON_FOOT", 1, 1);
-        answered(kInCombat, "IS_PED_IN_COMBAT", 2, 0);
-        answered(kFleeing, "IS_PED_FLEEING", 1, 0);
-        answered(kCarrier, "GET_PED_CARRIER", 1, 0);
-        answered(kRestrained, "IS_PED_RESTRAINED", 2, 0);
-        answered(kUsingScenario, "IS_PED_USING_ANY_SCENARIO", 1, 1);
-        answered(kShooting, "IS_PED_SHOOTING", 1, 0);
-        answered(kHeadtracking, "IS_PED_HEADTRACKING_PED", 2, 0);
-        answered(kSightRange, "GET_PED_SIGHT_RANGE", 2, std::bit_cast<uint32_t>(30.0f));
-        answered(kConfigFlag, "GET_PED_CONFIG_FLAG", 2, 0);
-        answered(kPlaceOnGround, "PLACE_ENTITY_ON_GROUND_PROPERLY", 2, 1);
-        answered(kAccuracy, "GET_PED_ACCURACY", 1, 90);
-        answered(kSequenceProgress, "GET_SEQUENCE_PROGRESS", 1, static_cast<uint32_t>(-1));
-        answered(kBestWeapon, "GET_BEST_PED_WEAPON", 3, sim::gameHash("WEAPON_RIFLE_SPRINGFIELD"));
-        answered(0x0A82317B7EBFC420, "IS_WEAPON_LONG_AIM_A", 1, 0);
-        answered(0x6AD66548840472E5, "IS_WEAPON_LONG_AIM_B", 1, 0);
-        answered(0x42FDD0F017B1E38E, "GET_PED_RELATIONSHIP_GROUP_DEFAULT_HASH", 1,
-                 sim::gameHash("REL_CIVMALE"));
-        standIn(kLineOfSight, "HAS_ENTITY_CLEAR_LOS_TO_ENTITY", 4,
+        answered(kIsPlayerPlaying, 1);
+        answered(kIsPlayerDead, 0);
+        answered(kMissionFlag, 0);
+        answered(kDeadEye, 0);
+        answered(kPlayerInTrouble, 0);
+        answered(kTemperature, std::bit_cast<uint32_t>(10.0f));
+        answered(kNavmeshLoaded, 1);
+        answered(kOnFoot, 1);
+        answered(kInCombat, 0);
+        answered(kFleeing, 0);
+        answered(kCarrier, 0);
+        answered(kRestrained, 0);
+        answered(kUsingScenario, 1);
+        answered(kShooting, 0);
+        answered(kHeadtracking, 0);
+        answered(kSightRange, std::bit_cast<uint32_t>(30.0f));
+        answered(kConfigFlag, 0);
+        answered(kPlaceOnGround, 1);
+        answered(kAccuracy, 90);
+        answered(kSequenceProgress, static_cast<uint32_t>(-1));
+        answered(kBestWeapon, sim::gameHash("WEAPON_RIFLE_SPRINGFIELD"));
+        answered(0x0A82317B7EBFC420, 0);
+        answered(0x6AD66548840472E5, 0);
+        answered(0x42FDD0F017B1E38E, sim::gameHash("REL_CIVMALE"));
+        standIn(kLineOfSight,
                 [this](sim::NativeCall& c) { c.retBool(lineOfSight(c.i32(0), c.i32(1))); });
-        standIn(0x0C02DABFA3B98176, "GET_PLAYER_CASH", 0, [this](sim::NativeCall& c) {
+        standIn(0x0C02DABFA3B98176, [this](sim::NativeCall& c) {
             c.ret(static_cast<int32_t>(game().world().player.cashCents));
         });
-        standIn(0xAE663DDD99C8A670, "GET_PLAYER_TARGET_ENTITY", 2, [this](sim::NativeCall& c) {
+        standIn(0xAE663DDD99C8A670, [this](sim::NativeCall& c) {
             if (auto* out = c.ptr<int32_t>(1)) *out = game().world().player.target;
             c.retBool(game().world().player.target != 0);
         });
-        standIn(0xC9D9444186B5A374, "TIMERB", 0, [this](sim::NativeCall& c) {
+        standIn(0xC9D9444186B5A374, [this](sim::NativeCall& c) {
             c.ret(static_cast<int32_t>(game().timer() - timerBBase_));
         });
-        standIn(0x5AE11BC36633DE4E, "SETTIMERB", 1,
+        standIn(0x5AE11BC36633DE4E,
                 [this](sim::NativeCall& c) { timerBBase_ = game().timer() - c.u32(0); });
-        standIn(0xF372BC22FCB88606, "ADD_RELATIONSHIP_GROUP", 2, [](sim::NativeCall& c) {
+        standIn(0xF372BC22FCB88606, [](sim::NativeCall& c) {
             if (auto* out = c.ptr<uint32_t>(1)) *out = sim::gameHash(c.str(0));
         });
-        standIn(0xC80A74AC829DDD92, "SET_PED_RELATIONSHIP_GROUP_HASH", 2,
-                [this](sim::NativeCall& c) {
-                    if (auto* e = entity(c.i32(0))) e->relationshipGroup = c.u32(1);
-                });
-        standIn(0x7AEFB85C1D49DEB6, "SET_PED_ACCURACY", 2, [](sim::NativeCall&) {});
+        standIn(0xC80A74AC829DDD92, [this](sim::NativeCall& c) {
+            if (auto* e = entity(c.i32(0))) e->relationshipGroup = c.u32(1);
+        });
+        standIn(0x7AEFB85C1D49DEB6, [](sim::NativeCall&) {});
         // Prop sets: loaded at once, created, released or deleted.
-        silent(0xF3DE57A46D5585E9, "REQUEST_PROPSET", 1);
-        answered(0x48A88FC684C55FDC, "HAS_PROPSET_LOADED", 1, 1);
-        standIn(0xE65C5CBA95F0E510, "CREATE_PROPSET", 9, [this](sim::NativeCall& c) {
+        silent(0xF3DE57A46D5585E9);
+        answered(0x48A88FC684C55FDC, 1);
+        standIn(0xE65C5CBA95F0E510, [this](sim::NativeCall& c) {
             const int32_t handle = 0x51C000 + static_cast<int32_t>(propSets_.size()) * 7;
             propSets_[handle] = PropSetState{c.u32(0), false, false};
             c.ret(handle);
         });
-        standIn(0x909E3C7FAE539FB1, "RELEASE_PROPSET", 1,
+        standIn(0x909E3C7FAE539FB1,
                 [this](sim::NativeCall& c) { propSets_[c.i32(0)].released = true; });
-        standIn(0x58AC173A55D9D7B4, "DELETE_PROPSET", 3,
+        standIn(0x58AC173A55D9D7B4,
                 [this](sim::NativeCall& c) { propSets_[c.i32(0)].deleted = true; });
         // Task sequences: ids handed out and taken back.
-        standIn(0xE8854A4326B9E12B, "OPEN_SEQUENCE_TASK", 1, [this](sim::NativeCall& c) {
+        standIn(0xE8854A4326B9E12B, [this](sim::NativeCall& c) {
             const int32_t id = 0x3A0 + 3 * ++sequencesOpened_;
             sequences_.insert(id);
             if (auto* out = c.ptr<int32_t>(0)) *out = id;
         });
-        standIn(0x3841422E9C488D8C, "CLEAR_SEQUENCE_TASK", 1, [this](sim::NativeCall& c) {
+        standIn(0x3841422E9C488D8C, [this](sim::NativeCall& c) {
             if (auto* id = c.ptr<int32_t>(0)) {
                 sequences_.erase(*id);
                 *id = 0;
             }
         });
-        silent(0x39E72BC99E6360CB, "CLOSE_SEQUENCE_TASK", 1);
-        silent(0x5ABA3986D90D8A3B, "TASK_PERFORM_SEQUENCE", 2);
-        silent(0xA21C51255B205245, "TASK_SWAP_WEAPON", 5);
-        silent(kGoToCoord, "TASK_GO_TO_COORD", 9);
-        silent(kTurnTo, "TASK_TURN_TO_FACE_ENTITY", 6);
-        silent(kLookAt, "TASK_LOOK_AT_ENTITY", 6);
-        silent(0x0F804F1DB19B9689, "TASK_CLEAR_LOOK_AT", 1);
-        silent(kIdleTask, "TASK_IDLE_IN_AREA", 10);
-        silent(kWander, "TASK_WANDER_IN_AREA", 8);
-        silent(0x17293C633C8AC019, "TASK_WEAPON_STANCE", 4);
-        silent(0x8D7F2A63688C20A4, "TASK_GO_TO_ENTITY", 5);
-        silent(kAim, "TASK_AIM_AT_ENTITY", 5);
-        silent(kShoot, "TASK_SHOOT_AT_ENTITY", 5);
-        silent(0x437C08DB4FEBE2BD, "SET_PED_STEALTH", 4);
-        silent(0x3B882A96EA77D5B1, "CLEAR_AREA", 5);
-        silent(0x387EAD7EE42F6685, "ADD_NAVMESH_REQUIRED_REGION", 3);
-        silent(0x24C82EF607105FAA, "SET_PED_PRESET", 2);
-        silent(0xBF25EB89375A37AD, "SET_RELATIONSHIP_BETWEEN_GROUPS", 3);
-        silent(0x4A48B6E03BABB4AC, "SET_PED_PROMPT_NAME", 2);
-        silent(0xBF4F34A85CA2970D, "HIDE_HUD_FOR_PANEL", 0);
-        standIn(kRandomInt, "GET_RANDOM_INT_IN_RANGE", 2, [this](sim::NativeCall& c) {
+        silent(0x39E72BC99E6360CB);
+        silent(0x5ABA3986D90D8A3B);
+        silent(0xA21C51255B205245);
+        silent(kGoToCoord);
+        silent(kTurnTo);
+        silent(kLookAt);
+        silent(0x0F804F1DB19B9689);
+        silent(kIdleTask);
+        silent(kWander);
+        silent(0x17293C633C8AC019);
+        silent(0x8D7F2A63688C20A4);
+        silent(kAim);
+        silent(kShoot);
+        silent(0x437C08DB4FEBE2BD);
+        silent(0x3B882A96EA77D5B1);
+        silent(0x387EAD7EE42F6685);
+        silent(0x24C82EF607105FAA);
+        silent(0xBF25EB89375A37AD);
+        silent(0x4A48B6E03BABB4AC);
+        silent(0xBF4F34A85CA2970D);
+        standIn(kRandomInt, [this](sim::NativeCall& c) {
             const int32_t fixed = randomIntFor(c.i32(0), c.i32(1));
             if (fixed != -1) return c.ret(fixed);
             game().natives().original(kRandomInt)(c);

@@ -174,9 +174,9 @@ TEST_F(MessagesTest, DrawnTextsCarryTheirFontAndSpritesAreCentred) {
     std::vector<std::string> names;
     for (size_t i = calls.size() - 6; i < calls.size(); ++i)
         names.push_back(calls[i].name);
-    EXPECT_EQ(names,
-              (std::vector<std::string>{"SET_TEXT_COLOR", "SET_TEXT_SCALE", "SET_TEXT_CENTRE",
-                                        "CREATE_VAR_STRING", "CREATE_VAR_STRING", "DISPLAY_TEXT"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"_BG_SET_TEXT_COLOR", "_BG_SET_TEXT_SCALE",
+                                               "SET_TEXT_CENTRE", "VAR_STRING", "VAR_STRING",
+                                               "_BG_DISPLAY_TEXT"}));
     const char* literal = reinterpret_cast<const char*>(calls[calls.size() - 3].args[2]);
     EXPECT_STREQ(literal, "<FONT FACE='$body'>Weight: 52 kg</FONT>") << "kept alive for the game";
 

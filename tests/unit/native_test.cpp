@@ -15,14 +15,15 @@ class NativeEncodingTest : public PluginTest {
   protected:
     void SetUp() override {
         PluginTest::SetUp();
-        game().natives().add(kProbe, "PROBE", sim::kVariadic, [this](sim::NativeCall& c) {
-            pushed.assign(c.argCount(), 0);
-            for (size_t i = 0; i < c.argCount(); ++i)
-                pushed[i] = c.word(i);
-            for (size_t i = 0; i < 3; ++i)
-                c.retU64(0);
-            respond(c);
-        });
+        game().natives().add(kProbe, "PROBE", sim::kVariadic, sim::Result::Any,
+                             [this](sim::NativeCall& c) {
+                                 pushed.assign(c.argCount(), 0);
+                                 for (size_t i = 0; i < c.argCount(); ++i)
+                                     pushed[i] = c.word(i);
+                                 for (size_t i = 0; i < 3; ++i)
+                                     c.retU64(0);
+                                 respond(c);
+                             });
     }
     std::vector<uint64_t> pushed;
     std::function<void(sim::NativeCall&)> respond = [](sim::NativeCall&) {};

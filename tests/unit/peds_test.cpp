@@ -51,7 +51,7 @@ TEST_F(PedsTest, SpawnWaitsForTheModelThenCreatesAndDressesThePed) {
     EXPECT_EQ(Names(names.begin(), names.begin() + 4),
               (Names{"GET_HASH_KEY", "REQUEST_MODEL", "GET_GAME_TIMER", "HAS_MODEL_LOADED"}));
     EXPECT_EQ(Names(names.end() - 3, names.end()),
-              (Names{"HAS_MODEL_LOADED", "CREATE_PED", "SET_RANDOM_OUTFIT_VARIATION"}));
+              (Names{"HAS_MODEL_LOADED", "CREATE_PED", "_SET_RANDOM_OUTFIT_VARIATION"}));
     const auto create = game().recordedOf(kCreatePed);
     ASSERT_EQ(create.size(), 1u);
     EXPECT_EQ(create[0].args.size(), 9u);

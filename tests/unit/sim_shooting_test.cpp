@@ -60,7 +60,7 @@ TEST_F(SimShooting, ASureShotKillsAndReportsTheShooterAndTheWeapon) {
     EXPECT_EQ(bf::natives::getPedSourceOfDeath(buck), hunter);
     EXPECT_TRUE(bf::natives::hasEntityBeenDamagedByEntity(buck, hunter));
     EXPECT_FALSE(bf::natives::hasEntityBeenDamagedByEntity(buck, game.world().player.ped));
-    EXPECT_FALSE(bf::natives::isPedBusy(hunter)) << "he stops once it is dead";
+    EXPECT_FALSE(bf::natives::isPedUsingAnyScenario(hunter)) << "he stops once it is dead";
     EXPECT_LT(entity(hunter).weapons[rifle], 90);
 }
 
@@ -142,10 +142,10 @@ TEST_F(SimShooting, AnArmedManFightsBackAndALassoTiesHimUp) {
     EXPECT_TRUE(bf::natives::isPedInCombat(hunter, player));
 
     const int32_t other = spawn("a_m_m_rancher_01", here);
-    EXPECT_EQ(bf::natives::getPedCaptor(other), 0u);
+    EXPECT_EQ(bf::natives::getCurrentTargetForPed(other), 0u);
     sim::damagePed(game, entity(other), player, sim::gameHash("WEAPON_LASSO"), sim::kBoneSpine,
                    1.0f, false);
-    EXPECT_EQ(bf::natives::getPedCaptor(other), static_cast<uint32_t>(player));
+    EXPECT_EQ(bf::natives::getCurrentTargetForPed(other), static_cast<uint32_t>(player));
 }
 
 }  // namespace
@@ -169,9 +169,9 @@ TEST_F(SimShooting, AStalkingHunterFindsAndTakesTheAnimal) {
     int32_t sequence = 0;
     bf::natives::openSequenceTask(&sequence);
     bf::natives::taskLookAtEntity(0, buck);
-    bf::natives::taskGoToEntity(0, buck, 50.0f, 0.75f);
-    bf::natives::taskSetWeaponStance(0, true);
-    bf::natives::taskGoToEntity(0, buck, approach, 0.5f);
+    bf::natives::taskSeekClearLosToEntity(0, buck, 50.0f, 0.75f);
+    bf::natives::taskSetCrouchMovement(0, true);
+    bf::natives::taskSeekClearLosToEntity(0, buck, approach, 0.5f);
     bf::natives::taskAimGunAtEntity(0, buck, 3000);
     bf::natives::taskShootAtEntity(0, buck, 7000, 0xC6EE6B4C);
     bf::natives::closeSequenceTask(sequence);

@@ -39,8 +39,8 @@ TEST_F(SimTasks, ASequenceRunsInOrderAndEndsWithProgressMinusOne) {
     bf::natives::openSequenceTask(&sequence);
     ASSERT_NE(sequence, 0);
     bf::natives::taskClearLookAt(0);
-    bf::natives::taskSetWeaponStance(0, true);
-    bf::natives::taskGoToEntity(0, rancher, 10.0f, 1.0f);
+    bf::natives::taskSetCrouchMovement(0, true);
+    bf::natives::taskSeekClearLosToEntity(0, rancher, 10.0f, 1.0f);
     bf::natives::taskLookAtEntity(0, rancher);
     bf::natives::closeSequenceTask(sequence);
     EXPECT_EQ(bf::natives::getSequenceProgress(hunter), -1) << "nothing performed yet";
@@ -50,14 +50,14 @@ TEST_F(SimTasks, ASequenceRunsInOrderAndEndsWithProgressMinusOne) {
 
     game.runFrame();  // the two instant tasks hand over to the walk in the same frame
     EXPECT_EQ(bf::natives::getSequenceProgress(hunter), 2);
-    EXPECT_TRUE(bf::natives::isPedBusy(hunter));
+    EXPECT_TRUE(bf::natives::isPedUsingAnyScenario(hunter));
     EXPECT_EQ(entity(hunter).weaponStance, 1);
     game.advance(5000);
     EXPECT_EQ(bf::natives::getSequenceProgress(hunter), 2) << "20 m at a walk take 13 s";
     game.advance(12000);
     EXPECT_EQ(bf::natives::getSequenceProgress(hunter), -1);
-    EXPECT_FALSE(bf::natives::isPedBusy(hunter));
-    EXPECT_TRUE(bf::natives::isPedLookingAtEntity(hunter, rancher));
+    EXPECT_FALSE(bf::natives::isPedUsingAnyScenario(hunter));
+    EXPECT_TRUE(bf::natives::isPedHeadtrackingPed(hunter, rancher));
     EXPECT_NEAR(sim::horizontalDistance(entity(hunter).position, entity(rancher).position), 10.0f,
                 0.2f);
 }
@@ -74,12 +74,12 @@ TEST_F(SimTasks, ADirectTaskReplacesTheSequenceAndEndsAfterItsTime) {
     EXPECT_EQ(bf::natives::getSequenceProgress(hunter), 0) << "roaming never ends";
     EXPECT_LT(sim::horizontalDistance(entity(hunter).position, p), 30.5f);
 
-    bf::natives::taskIdleNearCoord(hunter, {p.x + 8, p.y, p.z}, 10.0f, 3000);
+    bf::natives::taskUseNearestScenarioToCoord(hunter, {p.x + 8, p.y, p.z}, 10.0f, 3000);
     EXPECT_EQ(bf::natives::getSequenceProgress(hunter), -1) << "no sequence any more";
     game.advance(2900);
-    EXPECT_TRUE(bf::natives::isPedBusy(hunter));
+    EXPECT_TRUE(bf::natives::isPedUsingAnyScenario(hunter));
     game.advance(200);
-    EXPECT_FALSE(bf::natives::isPedBusy(hunter));
+    EXPECT_FALSE(bf::natives::isPedUsingAnyScenario(hunter));
     bf::natives::clearSequenceTask(&sequence);
 }
 
@@ -117,7 +117,7 @@ TEST_F(SimTasks, TheNavmeshLoadsRoundAPointAFewFramesAfterTheRequest) {
     EXPECT_TRUE(loaded(far));
     game.advance(20000);
     EXPECT_NEAR(entity(hunter).position.x, far.x + 20, 0.6f);
-    EXPECT_FALSE(bf::natives::isPedBusy(hunter));
+    EXPECT_FALSE(bf::natives::isPedUsingAnyScenario(hunter));
 }
 
 TEST_F(SimTasks, AnimalsWanderRoundHomeAndRunFromAShot) {

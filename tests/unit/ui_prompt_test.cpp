@@ -33,18 +33,19 @@ class UiPromptTest : public PluginTest {
 TEST_F(UiPromptTest, ConstructionSequenceByMode) {
     using Names = std::vector<std::string>;
     const std::pair<bf::PromptMode, const char*> modes[] = {
-        {bf::PromptMode::Press, "PROMPT_SET_STANDARD_MODE"},
-        {bf::PromptMode::Hold, "PROMPT_SET_HOLD_MODE"},
-        {bf::PromptMode::HoldOnce, "PROMPT_SET_HOLD_MODE"},
-        {bf::PromptMode::Mash, "PROMPT_SET_MASH_MANUAL_MODE"},
+        {bf::PromptMode::Press, "_UI_PROMPT_SET_STANDARD_MODE"},
+        {bf::PromptMode::Hold, "_UI_PROMPT_SET_HOLD_MODE"},
+        {bf::PromptMode::HoldOnce, "_UI_PROMPT_SET_HOLD_MODE"},
+        {bf::PromptMode::Mash, "_UI_PROMPT_SET_MASH_MANUAL_MODE"},
     };
     for (const auto& [mode, modeNative] : modes) {
         game().clearRecorded();
         game().setRecording(true);
         bf::UiPrompt prompt("Sell", kControl, mode);
-        EXPECT_EQ(names(), (Names{"PROMPT_REGISTER_BEGIN", "PROMPT_SET_CONTROL_ACTION",
-                                  "CREATE_VAR_STRING", "PROMPT_SET_TEXT", "PROMPT_SET_GROUP",
-                                  modeNative, "PROMPT_SET_ATTRIBUTE", "PROMPT_REGISTER_END"}));
+        EXPECT_EQ(names(),
+                  (Names{"_UI_PROMPT_REGISTER_BEGIN", "_UI_PROMPT_SET_CONTROL_ACTION", "VAR_STRING",
+                         "_UI_PROMPT_SET_TEXT", "_UI_PROMPT_SET_GROUP", modeNative,
+                         "_UI_PROMPT_SET_ATTRIBUTE", "_UI_PROMPT_REGISTER_END"}));
         const auto& calls = game().recorded();
         const uint64_t h = static_cast<uint32_t>(prompt.handle());
         EXPECT_EQ(calls[1].args, (std::vector<uint64_t>{h, kControl}));
