@@ -15,18 +15,17 @@ void registerEventNatives(Game& game) {
         const GameEvent* event = c.i32(0) == 0 ? game.world().events.at(c.i32(1)) : nullptr;
         c.retU32(event ? event->type : 0);
     });
-    // Copies up to `slots` 8-byte slots of the event's data; slots past the event's own are left
-    // as they were.
+    // Copies the event's data when asked with its exact size in 8-byte slots; asked with another
+    // size, the game does not read the event (false, the buffer untouched).
     t.add(0x57EC5FA4D4D6AFCA, "GET_EVENT_DATA", 4, Result::Int32, [&game](NativeCall& c) {
         const GameEvent* event = c.i32(0) == 0 ? game.world().events.at(c.i32(1)) : nullptr;
         uint64_t* buffer = c.ptr<uint64_t>(2);
         const int32_t slots = c.i32(3);
-        if (!event || !buffer || slots <= 0) {
+        if (!event || !buffer || slots <= 0 || static_cast<size_t>(slots) != event->data.size()) {
             c.retBool(false);
             return;
         }
-        const size_t n = std::min(static_cast<size_t>(slots), event->data.size());
-        std::memcpy(buffer, event->data.data(), n * sizeof(uint64_t));
+        std::memcpy(buffer, event->data.data(), event->data.size() * sizeof(uint64_t));
         c.retBool(true);
     });
 }

@@ -1,17 +1,24 @@
-// Ambient speech: the game reads the seven-slot parameter block.
+// Ambient speech: the game reads the whole eight-slot parameter block (speech line, voice,
+// variation, parameter hash, listener, network flag and two words the game's scripts set to 1).
+#include <cstring>
+
 #include "sim/game.h"
 #include "sim/natives/domains.h"
 
 namespace sim {
+
+inline constexpr size_t kSpeechBlockSlots = 8;
 
 void registerSpeechNatives(Game& game) {
     game.natives().add(
         0x8E04FEDD28D42462, "PLAY_PED_AMBIENT_SPEECH_NATIVE", 2, Result::Int32,
         [&game](NativeCall& c) {
             World& world = game.world();
-            const uint64_t* block = c.ptr<const uint64_t>(1);
+            uint64_t block[kSpeechBlockSlots] = {};
+            if (const auto* params = c.ptr<const uint64_t>(1))
+                std::memcpy(block, params, sizeof block);
             const Entity* ped = world.entities.find(c.i32(0));
-            const char* line = block ? reinterpret_cast<const char*>(block[0]) : nullptr;
+            const char* line = reinterpret_cast<const char*>(block[0]);
             if (!ped || ped->dead || !line) {
                 c.retBool(false);
                 return;

@@ -32,16 +32,20 @@ void AnimalEventsHandler::readQueue() {
     const int32_t count = natives::getNumberOfEvents(kGroup);
     for (int32_t i = 0; i < count; ++i) {
         const uint32_t type = natives::getEventAtIndex(kGroup, i);
+        // The game reads an event only when asked with its exact size in slots.
+        int32_t slots = 0;
         if (type == kEntityDamaged) {
-            natives::getEventData(kGroup, i, eventData_.data(), 9);
+            slots = 9;
         } else if (type == kPedCreated) {
-            natives::getEventData(kGroup, i, eventData_.data(), 1);
+            slots = 1;
         } else if (type == kPromptTriggered) {
-            natives::getEventData(kGroup, i, eventData_.data(), 10);
+            slots = 10;
         } else {
             // EVENT_INVENTORY_ITEM_REMOVED is known and needs nothing; others are not ours.
             continue;
         }
+        // An event the game did not read would carry the previous event's data.
+        if (!natives::getEventData(kGroup, i, eventData_.data(), slots)) continue;
         queued_.push_back({type, slot(0), slot(1), slot(2)});
     }
 }

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "core/native.h"
+#include "core/natives.h"
 #include "plugin_fixture.h"
 
 namespace {
@@ -86,6 +87,27 @@ TEST_F(NativeEncodingTest, WrongArgumentCountIsAFault) {
     bf::invoke<int32_t>(0x096275889B8E0EE0, 1);  // the player ped takes no argument
     ASSERT_TRUE(game().failed());
     EXPECT_NE(game().failure().find("PLAYER_PED_ID"), std::string::npos);
+}
+
+// As in the game, a 32-bit result fills the low half of its slot and leaves a stale upper half,
+// and an event is read only when asked with its exact size.
+TEST_F(NativeEncodingTest, TheGameWritesOnlyWhatItsResultsAndEventsHold) {
+    constexpr uint64_t kGetGameTimer = 0x4F67E8ECA7D3F667;
+    for (int i = 0; i < 4; ++i) {
+        const uint64_t wide = bf::invoke<uint64_t>(kGetGameTimer);
+        EXPECT_EQ(static_cast<uint32_t>(wide), game().timer());
+        EXPECT_NE(wide >> 32, 0u) << "a 64-bit read of a 32-bit result takes in a stale word";
+    }
+    EXPECT_EQ(bf::natives::getGameTimer(), game().timer());
+
+    game().world().events.push(sim::kEventPedCreated, {0x1234});
+    uint64_t buffer[10] = {7, 7, 7, 7, 7, 7, 7, 7, 7, 7};
+    EXPECT_FALSE(bf::natives::getEventData(0, 0, buffer, 9))
+        << "asked with the size of another event";
+    EXPECT_EQ(buffer[0], 7u);
+    EXPECT_TRUE(bf::natives::getEventData(0, 0, buffer, 1));
+    EXPECT_EQ(buffer[0], 0x1234u);
+    EXPECT_EQ(buffer[1], 7u);
 }
 
 }  // namespace
