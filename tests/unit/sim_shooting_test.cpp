@@ -134,18 +134,22 @@ TEST_F(SimShooting, SightReachesSoFarAndTheGroundBlocksIt) {
     EXPECT_FALSE(bf::natives::canPedSeeEntity(hunter, near));
 }
 
-TEST_F(SimShooting, AnArmedManFightsBackAndALassoTiesHimUp) {
+TEST_F(SimShooting, AnArmedManFightsBackAndALassoCatchesHim) {
     const int32_t player = game.world().player.ped;
     const int32_t hunter = hunterWithRifle(here, 80);
     EXPECT_FALSE(bf::natives::isPedInCombat(hunter, player));
+    EXPECT_EQ(bf::natives::getCurrentTargetForPed(hunter), 0u);
     sim::damagePed(game, entity(hunter), player, rifle, sim::kBoneSpine, 0.7f, false);
     EXPECT_TRUE(bf::natives::isPedInCombat(hunter, player));
+    EXPECT_EQ(bf::natives::getCurrentTargetForPed(hunter), static_cast<uint32_t>(player))
+        << "he fights the player";
+    EXPECT_EQ(bf::natives::countPedsInCombatWithTarget(player, false), 1);
 
     const int32_t other = spawn("a_m_m_rancher_01", here);
-    EXPECT_EQ(bf::natives::getCurrentTargetForPed(other), 0u);
     sim::damagePed(game, entity(other), player, sim::gameHash("WEAPON_LASSO"), sim::kBoneSpine,
                    1.0f, false);
-    EXPECT_EQ(bf::natives::getCurrentTargetForPed(other), static_cast<uint32_t>(player));
+    EXPECT_TRUE(bf::natives::isPedLassoed(other));
+    EXPECT_EQ(bf::natives::getCurrentTargetForPed(other), 0u) << "caught, he targets nobody";
 }
 
 }  // namespace
