@@ -57,8 +57,12 @@ void registerTaskNatives(Game& game) {
     t.add(0x57AB4A3080F85143, "IS_PED_USING_ANY_SCENARIO", 1, Result::Int32,
           [&world](NativeCall& c) {
               const Entity* ped = world.entities.find(c.i32(0));
+              const Task* task = ped && ped->tasks.busy() ? &ped->tasks.list[ped->tasks.current]
+                                                          : nullptr;
+              const bool toPoint = task && task->type == TaskType::UseScenario &&
+                                   world.scenarioPoints.find(task->value) != nullptr;
               c.retBool(ped && !ped->dead &&
-                        (ped->trade.scenario != 0 || ped->trade.scenarioPoint != 0 ||
+                        (toPoint || ped->trade.scenario != 0 ||
                          (ped->handle == world.player.ped && world.player.scenario != 0)));
           });
 

@@ -2,6 +2,8 @@
 // what a ped can see.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/natives.h"
 #include "sim/game.h"
 #include "sim/world/animals.h"
@@ -163,7 +165,8 @@ TEST_F(SimShooting, AStalkingHunterFindsAndTakesTheAnimal) {
     int64_t nearby[21] = {20};
     const int32_t count = bf::natives::getPedNearbyPeds(hunter, nearby, -1, -1);
     ASSERT_GE(count, 1);
-    EXPECT_EQ(nearby[1], buck);
+    // The player, 40 m off, may come first.
+    EXPECT_NE(std::find(nearby + 1, nearby + 1 + count, buck), nearby + 1 + count);
     ASSERT_TRUE(bf::natives::canPedSeeEntity(hunter, buck));
 
     const float range = bf::natives::getAnimalTuningFloatParam(buck, 82);

@@ -9,6 +9,7 @@
 #include "sim/world/hash.h"
 #include "sim/world/navmesh.h"
 #include "sim/world/shooting.h"
+#include "sim/world/terrain.h"
 
 namespace {
 
@@ -27,6 +28,11 @@ class SimTasks : public ::testing::Test {
     }
     sim::Entity& entity(int32_t handle) { return *game.world().entities.find(handle); }
     sim::Vec3 playerAt() { return entity(game.world().player.ped).position; }
+    // That far east of the player, on the ground.
+    sim::Vec3 east(float dx) {
+        const sim::Vec3 p = playerAt();
+        return {p.x + dx, p.y, *sim::Terrain::heightAt(p.x + dx, p.y)};
+    }
 
     sim::Game game;
     bool failureExpected = false;
@@ -61,41 +67,40 @@ TEST_F(SimTasks, ASequenceRunsInOrderAndEndsWithProgressMinusOne) {
 }
 
 TEST_F(SimTasks, UsingTheNearestScenarioTakesAPointWithinTheDistanceOrEndsAtOnce) {
-    const sim::Vec3 p = playerAt();
-    const int32_t hunter = spawn("a_m_m_huntertravelers_cool_01", {p.x + 5, p.y, p.z});
-    bf::natives::taskUseNearestScenarioToCoord(hunter, {p.x + 8, p.y, p.z}, 10.0f, 3000);
+    const int32_t hunter = spawn("a_m_m_huntertravelers_cool_01", east(5));
+    const sim::Vec3 at = east(8);
+    bf::natives::taskUseNearestScenarioToCoord(hunter, {at.x, at.y, at.z}, 10.0f, 3000);
     EXPECT_FALSE(bf::natives::isPedUsingAnyScenario(hunter)) << "no point near: over at once";
     game.runFrame();
     EXPECT_FALSE(entity(hunter).tasks.busy());
 
     sim::ScenarioPoints& points = game.world().scenarioPoints;
     const uint32_t smoke = sim::gameHash("WORLD_HUMAN_SMOKE");
-    points.create({p.x + 30, p.y, p.z}, 1.0f, smoke);  // too far from the coordinates
-    const int32_t near = points.create({p.x + 14, p.y, p.z}, 1.0f, smoke);
-    ASSERT_NE(near, 0);
-    bf::natives::taskUseNearestScenarioToCoord(hunter, {p.x + 8, p.y, p.z}, 10.0f, 3000);
+    points.create(east(30), 1.0f, smoke);  // too far from the coordinates
+    ASSERT_NE(points.create(east(14), 1.0f, smoke), 0);
+    bf::natives::taskUseNearestScenarioToCoord(hunter, {at.x, at.y, at.z}, 10.0f, 3000);
     EXPECT_TRUE(bf::natives::isPedUsingAnyScenario(hunter)) << "on his way to it";
-    game.advance(6000);  // 9 m at a walk
-    EXPECT_NEAR(sim::horizontalDistance(entity(hunter).position, {p.x + 14, p.y, p.z}), 0.0f, 0.6f);
+    game.advance(6500);  // 9 m at a walk
+    EXPECT_NEAR(sim::horizontalDistance(entity(hunter).position, east(14)), 0.0f, 0.6f);
     EXPECT_EQ(entity(hunter).trade.scenario, smoke);
     game.advance(3000);
     EXPECT_FALSE(bf::natives::isPedUsingAnyScenario(hunter)) << "its time is up";
 }
 
 TEST_F(SimTasks, SeekingAClearLineOfSightWalksOnlyUntilTheEntityIsInSight) {
-    const sim::Vec3 p = playerAt();
     const struct {
         float away;
         bool walks;
     } cases[] = {{30.0f, false}, {160.0f, true}};
     for (const auto& c : cases) {
-        const int32_t hunter = spawn("a_m_m_huntertravelers_cool_01", {p.x + 2, p.y, p.z});
-        const int32_t rancher = spawn("a_m_m_rancher_01", {p.x + 2 + c.away, p.y, p.z});
+        const int32_t hunter = spawn("a_m_m_huntertravelers_cool_01", east(2));
+        const int32_t rancher = spawn("a_m_m_rancher_01", east(2 + c.away));
         bf::natives::taskSeekClearLosToEntity(hunter, rancher, 15.0f, 1.5f);
         game.advance(60000);
         const float left =
             sim::horizontalDistance(entity(hunter).position, entity(rancher).position);
         EXPECT_FALSE(entity(hunter).tasks.busy()) << c.away;
+        EXPECT_TRUE(sim::canSee(entity(hunter), entity(rancher))) << c.away;
         if (c.walks) {
             EXPECT_NEAR(left, sim::kSightRange, 2.0f) << "stops once he sees him";
         } else {
