@@ -37,8 +37,7 @@ int32_t currentTarget(const Entities& entities, const Entity& ped) {
     if (entities.exists(ped.combatTarget)) return ped.combatTarget;
     if (!ped.tasks.busy()) return 0;
     const Task& task = ped.tasks.list[ped.tasks.current];
-    const bool against = task.type == TaskType::AimAtEntity ||
-                         task.type == TaskType::ShootAtEntity;
+    const bool against = task.type == TaskType::AimAtEntity || task.type == TaskType::ShootAtEntity;
     return against && entities.exists(task.entity) ? task.entity : 0;
 }
 
@@ -139,11 +138,10 @@ void registerCombatNatives(Game& game) {
               const Entity* e = entities.find(c.i32(0));
               c.retBool(e && e->damagedBy.count(c.i32(1)) != 0);
           });
-    t.add(0x09B83E68DE004CD4, "_GET_CARRIER_AS_PED", 1, Result::Int32,
-          [&world](NativeCall& c) {
-              const Entity* e = world.entities.find(c.i32(0));
-              c.ret(e ? carrierOf(world, *e) : 0);
-          });
+    t.add(0x09B83E68DE004CD4, "_GET_CARRIER_AS_PED", 1, Result::Int32, [&world](NativeCall& c) {
+        const Entity* e = world.entities.find(c.i32(0));
+        c.ret(e ? carrierOf(world, *e) : 0);
+    });
 }
 
 }  // namespace sim

@@ -79,11 +79,9 @@ void registerEnvironmentNatives(Game& game) {
     t.add(0x909E3C7FAE539FB1, "_SET_PROP_SET_AS_NO_LONGER_NEEDED", 1, Result::Void,
           [&world](NativeCall& c) { world.propSets.release(c.i32(0)); });
     // (prop set, two flags)
-    t.add(0x58AC173A55D9D7B4, "_DELETE_PROP_SET", 3, Result::Void,
-          [&world](NativeCall& c) {
-              if (world.propSets.remove(c.i32(0)))
-                  removePropSetPoints(world.scenarioPoints, c.i32(0));
-          });
+    t.add(0x58AC173A55D9D7B4, "_DELETE_PROP_SET", 3, Result::Void, [&world](NativeCall& c) {
+        if (world.propSets.remove(c.i32(0))) removePropSetPoints(world.scenarioPoints, c.i32(0));
+    });
 }
 
 }  // namespace sim

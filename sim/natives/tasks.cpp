@@ -57,8 +57,8 @@ void registerTaskNatives(Game& game) {
     t.add(0x57AB4A3080F85143, "IS_PED_USING_ANY_SCENARIO", 1, Result::Int32,
           [&world](NativeCall& c) {
               const Entity* ped = world.entities.find(c.i32(0));
-              const Task* task = ped && ped->tasks.busy() ? &ped->tasks.list[ped->tasks.current]
-                                                          : nullptr;
+              const Task* task =
+                  ped && ped->tasks.busy() ? &ped->tasks.list[ped->tasks.current] : nullptr;
               const bool toPoint = task && task->type == TaskType::UseScenario &&
                                    world.scenarioPoints.find(task->value) != nullptr;
               c.retBool(ped && !ped->dead &&

@@ -41,11 +41,10 @@ void registerPlayerAndPeople(Game& game) {
         const Entity* e = entityArg(game, c, 0);
         c.retBool(e && e->trade.vehicle != Vehicle::None);
     });
-    t.add(0xB417689857646F61, "GET_INTERIOR_FROM_ENTITY", 1, Result::Int32,
-          [&game](NativeCall& c) {
-              const Entity* e = entityArg(game, c, 0);
-              c.ret(e ? e->trade.interior : 0);
-          });
+    t.add(0xB417689857646F61, "GET_INTERIOR_FROM_ENTITY", 1, Result::Int32, [&game](NativeCall& c) {
+        const Entity* e = entityArg(game, c, 0);
+        c.ret(e ? e->trade.interior : 0);
+    });
     // A fight at close quarters: with the hands or a blade.
     t.add(0x4E209B2C1EAD5159, "IS_PED_IN_MELEE_COMBAT", 1, Result::Int32, [&game](NativeCall& c) {
         const Entity* e = entityArg(game, c, 0);
@@ -69,12 +68,11 @@ void registerPlayerAndPeople(Game& game) {
         c.retBool(e && e->trade.coverFrom != 0 &&
                   static_cast<int32_t>(game.timer() - e->trade.coverFrom) >= 0);
     });
-    t.add(0x9F65DBC537E59AD5, "IS_PED_GOING_INTO_COVER", 1, Result::Int32,
-          [&game](NativeCall& c) {
-              const Entity* e = entityArg(game, c, 0);
-              c.retBool(e && e->trade.coverFrom != 0 &&
-                        static_cast<int32_t>(game.timer() - e->trade.coverFrom) < 0);
-          });
+    t.add(0x9F65DBC537E59AD5, "IS_PED_GOING_INTO_COVER", 1, Result::Int32, [&game](NativeCall& c) {
+        const Entity* e = entityArg(game, c, 0);
+        c.retBool(e && e->trade.coverFrom != 0 &&
+                  static_cast<int32_t>(game.timer() - e->trade.coverFrom) < 0);
+    });
     t.add(0xF162E133B4E7A675, "GET_PED_GROUP_INDEX", 1, Result::Int32, [&game](NativeCall& c) {
         const Entity* e = entityArg(game, c, 0);
         c.retU32(e ? e->trade.group : 0);

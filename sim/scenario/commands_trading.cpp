@@ -57,9 +57,8 @@ CargoOptions cargoOptions(const Args& a) {
 // "person ID STATE", "person ID melee [ID2]", "person ID falls H", "person ID rides HORSE",
 // "person ID walk-to|run-to|sprint-to X Y Z"
 constexpr const char* kPersonStates[] = {
-    "lawman",  "untradeable", "in-player-group", "hostile",     "in-vehicle", "in-train",
-    "in-boat", "indoors",     "takes-cover",     "cuffed",      "hogtied",    "lassoed",
-    "free"};
+    "lawman",  "untradeable", "in-player-group", "hostile", "in-vehicle", "in-train", "in-boat",
+    "indoors", "takes-cover", "cuffed",          "hogtied", "lassoed",    "free"};
 
 void checkPersonState(const Args& a) {
     if (a.size() == 2) {
@@ -134,8 +133,8 @@ void registerTradingCommands(CommandRegistry& r) {
     r.add({"cargo", Phase::Anywhere, 4, 9, [](const Args& a) { cargoOptions(a); },
            [](Runner& run, const Args& a) {
                const CargoOptions o = cargoOptions(a);
-               addCargo(run.game(), entityOf(run, a, 0), gameHash(a[2]), o.pelt, o.quality,
-                        o.scale, o.looted);
+               addCargo(run.game(), entityOf(run, a, 0), gameHash(a[2]), o.pelt, o.quality, o.scale,
+                        o.looted);
            }});
     r.add({"expect cargo-count", Phase::Anywhere, 2, 2, [](const Args& a) { a.integer(1); },
            [](Runner& run, const Args& a) {

@@ -90,9 +90,9 @@ bool takeOffHorse(World& world, Entity& item) {
 int32_t carrierOf(const World& world, const Entity& e) {
     for (int32_t by : {e.trade.heldBy, e.trade.onHorse}) {
         const Entity* carrier = world.entities.find(by);
-        if (carrier && (carrier->trade.holding == e.handle ||
-                        std::count(carrier->trade.cargo.begin(), carrier->trade.cargo.end(),
-                                   e.handle) != 0)) {
+        if (carrier &&
+            (carrier->trade.holding == e.handle ||
+             std::count(carrier->trade.cargo.begin(), carrier->trade.cargo.end(), e.handle) != 0)) {
             return by;
         }
     }
@@ -115,9 +115,8 @@ void startFight(Entity& a, Entity& b) {
 Entity& placeHitchingPost(World& world, Vec3 position) {
     Entity& post = world.entities.create(EntityKind::Object, kModelHitchingPost, position);
     // Its point is of the scenario type named after the prop; a rider hitches his horse there.
-    world.scenarioPoints.addOwned(entityOwner(post.handle), {position.x + 1.0f, position.y,
-                                                             position.z},
-                                  kModelHitchingPost);
+    world.scenarioPoints.addOwned(entityOwner(post.handle),
+                                  {position.x + 1.0f, position.y, position.z}, kModelHitchingPost);
     return post;
 }
 

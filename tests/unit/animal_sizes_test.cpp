@@ -81,7 +81,7 @@ TEST(AnimalWeight, GrowsWithTheSizeClassInSinglePrecision) {
 TEST_F(AnimalSizesTest, LeavesHorsesHumansUntouchedTypesAndBirdsAlone) {
     start();
     const int32_t peds[] = {spawn("a_c_dogcatahoulacur_01"), spawn("a_c_rat_01"),
-                            spawn("a_c_horse_morgan_bay"), spawn("a_m_m_valfarmer_01"),
+                            spawn("a_c_horse_morgan_bay"),   spawn("a_m_m_valfarmer_01"),
                             spawn("a_c_goosecanada_01"),     spawn("a_c_duck_01")};
     game().setRecording(true);
     game().runFrame();

@@ -60,8 +60,13 @@ TEST_F(TradingTest, EachUntradeableConditionKeepsThePromptHidden) {
              p.airborne = true;
          }},
         {"going into cover",
-         [](TradeTest&, sim::Entity& p) { p.trade.coverFrom = sim::Game::current()->timer() + 1000; }},
-        {"in cover", [](TradeTest&, sim::Entity& p) { p.trade.coverFrom = sim::Game::current()->timer() | 1u; }},
+         [](TradeTest&, sim::Entity& p) {
+             p.trade.coverFrom = sim::Game::current()->timer() + 1000;
+         }},
+        {"in cover",
+         [](TradeTest&, sim::Entity& p) {
+             p.trade.coverFrom = sim::Game::current()->timer() | 1u;
+         }},
         {"cuffed", [](TradeTest&, sim::Entity& p) { p.trade.set(sim::PersonState::Cuffed, true); }},
         {"hogtied",
          [](TradeTest&, sim::Entity& p) { p.trade.set(sim::PersonState::Hogtied, true); }},
