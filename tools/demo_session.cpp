@@ -3,7 +3,7 @@
 // A morning's hunt in the Heartlands, east of Emerald Ranch: every feature that has landed plays
 // its part once. Each expectation is something a player would notice.
 const char* const kDemoSession = R"(# Brackenfold demo session
-seed 8
+seed 7
 data GeneralMeta.dat save_freq_sec=60
 setting HuntingCompetitions_TimeCap=5
 setting EnableTrading=1

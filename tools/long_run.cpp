@@ -186,7 +186,7 @@ class Hunter {
     void giveUp(Game& game) {
         World& world = game.world();
         world.prompts.release();
-        world.player.freeAiming = false;
+        world.player.lawIncident = false;
         releaseAt_ = 0;
         if (world.player.target != 0) sim::closeInspection(game);
         if (mode_ == Mode::Trading) endTrade(game);
@@ -458,7 +458,8 @@ class Hunter {
                 if (Entity* buyer = world.entities.find(buyer_);
                     running && buyer && !buyer->dead && random_.chance() < kTurnOnBuyerChance)
                     shoot(game, me, *buyer);
-                world.player.freeAiming = running && random_.chance() < kTurnOnBuyerChance;
+                // Threatening a man with a gun is a crime: the law takes note.
+                world.player.lawIncident = running && random_.chance() < kTurnOnBuyerChance;
                 // The trade's own bound is the judge's; he waits a little longer than that.
                 if ((!running && now - stepAt_ > 2000) || now - stepAt_ > kTradeMaxMs + 60000)
                     giveUp(game);

@@ -17,11 +17,6 @@ bool isAnimalPed(const World& world, const Entity& e) {
     return e.kind == EntityKind::Ped && model && model->isAnimal();
 }
 
-bool weaponIs(uint32_t hash, WeaponClass kind) {
-    const WeaponInfo* weapon = findWeapon(hash);
-    return weapon && weapon->kind == kind;
-}
-
 std::string pedName(const World& world, const Entity& e) {
     const ModelInfo* model = world.models.find(e.model);
     return "ped " + std::to_string(e.handle) + (model ? " (" + model->name + ")" : "");
@@ -60,7 +55,7 @@ void registerAnimalNatives(Game& game) {
     t.add(0xC346A546612C49A9, "_GET_IS_BIRD", 1, Result::Int32,
           withEntity([&world](Entity& e, NativeCall& c) {
               const ModelInfo* model = world.models.find(e.model);
-              c.retBool(model && model->fixedSize);
+              c.retBool(model && model->bird);
           }));
     t.add(0x7BCC6087D130312A, "_GET_PED_QUALITY", 1, Result::Int32,
           withEntity([](Entity& e, NativeCall& c) { c.ret(e.condition.quality); }));
@@ -81,7 +76,14 @@ void registerAnimalNatives(Game& game) {
           withEntity([](Entity& e, NativeCall& c) { e.condition.scale = c.f32(1); }));
     // Rebuilding the ped's outfit and body after a change only redraws it.
     t.add(0xCC8CA3E88256E58F, "_UPDATE_PED_VARIATION", 6, Result::Void, [](NativeCall&) {});
-    t.add(0x1D491CCF7211FB74, "_GET_PED_HEIGHT", 1, Result::Float, [](NativeCall&) {});
+    // Metres from the feet to the top of the head: a person's 1.8, an animal's by its size.
+    t.add(0x1D491CCF7211FB74, "_GET_PED_HEIGHT", 1, Result::Float,
+          withEntity([&world](Entity& e, NativeCall& c) {
+              const ModelInfo* model = world.models.find(e.model);
+              if (e.kind != EntityKind::Ped || !model) return c.retFloat(0.0f);
+              const float standing = model->human ? 1.8f : 0.3f + 0.35f * model->sizeClass;
+              c.retFloat(standing * e.condition.scale);
+          }));
     t.add(0x17C07FC640E86B4E, "GET_PED_BONE_COORDS", 5, Result::Vector3,
           withEntity([](Entity& e, NativeCall& c) {
               const Vec3 b = bonePosition(e, c.i32(1));
@@ -110,7 +112,7 @@ void registerAnimalNatives(Game& game) {
               if (e.dead) return;
               e.health = std::clamp(static_cast<float>(c.i32(1)), 0.0f, e.maxHealth);
               if (e.health <= 0.0f) {
-                  e.dead = true;
+                  markDead(e, game.timer());
                   e.killer = c.i32(2);
                   game.report("world", pedName(game.world(), e) + " dies");
               }
@@ -138,7 +140,7 @@ void registerAnimalNatives(Game& game) {
               const float before = e.health;
               e.health = std::max(0.0f, e.health - static_cast<float>(amount));
               if (e.health <= 0.0f) {
-                  e.dead = true;
+                  markDead(e, game.timer());
                   e.condition.killedByDamage = true;
                   game.report("world", pedName(game.world(), e) + " died of its wounds");
               }
@@ -161,14 +163,6 @@ void registerAnimalNatives(Game& game) {
           }));
     t.add(0x66B1CB778D911F49, "_UPDATE_PED_WOUND_EFFECT", 2, Result::Void,
           withEntity([](Entity& e, NativeCall&) { e.condition.bloodEffects = 0; }));
-
-    // --- Weapons ----------------------------------------------------------------------------
-    t.add(0x6E4E1A82081EABED, "_IS_WEAPON_LASSO", 1, Result::Int32,
-          [](NativeCall& c) { c.retBool(weaponIs(c.u32(0), WeaponClass::Lasso)); });
-    t.add(0x705BE297EEBDB95D, "IS_WEAPON_A_GUN", 1, Result::Int32,
-          [](NativeCall& c) { c.retBool(weaponIs(c.u32(0), WeaponClass::Rifle)); });
-    t.add(0xC4DEC3CA8C365A5D, "IS_WEAPON_BOW", 1, Result::Int32,
-          [](NativeCall& c) { c.retBool(weaponIs(c.u32(0), WeaponClass::Sniper)); });
 
     // --- The player -------------------------------------------------------------------------
     t.add(0x217E9DC48139933D, "PLAYER_ID", 0, Result::Int32, [](NativeCall& c) { c.ret(0); });

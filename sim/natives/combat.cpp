@@ -10,13 +10,6 @@ namespace {
 
 // A ped counts as shooting for this long after a shot.
 constexpr uint32_t kShootingMs = 500;
-// A corpse has come to rest this long after the death.
-constexpr uint32_t kCorpseAtRestMs = 2000;
-
-bool weaponIs(uint32_t hash, WeaponClass kind) {
-    const WeaponInfo* weapon = findWeapon(hash);
-    return weapon && weapon->kind == kind;
-}
 
 // How good a weapon is for a ped to pick up first: long arms before side arms.
 int weaponRank(uint32_t hash) {
@@ -38,6 +31,14 @@ int weaponRank(uint32_t hash) {
         default:
             return 0;
     }
+}
+
+int32_t currentTarget(const Entities& entities, const Entity& ped) {
+    if (entities.exists(ped.combatTarget)) return ped.combatTarget;
+    if (!ped.tasks.busy()) return 0;
+    const Task& task = ped.tasks.list[ped.tasks.current];
+    const bool against = task.type == TaskType::AimAtEntity || task.type == TaskType::ShootAtEntity;
+    return against && entities.exists(task.entity) ? task.entity : 0;
 }
 
 }  // namespace
@@ -87,11 +88,11 @@ void registerCombatNatives(Game& game) {
               c.retBool(ped && !ped->dead && ped->fleeUntil != 0 &&
                         static_cast<int32_t>(ped->fleeUntil - game.timer()) > 0);
           });
-    // The ped that caught this one with a lasso; 0 when it is free.
+    // The entity the ped fights, or else the one its task aims or shoots at; 0 for none.
     t.add(0xCD66FEA29400A0B5, "GET_CURRENT_TARGET_FOR_PED", 1, Result::Int32,
           [&entities](NativeCall& c) {
               const Entity* ped = entities.find(c.i32(0));
-              c.ret(ped ? ped->hogtiedBy : 0);
+              c.ret(ped && !ped->dead ? currentTarget(entities, *ped) : 0);
           });
 
     // --- Shooting and sight -----------------------------------------------------------------
@@ -124,10 +125,6 @@ void registerCombatNatives(Game& game) {
         }
         c.retU32(best);
     });
-    t.add(0x0A82317B7EBFC420, "IS_WEAPON_RIFLE", 1, Result::Int32,
-          [](NativeCall& c) { c.retBool(weaponIs(c.u32(0), WeaponClass::Repeater)); });
-    t.add(0x6AD66548840472E5, "_IS_WEAPON_SNIPER", 1, Result::Int32,
-          [](NativeCall& c) { c.retBool(weaponIs(c.u32(0), WeaponClass::Shotgun)); });
 
     // --- Who hurt whom ---------------------------------------------------------------------
     t.add(0x93C8B64DEB84728C, "GET_PED_SOURCE_OF_DEATH", 1, Result::Int32,
@@ -141,12 +138,10 @@ void registerCombatNatives(Game& game) {
               const Entity* e = entities.find(c.i32(0));
               c.retBool(e && e->damagedBy.count(c.i32(1)) != 0);
           });
-    t.add(0x09B83E68DE004CD4, "_GET_CARRIER_AS_PED", 1, Result::Int32,
-          [&game, &entities](NativeCall& c) {
-              const Entity* e = entities.find(c.i32(0));
-              c.retBool(e && e->dead && e->diedAt != 0 &&
-                        game.timer() - e->diedAt >= kCorpseAtRestMs);
-          });
+    t.add(0x09B83E68DE004CD4, "_GET_CARRIER_AS_PED", 1, Result::Int32, [&world](NativeCall& c) {
+        const Entity* e = world.entities.find(c.i32(0));
+        c.ret(e ? carrierOf(world, *e) : 0);
+    });
 }
 
 }  // namespace sim

@@ -68,7 +68,10 @@ void registerEnvironmentNatives(Game& game) {
     t.add(0xE65C5CBA95F0E510, "_CREATE_PROP_SET", 9, Result::Int32, [&game, &world](NativeCall& c) {
         const int32_t handle =
             world.propSets.create(c.u32(0), c.vec(1), c.f32(5), game.frame(), game.random());
-        if (handle != 0) game.report("world", "prop set created: " + std::to_string(handle));
+        if (handle != 0) {
+            addPropSetPoints(world.scenarioPoints, world.propSets.all().at(handle));
+            game.report("world", "prop set created: " + std::to_string(handle));
+        }
         c.ret(handle);
     });
     t.add(0x7DDDCF815E650FF5, "DOES_PROP_SET_EXIST", 1, Result::Int32,
@@ -76,8 +79,9 @@ void registerEnvironmentNatives(Game& game) {
     t.add(0x909E3C7FAE539FB1, "_SET_PROP_SET_AS_NO_LONGER_NEEDED", 1, Result::Void,
           [&world](NativeCall& c) { world.propSets.release(c.i32(0)); });
     // (prop set, two flags)
-    t.add(0x58AC173A55D9D7B4, "_DELETE_PROP_SET", 3, Result::Void,
-          [&world](NativeCall& c) { world.propSets.remove(c.i32(0)); });
+    t.add(0x58AC173A55D9D7B4, "_DELETE_PROP_SET", 3, Result::Void, [&world](NativeCall& c) {
+        if (world.propSets.remove(c.i32(0))) removePropSetPoints(world.scenarioPoints, c.i32(0));
+    });
 }
 
 }  // namespace sim

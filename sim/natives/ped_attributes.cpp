@@ -43,7 +43,7 @@ void registerPedAttributeNatives(Game& game) {
               }
               c.retFloat(20.0f + 5.0f * static_cast<float>(model->sizeClass));
           });
-    // Called before a script draws a panel of its own; the world keeps nothing of it.
+    // Hides the game's own HUD for the frame, which the simulated screen never draws.
     t.add(0xBF4F34A85CA2970D, "_HUD_HIDE_THIS_FRAME", 0, Result::Void, [](NativeCall&) {});
 }
 

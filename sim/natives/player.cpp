@@ -9,11 +9,12 @@ void registerPlayerNatives(Game& game) {
     NativeTable& t = game.natives();
     World& world = game.world();
     auto playerPed = [&world]() { return world.entities.find(world.player.ped); };
-    // Player index 0 is the only player.
-    t.add(0x7964097FCE4C244B, "IS_PLAYER_CONTROL_ON", 1, Result::Int32, [playerPed](NativeCall& c) {
-        const Entity* ped = playerPed();
-        c.retBool(c.i32(0) == 0 && ped && !ped->dead);
-    });
+    // Player index 0 is the only player. A dead player has no control.
+    t.add(0x7964097FCE4C244B, "IS_PLAYER_CONTROL_ON", 1, Result::Int32,
+          [&world, playerPed](NativeCall& c) {
+              const Entity* ped = playerPed();
+              c.retBool(c.i32(0) == 0 && ped && !ped->dead && world.player.controlOn);
+          });
     t.add(0x2E9C3FCB6798F397, "IS_PLAYER_DEAD", 1, Result::Int32, [playerPed](NativeCall& c) {
         const Entity* ped = playerPed();
         c.retBool(c.i32(0) == 0 && (!ped || ped->dead));
@@ -43,10 +44,15 @@ void registerPlayerNatives(Game& game) {
     t.add(0xB15CD1CF58771DE1, "GET_MISSION_FLAG", 0, Result::Int32,
           [&world](NativeCall& c) { c.retBool(world.player.onMission); });
     t.add(0xAD401C63158ACBAA, "IS_LAW_INCIDENT_ACTIVE", 1, Result::Int32,
-          [&world](NativeCall& c) { c.retBool(c.i32(0) == 0 && world.player.freeAiming); });
-    // There are no vehicles in the simulated game (a horse is not one).
+          [&world](NativeCall& c) { c.retBool(c.i32(0) == 0 && world.player.lawIncident); });
+    // (ped, flag): the living peds that fight him.
     t.add(0x5407B7288D0478B7, "COUNT_PEDS_IN_COMBAT_WITH_TARGET", 2, Result::Int32,
-          [](NativeCall& c) { c.retBool(false); });
+          [&world](NativeCall& c) {
+              int32_t count = 0;
+              for (const auto& [handle, e] : world.entities.all())
+                  count += !e.dead && c.i32(0) != 0 && e.combatTarget == c.i32(0) ? 1 : 0;
+              c.ret(count);
+          });
     // The script's timer B, in milliseconds of game timer.
     t.add(0x5AE11BC36633DE4E, "SETTIMERB", 1, Result::Void,
           [&game](NativeCall& c) { game.setScriptTimerB(c.i32(0)); });

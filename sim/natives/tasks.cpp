@@ -53,10 +53,17 @@ void registerTaskNatives(Game& game) {
         const Entity* ped = world.entities.find(c.i32(0));
         c.ret(ped ? ped->tasks.progress() : -1);
     });
+    // From the moment his task takes up a point (on his way to it) until he leaves it.
     t.add(0x57AB4A3080F85143, "IS_PED_USING_ANY_SCENARIO", 1, Result::Int32,
           [&world](NativeCall& c) {
               const Entity* ped = world.entities.find(c.i32(0));
-              c.retBool(ped && ped->tasks.busy());
+              const Task* task =
+                  ped && ped->tasks.busy() ? &ped->tasks.list[ped->tasks.current] : nullptr;
+              const bool toPoint = task && task->type == TaskType::UseScenario &&
+                                   world.scenarioPoints.find(task->value) != nullptr;
+              c.retBool(ped && !ped->dead &&
+                        (toPoint || ped->trade.scenario != 0 ||
+                         (ped->handle == world.player.ped && world.player.scenario != 0)));
           });
 
     // --- Tasks (ped 0: into the open sequence) ---------------------------------------------
@@ -69,13 +76,12 @@ void registerTaskNatives(Game& game) {
               k.range = c.f32(6);
               giveTask(game, c.i32(0), k);
           });
-    // (ped, entity, stop within metres, move blend, timeout)
+    // (ped, entity, three floats the community has not named): walks towards the entity until
+    // it is in his sight; ends at once when it already is.
     t.add(0x8D7F2A63688C20A4, "TASK_SEEK_CLEAR_LOS_TO_ENTITY", 5, Result::Void,
           [&game](NativeCall& c) {
-              Task k = task(TaskType::GoToEntity);
+              Task k = task(TaskType::SeekClearLos);
               k.entity = c.i32(1);
-              k.range = c.f32(2);
-              k.speed = c.f32(3);
               giveTask(game, c.i32(0), k);
           });
     // (ped, x, y, z, radius, minimal walk length, seconds between walks, flags)
@@ -107,18 +113,15 @@ void registerTaskNatives(Game& game) {
         const Entity* ped = world.entities.find(c.i32(0));
         c.retBool(ped && c.i32(1) != 0 && ped->lookAt == c.i32(1));
     });
-    // (ped, 1 raised / 0 lowered, two unused)
+    // (ped, crouch, two unnamed)
     t.add(0x17293C633C8AC019, "TASK_SET_CROUCH_MOVEMENT", 4, Result::Void, [&game](NativeCall& c) {
-        Task k = task(TaskType::WeaponStance);
+        Task k = task(TaskType::Crouch);
         k.value = c.i32(1);
         giveTask(game, c.i32(0), k);
     });
-    // (ped, 1 draw / 0 holster, three unused)
-    t.add(0xA21C51255B205245, "TASK_SWAP_WEAPON", 5, Result::Void, [&game](NativeCall& c) {
-        Task k = task(TaskType::WeaponDrawn);
-        k.value = c.i32(1);
-        giveTask(game, c.i32(0), k);
-    });
+    // (ped, four unnamed): the weapon in hand goes away, or comes out when it is away.
+    t.add(0xA21C51255B205245, "TASK_SWAP_WEAPON", 5, Result::Void,
+          [&game](NativeCall& c) { giveTask(game, c.i32(0), task(TaskType::SwapWeapon)); });
     // (ped, entity, duration ms, two unused)
     t.add(0x9B53BB6E8943AF53, "TASK_AIM_GUN_AT_ENTITY", 5, Result::Void, [&game](NativeCall& c) {
         Task k = task(TaskType::AimAtEntity);
@@ -134,12 +137,13 @@ void registerTaskNatives(Game& game) {
         k.value = c.i32(3);
         giveTask(game, c.i32(0), k);
     });
-    // (ped, x, y, z, radius, duration ms, four flags): idles round the point.
+    // (ped, x, y, z, distance, duration ms, four flags): the nearest scenario point within the
+    // distance, chosen when the task is given; with none near, the task ends at once.
     t.add(0x322BFDEA666E2B0E, "_TASK_USE_NEAREST_SCENARIO_TO_COORD", 10, Result::Void,
-          [&game](NativeCall& c) {
-              Task k = task(TaskType::IdleAt);
-              k.point = c.vec(1);
-              k.radius = c.f32(4);
+          [&game, &world](NativeCall& c) {
+              const ScenarioPoint* point = world.scenarioPoints.nearest(c.vec(1), c.f32(4), 0);
+              Task k = task(TaskType::UseScenario);
+              k.value = point ? point->id : 0;
               k.durationMs = c.i32(5);
               giveTask(game, c.i32(0), k);
           });

@@ -37,44 +37,66 @@ void registerPlayerAndPeople(Game& game) {
         const Entity* e = entityArg(game, c, 0);
         c.retBool(e && (e->dead || e->health <= e->maxHealth * kInjuredRatio));
     });
-    t.add(0x997ABD671D25CA0B, "IS_PED_IN_ANY_VEHICLE", 2, Result::Int32,
-          stateQuery(game, PersonState::InVehicle));
-    t.add(0xB417689857646F61, "GET_INTERIOR_FROM_ENTITY", 1, Result::Int32,
-          stateQuery(game, PersonState::GettingUp));
-    t.add(0x4E209B2C1EAD5159, "IS_PED_IN_MELEE_COMBAT", 1, Result::Int32,
-          stateQuery(game, PersonState::HandsUp));
+    t.add(0x997ABD671D25CA0B, "IS_PED_IN_ANY_VEHICLE", 2, Result::Int32, [&game](NativeCall& c) {
+        const Entity* e = entityArg(game, c, 0);
+        c.retBool(e && e->trade.vehicle != Vehicle::None);
+    });
+    t.add(0xB417689857646F61, "GET_INTERIOR_FROM_ENTITY", 1, Result::Int32, [&game](NativeCall& c) {
+        const Entity* e = entityArg(game, c, 0);
+        c.ret(e ? e->trade.interior : 0);
+    });
+    // A fight at close quarters: with the hands or a blade.
+    t.add(0x4E209B2C1EAD5159, "IS_PED_IN_MELEE_COMBAT", 1, Result::Int32, [&game](NativeCall& c) {
+        const Entity* e = entityArg(game, c, 0);
+        const WeaponClass hand = e ? weaponClassOf(e->currentWeapon) : WeaponClass::None;
+        c.retBool(e && !e->dead && game.world().entities.exists(e->combatTarget) &&
+                  (hand == WeaponClass::Unarmed || hand == WeaponClass::Melee));
+    });
     t.add(0x3AA24CCC0D451379, "IS_PED_HOGTIED", 1, Result::Int32,
           stateQuery(game, PersonState::Hogtied));
     t.add(0xFB92A102F1C4DFA3, "IS_PED_FALLING", 1, Result::Int32, [&game](NativeCall& c) {
         const Entity* e = entityArg(game, c, 0);
-        c.retBool(e && (e->trade.has(PersonState::BeingCarried) || e->trade.heldBy != 0));
+        c.retBool(e && e->airborne);
     });
-    t.add(0x9682F850056C9ADE, "IS_PED_LASSOED", 1, Result::Int32,
-          stateQuery(game, PersonState::Lassoed));
-    t.add(0x60DFD0691A170B88, "IS_PED_IN_COVER", 3, Result::Int32,
-          stateQuery(game, PersonState::RespondingToEvent));
-    t.add(0x9F65DBC537E59AD5, "IS_PED_GOING_INTO_COVER", 1, Result::Int32,
-          stateQuery(game, PersonState::StoryCharacter));
+    t.add(0x9682F850056C9ADE, "IS_PED_LASSOED", 1, Result::Int32, [&game](NativeCall& c) {
+        const Entity* e = entityArg(game, c, 0);
+        c.retBool(e && e->lassoedBy != 0);
+    });
+    // (ped, two flags)
+    t.add(0x60DFD0691A170B88, "IS_PED_IN_COVER", 3, Result::Int32, [&game](NativeCall& c) {
+        const Entity* e = entityArg(game, c, 0);
+        c.retBool(e && e->trade.coverFrom != 0 &&
+                  static_cast<int32_t>(game.timer() - e->trade.coverFrom) >= 0);
+    });
+    t.add(0x9F65DBC537E59AD5, "IS_PED_GOING_INTO_COVER", 1, Result::Int32, [&game](NativeCall& c) {
+        const Entity* e = entityArg(game, c, 0);
+        c.retBool(e && e->trade.coverFrom != 0 &&
+                  static_cast<int32_t>(game.timer() - e->trade.coverFrom) < 0);
+    });
     t.add(0xF162E133B4E7A675, "GET_PED_GROUP_INDEX", 1, Result::Int32, [&game](NativeCall& c) {
         const Entity* e = entityArg(game, c, 0);
         c.retU32(e ? e->trade.group : 0);
     });
-    t.add(0x6F972C1AB75A1ED0, "IS_PED_IN_ANY_TRAIN", 1, Result::Int32,
-          stateQuery(game, PersonState::InConversation));
+    t.add(0x6F972C1AB75A1ED0, "IS_PED_IN_ANY_TRAIN", 1, Result::Int32, [&game](NativeCall& c) {
+        const Entity* e = entityArg(game, c, 0);
+        c.retBool(e && e->trade.vehicle == Vehicle::Train);
+    });
     t.add(0x2E0E1C2B4F6CB339, "IS_PED_IN_ANY_BOAT", 1, Result::Int32, [&game](NativeCall& c) {
         const Entity* e = entityArg(game, c, 0);
-        c.retBool(e && e->trade.holding != 0);
+        c.retBool(e && e->trade.vehicle == Vehicle::Boat);
     });
-    t.add(0xC5286FFC176F28A2, "IS_PED_RUNNING", 1, Result::Int32,
-          stateQuery(game, PersonState::Working));
+    // On foot, by the pace of the last step: faster than a walk, then faster than a run.
+    t.add(0xC5286FFC176F28A2, "IS_PED_RUNNING", 1, Result::Int32, [&game](NativeCall& c) {
+        const Entity* e = entityArg(game, c, 0);
+        c.retBool(e && !e->dead && e->groundSpeed > kRunningAbove &&
+                  e->groundSpeed <= kSprintingAbove);
+    });
     t.add(0x57E457CD2C0FC168, "IS_PED_SPRINTING", 1, Result::Int32, [&game](NativeCall& c) {
         const Entity* e = entityArg(game, c, 0);
-        const World& w = game.world();
-        c.retBool(
-            e && (e->trade.scenario != 0 || (e->handle == w.player.ped && w.player.scenario != 0)));
+        c.retBool(e && !e->dead && e->groundSpeed > kSprintingAbove);
     });
     t.add(0x74E559B3BC910685, "IS_PED_CUFFED", 1, Result::Int32,
-          stateQuery(game, PersonState::InDuel));
+          stateQuery(game, PersonState::Cuffed));
 }
 
 void registerHorses(Game& game) {
@@ -95,28 +117,18 @@ void registerHorses(Game& game) {
         const Entity* e = entityArg(game, c, 0);
         c.ret(e ? e->trade.ledHorse : 0);
     });
-    t.add(
-        0xA911EE21EDF69DAF, "IS_PED_CARRYING_SOMETHING", 1, Result::Int32, [&game](NativeCall& c) {
-            const Entity* e = entityArg(game, c, 0);
-            const ModelInfo* model = e ? game.world().models.find(e->model) : nullptr;
-            c.retBool(e && e->kind == EntityKind::Ped && model && model->horse && e->trade.saddled);
-        });
-    // (x, y, z, model, radius, 1, 1): the nearest object of the model within the radius.
+    t.add(0xA911EE21EDF69DAF, "IS_PED_CARRYING_SOMETHING", 1, Result::Int32,
+          [&game](NativeCall& c) {
+              const Entity* e = entityArg(game, c, 0);
+              c.retBool(e && e->kind == EntityKind::Ped && carriesSomething(game.world(), *e));
+          });
+    // (x, y, z, scenario type, distance, two flags): the nearest scenario point of that type
+    // within the distance, or 0. The hitching posts carry points of their own.
     t.add(0xF533D68FF970D190, "FIND_SCENARIO_OF_TYPE_HASH", 7, Result::Int32,
           [&game](NativeCall& c) {
-              const Vec3 at = c.vec(0);
-              const uint32_t model = c.u32(3);
-              float best = c.f32(4);
-              int32_t found = 0;
-              for (const auto& [handle, e] : game.world().entities.all()) {
-                  if (e.kind != EntityKind::Object || e.model != model) continue;
-                  const float d = distance3d(e.position, at);
-                  if (d <= best) {
-                      best = d;
-                      found = handle;
-                  }
-              }
-              c.ret(found);
+              const ScenarioPoint* point =
+                  game.world().scenarioPoints.nearest(c.vec(0), c.f32(4), c.u32(3));
+              c.ret(point ? point->id : 0);
           });
 }
 
@@ -180,13 +192,15 @@ void registerCargo(Game& game) {
               const Entity* e = entityArg(game, c, 0);
               c.retU32(e && e->trade.pelt ? e->trade.peltItem : 0);
           });
+    // A pelt is an object of its animal's model: it answers for the animal it came from.
     t.add(0x5594AFE9DE0C01B7, "_GET_IS_PREDATOR", 1, Result::Int32, [&game](NativeCall& c) {
         const Entity* e = entityArg(game, c, 0);
-        c.retBool(e && e->trade.pristine);
+        const ModelInfo* model = e ? game.world().models.find(e->model) : nullptr;
+        c.retBool(model && model->predator);
     });
     t.add(0x8DE41E9902E85756, "_IS_ENTITY_FULLY_LOOTED", 1, Result::Int32, [&game](NativeCall& c) {
         const Entity* e = entityArg(game, c, 0);
-        c.retBool(e && e->trade.spoiled);
+        c.retBool(e && e->trade.looted);
     });
 }
 
@@ -198,6 +212,7 @@ void registerClearTasks(Game& game) {
                            e->tasks.clear();
                            e->lookAt = 0;
                            e->trade.scenario = 0;
+                           e->trade.scenarioPoint = 0;
                        });
 }
 
@@ -215,8 +230,12 @@ void registerTasks(Game& game) {
         t.add(hash, name, args, result,
               [&game, make](NativeCall& c) { giveTask(game, c.i32(0), make(c)); });
     };
-    add(0x9030AD4B6207BFE8, "TASK_HITCH_ANIMAL", 3, Result::Void,
-        [](const NativeCall& c) { return task(TaskType::HitchAnimal, c.i32(1)); });
+    // (ped, scenario point, flag): the point of a hitching post.
+    add(0x9030AD4B6207BFE8, "TASK_HITCH_ANIMAL", 3, Result::Void, [](const NativeCall& c) {
+        Task k = task(TaskType::HitchAnimal);
+        k.value = c.i32(1);
+        return k;
+    });
     add(0x48E92D3DDE23C23A, "TASK_DISMOUNT_ANIMAL", 6, Result::Void,
         [](const NativeCall&) { return task(TaskType::DismountAnimal); });
     add(0x9A7A4A54596FE09D, "TASK_LEAD_HORSE", 2, Result::Void,

@@ -1,12 +1,30 @@
-// Weapons: has, give, equip, current.
+// Weapons: has, give, equip, current, and what class a weapon is.
 #include "sim/game.h"
 #include "sim/natives/domains.h"
 
 namespace sim {
 
+namespace {
+
+NativeHandler classQuery(bool (*test)(WeaponClass)) {
+    return [test](NativeCall& c) { c.retBool(test(weaponClassOf(c.u32(0)))); };
+}
+
+}  // namespace
+
 void registerWeaponNatives(Game& game) {
     NativeTable& t = game.natives();
     World& world = game.world();
+    t.add(0x6E4E1A82081EABED, "_IS_WEAPON_LASSO", 1, Result::Int32,
+          classQuery([](WeaponClass k) { return k == WeaponClass::Lasso; }));
+    t.add(0x705BE297EEBDB95D, "IS_WEAPON_A_GUN", 1, Result::Int32, classQuery(isGun));
+    t.add(0xC4DEC3CA8C365A5D, "IS_WEAPON_BOW", 1, Result::Int32,
+          classQuery([](WeaponClass k) { return k == WeaponClass::Bow; }));
+    // Rifles only: sniper rifles and repeaters have natives of their own.
+    t.add(0x0A82317B7EBFC420, "IS_WEAPON_RIFLE", 1, Result::Int32,
+          classQuery([](WeaponClass k) { return k == WeaponClass::Rifle; }));
+    t.add(0x6AD66548840472E5, "_IS_WEAPON_SNIPER", 1, Result::Int32,
+          classQuery([](WeaponClass k) { return k == WeaponClass::Sniper; }));
     t.add(0x8DECB02F88F428BC, "HAS_PED_GOT_WEAPON", 4, Result::Int32, [&world](NativeCall& c) {
         const Entity* e = world.entities.find(c.i32(0));
         c.retBool(e && e->weapons.count(c.u32(1)));

@@ -73,13 +73,24 @@ void registerCompetitionCommands(CommandRegistry& r) {
     r.add({"mission", Phase::Anywhere, 1, 1, checkOnOff, [](Runner& run, const Args& a) {
                run.game().world().player.onMission = a.is(0, "on");
            }});
+    // "player crime" / "player crime off": a law incident over him, or over.
+    r.add({"player crime", Phase::Anywhere, 0, 1,
+           [](const Args& a) {
+               if (a.size() == 1 && !a.is(0, "off")) malformed(a, "expected 'player crime [off]'");
+           },
+           [](Runner& run, const Args& a) {
+               run.game().world().player.lawIncident = a.size() == 0;
+           }});
+    r.add({"player control", Phase::Anywhere, 1, 1, checkOnOff, [](Runner& run, const Args& a) {
+               run.game().world().player.controlOn = a.is(0, "on");
+           }});
     r.add({"player deadeye", Phase::Anywhere, 1, 1, checkOnOff,
            [](Runner& run, const Args& a) { run.game().world().player.deadEye = a.is(0, "on"); }});
     r.add({"player dies", Phase::Anywhere, 0, 0, nullptr, [](Runner& run, const Args&) {
                World& world = run.game().world();
                Entity& ped = *world.entities.find(world.player.ped);
                ped.health = 0.0f;
-               ped.dead = true;
+               markDead(ped, run.game().timer());
                world.player.walking = false;
                run.game().report("world", "the player dies");
            }});

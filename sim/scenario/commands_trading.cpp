@@ -21,16 +21,17 @@ Entity& playerPed(Runner& run) {
     return *world.entities.find(world.player.ped);
 }
 
-// "cargo ID add MODEL pelt|carcass [quality Q] [scale S]"
+// "cargo ID add MODEL pelt|carcass [quality Q] [scale S] [looted]"
 struct CargoOptions {
     bool pelt = true;
     int32_t quality = 1;
     float scale = 0.0f;
+    bool looted = false;
 };
 
 CargoOptions cargoOptions(const Args& a) {
     if (!a.is(1, "add") || !(a.is(3, "pelt") || a.is(3, "carcass")))
-        malformed(a, "expected 'cargo ID add MODEL pelt|carcass [quality Q] [scale S]'");
+        malformed(a, "expected 'cargo ID add MODEL pelt|carcass [quality Q] [scale S] [looted]'");
     static const Models models;
     const ModelInfo* model = models.find(a[2]);
     if (!model || model->human || model->display.empty())
@@ -38,34 +39,87 @@ CargoOptions cargoOptions(const Args& a) {
     CargoOptions o;
     o.pelt = a.is(3, "pelt");
     for (size_t i = 4; i < a.size(); i += 2) {
-        if (a.is(i, "quality") && i + 1 < a.size()) {
+        if (a.is(i, "looted") && !o.pelt) {
+            o.looted = true;
+            --i;
+        } else if (a.is(i, "quality") && i + 1 < a.size()) {
             o.quality = static_cast<int32_t>(a.integer(i + 1));
             if (o.quality < 0 || o.quality > 2) malformed(a, "a quality is 0, 1 or 2");
         } else if (a.is(i, "scale") && i + 1 < a.size()) {
             o.scale = static_cast<float>(a.number(i + 1));
         } else {
-            malformed(a, "expected 'quality Q' or 'scale S'");
+            malformed(a, "expected 'quality Q', 'scale S' or (for a carcass) 'looted'");
         }
     }
     return o;
 }
 
+// "person ID STATE", "person ID melee [ID2]", "person ID falls H", "person ID rides HORSE",
+// "person ID walk-to|run-to|sprint-to X Y Z"
+constexpr const char* kPersonStates[] = {
+    "lawman",  "untradeable", "in-player-group", "hostile", "in-vehicle", "in-train", "in-boat",
+    "indoors", "takes-cover", "cuffed",          "hogtied", "lassoed",    "free"};
+
 void checkPersonState(const Args& a) {
-    static const char* const kStates[] = {"lawman", "untradeable", "in-player-group", "hostile",
-                                          "busy"};
     if (a.size() == 2) {
-        for (const char* state : kStates) {
+        for (const char* state : kPersonStates) {
             if (a.is(1, state)) return;
         }
-    } else if (a.size() == 3 && a.is(1, "rides")) {
+        if (a.is(1, "melee")) return;
+    } else if (a.size() == 3 && (a.is(1, "rides") || a.is(1, "melee"))) {
         return;
-    } else if (a.size() == 5 && a.is(1, "walk-to")) {
+    } else if (a.size() == 3 && a.is(1, "falls")) {
+        if (a.number(2) > 0.0) return;
+    } else if (a.size() == 5 && (a.is(1, "walk-to") || a.is(1, "run-to") || a.is(1, "sprint-to"))) {
         a.position(2);
         return;
     }
     malformed(a,
-              "expected 'person ID lawman|untradeable|in-player-group|hostile|busy', "
-              "'person ID rides HORSE' or 'person ID walk-to X Y Z'");
+              "expected 'person ID lawman|untradeable|in-player-group|hostile|in-vehicle|"
+              "in-train|in-boat|indoors|takes-cover|cuffed|hogtied|lassoed|free', "
+              "'person ID melee [ID2]', 'person ID falls H', 'person ID rides HORSE' or "
+              "'person ID walk-to|run-to|sprint-to X Y Z'");
+}
+
+// Going into cover takes this long; he is in cover after it.
+constexpr uint32_t kTakeCoverMs = 1000;
+
+void setPersonState(Runner& run, const Args& a, Entity& ped) {
+    const std::string& state = a[1];
+    Entity& player = playerPed(run);
+    if (state == "lawman") {
+        ped.relationshipGroup = gameHash("REL_COP");
+    } else if (state == "untradeable") {
+        // As another script marks its own people.
+        ped.decorators["VX_Trading_isPedUntradeable"] = {DecoratorType::Int, 1, 0.0f};
+    } else if (state == "in-player-group") {
+        ped.trade.group = player.trade.group;
+    } else if (state == "hostile") {
+        startFight(ped, player);
+    } else if (state == "in-vehicle" || state == "in-train" || state == "in-boat") {
+        ped.trade.vehicle = state == "in-train"  ? Vehicle::Train
+                            : state == "in-boat" ? Vehicle::Boat
+                                                 : Vehicle::Wagon;
+    } else if (state == "indoors") {
+        // Interiors have ids of their own; which one does not matter to anyone here.
+        ped.trade.interior = 0x2C000 | (ped.handle & 0xFFF);
+    } else if (state == "takes-cover") {
+        ped.trade.coverFrom = (run.game().timer() + kTakeCoverMs) | 1u;
+    } else if (state == "cuffed") {
+        ped.trade.set(PersonState::Cuffed, true);
+    } else if (state == "hogtied") {
+        ped.trade.set(PersonState::Hogtied, true);
+    } else if (state == "lassoed") {
+        ped.lassoedBy = player.handle;
+        ped.tasks.clear();
+    } else if (state == "free") {
+        ped.trade.vehicle = Vehicle::None;
+        ped.trade.interior = 0;
+        ped.trade.coverFrom = 0;
+        ped.trade.set(PersonState::Cuffed, false);
+        ped.trade.set(PersonState::Hogtied, false);
+        ped.lassoedBy = 0;
+    }
 }
 
 }  // namespace
@@ -76,11 +130,11 @@ void registerTradingCommands(CommandRegistry& r) {
                leadHorse(world, playerPed(run), entityOf(run, a, 0).handle);
                world.hunting.playerMount = 0;
            }});
-    r.add({"cargo", Phase::Anywhere, 4, 8, [](const Args& a) { cargoOptions(a); },
+    r.add({"cargo", Phase::Anywhere, 4, 9, [](const Args& a) { cargoOptions(a); },
            [](Runner& run, const Args& a) {
                const CargoOptions o = cargoOptions(a);
-               addCargo(run.game(), entityOf(run, a, 0), gameHash(a[2]), o.pelt, o.quality,
-                        o.scale);
+               addCargo(run.game(), entityOf(run, a, 0), gameHash(a[2]), o.pelt, o.quality, o.scale,
+                        o.looted);
            }});
     r.add({"expect cargo-count", Phase::Anywhere, 2, 2, [](const Args& a) { a.integer(1); },
            [](Runner& run, const Args& a) {
@@ -94,24 +148,26 @@ void registerTradingCommands(CommandRegistry& r) {
     r.add({"person", Phase::Anywhere, 2, 5, checkPersonState, [](Runner& run, const Args& a) {
                World& world = run.game().world();
                Entity& ped = entityOf(run, a, 0);
-               if (a.is(1, "lawman")) {
-                   ped.relationshipGroup = gameHash("REL_COP");
-               } else if (a.is(1, "untradeable")) {
-                   // As another script marks its own people.
-                   ped.decorators["VX_Trading_isPedUntradeable"] = {DecoratorType::Int, 1, 0.0f};
-               } else if (a.is(1, "in-player-group")) {
-                   ped.trade.group = playerPed(run).trade.group;
-               } else if (a.is(1, "hostile")) {
-                   startFight(ped, playerPed(run));
-               } else if (a.is(1, "busy")) {
-                   ped.trade.set(PersonState::InConversation, true);
-               } else if (a.is(1, "rides")) {
+               if (a.is(1, "rides")) {
                    mountHorse(world, ped, entityOf(run, a, 2).handle);
+               } else if (a.is(1, "melee")) {
+                   // Hand to hand: he puts his weapon away.
+                   ped.currentWeapon = kWeaponUnarmed;
+                   ped.weaponDrawn = false;
+                   startFight(ped, a.size() == 3 ? entityOf(run, a, 2) : playerPed(run));
+               } else if (a.is(1, "falls")) {
+                   ped.position.z += static_cast<float>(a.number(2));
+                   ped.airborne = true;
+                   ped.fallSpeed = 0.0f;
+               } else if (a.size() == 5) {
+                   Task go;
+                   go.type = TaskType::GoToCoord;
+                   go.point = a.position(2);
+                   // Move blends: 1 a walk, 2 a run, 3 a sprint.
+                   go.speed = a.is(1, "run-to") ? 2.0f : a.is(1, "sprint-to") ? 3.0f : 1.0f;
+                   giveTask(run.game(), ped.handle, go);
                } else {
-                   Task walk;
-                   walk.type = TaskType::GoToCoord;
-                   walk.point = a.position(2);
-                   giveTask(run.game(), ped.handle, walk);
+                   setPersonState(run, a, ped);
                }
            }});
     r.add(

@@ -22,14 +22,19 @@ const std::vector<std::pair<uint32_t, WeaponInfo>>& weapons() {
             {"WEAPON_LASSO", WeaponClass::Lasso},
             {"WEAPON_LASSO_REINFORCED", WeaponClass::Lasso},
             {"WEAPON_REVOLVER_CATTLEMAN", WeaponClass::Pistol},
+            {"WEAPON_REVOLVER_SCHOFIELD", WeaponClass::Pistol},
+            {"WEAPON_PISTOL_VOLCANIC", WeaponClass::Pistol},
             {"WEAPON_REPEATER_CARBINE", WeaponClass::Repeater},
+            {"WEAPON_REPEATER_WINCHESTER", WeaponClass::Repeater},
             {"WEAPON_RIFLE_SPRINGFIELD", WeaponClass::Rifle},
             {"WEAPON_RIFLE_BOLTACTION", WeaponClass::Rifle},
             {"WEAPON_RIFLE_VARMINT", WeaponClass::Rifle},
             {"WEAPON_SNIPERRIFLE_ROLLINGBLOCK", WeaponClass::Sniper},
             {"WEAPON_SNIPERRIFLE_CARCANO", WeaponClass::Sniper},
             {"WEAPON_BOW", WeaponClass::Bow},
+            {"WEAPON_BOW_IMPROVED", WeaponClass::Bow},
             {"WEAPON_SHOTGUN_PUMP", WeaponClass::Shotgun},
+            {"WEAPON_SHOTGUN_DOUBLEBARREL", WeaponClass::Shotgun},
             {"WEAPON_HORSE", WeaponClass::Animal},
             {"WEAPON_ANIMAL", WeaponClass::Animal},
         };
@@ -50,7 +55,7 @@ void reactToHit(Game& game, Entity& victim, int32_t attacker, uint32_t weapon) {
     if (model && model->isAnimal()) {
         startFlee(game, victim, by->position);
     } else if (info && info->kind == WeaponClass::Lasso) {
-        victim.hogtiedBy = attacker;
+        victim.lassoedBy = attacker;
         victim.tasks.clear();
     } else if (victim.handle != game.world().player.ped) {
         bool armed = false;
@@ -78,6 +83,24 @@ const WeaponInfo* findWeapon(uint32_t hash) {
 
 const WeaponInfo* findWeaponNamed(const std::string& name) {
     return findWeapon(gameHash(name));
+}
+
+bool isGun(WeaponClass kind) {
+    switch (kind) {
+        case WeaponClass::Pistol:
+        case WeaponClass::Repeater:
+        case WeaponClass::Rifle:
+        case WeaponClass::Sniper:
+        case WeaponClass::Shotgun:
+            return true;
+        default:
+            return false;
+    }
+}
+
+WeaponClass weaponClassOf(uint32_t hash) {
+    const WeaponInfo* info = findWeapon(hash);
+    return info ? info->kind : WeaponClass::None;
 }
 
 Vec3 bonePosition(const Entity& ped, int32_t bone) {
@@ -115,7 +138,7 @@ void damagePed(Game& game, Entity& victim, int32_t attacker, uint32_t weapon, in
     const float before = victim.health;
     victim.health = kill ? 0.0f : victim.maxHealth * healthRatio;
     const bool wasDead = victim.dead;
-    victim.dead = victim.dead || kill || victim.health <= 0.0f;
+    if (kill || victim.health <= 0.0f) markDead(victim, game.timer());
     if (victim.dead && !wasDead) {
         victim.condition.killedByDamage = true;
         victim.killer = attacker;

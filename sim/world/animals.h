@@ -22,7 +22,7 @@ enum class WeaponClass {
     Unarmed,
     Melee,
     Lasso,
-    Pistol,
+    Pistol,  // side arms: revolvers and pistols
     Repeater,
     Rifle,
     Sniper,
@@ -37,6 +37,10 @@ struct WeaponInfo {
 };
 const WeaponInfo* findWeapon(uint32_t hash);
 const WeaponInfo* findWeaponNamed(const std::string& name);
+// Fires bullets or shot: side arms, repeaters, rifles, sniper rifles and shotguns.
+bool isGun(WeaponClass kind);
+// The weapon's class; None for a weapon the game does not have.
+WeaponClass weaponClassOf(uint32_t hash);
 
 // Bones: a few ids the world uses. The head is 21030; the neck and the vitals behind it lie in
 // 0x384A..0x384E.

@@ -58,7 +58,7 @@ void stepBehaviour(Game& game) {
             if (e.diedAt == 0) e.diedAt = game.timer() | 1u;
             continue;
         }
-        if (isRagdoll(game, e) || e.hogtiedBy != 0 || e.condition.writhing) continue;
+        if (isRagdoll(game, e) || e.lassoedBy != 0 || e.airborne || e.condition.writhing) continue;
         const ModelInfo* model = world.models.find(e.model);
         const bool human = model && model->human;
         if (running(game, e)) {

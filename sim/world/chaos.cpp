@@ -113,10 +113,9 @@ void Chaos::playerEvent(Game& game) {
                 // Whatever kills him (a fall, a stranger's shot) hits him first, as any death does.
                 const float health = player->health;
                 player->health = 0.0f;
-                player->dead = true;
+                markDead(*player, game.timer());
                 raiseEntityDamaged(game, *player, 0, kWeaponUnarmed, health, 0);
             }
-            player->diedAt = game.timer();
             respawnAt_ = game.frame() + kRespawnFrames;
             ++counts_.playerKilled;
             game.report("chaos", "the player dies");
@@ -211,7 +210,7 @@ void removePedFromWorld(Game& game, int32_t handle) {
         if (e.trade.ledHorse == handle) e.trade.ledHorse = 0;
         if (e.lookAt == handle) e.lookAt = 0;
         if (e.combatTarget == handle) e.combatTarget = 0;
-        if (e.hogtiedBy == handle) e.hogtiedBy = 0;
+        if (e.lassoedBy == handle) e.lassoedBy = 0;
     }
     if (world.hunting.playerMount == handle) world.hunting.playerMount = 0;
     if (world.player.target == handle) world.player.target = 0;

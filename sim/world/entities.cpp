@@ -48,4 +48,9 @@ float distance3d(Vec3 a, Vec3 b) {
     return std::sqrt(dx * dx + dy * dy + dz * dz);
 }
 
+void markDead(Entity& e, uint32_t now) {
+    if (!e.dead || e.diedAt == 0) e.diedAt = now | 1u;
+    e.dead = true;
+}
+
 }  // namespace sim

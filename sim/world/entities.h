@@ -68,16 +68,21 @@ struct Entity {
     // Movement: 0 normal, up to 1 fully in stealth (slower, crouched).
     float stealth = 0.0f;
     int32_t lookAt = 0;        // the entity the ped looks at
-    int32_t weaponStance = 0;  // 1: weapon raised, ready to fire
+    bool crouching = false;    // creeps along, as in stealth
     bool weaponDrawn = false;  // the weapon in hand, not holstered
+    // Metres per second it covered over the ground in the last world step (riding excluded).
+    float groundSpeed = 0.0f;
+    // In the air (thrown or dropped), falling at fallSpeed m/s until it lands.
+    bool airborne = false;
+    float fallSpeed = 0.0f;
     PedTasks tasks;
     // Shots and their consequences.
     uint32_t lastShotAt = 0;      // game timer of the ped's last shot (0 = never)
     std::set<int32_t> damagedBy;  // every entity that ever hit it
     int32_t killer = 0;           // the entity whose hit killed it
-    uint32_t diedAt = 0;          // game timer when it was found dead (0 = alive)
+    uint32_t diedAt = 0;          // game timer at its death, never 0 (0 = alive)
     int32_t combatTarget = 0;     // the ped it fights
-    int32_t hogtiedBy = 0;        // who caught it with a lasso
+    int32_t lassoedBy = 0;        // who caught it with a lasso
     // Animals: fleeing from a point until a time; idling or walking round home.
     Vec3 fleeFrom;
     uint32_t fleeStartAt = 0;
@@ -112,5 +117,7 @@ class Entities {
 };
 
 float distance3d(Vec3 a, Vec3 b);
+// The entity dies now (game timer `now`); a second death keeps the first time.
+void markDead(Entity& e, uint32_t now);
 
 }  // namespace sim

@@ -23,6 +23,10 @@ class HandlePool {
     // The handle is free again (a handle not in use is ignored).
     void giveBack(int32_t handle);
     bool inUse(int32_t handle) const { return used_.count(handle) != 0; }
+    // Keeps a handle given out by other means from being drawn; release frees it without
+    // offering it for reuse.
+    void reserve(int32_t handle) { used_.insert(handle); }
+    void release(int32_t handle) { used_.erase(handle); }
 
   private:
     // How many freed handles the pool remembers for reuse.

@@ -106,10 +106,7 @@ Models::Models() {
     };
     for (const Animal& a : animals)
         add(creature(a.name, gameHash(a.type), wild, a.display, a.sizeClass, a.type));
-    ModelInfo legendary =
-        creature("a_c_buck_legendary_01", gameHash("deer"), wild, "Legendary Buck", 3, "deer");
-    legendary.fixedSize = true;
-    add(legendary);
+    add(creature("a_c_buck_legendary_01", gameHash("deer"), wild, "Legendary Buck", 3, "deer"));
     for (const char* name : {"a_c_horse_morgan_bay", "a_c_horse_americanpaint_greyovero"}) {
         ModelInfo horse = creature(name, kTypeHorse, domestic, "Horse", 5, "horse");
         horse.horse = true;
@@ -121,6 +118,16 @@ Models::Models() {
     add(creature("a_c_rat_01", kTypeRat, wild, "Rat", 1, "rat"));
     add(creature("a_c_songbird_01", kTypeSongbird, wild, "Songbird", 1, "songbird"));
     add(creature("a_c_fishbluegil_01_sm", kTypeFish, wild, "Bluegill", 1, "fish"));
+
+    for (auto& [hash, m] : models_)
+        m.wild = !m.human && !m.horse;
+    for (const char* name : {"a_c_dogcatahoulacur_01", "a_c_cat_01", "a_c_bull_01"})
+        models_[gameHash(name)].wild = false;
+    for (const char* name : {"a_c_duck_01", "a_c_goosecanada_01", "a_c_songbird_01"})
+        models_[gameHash(name)].bird = true;
+    for (const char* name : {"a_c_alligator_01", "a_c_bear_01", "a_c_cougar_01", "a_c_panther_01",
+                             "a_c_coyote_01", "a_c_wolf", "a_c_fox_01"})
+        models_[gameHash(name)].predator = true;
 }
 
 namespace {

@@ -18,13 +18,16 @@ struct ModelInfo {
     uint32_t relationshipGroup = 0;
     int32_t pedType = 0;
     // Animals: the word of its pelt and carcass items ("Buck"), its size class, whether it is a
-    // horse, and whether the game fixes its size (legendary animals).
+    // horse, a bird, a predator, a wild animal.
     std::string display;
     // The game's name of the animal type ("deer"); empty for people.
     std::string typeName;
     int32_t sizeClass = 0;
     bool horse = false;
-    bool fixedSize = false;
+    bool bird = false;
+    bool predator = false;
+    // Domestic animals (horses, dogs, cats, cattle) are not wild; people are neither.
+    bool wild = false;
 
     bool isAnimal() const { return !human; }
     // Item texts as the price list names them, by quality 0 (poor) to 2 (perfect).

@@ -29,8 +29,10 @@ struct Player {
     bool deadEye = false;
     // A story mission is running.
     bool onMission = false;
-    // Aiming a weapon freely (at nothing in particular).
-    bool freeAiming = false;
+    // He has committed a crime that the law is after him for.
+    bool lawIncident = false;
+    // The player's input moves him (off in cut-scenes and while a script takes it away).
+    bool controlOn = true;
 };
 
 // Metres per second of an unhurried walk, and of the player's horse at a canter.

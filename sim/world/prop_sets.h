@@ -12,6 +12,7 @@
 #include "sim/natives/native_table.h"
 #include "sim/world/chaos.h"
 #include "sim/world/random.h"
+#include "sim/world/scenario_points.h"
 
 namespace sim {
 
@@ -45,5 +46,10 @@ class PropSets {
     std::map<uint32_t, Load> requested_;
     std::map<int32_t, PropSet> sets_;
 };
+
+// The scenario points a created set carries (its seats, its fire, a place to work on a carcass),
+// on the ground round it; removePropSetPoints takes them away with the set.
+void addPropSetPoints(ScenarioPoints& points, const PropSet& set);
+void removePropSetPoints(ScenarioPoints& points, int32_t set);
 
 }  // namespace sim

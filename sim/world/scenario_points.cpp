@@ -1,5 +1,7 @@
 #include "sim/world/scenario_points.h"
 
+#include <cmath>
+
 #include "sim/world/hash.h"
 #include "sim/world/terrain.h"
 
@@ -12,6 +14,57 @@ ScenarioPoints::ScenarioPoints(Random& random) : handles_(random, 0x101, 0x7FFFF
           "WORLD_HUMAN_CROUCH_INSPECT", "WORLD_HUMAN_FIRE_STAND"}) {
         knownScenarios.insert(gameHash(name));
     }
+}
+
+int32_t ScenarioPoints::addOwned(uint64_t owner, Vec3 position, uint32_t scenario) {
+    uint64_t mix = (owner + owned_.size() + 1) * 0x9E3779B97F4A7C15ull;
+    for (;;) {
+        mix ^= mix >> 29;
+        const auto id = static_cast<int32_t>(0x40000000u | (mix & 0x3FFFFFFFu));
+        if (!handles_.inUse(id) && !owned_.count(id)) {
+            handles_.reserve(id);
+            owned_[id] = {id, position, 0.0f, scenario, owner};
+            return id;
+        }
+        mix = mix * 0x2545F4914F6CDD1Dull + 1;
+    }
+}
+
+void ScenarioPoints::removeOwnedBy(uint64_t owner) {
+    for (auto it = owned_.begin(); it != owned_.end();) {
+        if (it->second.owner == owner) {
+            handles_.release(it->first);
+            it = owned_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
+const ScenarioPoint* ScenarioPoints::find(int32_t id) const {
+    for (const auto* store : {&points_, &owned_}) {
+        auto it = store->find(id);
+        if (it != store->end()) return &it->second;
+    }
+    return nullptr;
+}
+
+const ScenarioPoint* ScenarioPoints::nearest(Vec3 at, float distance, uint32_t scenario) const {
+    const ScenarioPoint* best = nullptr;
+    float bestDistance = distance;
+    for (const auto* store : {&points_, &owned_}) {
+        for (const auto& [id, p] : *store) {
+            if (scenario != 0 && p.scenario != scenario) continue;
+            const float d = std::sqrt((p.position.x - at.x) * (p.position.x - at.x) +
+                                      (p.position.y - at.y) * (p.position.y - at.y) +
+                                      (p.position.z - at.z) * (p.position.z - at.z));
+            if (d <= bestDistance) {
+                bestDistance = d;
+                best = &p;
+            }
+        }
+    }
+    return best;
 }
 
 int32_t ScenarioPoints::create(Vec3 position, float radius, uint32_t scenario) {

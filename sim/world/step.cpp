@@ -1,10 +1,13 @@
 #include "sim/world/step.h"
 
+#include <algorithm>
+#include <map>
 #include <vector>
 
 #include "sim/game.h"
 #include "sim/world/behaviour.h"
 #include "sim/world/tasks.h"
+#include "sim/world/terrain.h"
 
 namespace sim {
 
@@ -19,8 +22,27 @@ void input(Game& game) {
     world.prompts.step(world.player.target, Game::kFrameMs);
 }
 
+constexpr float kGravity = 9.81f;
+
+// What is in the air falls until it lands on the ground.
+void falling(Game& game) {
+    const float dt = static_cast<float>(Game::kFrameMs) / 1000.0f;
+    for (auto& [handle, e] : game.world().entities.all()) {
+        if (!e.airborne) continue;
+        e.fallSpeed += kGravity * dt;
+        e.position.z -= e.fallSpeed * dt;
+        const float ground = Terrain::heightAt(e.position.x, e.position.y).value_or(-1.0e9f);
+        if (e.position.z <= ground) {
+            e.position.z = ground;
+            e.airborne = false;
+            e.fallSpeed = 0.0f;
+        }
+    }
+}
+
 void walking(Game& game) {
     stepPlayerWalk(game.world().player, game.world().entities, Game::kFrameMs);
+    falling(game);
 }
 
 // Peds carry out their task sequences, then do what they do of their own accord (animals wander
@@ -51,8 +73,10 @@ void cleanUp(Game& game) {
         if (set.released && distance3d(set.position, player->position) > kReleasedCleanupRange)
             sets.push_back(handle);
     }
-    for (int32_t handle : sets)
+    for (int32_t handle : sets) {
         world.propSets.remove(handle);
+        removePropSetPoints(world.scenarioPoints, handle);
+    }
 }
 
 // The game's own whims: peds it takes away (chaos.h); nothing at all while chaos is off.
@@ -92,8 +116,21 @@ std::span<const StepPart> worldStepParts() {
 }
 
 void stepWorld(Game& game) {
+    auto& all = game.world().entities.all();
+    std::map<int32_t, Vec3> before;
+    for (const auto& [handle, e] : all)
+        before[handle] = e.position;
     for (const StepPart& part : kParts)
         part.run(game);
+    // The pace on foot: riders, carried things and what was just created have none.
+    for (auto& [handle, e] : all) {
+        auto it = before.find(handle);
+        const bool carried = e.trade.mount != 0 || e.trade.heldBy != 0 || e.trade.onHorse != 0;
+        e.groundSpeed = it == before.end() || carried
+                            ? 0.0f
+                            : horizontalDistance(it->second, e.position) * 1000.0f /
+                                  static_cast<float>(Game::kFrameMs);
+    }
 }
 
 }  // namespace sim

@@ -44,9 +44,14 @@ bool turnTowards(Entity& ped, Vec3 target, uint32_t ms) {
 
 float walkSpeed(const Entity& ped, float moveBlend) {
     float mps = kWalkSpeed * moveBlend;
-    // A ped moving in stealth creeps.
-    if (ped.stealth >= 0.5f && mps > 1.0f) mps = 1.0f;
+    // A ped moving in stealth or crouched creeps.
+    if ((ped.stealth >= 0.5f || ped.crouching) && mps > 1.0f) mps = 1.0f;
     return mps;
+}
+
+// Takes out the weapon in hand when it is holstered, puts it away when it is out.
+void swapWeapon(Entity& ped) {
+    ped.weaponDrawn = !ped.weaponDrawn && ped.currentWeapon != kWeaponUnarmed;
 }
 
 uint32_t shotInterval(uint32_t weapon) {
@@ -85,11 +90,11 @@ bool runTask(Game& game, Entity& ped, Task& task) {
         case TaskType::ClearLookAt:
             ped.lookAt = 0;
             return true;
-        case TaskType::WeaponStance:
-            ped.weaponStance = task.value;
+        case TaskType::Crouch:
+            ped.crouching = task.value != 0;
             return true;
-        case TaskType::WeaponDrawn:
-            ped.weaponDrawn = task.value != 0;
+        case TaskType::SwapWeapon:
+            swapWeapon(ped);
             return true;
         case TaskType::GoToCoord: {
             const bool meshHere = navmeshLoadedAt(game, ped.position);
@@ -99,10 +104,10 @@ bool runTask(Game& game, Entity& ped, Task& task) {
             return moveTowards(ped, task.point, walkSpeed(ped, task.speed),
                                std::max(task.range, kArrived), ms);
         }
-        case TaskType::GoToEntity:
-            if (!other) return true;
-            return moveTowards(ped, other->position, walkSpeed(ped, task.speed),
-                               std::max(task.range, kArrived), ms);
+        case TaskType::SeekClearLos:
+            if (!other || canSee(ped, *other)) return true;
+            moveTowards(ped, other->position, walkSpeed(ped, 1.0f), kArrived, ms);
+            return false;
         case TaskType::TurnToEntity:
             if (!other) return true;
             return turnTowards(ped, other->position, ms) ||
@@ -123,15 +128,28 @@ bool runTask(Game& game, Entity& ped, Task& task) {
             }
             return other->dead || elapsed(game, task);
         }
-        case TaskType::IdleAt:
-            if (!task.moving && horizontalDistance(ped.position, task.point) > task.radius) {
-                task.moving = true;
+        case TaskType::UseScenario: {
+            const ScenarioPoint* point = world.scenarioPoints.find(task.value);
+            if (!point) {
+                ped.trade.scenario = 0;
+                ped.trade.scenarioPoint = 0;
+                return true;
             }
-            if (task.moving && moveTowards(ped, task.point, walkSpeed(ped, 1.0f), kArrived, ms)) {
-                task.moving = false;
-                task.radius = 1.0e9f;  // arrived: idles where it stands
+            ped.trade.scenarioPoint = point->id;
+            if (ped.trade.scenario == 0) {
+                if (!moveTowards(ped, point->position, walkSpeed(ped, 1.0f), kArrived, ms))
+                    return false;
+                ped.trade.scenario = point->scenario;
+                task.resumeAt = now;  // the time counts from here
             }
-            return elapsed(game, task);
+            if (task.durationMs < 0 ||
+                now - task.resumeAt < static_cast<uint32_t>(task.durationMs)) {
+                return false;
+            }
+            ped.trade.scenario = 0;
+            ped.trade.scenarioPoint = 0;
+            return true;
+        }
         case TaskType::Wander: {
             if (!task.moving) {
                 if (static_cast<int32_t>(now - task.resumeAt) < 0) return false;
@@ -230,13 +248,15 @@ void giveTask(Game& game, int32_t ped, const Task& task) {
         case TaskType::ClearLookAt:
             e->lookAt = 0;
             return;
-        case TaskType::WeaponStance:
-            e->weaponStance = task.value;
+        case TaskType::Crouch:
+            e->crouching = task.value != 0;
             return;
-        case TaskType::WeaponDrawn:
-            e->weaponDrawn = task.value != 0;
+        case TaskType::SwapWeapon:
+            swapWeapon(*e);
             return;
         default:
+            e->trade.scenario = 0;
+            e->trade.scenarioPoint = 0;
             e->tasks.assign({task}, false);
     }
 }
@@ -250,7 +270,10 @@ void stepTasks(Game& game) {
             continue;
         }
         // The player walking where the scenario sends him is in the player's hands.
-        if (isRagdoll(game, ped) || (handle == world.player.ped && world.player.walking)) continue;
+        if (isRagdoll(game, ped) || ped.airborne ||
+            (handle == world.player.ped && world.player.walking)) {
+            continue;
+        }
         // Tasks that end at once hand over to the next in the same frame.
         for (int chained = 0; chained < 8 && ped.tasks.busy(); ++chained) {
             if (!runTask(game, ped, ped.tasks.list[ped.tasks.current])) break;

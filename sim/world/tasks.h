@@ -21,19 +21,19 @@ struct Entity;
 
 enum class TaskType {
     GoToCoord,      // follow the navigation mesh to a point (waits where there is none)
-    GoToEntity,     // walk towards an entity until within `range`
+    SeekClearLos,   // walk towards an entity until it is in sight
     Wander,         // roam a circle for good: walk to a random point, pause, again
     TurnToEntity,   // turn until facing the entity
     LookAt,         // start looking at an entity (at once)
     ClearLookAt,    // stop looking (at once)
-    WeaponStance,   // raise (1) or lower (0) the weapon (at once)
-    WeaponDrawn,    // draw (1) or holster (0) the weapon in hand (at once)
+    Crouch,         // crouch (1) or stand up (0) (at once)
+    SwapWeapon,     // holster the weapon in hand, or draw it when holstered (at once)
     AimAtEntity,    // face the entity and aim for `durationMs`
     ShootAtEntity,  // face the entity and fire at it for `durationMs`, until it is dead
-    IdleAt,         // walk to a point and idle there until `durationMs` from the start
+    UseScenario,    // go to the scenario point `value` and use it for `durationMs`
     // Trading (world/trade_tasks.cpp): riding, the inspection, taking and carrying cargo.
     GoToEntityWithin,  // walk to within `range` of an entity, for at most `durationMs`
-    HitchAnimal,       // ride to the post `entity`, hitch the horse there and get off
+    HitchAnimal,       // ride to the post's scenario point `value`, hitch the horse, get off
     DismountAnimal,    // get off the horse
     LeadHorse,         // take the horse `entity` by the reins
     ScenarioInPlace,   // act out the scenario `value` (a hash) for `durationMs`
@@ -49,7 +49,7 @@ struct Task {
     int32_t entity = 0;
     float speed = 1.0f;   // move blend: 1 a walk
     float range = 0.0f;   // stop this near the goal
-    float radius = 0.0f;  // Wander, IdleAt
+    float radius = 0.0f;  // Wander
     float pauseSeconds = 0.0f;
     int32_t durationMs = -1;
     int32_t value = 0;
@@ -104,8 +104,9 @@ class TaskSequences {
     int32_t open_ = 0;
 };
 
-// Gives the task to the ped, or adds it to the open sequence when `ped` is 0. Look-at, stance
-// and drawing tasks given directly take effect at once, beside what the ped is doing.
+// Gives the task to the ped, or adds it to the open sequence when `ped` is 0. Look-at, crouching
+// and weapon-swap tasks given directly take effect at once, beside what the ped is doing; any
+// other ends the scenario he was using.
 void giveTask(Game& game, int32_t ped, const Task& task);
 
 // One frame of every ped's tasks (part of the world step, after walking).

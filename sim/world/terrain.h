@@ -1,7 +1,8 @@
 // The map's land and its ground: the mainland inside one outline, and the island of Guarma far
 // off in the southern sea. The ground is a smooth, deterministic height field over the land, so
-// that positions put "on the ground" are repeatable; off the land there is no ground. The zones
-// (zones.h) lay their districts over the same land.
+// that positions put "on the ground" are repeatable; it passes through the heights the game's own
+// data gives (the player's default position, the towns' start positions) and off the land there
+// is none. The zones (zones.h) lay their districts over the same land.
 #pragma once
 
 #include <optional>

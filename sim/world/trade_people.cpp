@@ -53,7 +53,7 @@ void leadHorse(World& world, Entity& ped, int32_t horse) {
 }
 
 Entity& addCargo(Game& game, Entity& horse, uint32_t animalModel, bool pelt, int32_t quality,
-                 float scale) {
+                 float scale, bool looted) {
     World& world = game.world();
     const ModelInfo& model = *world.models.find(animalModel);
     Entity& item = world.entities.create(pelt ? EntityKind::Object : EntityKind::Ped, animalModel,
@@ -65,7 +65,8 @@ Entity& addCargo(Game& game, Entity& horse, uint32_t animalModel, bool pelt, int
     } else {
         applyModel(item, model);
         item.health = 0.0f;
-        item.dead = true;
+        markDead(item, game.timer());
+        item.trade.looted = looted;
         if (scale > 0.0f) {
             item.condition.scale = scale;
             item.decorators["VX_Brackenfold_Scale"] = {DecoratorType::Float, 0, scale};
@@ -86,13 +87,37 @@ bool takeOffHorse(World& world, Entity& item) {
     return true;
 }
 
+int32_t carrierOf(const World& world, const Entity& e) {
+    for (int32_t by : {e.trade.heldBy, e.trade.onHorse}) {
+        const Entity* carrier = world.entities.find(by);
+        if (carrier &&
+            (carrier->trade.holding == e.handle ||
+             std::count(carrier->trade.cargo.begin(), carrier->trade.cargo.end(), e.handle) != 0)) {
+            return by;
+        }
+    }
+    return 0;
+}
+
+bool carriesSomething(const World& world, const Entity& ped) {
+    if (world.entities.exists(ped.trade.holding)) return true;
+    for (int32_t item : ped.trade.cargo) {
+        if (world.entities.exists(item)) return true;
+    }
+    return false;
+}
+
 void startFight(Entity& a, Entity& b) {
     a.combatTarget = b.handle;
     b.combatTarget = a.handle;
 }
 
 Entity& placeHitchingPost(World& world, Vec3 position) {
-    return world.entities.create(EntityKind::Object, kModelHitchingPost, position);
+    Entity& post = world.entities.create(EntityKind::Object, kModelHitchingPost, position);
+    // Its point is of the scenario type named after the prop; a rider hitches his horse there.
+    world.scenarioPoints.addOwned(entityOwner(post.handle),
+                                  {position.x + 1.0f, position.y, position.z}, kModelHitchingPost);
+    return post;
 }
 
 void followRidersAndCarriers(World& world) {

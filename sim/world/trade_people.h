@@ -19,49 +19,54 @@ class Game;
 struct Entity;
 struct World;
 
-// States of a person that the game reports one native each (see natives/trading.cpp).
+// States of a person that the game reports one native each (see natives/trading.cpp); the
+// others come from what the world does (fights, lassos, falls, walking speed).
 enum class PersonState : uint32_t {
-    InVehicle = 1u << 0,
-    GettingUp = 1u << 1,
-    HandsUp = 1u << 4,
-    Hogtied = 1u << 5,
-    BeingCarried = 1u << 6,
-    Lassoed = 1u << 7,
-    RespondingToEvent = 1u << 8,
-    StoryCharacter = 1u << 9,
-    InConversation = 1u << 10,  // the scenario language's "busy"
-    Working = 1u << 11,
-    InDuel = 1u << 12,
+    Hogtied = 1u << 0,
+    Cuffed = 1u << 1,
 };
 
+// What a person rides in: a horse is not a vehicle; trains and boats are.
+enum class Vehicle { None, Wagon, Train, Boat };
+
 inline constexpr uint32_t kModelHitchingPost = gameHash("PROP_HITCHINGPOST");
+
+// Paces on foot (m/s) above which a ped runs, and sprints.
+inline constexpr float kRunningAbove = 2.25f;
+inline constexpr float kSprintingAbove = 3.75f;
 
 struct TradeTraits {
     uint32_t states = 0;
     // The ped group (the player's companions share his); 0 for none.
     uint32_t group = 0;
+    Vehicle vehicle = Vehicle::None;
+    // The interior the entity is in (0: out in the open).
+    int32_t interior = 0;
+    // Taking cover: going into it until this game time, in cover from then on (0: none).
+    uint32_t coverFrom = 0;
 
     // Riding: the horse ridden now, the horse led by the reins, the post a horse is hitched to.
     int32_t mount = 0;
     int32_t ledHorse = 0;
     int32_t hitchedTo = 0;
-    // Horses: whether it wears a saddle (only a saddled horse carries cargo), and its cargo.
-    bool saddled = true;
+    // Horses: the pelts and carcasses on it.
     std::vector<int32_t> cargo;
 
     // Cargo: a pelt (an object of the animal's model) with its item, or a carcass (the dead
-    // animal itself); the horse it lies on, or the ped who holds it.
+    // animal itself); the horse it lies on, or the ped who holds it. A looted carcass has had
+    // everything taken from it.
     bool pelt = false;
     uint32_t peltItem = 0;
-    bool pristine = false;
-    bool spoiled = false;
+    bool looted = false;
     int32_t onHorse = 0;
     int32_t heldBy = 0;
     // What this ped holds in its hands.
     int32_t holding = 0;
 
-    // The scenario the ped acts out now (hash; 0 none).
+    // The scenario the ped acts out now (hash; 0 none), and the point he uses for it (0: none,
+    // or in place).
     uint32_t scenario = 0;
+    int32_t scenarioPoint = 0;
 
     bool has(PersonState s) const { return (states & static_cast<uint32_t>(s)) != 0; }
     void set(PersonState s, bool on) {
@@ -87,14 +92,18 @@ void leadHorse(World& world, Entity& ped, int32_t horse);
 
 // Puts a pelt or carcass of the animal model on the horse; returns the new entity.
 Entity& addCargo(Game& game, Entity& horse, uint32_t animalModel, bool pelt, int32_t quality,
-                 float scale);
+                 float scale, bool looted = false);
+// Who carries the entity: the ped holding it, or the horse it lies on (0: nobody).
+int32_t carrierOf(const World& world, const Entity& e);
+// The ped holds something, or (a horse) has cargo on it.
+bool carriesSomething(const World& world, const Entity& ped);
 // Takes the entity off whatever horse carries it; false when no horse does.
 bool takeOffHorse(World& world, Entity& item);
 
 // Peds that fight each other.
 void startFight(Entity& a, Entity& b);
 
-// A hitching post (an object of PROP_HITCHINGPOST) at a point.
+// A hitching post (an object of PROP_HITCHINGPOST) at a point, with its scenario point.
 Entity& placeHitchingPost(World& world, Vec3 position);
 
 // Keeps horses under their riders, led horses at their leader's side and cargo with whatever

@@ -36,11 +36,12 @@ bool runTradeTask(Game& game, Entity& ped, Task& task) {
             return moveTowards(ped, target->position, speedOf(ped, task.speed), task.range, ms);
         case TaskType::HitchAnimal: {
             Entity* horse = world.entities.find(ped.trade.mount);
-            if (!horse || !target) return true;
-            if (!moveTowards(ped, target->position, kRideSpeed, kReachDistance, ms)) return false;
+            const ScenarioPoint* point = world.scenarioPoints.find(task.value);
+            if (!horse || !point || point->scenario != kModelHitchingPost) return true;
+            if (!moveTowards(ped, point->position, kRideSpeed, kReachDistance, ms)) return false;
             followRidersAndCarriers(world);
             dismountHorse(world, ped);
-            horse->trade.hitchedTo = target->handle;
+            horse->trade.hitchedTo = static_cast<int32_t>(point->owner & 0xFFFFFFFFu);
             game.report("world", "horse " + std::to_string(horse->handle) + " hitched");
             return true;
         }

@@ -23,7 +23,7 @@ BaitManager::BaitManager(const DataCatalogue& data, Tutorials& tutorials)
 bool BaitManager::playerPlacingBait() const {
     const int32_t ped = runtime().playerPed;
     // Placing bait is a scenario: most frames the player is in none, and one question settles it.
-    if (!natives::isPedSprinting(ped)) return false;
+    if (!natives::isPedUsingAnyScenario(ped)) return false;
     return natives::isPedUsingScenarioHash(ped, placeNormal_) ||
            natives::isPedUsingScenarioHash(ped, placePotent_);
 }

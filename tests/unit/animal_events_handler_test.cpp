@@ -59,7 +59,7 @@ TEST_F(AnimalEventsTest, SeveralEventsAreHandledInQueueOrder) {
     const int32_t second = spawn("a_c_bear_01");
     const int32_t hurt = spawn("a_c_buck_01");
     game().runFrame();
-    const int32_t third = spawn("a_c_duck_01");
+    const int32_t third = spawn("a_c_boar_01");
     hit(hurt);
     const int32_t fourth = spawn("a_c_moose_01");
     game().setRecording(true);

@@ -78,11 +78,11 @@ TEST(AnimalWeight, GrowsWithTheSizeClassInSinglePrecision) {
         EXPECT_EQ(bf::animalWeight(c.sizeClass, c.scale), c.weight) << c.sizeClass;
 }
 
-TEST_F(AnimalSizesTest, LeavesHorsesHumansUntouchedTypesAndFixedSizesAlone) {
+TEST_F(AnimalSizesTest, LeavesHorsesHumansUntouchedTypesAndBirdsAlone) {
     start();
     const int32_t peds[] = {spawn("a_c_dogcatahoulacur_01"), spawn("a_c_rat_01"),
-                            spawn("a_c_horse_morgan_bay"), spawn("a_m_m_valfarmer_01"),
-                            spawn("a_c_buck_legendary_01")};
+                            spawn("a_c_horse_morgan_bay"),   spawn("a_m_m_valfarmer_01"),
+                            spawn("a_c_goosecanada_01"),     spawn("a_c_duck_01")};
     game().setRecording(true);
     game().runFrame();
     EXPECT_TRUE(game().recordedOf(kSetScale).empty());

@@ -116,7 +116,7 @@ TEST_F(BleedingTest, ASecondHitRenewsTheLengthButNotTheStart) {
     EXPECT_TRUE(listed().empty());
 }
 
-TEST_F(BleedingTest, OnlyRiflesAndSnipersOnHeadBonesAreCritical) {
+TEST_F(BleedingTest, OnlyGunsAndBowsOnTheNeckAndVitalsAreCritical) {
     startWith("BleedingCausesDamage=0\n");
     struct Case {
         const char* weapon;
@@ -124,9 +124,11 @@ TEST_F(BleedingTest, OnlyRiflesAndSnipersOnHeadBonesAreCritical) {
         bool critical;
     };
     const Case cases[] = {
-        {"WEAPON_RIFLE_SPRINGFIELD", 0x384A, true},   {"WEAPON_SNIPERRIFLE_CARCANO", 0x384E, true},
-        {"WEAPON_RIFLE_SPRINGFIELD", 0x384F, false},  {"WEAPON_RIFLE_SPRINGFIELD", 0x3849, false},
-        {"WEAPON_REVOLVER_CATTLEMAN", 0x384C, false}, {"WEAPON_BOW", 0x384C, false}};
+        {"WEAPON_RIFLE_SPRINGFIELD", 0x384A, true},  {"WEAPON_SNIPERRIFLE_CARCANO", 0x384E, true},
+        {"WEAPON_RIFLE_SPRINGFIELD", 0x384F, false}, {"WEAPON_RIFLE_SPRINGFIELD", 0x3849, false},
+        {"WEAPON_REVOLVER_CATTLEMAN", 0x384C, true}, {"WEAPON_BOW", 0x384C, true},
+        {"WEAPON_SHOTGUN_PUMP", 0x384B, true},       {"WEAPON_REPEATER_CARBINE", 0x384C, true},
+        {"WEAPON_MELEE_KNIFE", 0x384C, false},       {"WEAPON_LASSO", 0x384C, false}};
     for (const Case& c : cases) {
         const int32_t buck = spawnAndHit("a_c_buck_01", 0.5f, c.weapon, c.bone);
         EXPECT_EQ(intDecorator(buck, bf::kDecorCriticalShot), c.critical ? 1 : 0) << c.weapon;

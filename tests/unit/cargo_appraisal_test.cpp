@@ -55,24 +55,26 @@ TEST_F(CargoAppraisalTest, EntityScoresWeighQualityScaleAndCondition) {
         bool pelt;
         int32_t quality;
         float scale;
-        bool pristine, spoiled;
+        bool looted;
         float score;
     };
+    // Predators fetch double, birds 0.85, a looted carcass 0.65: by what the animal is.
     const Case cases[] = {
-        {"poor pelt", "a_c_buck_01", true, 0, 0.0f, false, false, 0.5f},
-        {"good pelt", "a_c_buck_01", true, 1, 0.0f, false, false, 1.0f},
-        {"perfect pelt", "a_c_buck_01", true, 2, 0.0f, false, false, 1.5f},
-        {"carcass without a scale", "a_c_boar_01", false, 2, 0.0f, false, false, 1.5f},
-        {"carcass of scale 0.8", "a_c_boar_01", false, 2, 0.8f, false, false, 1.2f},
-        {"pristine", "a_c_boar_01", false, 1, 0.0f, true, false, 2.0f},
-        {"pristine and spoiled", "a_c_boar_01", false, 1, 0.0f, true, true, 1.3f},
-        {"legendary, spoiled", "a_c_buck_legendary_01", false, 1, 0.0f, false, true,
-         static_cast<float>(static_cast<float>(1.0f * 0.85) * 0.65)},
+        {"poor pelt", "a_c_buck_01", true, 0, 0.0f, false, 0.5f},
+        {"good pelt", "a_c_buck_01", true, 1, 0.0f, false, 1.0f},
+        {"perfect pelt", "a_c_buck_01", true, 2, 0.0f, false, 1.5f},
+        {"carcass without a scale", "a_c_boar_01", false, 2, 0.0f, false, 1.5f},
+        {"carcass of scale 0.8", "a_c_boar_01", false, 2, 0.8f, false, 1.2f},
+        {"predator's carcass", "a_c_cougar_01", false, 1, 0.0f, false, 2.0f},
+        {"predator's pelt", "a_c_wolf", true, 1, 0.0f, false, 2.0f},
+        {"predator's carcass, looted", "a_c_cougar_01", false, 1, 0.0f, true, 1.3f},
+        {"bird", "a_c_duck_01", false, 1, 0.0f, false, static_cast<float>(1.0f * 0.85)},
+        {"legendary, looted", "a_c_buck_legendary_01", false, 1, 0.0f, true,
+         static_cast<float>(1.0f * 0.65)},
     };
     for (const Case& c : cases) {
         const int32_t e = cargo(horse(), c.model, c.pelt, c.quality, c.scale);
-        entity(e).trade.pristine = c.pristine;
-        entity(e).trade.spoiled = c.spoiled;
+        entity(e).trade.looted = c.looted;
         EXPECT_FLOAT_EQ(appraiser().calculateEntityScore(e), c.score) << c.what;
     }
     EXPECT_EQ(appraiser().calculateEntityScore(0), 0.0f);

@@ -119,17 +119,18 @@ TEST_F(SpecificHuntTaskTest, WhenTheShotsAreDoneAndTheAnimalLivesHeStalksItAgain
     EXPECT_EQ(task_->state(), bf::HuntTask::kStalkAndShoot);
 }
 
-TEST_F(SpecificHuntTaskTest, OnceTheDeadAnimalLiesAtRestHeIsDone) {
+TEST_F(SpecificHuntTaskTest, OnceSomeoneCarriesTheDeadAnimalHeIsDone) {
     toShooting();
     sim::Entity& animal = *entity(animal_);
-    animal.dead = true;
-    animal.diedAt = game().timer() | 1u;
-    game().advance(600);
+    sim::markDead(animal, game().timer());
+    game().advance(2600);
     game().setRecording(true);
     task_->tick();
-    EXPECT_EQ(task_->state(), bf::HuntTask::kShooting) << "the body is still falling";
+    EXPECT_EQ(task_->state(), bf::HuntTask::kShooting) << "nobody carries the body yet";
     EXPECT_TRUE(task_->isRunning());
-    game().advance(2000);
+    sim::Entity& player = *entity(game().world().player.ped);
+    player.trade.holding = animal_;
+    animal.trade.heldBy = player.handle;
     task_->tick();
     game().setRecording(false);
     EXPECT_EQ(task_->state(), bf::HuntTask::kDone);

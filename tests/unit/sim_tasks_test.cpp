@@ -8,6 +8,8 @@
 #include "sim/world/behaviour.h"
 #include "sim/world/hash.h"
 #include "sim/world/navmesh.h"
+#include "sim/world/shooting.h"
+#include "sim/world/terrain.h"
 
 namespace {
 
@@ -26,6 +28,11 @@ class SimTasks : public ::testing::Test {
     }
     sim::Entity& entity(int32_t handle) { return *game.world().entities.find(handle); }
     sim::Vec3 playerAt() { return entity(game.world().player.ped).position; }
+    // That far east of the player, on the ground.
+    sim::Vec3 east(float dx) {
+        const sim::Vec3 p = playerAt();
+        return {p.x + dx, p.y, *sim::Terrain::heightAt(p.x + dx, p.y)};
+    }
 
     sim::Game game;
     bool failureExpected = false;
@@ -40,7 +47,7 @@ TEST_F(SimTasks, ASequenceRunsInOrderAndEndsWithProgressMinusOne) {
     ASSERT_NE(sequence, 0);
     bf::natives::taskClearLookAt(0);
     bf::natives::taskSetCrouchMovement(0, true);
-    bf::natives::taskSeekClearLosToEntity(0, rancher, 10.0f, 1.0f);
+    bf::natives::taskFollowNavMeshToCoord(0, {p.x + 25, p.y, p.z}, 1.0f);
     bf::natives::taskLookAtEntity(0, rancher);
     bf::natives::closeSequenceTask(sequence);
     EXPECT_EQ(bf::natives::getSequenceProgress(hunter), -1) << "nothing performed yet";
@@ -50,37 +57,56 @@ TEST_F(SimTasks, ASequenceRunsInOrderAndEndsWithProgressMinusOne) {
 
     game.runFrame();  // the two instant tasks hand over to the walk in the same frame
     EXPECT_EQ(bf::natives::getSequenceProgress(hunter), 2);
-    EXPECT_TRUE(bf::natives::isPedUsingAnyScenario(hunter));
-    EXPECT_EQ(entity(hunter).weaponStance, 1);
-    game.advance(5000);
-    EXPECT_EQ(bf::natives::getSequenceProgress(hunter), 2) << "20 m at a walk take 13 s";
-    game.advance(12000);
+    EXPECT_TRUE(entity(hunter).crouching);
+    EXPECT_FALSE(bf::natives::isPedUsingAnyScenario(hunter)) << "walking is no scenario";
+    game.advance(15000);
+    EXPECT_EQ(bf::natives::getSequenceProgress(hunter), 2) << "20 m crouched take 20 s";
+    game.advance(6000);
     EXPECT_EQ(bf::natives::getSequenceProgress(hunter), -1);
-    EXPECT_FALSE(bf::natives::isPedUsingAnyScenario(hunter));
     EXPECT_TRUE(bf::natives::isPedHeadtrackingPed(hunter, rancher));
-    EXPECT_NEAR(sim::horizontalDistance(entity(hunter).position, entity(rancher).position), 10.0f,
-                0.2f);
 }
 
-TEST_F(SimTasks, ADirectTaskReplacesTheSequenceAndEndsAfterItsTime) {
-    const sim::Vec3 p = playerAt();
-    const int32_t hunter = spawn("a_m_m_huntertravelers_cool_01", {p.x + 5, p.y, p.z});
-    int32_t sequence = 0;
-    bf::natives::openSequenceTask(&sequence);
-    bf::natives::taskWanderInArea(0, {p.x, p.y, p.z}, 30.0f, 3.0f, 6.0f);
-    bf::natives::closeSequenceTask(sequence);
-    bf::natives::taskPerformSequence(hunter, sequence);
-    game.advance(60000);
-    EXPECT_EQ(bf::natives::getSequenceProgress(hunter), 0) << "roaming never ends";
-    EXPECT_LT(sim::horizontalDistance(entity(hunter).position, p), 30.5f);
+TEST_F(SimTasks, UsingTheNearestScenarioTakesAPointWithinTheDistanceOrEndsAtOnce) {
+    const int32_t hunter = spawn("a_m_m_huntertravelers_cool_01", east(5));
+    const sim::Vec3 at = east(8);
+    bf::natives::taskUseNearestScenarioToCoord(hunter, {at.x, at.y, at.z}, 10.0f, 3000);
+    EXPECT_FALSE(bf::natives::isPedUsingAnyScenario(hunter)) << "no point near: over at once";
+    game.runFrame();
+    EXPECT_FALSE(entity(hunter).tasks.busy());
 
-    bf::natives::taskUseNearestScenarioToCoord(hunter, {p.x + 8, p.y, p.z}, 10.0f, 3000);
-    EXPECT_EQ(bf::natives::getSequenceProgress(hunter), -1) << "no sequence any more";
-    game.advance(2900);
-    EXPECT_TRUE(bf::natives::isPedUsingAnyScenario(hunter));
-    game.advance(200);
-    EXPECT_FALSE(bf::natives::isPedUsingAnyScenario(hunter));
-    bf::natives::clearSequenceTask(&sequence);
+    sim::ScenarioPoints& points = game.world().scenarioPoints;
+    const uint32_t smoke = sim::gameHash("WORLD_HUMAN_SMOKE");
+    points.create(east(30), 1.0f, smoke);  // too far from the coordinates
+    ASSERT_NE(points.create(east(14), 1.0f, smoke), 0);
+    bf::natives::taskUseNearestScenarioToCoord(hunter, {at.x, at.y, at.z}, 10.0f, 3000);
+    EXPECT_TRUE(bf::natives::isPedUsingAnyScenario(hunter)) << "on his way to it";
+    game.advance(6500);  // 9 m at a walk
+    EXPECT_NEAR(sim::horizontalDistance(entity(hunter).position, east(14)), 0.0f, 0.6f);
+    EXPECT_EQ(entity(hunter).trade.scenario, smoke);
+    game.advance(3000);
+    EXPECT_FALSE(bf::natives::isPedUsingAnyScenario(hunter)) << "its time is up";
+}
+
+TEST_F(SimTasks, SeekingAClearLineOfSightWalksOnlyUntilTheEntityIsInSight) {
+    const struct {
+        float away;
+        bool walks;
+    } cases[] = {{30.0f, false}, {160.0f, true}};
+    for (const auto& c : cases) {
+        const int32_t hunter = spawn("a_m_m_huntertravelers_cool_01", east(2));
+        const int32_t rancher = spawn("a_m_m_rancher_01", east(2 + c.away));
+        bf::natives::taskSeekClearLosToEntity(hunter, rancher, 15.0f, 1.5f);
+        game.advance(60000);
+        const float left =
+            sim::horizontalDistance(entity(hunter).position, entity(rancher).position);
+        EXPECT_FALSE(entity(hunter).tasks.busy()) << c.away;
+        EXPECT_TRUE(sim::canSee(entity(hunter), entity(rancher))) << c.away;
+        if (c.walks) {
+            EXPECT_NEAR(left, sim::kSightRange, 2.0f) << "stops once he sees him";
+        } else {
+            EXPECT_NEAR(left, c.away, 0.01f) << "already in sight";
+        }
+    }
 }
 
 TEST_F(SimTasks, SequencesNeverClearedExhaustThePool) {

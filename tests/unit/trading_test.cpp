@@ -13,6 +13,15 @@ namespace {
 
 using TradingTest = TradeTest;
 
+// The person sets off for a point far east at a move blend (2 a run, 3 a sprint).
+void sendOff(sim::Entity& p, float moveBlend) {
+    sim::Task go;
+    go.type = sim::TaskType::GoToCoord;
+    go.point = {p.position.x + 200.0f, p.position.y, p.position.z};
+    go.speed = moveBlend;
+    sim::giveTask(*sim::Game::current(), p.handle, go);
+}
+
 TEST_F(TradingTest, EachUntradeableConditionKeepsThePromptHidden) {
     struct Case {
         const char* what;
@@ -26,15 +35,9 @@ TEST_F(TradingTest, EachUntradeableConditionKeepsThePromptHidden) {
         {"in the player's group",
          [](TradeTest& t, sim::Entity& p) { p.trade.group = t.playerPed().trade.group; }},
         {"hostile", [](TradeTest& t, sim::Entity& p) { sim::startFight(p, t.playerPed()); }},
-        {"busy",
-         [](TradeTest&, sim::Entity& p) { p.trade.set(sim::PersonState::InConversation, true); }},
         {"marked untradeable",
          [](TradeTest&, sim::Entity& p) {
              p.decorators["VX_Trading_isPedUntradeable"] = {sim::DecoratorType::Int, 1, 0.0f};
-         }},
-        {"in a scenario",
-         [](TradeTest&, sim::Entity& p) {
-             p.trade.scenario = sim::gameHash("WORLD_HUMAN_INSPECT");
          }},
         {"in a town",
          [](TradeTest& t, sim::Entity& p) {
@@ -42,8 +45,34 @@ TEST_F(TradingTest, EachUntradeableConditionKeepsThePromptHidden) {
              p.position = {-283.0f, 724.0f, 114.0f};
              t.playerPed().position = {-285.0f, 724.0f, 114.0f};
          }},
-        {"duelling",
-         [](TradeTest&, sim::Entity& p) { p.trade.set(sim::PersonState::InDuel, true); }},
+        {"on a wagon", [](TradeTest&, sim::Entity& p) { p.trade.vehicle = sim::Vehicle::Wagon; }},
+        {"on a train", [](TradeTest&, sim::Entity& p) { p.trade.vehicle = sim::Vehicle::Train; }},
+        {"in a boat", [](TradeTest&, sim::Entity& p) { p.trade.vehicle = sim::Vehicle::Boat; }},
+        {"indoors", [](TradeTest&, sim::Entity& p) { p.trade.interior = 0x2C123; }},
+        {"fist-fighting another man",
+         [](TradeTest& t, sim::Entity& p) {
+             sim::startFight(p, t.entity(t.person()));
+             p.currentWeapon = sim::kWeaponUnarmed;
+         }},
+        {"falling",
+         [](TradeTest&, sim::Entity& p) {
+             p.position.z += 20.0f;
+             p.airborne = true;
+         }},
+        {"going into cover",
+         [](TradeTest&, sim::Entity& p) {
+             p.trade.coverFrom = sim::Game::current()->timer() + 1000;
+         }},
+        {"in cover",
+         [](TradeTest&, sim::Entity& p) {
+             p.trade.coverFrom = sim::Game::current()->timer() | 1u;
+         }},
+        {"cuffed", [](TradeTest&, sim::Entity& p) { p.trade.set(sim::PersonState::Cuffed, true); }},
+        {"hogtied",
+         [](TradeTest&, sim::Entity& p) { p.trade.set(sim::PersonState::Hogtied, true); }},
+        {"lassoed", [](TradeTest& t, sim::Entity& p) { p.lassoedBy = t.playerPed().handle; }},
+        {"running", [](TradeTest&, sim::Entity& p) { sendOff(p, 2.0f); }},
+        {"sprinting", [](TradeTest&, sim::Entity& p) { sendOff(p, 3.0f); }},
     };
     startTrading();
     mountedPlayer();
@@ -91,10 +120,10 @@ TEST_F(TradingTest, WithoutAUsableHorseThePromptIsNeverEnabled) {
              t.entity(h).health = 5.0f;
          },
          false},
-        {"ridden, no saddle",
+        {"ridden, carrying nothing",
          [](TradeTest& t, int32_t h) {
              sim::mountHorse(t.world(), t.playerPed(), h);
-             t.entity(h).trade.saddled = false;
+             t.entity(h).trade.cargo.clear();
          },
          false},
     };
@@ -103,6 +132,7 @@ TEST_F(TradingTest, WithoutAUsableHorseThePromptIsNeverEnabled) {
     for (const Case& c : cases) {
         const int32_t horse =
             spawn("a_c_horse_morgan_bay", {kPlayerAt.x, kPlayerAt.y - 1.0f, kPlayerAt.z});
+        cargo(horse, "a_c_buck_01", true, 1);
         c.make(*this, horse);
         target(buyer);
         game().runFrames(3);
@@ -118,7 +148,7 @@ TEST_F(TradingTest, WithoutAUsableHorseThePromptIsNeverEnabled) {
 // looked away, and the prompt stayed registered until the mission ended.
 TEST_F(TradingTest, APromptFromBeforeAMissionGoesWhenThePlayerLooksAway) {
     startTrading();
-    mountedPlayer();
+    cargo(mountedPlayer(), "a_c_buck_01", true, 1);  // a horse that carries something
     target(person());
     game().runFrames(3);
     ASSERT_TRUE(promptEnabledOnScreen());
@@ -132,7 +162,7 @@ TEST_F(TradingTest, APromptFromBeforeAMissionGoesWhenThePlayerLooksAway) {
 
 TEST_F(TradingTest, ThePromptIsEnabledUpToTheMaximumDistanceAndVisibleBeyond) {
     startTrading();
-    mountedPlayer();
+    cargo(mountedPlayer(), "a_c_buck_01", true, 1);  // a horse that carries something
     const int32_t atLimit = person(3.0f);
     target(atLimit);
     game().runFrames(3);
