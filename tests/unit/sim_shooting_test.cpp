@@ -123,15 +123,25 @@ TEST_F(SimShooting, AMissedAnimalRunsAndTheShooterShowsAsShooting) {
     EXPECT_FALSE(bf::natives::isPedShooting(hunter));
 }
 
-TEST_F(SimShooting, SightReachesSoFarAndTheGroundBlocksIt) {
+TEST_F(SimShooting, SightReachesSoFarTheGroundBlocksItAndItTakesAMomentToBeSure) {
     const int32_t hunter = spawn("a_m_m_huntertravelers_cool_01", here);
     const int32_t near = spawn("a_c_buck_01", ground(here.x + 60, here.y));
     const int32_t far = spawn("a_c_buck_01", ground(here.x + sim::kSightRange + 5, here.y));
+    auto sight = [&](int32_t entity) {
+        return bf::invoke<int32_t>(0x7F9B9791D4CB71F6, hunter, entity, 0, 0);
+    };
+    EXPECT_EQ(sight(near), 2) << "not sure yet";
+    EXPECT_EQ(sight(far), 0);
+    game.advance(400);
+    EXPECT_EQ(sight(near), 2);
+    game.advance(200);
+    EXPECT_EQ(sight(near), 1);
     EXPECT_TRUE(bf::natives::canPedSeeEntity(hunter, near));
-    EXPECT_FALSE(bf::natives::canPedSeeEntity(hunter, far));
     // Down in a hollow, 4 m below the ground round him, he sees the slope, not the buck.
     entity(hunter).position.z -= 4.0f;
-    EXPECT_FALSE(bf::natives::canPedSeeEntity(hunter, near));
+    EXPECT_EQ(sight(near), 0);
+    entity(hunter).position.z += 4.0f;
+    EXPECT_EQ(sight(near), 2) << "back in view, he must make sure again";
 }
 
 TEST_F(SimShooting, AnArmedManFightsBackAndALassoTiesHimUp) {
@@ -160,6 +170,8 @@ TEST_F(SimShooting, AStalkingHunterFindsAndTakesTheAnimal) {
     const int32_t count = bf::natives::getPedNearbyPeds(hunter, nearby, -1, -1);
     ASSERT_GE(count, 1);
     EXPECT_EQ(nearby[1], buck);
+    bf::natives::canPedSeeEntity(hunter, buck);
+    game.advance(sim::kSightSettleMs);
     ASSERT_TRUE(bf::natives::canPedSeeEntity(hunter, buck));
 
     const float range = bf::natives::getAnimalTuningFloatParam(buck, 82);
