@@ -204,4 +204,33 @@ TEST_F(SimShooting, AStalkingHunterFindsAndTakesTheAnimal) {
     EXPECT_TRUE(bf::natives::hasEntityBeenDamagedByEntity(buck, hunter));
 }
 
+// Lying limp, writhing and being grappled are three states: a hit knocks a ped over for a moment,
+// a low one leaves a person or a medium animal or larger writhing, the dead lie limp, and the
+// world has no grapples.
+TEST_F(SimShooting, AHitKnocksOverALowOneLeavesWrithingAndTheDeadLieLimp) {
+    struct Case {
+        const char* model;
+        float health;
+        bool kill;
+        bool writhes;
+    };
+    const Case cases[] = {
+        {"a_m_m_rancher_01", 0.15f, false, true}, {"a_m_m_rancher_01", 0.16f, false, false},
+        {"a_c_buck_01", 0.1f, false, true},       {"a_c_rabbit_01", 0.1f, false, false},
+        {"a_c_buck_01", 0.0f, true, false},
+    };
+    const int32_t player = game.world().player.ped;
+    for (const Case& c : cases) {
+        const int32_t ped = spawn(c.model, ground(here.x + 10, here.y));
+        EXPECT_FALSE(bf::natives::isPedRagdoll(ped)) << c.model;
+        sim::damagePed(game, entity(ped), player, rifle, sim::kBoneSpine, c.health, c.kill);
+        EXPECT_TRUE(bf::natives::isPedRagdoll(ped)) << c.model << " " << c.health;
+        EXPECT_EQ(bf::natives::isPedInWrithe(ped), c.writhes) << c.model << " " << c.health;
+        game.advance(sim::kKnockDownMs + 100);
+        EXPECT_EQ(bf::natives::isPedRagdoll(ped), c.kill) << c.model << " " << c.health;
+        EXPECT_EQ(bf::natives::isPedInWrithe(ped), c.writhes) << c.model << " " << c.health;
+        EXPECT_FALSE(bf::natives::getPedIsBeingGrappled(ped));
+    }
+}
+
 }  // namespace
