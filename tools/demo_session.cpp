@@ -79,9 +79,10 @@ expect sprite generic_textures inkroller_1a
 hold prompt 1500ms "Join the hunting competition"
 expect log "competition accepted"
 untarget
-wait 40s
+wait 35s
 expect log "competition started"
-# Whatever the competition spawns into the area is fair game for both of them.
+# Whatever the competition spawns into the area is fair game for both of them: the first animal
+# comes 30 s in, and he is quicker than the rival to it.
 name prey newest animal
 damage prey kill
 frames 2

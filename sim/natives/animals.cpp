@@ -117,15 +117,14 @@ void registerAnimalNatives(Game& game) {
                   game.report("world", pedName(game.world(), e) + " dies");
               }
           }));
-    // A ped that is gone reads as dead, as it does to IS_ENTITY_DEAD.
-    t.add(0xDEB6D52126E7D640, "IS_PED_IN_WRITHE", 1, Result::Int32, [&game](NativeCall& c) {
-        const Entity* e = game.world().entities.find(c.i32(0));
-        c.retBool(!e || e->dead || e->health <= 0.0f);
-    });
+    // Writhing is a living ped's state: a dead or missing one never writhes.
+    t.add(0xDEB6D52126E7D640, "IS_PED_IN_WRITHE", 1, Result::Int32,
+          withEntity([](Entity& e, NativeCall& c) { c.retBool(isWrithing(e)); }));
+    // The world has no grapples (no ped seizes another): nobody is ever held in one.
     t.add(0x3BDFCF25B58B0415, "GET_PED_IS_BEING_GRAPPLED", 1, Result::Int32,
-          withEntity([&game](Entity& e, NativeCall& c) { c.retBool(isRagdoll(game, e)); }));
+          [](NativeCall& c) { c.retBool(false); });
     t.add(0x47E4E977581C5B55, "IS_PED_RAGDOLL", 1, Result::Int32,
-          withEntity([](Entity& e, NativeCall& c) { c.retBool(e.condition.writhing && !e.dead); }));
+          withEntity([&game](Entity& e, NativeCall& c) { c.retBool(isRagdoll(game, e)); }));
     t.add(0xD75960F6BD9EA49C, "GET_PED_LAST_DAMAGE_BONE", 2, Result::Int32,
           withEntity([](Entity& e, NativeCall& c) {
               if (int32_t* out = c.ptr<int32_t>(1)) *out = e.condition.lastDamagedBone;

@@ -101,12 +101,14 @@ void registerCombatNatives(Game& game) {
             const Entity* ped = entities.find(c.i32(0));
             c.retBool(ped && ped->lastShotAt != 0 && game.timer() - ped->lastShotAt < kShootingMs);
         });
-    // (ped, entity, two flags): within sight range, no ground between.
-    t.add(0x7F9B9791D4CB71F6, "CAN_PED_SEE_ENTITY", 4, Result::Int32, [&entities](NativeCall& c) {
-        const Entity* ped = entities.find(c.i32(0));
-        const Entity* other = entities.find(c.i32(1));
-        c.retBool(ped && other && !ped->dead && canSee(*ped, *other));
-    });
+    // (ped, entity, two flags) -> 0 cannot see, 1 sees, 2 not sure yet: within sight range, no
+    // ground between, and in view for a moment.
+    t.add(0x7F9B9791D4CB71F6, "CAN_PED_SEE_ENTITY", 4, Result::Int32,
+          [&game, &entities](NativeCall& c) {
+              Entity* ped = entities.find(c.i32(0));
+              const Entity* other = entities.find(c.i32(1));
+              c.ret(ped && other ? sightOf(game, *ped, *other) : 0);
+          });
     t.add(0x37F4AD56ECBC0CD6, "GET_PED_ACCURACY", 1, Result::Int32, [&entities](NativeCall& c) {
         const Entity* ped = entities.find(c.i32(0));
         c.ret(ped ? ped->accuracy : 0);

@@ -1,6 +1,4 @@
 // The player's cash.
-#include <cstdlib>
-
 #include "sim/game.h"
 #include "sim/natives/domains.h"
 
@@ -17,12 +15,19 @@ void registerMoneyNatives(Game& game) {
               game.world().player.cashCents += cents;
               game.report("money", "+" + cashText(cents));
           });
-    // Takes the amount to remove; its sign is not read (callers pass the negative change).
+    // (cents) -> whether it was taken: the amount only when the player has it all; a negative
+    // amount (or more than he carries) changes nothing.
     t.add(0x466BC8769CF26A7A, "_MONEY_DECREMENT_CASH_BALANCE", 1, Result::Int32,
           [&game](NativeCall& c) {
-              const int64_t cents = std::llabs(static_cast<int64_t>(c.i32(0)));
-              game.world().player.cashCents -= cents;
-              game.report("money", cashText(-cents));
+              const int64_t cents = c.i32(0);
+              int64_t& cash = game.world().player.cashCents;
+              if (cents < 0 || cents > cash) {
+                  c.retBool(false);
+                  return;
+              }
+              cash -= cents;
+              if (cents != 0) game.report("money", cashText(-cents));
+              c.retBool(true);
           });
 }
 

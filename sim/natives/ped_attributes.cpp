@@ -1,5 +1,5 @@
-// What the game keeps about a ped besides its body: the name shown when targeted, flags,
-// a behaviour setting and animal tuning values.
+// What the game keeps about a ped besides its body: the name shown when targeted, a behaviour
+// setting and its species' animal tuning values.
 #include "sim/game.h"
 #include "sim/natives/domains.h"
 
@@ -25,11 +25,13 @@ void registerPedAttributeNatives(Game& game) {
               Entity* ped = world.entities.find(c.i32(0));
               if (ped) ped->behaviourHash = c.u32(1) == gameHash("NONE") ? 0 : c.u32(1);
           });
-    // (ped, flag number)
+    // (animal, index): what its species is tuned to, the same for every animal of the model;
+    // false for people and for indices the catalogue does not hold.
     t.add(0x1C1993824A396603, "GET_ANIMAL_TUNING_BOOL_PARAM", 2, Result::Int32,
           [&world](NativeCall& c) {
               const Entity* ped = world.entities.find(c.i32(0));
-              c.retBool(ped && ped->flags.count(c.i32(1)) != 0);
+              const ModelInfo* model = ped ? world.models.find(ped->model) : nullptr;
+              c.retBool(model && model->tuningBools.count(c.i32(1)) != 0);
           });
     // (animal, parameter): larger animals notice a hunter from farther off; 0 for people and
     // for parameters the world does not model.
@@ -41,7 +43,7 @@ void registerPedAttributeNatives(Game& game) {
                   c.retFloat(0.0f);
                   return;
               }
-              c.retFloat(20.0f + 5.0f * static_cast<float>(model->sizeClass));
+              c.retFloat(25.0f + 5.0f * static_cast<float>(model->sizeClass));
           });
     // Hides the game's own HUD for the frame, which the simulated screen never draws.
     t.add(0xBF4F34A85CA2970D, "_HUD_HIDE_THIS_FRAME", 0, Result::Void, [](NativeCall&) {});

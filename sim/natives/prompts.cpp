@@ -1,4 +1,6 @@
 // Prompts: registration, modes, flags, groups and completion.
+#include <algorithm>
+
 #include "sim/game.h"
 #include "sim/natives/domains.h"
 
@@ -37,8 +39,12 @@ void registerPromptNatives(Game& game) {
           [&game](NativeCall& c) {
               if (Prompt* p = prompt(game, c)) p->mode = PromptMode::Standard;
           });
+    // (prompt, hold time in ms); a time below 1 is taken as 1.
     t.add(0x94073D5CA3F16B7B, "_UI_PROMPT_SET_HOLD_MODE", 2, Result::Void, [&game](NativeCall& c) {
-        if (Prompt* p = prompt(game, c)) p->mode = PromptMode::Hold;
+        if (Prompt* p = prompt(game, c)) {
+            p->mode = PromptMode::Hold;
+            p->holdTimeMs = static_cast<uint32_t>(std::max(1, c.i32(1)));
+        }
     });
     t.add(0x32DF729D8BD3C1C6, "_UI_PROMPT_SET_MASH_MANUAL_MODE", 5, Result::Void,
           [&game](NativeCall& c) {

@@ -146,8 +146,14 @@ void damagePed(Game& game, Entity& victim, int32_t attacker, uint32_t weapon, in
     if (attacker != 0) victim.damagedBy.insert(attacker);
     victim.condition.lastDamagedBone = bone;
     const ModelInfo* model = world.models.find(victim.model);
-    if (!victim.dead && (!model || !model->isAnimal()) && healthRatio <= 0.15f) {
-        victim.condition.writhing = true;
+    if (!victim.dead) {
+        // Knocked off its feet by the hit; a longer collapse already under way is kept.
+        const uint32_t up = game.timer() + kKnockDownMs;
+        if (!isRagdoll(game, victim) ||
+            static_cast<int32_t>(up - victim.condition.ragdollUntil) > 0)
+            victim.condition.ragdollUntil = up;
+        if (healthRatio <= kWritheHealth && (!model || !model->isAnimal() || model->sizeClass > 0))
+            victim.condition.writhing = true;
     }
     if (Entity* shooter = world.entities.find(attacker)) {
         const Vec3 b = bonePosition(victim, bone);
@@ -188,7 +194,11 @@ void closeInspection(Game& game) {
 }
 
 bool isRagdoll(const Game& game, const Entity& ped) {
-    return static_cast<int32_t>(ped.condition.ragdollUntil - game.timer()) > 0;
+    return ped.dead || static_cast<int32_t>(ped.condition.ragdollUntil - game.timer()) > 0;
+}
+
+bool isWrithing(const Entity& ped) {
+    return ped.condition.writhing && !ped.dead;
 }
 
 }  // namespace sim

@@ -57,6 +57,7 @@ struct PedCondition {
     float scale = 1.0f;  // the scale a script applied
     int32_t lastDamagedBone = 0;
     uint32_t ragdollUntil = 0;  // game timer; lying on the ground until then
+    // Down and struggling after a hit that left it alive at kWritheHealth or less.
     bool writhing = false;
     int32_t bloodEffects = 0;     // blood decals on the body now
     bool killedByDamage = false;  // it died of a hit or of its wounds
@@ -85,6 +86,13 @@ void raiseEntityDamaged(Game& game, const Entity& victim, int32_t attacker, uint
 // The player targets a ped with the inspect prompt (type 35); the panel opens a frame later.
 void inspectPed(Game& game, int32_t ped);
 void closeInspection(Game& game);
+// Lying limp: for a while after a hit (kKnockDownMs) or for a script's collapse, and for good
+// once dead.
 bool isRagdoll(const Game& game, const Entity& ped);
+// A person left alive at kWritheHealth or less writhes on the ground, and so does an animal of
+// the medium size class or above (small game, birds and fish die or run instead).
+inline constexpr float kWritheHealth = 0.15f;
+inline constexpr uint32_t kKnockDownMs = 1000;
+bool isWrithing(const Entity& ped);
 
 }  // namespace sim

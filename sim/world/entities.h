@@ -62,13 +62,15 @@ struct Entity {
     Vec3 home;
     // The name shown when the player targets the ped (empty: the model's).
     std::string displayName;
-    int32_t accuracy = 50;    // 0..100, how well the ped shoots
-    std::set<int32_t> flags;  // ped flags by number (28: drawn by bait)
+    int32_t accuracy = 50;     // 0..100, how well the ped shoots
+    bool drawnByBait = false;  // came to bait the player put down (no native tells it)
     uint32_t behaviourHash = 0;
     // Movement: 0 normal, up to 1 fully in stealth (slower, crouched).
     float stealth = 0.0f;
-    int32_t lookAt = 0;        // the entity the ped looks at
-    bool crouching = false;    // creeps along, as in stealth
+    int32_t lookAt = 0;      // the entity the ped looks at
+    bool crouching = false;  // creeps along, as in stealth
+    // Game timer since which the ped has had each entity in view (world/shooting.h).
+    std::map<int32_t, uint32_t> inViewSince;
     bool weaponDrawn = false;  // the weapon in hand, not holstered
     // Metres per second it covered over the ground in the last world step (riding excluded).
     float groundSpeed = 0.0f;

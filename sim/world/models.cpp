@@ -83,41 +83,62 @@ Models::Models() {
     };
     // The fourteen animals of the hunting grounds, then other wild animals.
     const Animal animals[] = {
-        {"a_c_alligator_01", "alligator", "Alligator", 4},
-        {"a_c_bear_01", "bear", "Grizzly Bear", 5},
-        {"a_c_buck_01", "deer", "Buck", 3},
-        {"a_c_cougar_01", "cougar", "Cougar", 3},
-        {"a_c_bull_01", "bull", "Bull", 5},
-        {"a_c_moose_01", "moose", "Moose", 5},
-        {"a_c_panther_01", "panther", "Panther", 3},
-        {"a_c_boar_01", "boar", "Boar", 2},
-        {"a_c_coyote_01", "coyote", "Coyote", 2},
-        {"a_c_duck_01", "duck", "Duck", 1},
-        {"a_c_goosecanada_01", "goose", "Canada Goose", 1},
-        {"a_c_pronghorn_01", "pronghorn", "Pronghorn", 3},
-        {"a_c_rabbit_01", "rabbit", "Rabbit", 1},
-        {"a_c_bighornram_01", "bighorn", "Bighorn Ram", 3},
-        {"a_c_deer_01", "deer", "Deer", 3},
-        {"a_c_elk_01", "elk", "Elk", 4},
-        {"a_c_wolf", "wolf", "Wolf", 2},
-        {"a_c_fox_01", "fox", "Fox", 2},
-        {"a_c_buffalo_01", "bison", "Bison", 5},
-        {"a_c_raccoon_01", "raccoon", "Raccoon", 1},
+        {"a_c_alligator_01", "alligator", "Alligator", 3},
+        {"a_c_bear_01", "bear", "Grizzly Bear", 4},
+        {"a_c_buck_01", "deer", "Buck", 2},
+        {"a_c_cougar_01", "cougar", "Cougar", 2},
+        {"a_c_bull_01", "bull", "Bull", 4},
+        {"a_c_moose_01", "moose", "Moose", 4},
+        {"a_c_panther_01", "panther", "Panther", 2},
+        {"a_c_boar_01", "boar", "Boar", 1},
+        {"a_c_coyote_01", "coyote", "Coyote", 1},
+        {"a_c_duck_01", "duck", "Duck", 0},
+        {"a_c_goosecanada_01", "goose", "Canada Goose", 0},
+        {"a_c_pronghorn_01", "pronghorn", "Pronghorn", 2},
+        {"a_c_rabbit_01", "rabbit", "Rabbit", 0},
+        {"a_c_bighornram_01", "bighorn", "Bighorn Ram", 2},
+        {"a_c_deer_01", "deer", "Deer", 2},
+        {"a_c_elk_01", "elk", "Elk", 3},
+        {"a_c_wolf", "wolf", "Wolf", 1},
+        {"a_c_fox_01", "fox", "Fox", 1},
+        {"a_c_buffalo_01", "bison", "Bison", 4},
+        {"a_c_raccoon_01", "raccoon", "Raccoon", 0},
     };
     for (const Animal& a : animals)
         add(creature(a.name, gameHash(a.type), wild, a.display, a.sizeClass, a.type));
-    add(creature("a_c_buck_legendary_01", gameHash("deer"), wild, "Legendary Buck", 3, "deer"));
+    add(creature("a_c_buck_legendary_01", gameHash("deer"), wild, "Legendary Buck", 2, "deer"));
     for (const char* name : {"a_c_horse_morgan_bay", "a_c_horse_americanpaint_greyovero"}) {
-        ModelInfo horse = creature(name, kTypeHorse, domestic, "Horse", 5, "horse");
+        ModelInfo horse = creature(name, kTypeHorse, domestic, "Horse", 4, "horse");
         horse.horse = true;
         add(horse);
     }
     // Domestic and tiny animals, of the types hunting leaves alone.
-    add(creature("a_c_dogcatahoulacur_01", kTypeDog, domestic, "Dog", 2, "dog"));
-    add(creature("a_c_cat_01", kTypeCat, domestic, "Cat", 1, "cat"));
-    add(creature("a_c_rat_01", kTypeRat, wild, "Rat", 1, "rat"));
-    add(creature("a_c_songbird_01", kTypeSongbird, wild, "Songbird", 1, "songbird"));
-    add(creature("a_c_fishbluegil_01_sm", kTypeFish, wild, "Bluegill", 1, "fish"));
+    add(creature("a_c_dogcatahoulacur_01", kTypeDog, domestic, "Dog", 1, "dog"));
+    add(creature("a_c_cat_01", kTypeCat, domestic, "Cat", 0, "cat"));
+    add(creature("a_c_rat_01", kTypeRat, wild, "Rat", 0, "rat"));
+    add(creature("a_c_songbird_01", kTypeSongbird, wild, "Songbird", 0, "songbird"));
+    add(creature("a_c_fishbluegil_01_sm", kTypeFish, wild, "Bluegill", 0, "fish"));
+
+    // Species tuning, by animal type.
+    const std::map<std::string, std::set<int32_t>> tuning = {
+        {"deer", {kTuningHerbivore}},
+        {"elk", {kTuningHerbivore}},
+        {"moose", {kTuningHerbivore}},
+        {"pronghorn", {kTuningHerbivore}},
+        {"bighorn", {kTuningHerbivore}},
+        {"bison", {kTuningHerbivore}},
+        {"rabbit", {kTuningHerbivore}},
+        {"horse", {kTuningHerbivore}},
+        {"bull", {kTuningHerbivore, kTuningLivestock}},
+        {"goose", {kTuningHerbivore, kTuningIsBird}},
+        {"duck", {kTuningIsBird}},
+        {"songbird", {kTuningIsBird}},
+        {"fish", {kTuningIsFish}},
+    };
+    for (auto& [hash, model] : models_) {
+        auto it = tuning.find(model.typeName);
+        if (it != tuning.end()) model.tuningBools = it->second;
+    }
 
     for (auto& [hash, m] : models_)
         m.wild = !m.human && !m.horse;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 
 #include "sim/world/hash.h"
@@ -22,7 +23,10 @@ struct ModelInfo {
     std::string display;
     // The game's name of the animal type ("deer"); empty for people.
     std::string typeName;
+    // The game's size class: 0 small, 1 medium, 2 medium-large, 3 large, 4 extra large.
     int32_t sizeClass = 0;
+    // The species' animal tuning flags that are set, by index (kTuning... below).
+    std::set<int32_t> tuningBools;
     bool horse = false;
     bool bird = false;
     bool predator = false;
@@ -34,6 +38,12 @@ struct ModelInfo {
     std::string peltItem(int32_t quality) const;
     std::string carcassItem(int32_t quality) const;
 };
+
+// Animal tuning flag indices as the game numbers them.
+inline constexpr int32_t kTuningHerbivore = 28;
+inline constexpr int32_t kTuningLivestock = 30;
+inline constexpr int32_t kTuningIsBird = 58;
+inline constexpr int32_t kTuningIsFish = 64;
 
 struct Entity;
 // Gives a new ped what its model makes it (type, group, ped type).

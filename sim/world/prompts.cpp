@@ -74,7 +74,7 @@ void Prompts::step(int32_t playerTarget, uint32_t frameMs) {
                 break;
             case PromptMode::Hold:
                 p.heldMs += frameMs;
-                p.holdCompleted = p.heldMs >= kHoldMs;
+                p.holdCompleted = p.heldMs >= p.holdTimeMs;
                 break;
             case PromptMode::Mash:
                 if (input_->justPressed && ++p.presses >= p.mashCount) {

@@ -4,7 +4,8 @@
 // group, only while the player targets that ped; a disabled one shows but cannot be used. The
 // player's input reaches every enabled prompt on screen with the pressed control:
 //   standard mode - completed in the frame the control goes down;
-//   hold mode     - completed once the control has been held kHoldMs, and stays completed while
+//   hold mode     - completed once the control has been held for the mode's hold time (a hold
+//                   time of 1 ms completes in the frame it goes down), and stays completed while
 //                   it is still held; releasing it drops the completion;
 //   mash mode     - completed in the frame the press count reaches the mode's count.
 #pragma once
@@ -31,6 +32,7 @@ struct Prompt {
     int32_t group = 0;
     PromptMode mode = PromptMode::None;
     int32_t mashCount = 1;
+    uint32_t holdTimeMs = 1;
     std::map<int32_t, bool> attributes;
     bool registered = false;
     // The game shows a new prompt enabled and visible until a script says otherwise.
@@ -46,8 +48,6 @@ struct Prompt {
 
 class Prompts {
   public:
-    static constexpr uint32_t kHoldMs = 1000;
-
     explicit Prompts(Random& random)
         : handles_(random, 0x101, 0x7FFFFFFF), groupHandles_(random, 0x101, 0x7FFFFFFF) {}
 

@@ -46,10 +46,11 @@ float eyeHeight(const Game& game, const Entity& e) {
     return model && model->human ? 1.6f : 0.8f * e.condition.scale;
 }
 
+// How many body hits' worth of health it has: its size class counted from 1.
 int32_t sizeOf(const Game& game, const Entity& e) {
     const ModelInfo* model = game.world().models.find(e.model);
     if (!model) return 2;
-    return model->human ? 2 : std::max(1, model->sizeClass);
+    return model->human ? 2 : std::max(1, model->sizeClass + 1);
 }
 
 }  // namespace
@@ -69,6 +70,16 @@ bool canSee(const Entity& a, const Entity& b) {
         if (ground && *ground > from.z + (to.z - from.z) * t) return false;
     }
     return true;
+}
+
+int32_t sightOf(const Game& game, Entity& ped, const Entity& other) {
+    if (ped.dead || !canSee(ped, other)) {
+        ped.inViewSince.erase(other.handle);
+        return 0;
+    }
+    // Never 0: that is "not watching".
+    const auto [it, fresh] = ped.inViewSince.try_emplace(other.handle, game.timer() | 1u);
+    return fresh || game.timer() - it->second < kSightSettleMs ? 2 : 1;
 }
 
 double hitChance(const Entity& shooter, float distance) {

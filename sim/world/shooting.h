@@ -26,6 +26,11 @@ inline constexpr uint32_t kFleeReactionMs = 400;
 
 // Within kSightRange and no ground between the eyes of `a` and the body of `b`.
 bool canSee(const Entity& a, const Entity& b);
+// What the ped makes of `other` when asked: 0 not in view, 2 not sure yet (in view, as far as
+// the ped has been watching it, for less than kSightSettleMs), 1 seen. Watching starts with the
+// first question that finds it in view and ends with one that does not.
+inline constexpr uint32_t kSightSettleMs = 500;
+int32_t sightOf(const Game& game, Entity& ped, const Entity& other);
 // The chance that a shot from `shooter` at something `distance` metres away hits.
 double hitChance(const Entity& shooter, float distance);
 void fireShot(Game& game, Entity& shooter, Entity& target);

@@ -115,7 +115,7 @@ void Wildlife::step(Game& game) {
     const float heading = random.floatInRange(0.0f, 360.0f);
     Entity& ped = spawnPed(game, *info, {x, y, *ground}, heading, quality, 1.0f);
     ped.released = true;
-    if (bait) ped.flags.insert(kFlagDrawnByBait);
+    ped.drawnByBait = bait != nullptr;
     ++spawned;
     game.report("world", "ambient animal: " + model);
 }

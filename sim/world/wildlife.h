@@ -29,7 +29,7 @@ class Wildlife {
     static const std::vector<std::string>& habitat(uint32_t district);
 
     // One frame of the world: notes bait the player puts down; may spawn an animal near the
-    // player, one drawn by bait (ped flag 28) near a fresh bait close to him.
+    // player, one drawn by bait near a fresh bait close to him.
     void step(Game& game);
 
     bool enabled = false;
@@ -37,7 +37,6 @@ class Wildlife {
 
     // Bait draws animals for two game hours (4 minutes of game timer) after it is put down.
     static constexpr uint32_t kBaitDrawsMs = 240000;
-    static constexpr int32_t kFlagDrawnByBait = 28;
     struct Bait {
         Vec3 position;
         uint32_t placedAt = 0;

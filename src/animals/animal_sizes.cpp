@@ -40,12 +40,16 @@ void applySize(int32_t ped, uint32_t model) {
     natives::setPedScale(ped, scale);
     natives::updatePedVariation(ped);
     natives::getPedHeight(ped);
-    const float weight = animalWeight(natives::getPedModelSizeFromHash(model), scale);
+    const float weight = animalWeight(modelSizeClass(model), scale);
     natives::decorSetFloat(ped, kDecorScale, scale);
     natives::decorSetFloat(ped, kDecorWeight, weight);
 }
 
 }  // namespace
+
+int32_t modelSizeClass(uint32_t model) {
+    return natives::getPedModelSizeFromHash(model) + 1;
+}
 
 float animalWeight(int32_t sizeClass, float scale) {
     const int32_t k = sizeClass < 2 ? 1 : sizeClass <= 3 ? 25 : 45;

@@ -28,38 +28,62 @@ bool BaitManager::playerPlacingBait() const {
            natives::isPedUsingScenarioHash(ped, placePotent_);
 }
 
-void BaitManager::addBlipAtPlayer() {
+namespace {
+
+// Wrapping 32-bit arithmetic, as the clock may pass the sign bit.
+bool outlived(int32_t since, int32_t now) {
+    return static_cast<int32_t>(static_cast<uint32_t>(since) - static_cast<uint32_t>(now) +
+                                static_cast<uint32_t>(BaitManager::kLifetime)) <= 0;
+}
+
+}  // namespace
+
+void BaitManager::addBlipAtPlayer(const Placement& placement) {
     BaitBlip record;
-    record.position = playerPosition();
-    record.created = natives::getClockSeconds();
+    record.position = placement.position;
+    record.created = placement.placed;
     record.blip = OwnedBlip(createCoordBlip(record.position, kBlipStyle, sprite_));
     setBlipName(record.blip.get(), data_.text(text_keys::kBaitBlip));
     blips_.push_back(std::move(record));
     tutorials_.showTutorialOnce(text_keys::kTutorialBaitBlip, false);
 }
 
-void BaitManager::update() {
+void BaitManager::update(bool showBlips) {
     const ScopedActivity mark(Activity::Bait);
     const bool placing = playerPlacingBait();
-    if (!placing && wasPlacing_) addBlipAtPlayer();
+    if (!placing && wasPlacing_) {
+        placements_.push_back({playerPosition(), natives::getClockSeconds()});
+        if (showBlips) addBlipAtPlayer(placements_.back());
+    }
     wasPlacing_ = placing;
 
     // Nothing to age or measure: spare the frame the position and clock reads.
-    if (blips_.empty()) return;
+    if (placements_.empty() && (!showBlips || blips_.empty())) return;
     const int32_t now = natives::getClockSeconds();
+    std::erase_if(placements_, [now](const Placement& p) { return outlived(p.placed, now); });
+    if (showBlips) updateBlips(now);
+}
+
+void BaitManager::updateBlips(int32_t now) {
+    if (blips_.empty()) return;
     const Vector3 player = playerPosition();
     for (auto it = blips_.begin(); it != blips_.end();) {
         const bool far = length(player - it->position) > kRemoveDistance;
-        // Wrapping 32-bit arithmetic, as the clock may pass the sign bit.
-        const bool old =
-            static_cast<int32_t>(static_cast<uint32_t>(it->created) - static_cast<uint32_t>(now) +
-                                 static_cast<uint32_t>(kLifetime)) <= 0;
-        if (far || old || !natives::doesBlipExist(it->blip.get())) {
+        if (far || outlived(it->created, now) || !natives::doesBlipExist(it->blip.get())) {
             it = blips_.erase(it);
         } else {
             ++it;
         }
     }
+}
+
+bool BaitManager::drawsAt(Vector3 position, float reach) const {
+    if (placements_.empty()) return false;
+    const int32_t now = natives::getClockSeconds();
+    for (const Placement& p : placements_) {
+        if (!outlived(p.placed, now) && length(position - p.position) <= reach) return true;
+    }
+    return false;
 }
 
 }  // namespace bf

@@ -40,7 +40,7 @@ int32_t playerMount() {
 bool mayBleed(int32_t damaged, int32_t attacker, uint32_t weapon) {
     return getSettingBool("AnimalsBleeding") && damaged != runtime().playerPed &&
            damaged != playerMount() && attacker != 0 && weapon != kUnarmed && weapon != kTrampled &&
-           !natives::isPedInWrithe(damaged) && natives::isPedHuman(attacker) &&
+           !natives::isEntityDead(damaged) && natives::isPedHuman(attacker) &&
            !natives::isWeaponLasso(weapon);
 }
 
@@ -130,7 +130,7 @@ void bleedingTick(std::vector<int32_t>& bleeding, const DictDataFile& generalMet
         }
         const int32_t since = natives::decorGetInt(ped, kDecorBleedingSince);
         const int32_t seconds = natives::decorGetInt(ped, kDecorBleedingSeconds);
-        if (natives::isPedInWrithe(ped) ||
+        if (natives::isEntityDead(ped) ||
             (since != 0 && bleedingExpired(now, since, seconds, msPerGameMinute))) {
             endBleeding(ped);
             bleeding.erase(bleeding.begin() + static_cast<std::ptrdiff_t>(i));
@@ -139,24 +139,20 @@ void bleedingTick(std::vector<int32_t>& bleeding, const DictDataFile& generalMet
         ++i;
         if (ped == player || ped == mount) continue;
 
-        // Alive and not dying, as asked above, unless this tick's own damage changed that (the
-        // game does not move on while the script runs).
-        bool damaged = false;
+        // Lying down (collapsed or knocked over) it bleeds out; up at low health it collapses.
+        // The game does not move on while the script runs, so a ped this tick hurt is still
+        // down when the collapse is asked.
         if (causesDamage) {
             const int32_t last = natives::decorGetInt(ped, kDecorCriticalShotLastDamageTime);
             if (static_cast<int64_t>(timer) >= static_cast<int64_t>(last) + 1000) {
                 natives::decorSetInt(ped, kDecorCriticalShotLastDamageTime, timer);
-                if (natives::getPedIsBeingGrappled(ped)) {
+                if (natives::isPedRagdoll(ped)) {
                     natives::applyDamageToPed(
                         ped, generalMeta.getInt("bleeding.critical_shot_damage_per_sec", -999));
-                    damaged = true;
                 }
             }
         }
-        if (collapses &&
-            (!damaged || (!natives::isEntityDead(ped) && !natives::isPedInWrithe(ped))) &&
-            natives::getPedHealthRatio(ped) <= 0.15f && !natives::isPedRagdoll(ped) &&
-            !natives::getPedIsBeingGrappled(ped)) {
+        if (collapses && natives::getPedHealthRatio(ped) <= 0.15f && !natives::isPedRagdoll(ped)) {
             natives::setPedToRagdoll(ped, 10000, 30000);
         }
     }

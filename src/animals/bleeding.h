@@ -1,8 +1,8 @@
 // Bleeding and collapse. A hit starts (or renews) bleeding on the damaged ped: the lower its
 // health, the longer it bleeds. Each frame the bleeding tick walks the bleeding list: it ends
-// bleeding on death or expiry, applies the configured damage once a second, and makes peds at
-// low health collapse. The state lives on the ped's integer decorators ("VX_Brackenfold_..."),
-// the list in AnimalEventsHandler.
+// bleeding on death or expiry, applies the configured damage once a second while the ped lies
+// down (ragdolled), and makes peds still up at low health collapse. The state lives on the ped's
+// integer decorators ("VX_Brackenfold_..."), the list in AnimalEventsHandler.
 #pragma once
 
 #include <cstdint>

@@ -51,12 +51,14 @@ Vector3 nearestStartPoint(const TownRecord& town, Vector3 place) {
 HuntingCompetitionsManager::HuntingCompetitionsManager(DataCatalogue& data, Tutorials& tutorials,
                                                        const AnimalSpawnLocations& spawnLocations,
                                                        const MapDistricts& districts,
-                                                       const CompetitionVariations& variations)
+                                                       const CompetitionVariations& variations,
+                                                       const BaitPlaces& bait)
     : data_(data),
       tutorials_(tutorials),
       spawnLocations_(spawnLocations),
       districts_(districts),
       variations_(variations),
+      bait_(bait),
       nextAttemptTime_(natives::getGameTimer() + kFirstOfferDelayMs) {}
 
 HuntingCompetitionsManager::~HuntingCompetitionsManager() = default;
@@ -152,7 +154,7 @@ HuntingCompetitionsManager::Competition HuntingCompetitionsManager::createCompet
             break;
         case kCompetitionMassHunting:
             competition.processor =
-                std::make_unique<MassHuntingCompetitionProcessor>(*info, data_, tutorials_);
+                std::make_unique<MassHuntingCompetitionProcessor>(*info, data_, tutorials_, bait_);
             break;
         default:
             logMessage("HuntingCompetitionsManager: no processor found for competition type: " +

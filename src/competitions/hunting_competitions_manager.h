@@ -32,6 +32,7 @@
 namespace bf {
 
 class AnimalSpawnLocations;
+class BaitPlaces;
 class CompetitionVariations;
 class DataCatalogue;
 class MapDistricts;
@@ -53,7 +54,7 @@ class HuntingCompetitionsManager : public EventsSubscriber<MapAreaChangeData>,
     HuntingCompetitionsManager(DataCatalogue& data, Tutorials& tutorials,
                                const AnimalSpawnLocations& spawnLocations,
                                const MapDistricts& districts,
-                               const CompetitionVariations& variations);
+                               const CompetitionVariations& variations, const BaitPlaces& bait);
     ~HuntingCompetitionsManager() override;
 
     // Once a frame, after the event pump, while "HuntingCompetitions_Enabled" is on (the spine
@@ -89,6 +90,7 @@ class HuntingCompetitionsManager : public EventsSubscriber<MapAreaChangeData>,
     const AnimalSpawnLocations& spawnLocations_;
     const MapDistricts& districts_;
     const CompetitionVariations& variations_;
+    const BaitPlaces& bait_;
     // The processor refers to the record, so it goes first.
     std::unique_ptr<CompetitionInfo> info_;
     std::unique_ptr<HuntingCompetitionProcessor> processor_;

@@ -35,8 +35,9 @@ bool passed(uint32_t now, int32_t deadline) {
 
 MassHuntingCompetitionProcessor::MassHuntingCompetitionProcessor(CompetitionInfo& info,
                                                                  DataCatalogue& data,
-                                                                 Tutorials& tutorials)
-    : HuntingCompetitionProcessor(info, data, tutorials) {
+                                                                 Tutorials& tutorials,
+                                                                 const BaitPlaces& bait)
+    : HuntingCompetitionProcessor(info, data, tutorials), bait_(bait) {
     frameDamage_.reserve(kExpectedDamagePerFrame);
 }
 
@@ -88,10 +89,11 @@ void MassHuntingCompetitionProcessor::scoreDamage(int32_t damaged, int32_t attac
     int32_t bone = 0;
     natives::getPedLastDamageBone(damaged, &bone);
     if (bone == kHeadBone) points += meta.getInt("hunting_competitions.bonus.headshot", 1);
-    // The writhe test proper: a dying animal is no bonus, or every kill would earn it.
-    if (natives::isPedRagdoll(damaged))
+    // Writhing, not lying limp: every freshly shot animal ragdolls.
+    if (natives::isPedInWrithe(damaged))
         points += meta.getInt("hunting_competitions.bonus.writhe", 1);
-    if (natives::getAnimalTuningBoolParam(damaged, 28))
+    if (bait_.drawsAt(entityPosition(damaged),
+                      meta.getFloat("hunting_competitions.bait_reach", kDefaultBaitReach)))
         points += meta.getInt("hunting_competitions.bonus.bait", 1);
     points = std::max(points, 1);
 

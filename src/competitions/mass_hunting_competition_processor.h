@@ -1,8 +1,10 @@
 // MassHuntingCompetitionProcessor: the player and the rival both take animals of one kind in the
 // area until the time cap; each animal scores once, for whoever hit it first (base score, its
 // quality, bonuses for size, a head shot, writhing and bait; half for the player in Dead Eye when
-// that penalty is on). The processor spawns more animals of the kind into the area as it runs,
-// and the higher score wins the stake.
+// that penalty is on). The bait bonus goes to an animal hit within
+// "hunting_competitions.bait_reach" metres (GeneralMeta.dat) of bait the player put down that
+// still draws animals: the game tells no animal drawn by bait from another. The processor spawns
+// more animals of the kind into the area as it runs, and the higher score wins the stake.
 //
 // Damage events reach it while the frame's event pump reads them (onEntityDamaged); it scores
 // them in runFrame, in the order the game queued them.
@@ -13,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "animals/bait_manager.h"
 #include "competitions/hunt_animal_type_task.h"
 #include "competitions/hunting_competition_processor.h"
 
@@ -29,8 +32,10 @@ class MassHuntingCompetitionProcessor : public HuntingCompetitionProcessor {
     static constexpr float kMinOpponentDistance = 2.0f;
     static constexpr float kGroundProbeHeight = 1000.0f;
 
+    static constexpr float kDefaultBaitReach = 70.0f;
+
     MassHuntingCompetitionProcessor(CompetitionInfo& info, DataCatalogue& data,
-                                    Tutorials& tutorials);
+                                    Tutorials& tutorials, const BaitPlaces& bait);
 
     void cleanup(bool hard) override;
     void onEntityDamaged(const EntityDamagedEvent& event) override;
@@ -51,6 +56,7 @@ class MassHuntingCompetitionProcessor : public HuntingCompetitionProcessor {
     void onTimeUp() override;
 
   private:
+    const BaitPlaces& bait_;
     bool hunting_ = false;
     std::unique_ptr<HuntAnimalTypeTask> opponentTask_;
     std::vector<EntityDamagedEvent> frameDamage_;

@@ -96,8 +96,7 @@ void SpecificAnimalProcessor::dress(int32_t animal) {
     natives::decorSetFloat(animal, kDecorScale, variation.scale);
     natives::decorSetFloat(
         animal, kDecorWeight,
-        animalWeight(natives::getPedModelSizeFromHash(natives::getEntityModel(animal)),
-                     variation.scale));
+        animalWeight(modelSizeClass(natives::getEntityModel(animal)), variation.scale));
     const auto health = static_cast<int32_t>(
         static_cast<float>(natives::getEntityMaxHealth(animal)) * variation.health);
     natives::setEntityMaxHealth(animal, health);
@@ -115,9 +114,7 @@ void SpecificAnimalProcessor::runFrame(uint32_t now) {
         finish(kOutcomeAborted);
         return;
     }
-    if (!natives::isEntityDead(target) && !natives::isPedInWrithe(target) &&
-        !natives::isPedRagdoll(target))
-        return;
+    if (!natives::isEntityDead(target) && !natives::isPedInWrithe(target)) return;
 
     const int32_t player = runtime().playerPed;
     const int32_t opponent = info_.opponentPed;

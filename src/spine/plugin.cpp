@@ -101,7 +101,7 @@ bool Plugin::initialize() {
     bait_ = std::make_unique<BaitManager>(data_, tutorials_);
     populationUpdater_ = std::make_unique<PopulationUpdater>(population_, data_.generalMeta());
     competitions_ = std::make_unique<HuntingCompetitionsManager>(data_, tutorials_, spawnLocations_,
-                                                                 *districts_, variations_);
+                                                                 *districts_, variations_, *bait_);
     // Step 11: the manager withdraws offers on area changes and scores the pump's damage events.
     mapAreaTracker_->subscribe(*competitions_);
     animalEvents_->subscribeDamage(*competitions_);
@@ -116,7 +116,7 @@ void Plugin::runFrame() {
     mapAreaTracker_->update();
     animalEvents_->onFrame();
     if (gates.competitions) competitions_->update();
-    if (gates.bait) bait_->update();
+    bait_->update(gates.bait);
     if (gates.trading) trading_->tradeUpdate();
     if (gates.population) populationUpdater_->update();
     animalHud_->draw();

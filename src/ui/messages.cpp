@@ -152,8 +152,9 @@ void changePlayerCash(float dollars, bool notify) {
     const int32_t cents = centsOf(dollars);
     if (dollars > 0.0f) {
         natives::addPlayerCash(cents, natives::getHashKey("ADD_REASON_DEFAULT"));
-    } else {
-        natives::removePlayerCash(cents);
+    } else if (!natives::removePlayerCash(-cents)) {
+        // The game takes nothing from a player who has less.
+        return;
     }
     if (notify) showCashNotification(cents, kCashNotificationMs);
 }

@@ -11,7 +11,7 @@ namespace {
 constexpr int32_t kPromptAttribute = 18;
 }
 
-UiPrompt::UiPrompt(const char* text, uint32_t control, PromptMode mode)
+UiPrompt::UiPrompt(const char* text, uint32_t control, PromptMode mode, int32_t holdTimeMs)
     : text_(text), control_(control), mode_(mode) {
     handle_ = natives::promptRegisterBegin();
     natives::promptSetControlAction(handle_, control_);
@@ -24,7 +24,7 @@ UiPrompt::UiPrompt(const char* text, uint32_t control, PromptMode mode)
             break;
         case PromptMode::Hold:
         case PromptMode::HoldOnce:
-            natives::promptSetHoldMode(handle_, true);
+            natives::promptSetHoldMode(handle_, holdTimeMs);
             break;
         case PromptMode::Mash:
             natives::promptSetMashManualMode(handle_, 1, 0, 0, 0);

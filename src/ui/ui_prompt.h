@@ -16,9 +16,13 @@ enum class PromptMode : int32_t {
 
 class UiPrompt {
   public:
+    static constexpr int32_t kDefaultHoldMs = 1000;
+
     // Registers the prompt with the game; it starts enabled and hidden. `text` must outlive the
-    // prompt's registration (texts come from Lang.dat, which lives as long as the plug-in).
-    UiPrompt(const char* text, uint32_t control, PromptMode mode);
+    // prompt's registration (texts come from Lang.dat, which lives as long as the plug-in). A
+    // hold prompt completes once the control has been held for `holdTimeMs`.
+    UiPrompt(const char* text, uint32_t control, PromptMode mode,
+             int32_t holdTimeMs = kDefaultHoldMs);
     UiPrompt(const UiPrompt&) = delete;
     UiPrompt& operator=(const UiPrompt&) = delete;
     UiPrompt(UiPrompt&& other) noexcept;

@@ -12,7 +12,7 @@ class AnimalTest : public PluginTest {
     static constexpr uint64_t kSetScale = 0x25ACFC650B65C538;
     static constexpr uint64_t kBlood = 0xFFD54D9FE71B966A;
     static constexpr uint64_t kRagdoll = 0xAE99FB955581844A;
-    static constexpr uint64_t kIsRagdoll = 0x3BDFCF25B58B0415;
+    static constexpr uint64_t kIsRagdoll = 0x47E4E977581C5B55;
     static constexpr uint64_t kApplyDamage = 0x697157CED63F18D4;
 
     void startWith(const std::string& settings) {

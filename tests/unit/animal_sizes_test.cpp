@@ -78,6 +78,20 @@ TEST(AnimalWeight, GrowsWithTheSizeClassInSinglePrecision) {
         EXPECT_EQ(bf::animalWeight(c.sizeClass, c.scale), c.weight) << c.sizeClass;
 }
 
+// The game's classes start at 0 for small game: weighed from its class, a rabbit would weigh 0.
+TEST_F(AnimalSizesTest, SmallGameWeighsSomethingAndTheLargestTheMost) {
+    start();
+    const std::pair<const char*, float> perScale[] = {
+        {"a_c_rabbit_01", 1.0f}, {"a_c_buck_01", 75.0f}, {"a_c_bear_01", 225.0f}};
+    for (const auto& [model, weight] : perScale) {
+        const int32_t ped = spawn(model);
+        game().runFrame();
+        EXPECT_FLOAT_EQ(floatDecorator(ped, bf::kDecorWeight),
+                        weight * floatDecorator(ped, bf::kDecorScale))
+            << model;
+    }
+}
+
 TEST_F(AnimalSizesTest, LeavesHorsesHumansUntouchedTypesAndBirdsAlone) {
     start();
     const int32_t peds[] = {spawn("a_c_dogcatahoulacur_01"), spawn("a_c_rat_01"),

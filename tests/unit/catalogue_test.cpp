@@ -73,6 +73,7 @@ TEST_F(CatalogueTest, TheShippedFolderHoldsEveryKeyTheFeaturesRead) {
                                     "hunting_competitions.bonus.headshot",
                                     "hunting_competitions.bonus.writhe",
                                     "hunting_competitions.bonus.bait",
+                                    "hunting_competitions.bait_reach",
                                     "trade.buyer_score_threshold",
                                     "trade.init.max_dist",
                                     "trade.base_price"};

@@ -35,7 +35,6 @@ class CompetitionTest : public AnimalTest {
     static constexpr uint64_t kHeadtracking = 0x5CD3CB88A7F8850D;
     static constexpr uint64_t kLineOfSight = 0x7F9B9791D4CB71F6;
     static constexpr uint64_t kSightRange = 0x4BC3ECFDA0297E27;
-    static constexpr uint64_t kConfigFlag = 0x1C1993824A396603;
     static constexpr uint64_t kPlaceOnGround = 0x9587913B9E772D29;
     static constexpr uint64_t kAccuracy = 0x37F4AD56ECBC0CD6;
     static constexpr uint64_t kSequenceProgress = 0x00A9010CFE1E3533;
@@ -86,8 +85,8 @@ class CompetitionTest : public AnimalTest {
     void answerFloat(uint64_t hash, float value) {
         answers_[hash] = std::bit_cast<uint32_t>(value);
     }
-    // Line of sight from a hunter to a ped (default: none).
-    std::function<bool(int32_t, int32_t)> lineOfSight = [](int32_t, int32_t) { return false; };
+    // What a hunter makes of a ped: 0 cannot see it, 1 sees it, 2 not sure yet (default: 0).
+    std::function<int32_t(int32_t, int32_t)> lineOfSight = [](int32_t, int32_t) { return 0; };
     // The random integer for a range, or the game's own draw when the function gives -1.
     std::function<int32_t(int32_t, int32_t)> randomIntFor = [](int32_t, int32_t) { return -1; };
 
@@ -170,7 +169,6 @@ class CompetitionTest : public AnimalTest {
         answered(kShooting, 0);
         answered(kHeadtracking, 0);
         answered(kSightRange, std::bit_cast<uint32_t>(30.0f));
-        answered(kConfigFlag, 0);
         answered(kPlaceOnGround, 1);
         answered(kAccuracy, 90);
         answered(kSequenceProgress, static_cast<uint32_t>(-1));
@@ -179,7 +177,7 @@ class CompetitionTest : public AnimalTest {
         answered(0x6AD66548840472E5, 0);
         answered(0x42FDD0F017B1E38E, sim::gameHash("REL_CIVMALE"));
         standIn(kLineOfSight,
-                [this](sim::NativeCall& c) { c.retBool(lineOfSight(c.i32(0), c.i32(1))); });
+                [this](sim::NativeCall& c) { c.ret(lineOfSight(c.i32(0), c.i32(1))); });
         standIn(0x0C02DABFA3B98176, [this](sim::NativeCall& c) {
             c.ret(static_cast<int32_t>(game().world().player.cashCents));
         });

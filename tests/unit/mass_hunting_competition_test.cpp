@@ -17,6 +17,17 @@ class OpenMassHunting : public bf::MassHuntingCompetitionProcessor {
     using MassHuntingCompetitionProcessor::runFrame;
 };
 
+// Bait that draws wherever a test says, and the reach it was asked about.
+class BaitStandIn : public bf::BaitPlaces {
+  public:
+    bool drawsAt(bf::Vector3, float reach) const override {
+        askedReach = reach;
+        return draws;
+    }
+    bool draws = false;
+    mutable float askedReach = 0.0f;
+};
+
 class MassHuntingTest : public CompetitionTest {
   protected:
     void SetUp() override {
@@ -36,7 +47,8 @@ class MassHuntingTest : public CompetitionTest {
         CompetitionTest::TearDown();
     }
     std::unique_ptr<OpenMassHunting> make(bf::CompetitionInfo& info) {
-        return std::make_unique<OpenMassHunting>(info, plugin().data(), plugin().tutorials());
+        return std::make_unique<OpenMassHunting>(info, plugin().data(), plugin().tutorials(),
+                                                 bait_);
     }
     int32_t buck(int32_t quality = 1) {
         const int32_t ped = spawnAt("a_c_buck_01", {1700.0f, 439.0f, 90.0f}, quality);
@@ -45,6 +57,7 @@ class MassHuntingTest : public CompetitionTest {
         return ped;
     }
 
+    BaitStandIn bait_;
     std::unique_ptr<bf::CompetitionInfo> info_;
     std::unique_ptr<OpenMassHunting> processor_;
 };
@@ -72,7 +85,7 @@ TEST_F(MassHuntingTest, PointsByQualitySizeShotMannerAndDeadEye) {
         e.condition.writhing = c.writhing;
         e.condition.lastDamagedBone = c.head ? 21030 : 0x384A;
         if (c.xlarge) e.decorators[bf::kDecorScale].f = 1.16f;
-        answer(kConfigFlag, c.bait);
+        bait_.draws = c.bait;
         answer(kDeadEye, c.deadEye);
         processor_->scoreDamage(ped, c.byOpponent ? info_->opponentPed : player(), 0);
         (c.byOpponent ? expectedOpponent : expectedPlayer) += c.points;
@@ -80,10 +93,46 @@ TEST_F(MassHuntingTest, PointsByQualitySizeShotMannerAndDeadEye) {
         EXPECT_EQ(info_->opponentScore, expectedOpponent) << c.what;
         EXPECT_EQ(intDecorator(ped, bf::kDecorCompetitionAnimalHandled), 1) << c.what;
     }
+    EXPECT_EQ(bait_.askedReach, 70.0f) << "the built-in reach";
     EXPECT_EQ(logCount("player scored: 4"), 1);
     EXPECT_EQ(logCount("opponent scored: 3"), 1);
     game().runFrame();
     EXPECT_TRUE(shown("Rival +3"));
+}
+
+// The game tells no baited animal from another: the bonus follows the plug-in's own record of
+// the bait the player put down, within its reach and while it still draws.
+TEST_F(MassHuntingTest, OnlyAnAnimalHitNearBaitThatStillDrawsEarnsTheBaitBonus) {
+    auto baited = std::make_unique<OpenMassHunting>(*info_, plugin().data(), plugin().tutorials(),
+                                                    plugin().bait());
+    bf::runtime().settings["BaitPlips"] = "0";  // the record is kept without blips too
+    const sim::Vec3 spot = position(player());
+    game().world().player.scenario = sim::gameHash("WORLD_PLAYER_PLACE_BAIT_NORMAL");
+    game().runFrames(30);
+    game().world().player.scenario = 0;
+    game().runFrames(2);
+    struct Case {
+        const char* what;
+        float east;
+        bool waitsOutTheBait;
+        int32_t points;
+    };
+    const Case cases[] = {
+        {"a herbivore nobody baited", 300.0f, false, 4},
+        {"a buck by the bait", 30.0f, false, 5},
+        {"just beyond its reach", 71.0f, false, 4},
+        {"by bait that no longer draws", 30.0f, true, 4},
+    };
+    int32_t expected = 0;
+    for (const Case& c : cases) {
+        const int32_t ped = buck();
+        if (c.waitsOutTheBait) game().advance(70000);  // over 2000 game seconds
+        entity(ped)->position = {spot.x + c.east, spot.y, spot.z};
+        entity(ped)->dead = true;
+        baited->scoreDamage(ped, player(), 0);
+        expected += c.points;
+        EXPECT_EQ(info_->playerScore, expected) << c.what;
+    }
 }
 
 TEST_F(MassHuntingTest, AOnePointAnimalInDeadEyeScoresNothingAndAnAnimalScoresOnce) {
@@ -193,7 +242,7 @@ class HuntTaskTest : public CompetitionTest {
     }
 
     int32_t hunter_ = 0, animal_ = 0;
-    bool sees_ = true;
+    int32_t sees_ = 1;
     std::unique_ptr<bf::HuntAnimalTypeTask> task_;
 };
 
@@ -234,7 +283,7 @@ TEST_F(HuntTaskTest, ASkilledHunterAimsShorterAndStalksCloser) {
 
 TEST_F(HuntTaskTest, AnAnimalLostDuringConfirmationIsDroppedAndHeRoamsAgain) {
     spotTheAnimal();
-    sees_ = false;
+    sees_ = 0;
     game().advance(3900);
     task_->tick();
     EXPECT_EQ(task_->state(), bf::HuntAnimalTypeTask::kConfirm) << "waits the full 4 seconds";
@@ -246,6 +295,27 @@ TEST_F(HuntTaskTest, AnAnimalLostDuringConfirmationIsDroppedAndHeRoamsAgain) {
     game().setRecording(true);
     task_->tick();
     EXPECT_EQ(game().recordedOf(kWander).size(), 1u);
+}
+
+// The game answers 2 while the hunter is not sure yet: only 1 is seen, when spotting and when
+// confirming.
+TEST_F(HuntTaskTest, NotSureYetIsNotSeen) {
+    const int32_t unsure = spawnAt("a_c_buck_01", {1625.0f, 439.0f, 90.0f});
+    lineOfSight = [&](int32_t, int32_t animal) { return animal == animal_ ? sees_ : 2; };
+    sees_ = 2;
+    task_->tick();
+    task_->tick();
+    game().advance(1000);
+    task_->tick();
+    EXPECT_EQ(task_->state(), bf::HuntAnimalTypeTask::kSpot) << "sure of neither buck";
+    sees_ = 1;
+    task_->tick();
+    ASSERT_EQ(task_->state(), bf::HuntAnimalTypeTask::kConfirm);
+    EXPECT_EQ(task_->target(), animal_) << "the one he sees, not " << unsure;
+    sees_ = 2;
+    game().advance(4100);
+    task_->tick();
+    EXPECT_EQ(task_->state(), bf::HuntAnimalTypeTask::kRoam);
 }
 
 }  // namespace

@@ -112,10 +112,9 @@ TEST_F(MessagesTest, CashChangesAddRemoveOrDoNothing) {
         int32_t argument;
     };
     const Case cases[] = {
-        {12.349f, 1234, 1, 0, 1234},
-        {-5.0f, -500, 0, 1, -500},
-        {0.0f, 0, 0, 0, 0},
-        {std::nanf(""), 0, 0, 0, 0},
+        {12.349f, 1234, 1, 0, 1234}, {-5.0f, -500, 0, 1, 500},
+        {-500.0f, 0, 0, 1, 50000},  // more than he has: the game takes nothing
+        {0.0f, 0, 0, 0, 0},          {std::nanf(""), 0, 0, 0, 0},
     };
     for (const auto& c : cases) {
         game().clearRecorded();

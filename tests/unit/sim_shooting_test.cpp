@@ -125,15 +125,25 @@ TEST_F(SimShooting, AMissedAnimalRunsAndTheShooterShowsAsShooting) {
     EXPECT_FALSE(bf::natives::isPedShooting(hunter));
 }
 
-TEST_F(SimShooting, SightReachesSoFarAndTheGroundBlocksIt) {
+TEST_F(SimShooting, SightReachesSoFarTheGroundBlocksItAndItTakesAMomentToBeSure) {
     const int32_t hunter = spawn("a_m_m_huntertravelers_cool_01", here);
     const int32_t near = spawn("a_c_buck_01", ground(here.x + 60, here.y));
     const int32_t far = spawn("a_c_buck_01", ground(here.x + sim::kSightRange + 5, here.y));
+    auto sight = [&](int32_t entity) {
+        return bf::invoke<int32_t>(0x7F9B9791D4CB71F6, hunter, entity, 0, 0);
+    };
+    EXPECT_EQ(sight(near), 2) << "not sure yet";
+    EXPECT_EQ(sight(far), 0);
+    game.advance(400);
+    EXPECT_EQ(sight(near), 2);
+    game.advance(200);
+    EXPECT_EQ(sight(near), 1);
     EXPECT_TRUE(bf::natives::canPedSeeEntity(hunter, near));
-    EXPECT_FALSE(bf::natives::canPedSeeEntity(hunter, far));
     // Down in a hollow, 4 m below the ground round him, he sees the slope, not the buck.
     entity(hunter).position.z -= 4.0f;
-    EXPECT_FALSE(bf::natives::canPedSeeEntity(hunter, near));
+    EXPECT_EQ(sight(near), 0);
+    entity(hunter).position.z += 4.0f;
+    EXPECT_EQ(sight(near), 2) << "back in view, he must make sure again";
 }
 
 TEST_F(SimShooting, AnArmedManFightsBackAndALassoCatchesHim) {
@@ -167,6 +177,8 @@ TEST_F(SimShooting, AStalkingHunterFindsAndTakesTheAnimal) {
     ASSERT_GE(count, 1);
     // The player, 40 m off, may come first.
     EXPECT_NE(std::find(nearby + 1, nearby + 1 + count, buck), nearby + 1 + count);
+    bf::natives::canPedSeeEntity(hunter, buck);
+    game.advance(sim::kSightSettleMs);
     ASSERT_TRUE(bf::natives::canPedSeeEntity(hunter, buck));
 
     const float range = bf::natives::getAnimalTuningFloatParam(buck, 82);
@@ -197,6 +209,35 @@ TEST_F(SimShooting, AStalkingHunterFindsAndTakesTheAnimal) {
     ASSERT_FALSE(damage.empty()) << "an 87 hunter at about 33 m hits within seven seconds";
     EXPECT_EQ(static_cast<int32_t>(damage[0][1]), hunter);
     EXPECT_TRUE(bf::natives::hasEntityBeenDamagedByEntity(buck, hunter));
+}
+
+// Lying limp, writhing and being grappled are three states: a hit knocks a ped over for a moment,
+// a low one leaves a person or a medium animal or larger writhing, the dead lie limp, and the
+// world has no grapples.
+TEST_F(SimShooting, AHitKnocksOverALowOneLeavesWrithingAndTheDeadLieLimp) {
+    struct Case {
+        const char* model;
+        float health;
+        bool kill;
+        bool writhes;
+    };
+    const Case cases[] = {
+        {"a_m_m_rancher_01", 0.15f, false, true}, {"a_m_m_rancher_01", 0.16f, false, false},
+        {"a_c_buck_01", 0.1f, false, true},       {"a_c_rabbit_01", 0.1f, false, false},
+        {"a_c_buck_01", 0.0f, true, false},
+    };
+    const int32_t player = game.world().player.ped;
+    for (const Case& c : cases) {
+        const int32_t ped = spawn(c.model, ground(here.x + 10, here.y));
+        EXPECT_FALSE(bf::natives::isPedRagdoll(ped)) << c.model;
+        sim::damagePed(game, entity(ped), player, rifle, sim::kBoneSpine, c.health, c.kill);
+        EXPECT_TRUE(bf::natives::isPedRagdoll(ped)) << c.model << " " << c.health;
+        EXPECT_EQ(bf::natives::isPedInWrithe(ped), c.writhes) << c.model << " " << c.health;
+        game.advance(sim::kKnockDownMs + 100);
+        EXPECT_EQ(bf::natives::isPedRagdoll(ped), c.kill) << c.model << " " << c.health;
+        EXPECT_EQ(bf::natives::isPedInWrithe(ped), c.writhes) << c.model << " " << c.health;
+        EXPECT_FALSE(bf::natives::getPedIsBeingGrappled(ped));
+    }
 }
 
 }  // namespace

@@ -117,4 +117,40 @@ TEST_F(SimWorld, ClearingAnAreaTakesTheGamesOwnPedsAndLeavesTheScriptsAndThePlay
     EXPECT_TRUE(bf::natives::doesEntityExist(player().handle));
 }
 
+// Size and tuning are the species': the game's size classes start at 0; the tuning flags are the
+// same for every animal of a kind and false for people and for indices the world does not hold.
+TEST_F(SimWorld, SizeClassesFromZeroAndTuningBySpecies) {
+    const std::pair<const char*, int32_t> sizes[] = {
+        {"a_c_rabbit_01", 0}, {"a_c_coyote_01", 1}, {"a_c_buck_01", 2}, {"a_c_bear_01", 4}};
+    for (const auto& [model, size] : sizes)
+        EXPECT_EQ(bf::natives::getPedModelSizeFromHash(sim::gameHash(model)), size) << model;
+    struct Case {
+        const char* model;
+        int32_t index;
+        bool value;
+    };
+    const Case cases[] = {
+        {"a_c_buck_01", 28, true},           {"a_c_cougar_01", 28, false},
+        {"a_c_goosecanada_01", 58, true},    {"a_c_buck_01", 58, false},
+        {"a_c_buck_01", 53, false},          {"a_m_m_rancher_01", 28, false},
+        {"a_c_fishbluegil_01_sm", 64, true},
+    };
+    for (const Case& c : cases) {
+        const int32_t ped = spawn(c.model, {1530.0f, 450.0f, 92.0f});
+        EXPECT_EQ(bf::natives::getAnimalTuningBoolParam(ped, c.index), c.value)
+            << c.model << " " << c.index;
+    }
+}
+
+// Money is taken only when the player has all of it; a negative amount takes nothing.
+TEST_F(SimWorld, CashIsTakenOnlyWhenThePlayerHasIt) {
+    const std::tuple<int32_t, bool, int64_t> cases[] = {
+        {2500, true, 7500}, {-500, false, 7500}, {7501, false, 7500}, {7500, true, 0}};
+    game.world().player.cashCents = 10000;
+    for (const auto& [cents, taken, left] : cases) {
+        EXPECT_EQ(bf::natives::removePlayerCash(cents), taken) << cents;
+        EXPECT_EQ(game.world().player.cashCents, left) << cents;
+    }
+}
+
 }  // namespace

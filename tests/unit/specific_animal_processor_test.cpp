@@ -179,6 +179,12 @@ TEST_F(SpecificAnimalTest, TheKillerDecidesAndAWritheIsEnough) {
         processor_->runFrame(game().timer());
         EXPECT_EQ(info_->outcome, c.outcome) << c.what;
     }
+    // Knocked over by a hit, it lies limp for a moment but is neither dead nor writhing.
+    renew();
+    const int32_t knocked = startedTarget();
+    hit(knocked, 0.5f);
+    processor_->runFrame(game().timer());
+    EXPECT_EQ(info_->outcome, bf::kOutcomeNone) << "knocked over";
     EXPECT_EQ(logCount("SpecificAnimalProcessor: the animal is down. taken by: player"), 3);
     EXPECT_EQ(logCount("SpecificAnimalProcessor: the animal is down. taken by: opponent"), 3);
     EXPECT_EQ(logCount("SpecificAnimalProcessor: the animal is down. taken by: nobody of the two"),

@@ -52,7 +52,8 @@ TEST_F(UiPromptTest, ConstructionSequenceByMode) {
         EXPECT_EQ(calls[4].args, (std::vector<uint64_t>{h, 0, 0}));
         EXPECT_EQ(calls[6].args, (std::vector<uint64_t>{h, 18, 1}));
         EXPECT_EQ(calls[5].args.size(), mode == bf::PromptMode::Mash ? 5u : 2u);
-        EXPECT_EQ(calls[5].args[1], 1u);
+        const bool hold = mode == bf::PromptMode::Hold || mode == bf::PromptMode::HoldOnce;
+        EXPECT_EQ(calls[5].args[1], hold ? 1000u : 1u) << "a hold time in ms, or one press";
         EXPECT_TRUE(prompt.enabled());
         EXPECT_FALSE(prompt.visible());
         EXPECT_EQ(game().world().prompts.find(prompt.handle())->text, "Sell");
@@ -140,6 +141,28 @@ TEST_F(UiPromptTest, TheSimulatedGameCompletesOnlyPromptsOnScreen) {
     prompts.press(kControl);
     game().runFrame();
     EXPECT_TRUE(press.isCompleted());
+}
+
+// The hold time is what the game waits for: a real one is not done by a tap, 1 ms is.
+TEST_F(UiPromptTest, AHoldPromptCompletesAfterItsHoldTime) {
+    struct Case {
+        int32_t holdMs;
+        int framesHeld;
+        bool completed;
+    };
+    const Case cases[] = {{1000, 1, false}, {1000, 30, false}, {1000, 31, true}, {1, 1, true}};
+    sim::Prompts& prompts = game().world().prompts;
+    for (const Case& c : cases) {
+        bf::UiPrompt held("Accept", kControl, bf::PromptMode::Hold, c.holdMs);
+        held.setVisible(true);
+        for (int i = 0; i < c.framesHeld; ++i) {
+            prompts.hold(kControl);
+            game().runFrame();
+        }
+        EXPECT_EQ(held.isCompleted(), c.completed) << c.holdMs << " ms, " << c.framesHeld;
+        prompts.release();
+        game().runFrame();
+    }
 }
 
 class TestComponent : public bf::BaseUIComponent {

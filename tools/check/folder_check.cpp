@@ -50,6 +50,7 @@ const TuningKey kTuningKeys[] = {
     {"hunting_competitions.bonus.headshot", false, false, 0, 1e6, "points (0 or more)"},
     {"hunting_competitions.bonus.writhe", false, false, 0, 1e6, "points (0 or more)"},
     {"hunting_competitions.bonus.bait", false, false, 0, 1e6, "points (0 or more)"},
+    {"hunting_competitions.bait_reach", true, false, 0, 1e6, "metres (0 or more)"},
     {"trade.buyer_score_threshold", true, true, 0, 1e6, "a cargo score (0 or more)"},
     {"trade.init.max_dist", true, true, 0.01, 1e6, "metres (above 0)"},
     {"trade.base_price", true, true, 0, 1e9,

@@ -30,9 +30,10 @@ inline void setPedInteractionPersonality(int32_t ped, uint32_t setting) {
     call<kSetPedInteractionPersonality>(ped, setting);
 }
 
-// Flag 28: the animal was drawn by bait.
-inline bool getAnimalTuningBoolParam(int32_t ped, int32_t flag) {
-    return call<kGetAnimalTuningBoolParam, bool>(ped, flag);
+// A tuning flag of the animal's species, by index (28 herbivore, 58 bird, 64 fish ...): the same
+// for every animal of the kind, nothing about this one.
+inline bool getAnimalTuningBoolParam(int32_t ped, int32_t index) {
+    return call<kGetAnimalTuningBoolParam, bool>(ped, index);
 }
 
 // Parameter 82: how far the animal notices a hunter, in metres.
