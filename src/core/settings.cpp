@@ -12,7 +12,7 @@ namespace bf {
 const std::vector<SettingKey>& settingsKeys() {
     using T = SettingType;
     // The competition's time cap and stake are clamped where they are read; a negative price
-    // scale makes every buyer pay nothing.
+    // scale counts as 0 (every buyer then declines), one that is not finite as 1.0.
     static const std::vector<SettingKey> kKeys = {
         {"EnableTrading", T::Bool, "0"},
         {"PriceScale", T::Float, "1.0", 0.0f, FLT_MAX},

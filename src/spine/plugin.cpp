@@ -142,10 +142,20 @@ void Plugin::mainLoop() {
         } catch (...) {
             inFrame_ = false;
             logEscapedException(true);
+            haltFeatures();
             haltForever();
         }
         inFrame_ = false;
         waitFrame();
+    }
+}
+
+void Plugin::haltFeatures() {
+    // What a stopped script leaves registered stays in the game; the rest is the log's.
+    try {
+        if (trading_) trading_->halt();
+    } catch (...) {
+        logEscapedException(false);
     }
 }
 

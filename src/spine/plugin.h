@@ -70,6 +70,9 @@ class Plugin : public Runtime {
     HuntingCompetitionsManager& competitions() { return *competitions_; }
 
   private:
+    // After "Something wrong happened": the features let go of what they hold in the game.
+    void haltFeatures();
+
     bool ready_ = false;
     bool savedAtUnload_ = false;
     // Set while the frame's features run (the hook may unload the plug-in at any wait).

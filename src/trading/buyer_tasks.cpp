@@ -67,6 +67,14 @@ void sendBuyerToHorse(const TradeOffer& offer) {
     sequence.giveTo(offer.buyer);
 }
 
+void walkBuyerToHorseAgain(const TradeOffer& offer) {
+    OwnedTaskSequence sequence;
+    natives::taskGoToEntity(0, offer.horse, -1, 3.0f, 1.5f);
+    natives::taskTurnPedToFaceEntity(0, runtime().playerPed, -1);
+    sequence.close();
+    sequence.giveTo(offer.buyer);
+}
+
 int32_t inspectCargo(int32_t buyer, int32_t horse, const CargoAppraiser& appraiser) {
     OwnedItemSet cargo(natives::createItemset(true));
     natives::findAllAttachedCarriableEntities(horse, cargo.get());

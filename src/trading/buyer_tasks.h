@@ -14,6 +14,9 @@ struct TradeOffer;
 // post within 5 m (or gets off and takes it by the reins); the buyer comes over to the horse and
 // faces him.
 void sendBuyerToHorse(const TradeOffer& offer);
+// The buyer's walk to the horse (and turn to the player) again, for a horse that moved after his
+// walk had ended, as when the player hitches it.
+void walkBuyerToHorseAgain(const TradeOffer& offer);
 // The buyer looks over the cargo: the first entity always, each later one in one case of two;
 // every entity takes part in the choice, the last of the highest scores wins. Returns that
 // entity, or 0 when the buyer declines after looking (one case in two, whatever the settings).

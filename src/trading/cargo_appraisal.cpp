@@ -3,12 +3,15 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 #include "core/decorators.h"
 #include "core/log.h"
 #include "core/natives.h"
 #include "core/settings.h"
+#include "core/text.h"
 #include "data/dict_data_file.h"
+#include "ui/messages.h"
 #include "world/owned.h"
 
 namespace bf {
@@ -76,21 +79,54 @@ float CargoAppraiser::calculateEntityScore(int32_t entity) const {
     return scale * (condition * ((static_cast<float>(quality) + 1.0f) * 0.5f));
 }
 
-float CargoAppraiser::calculatePrice(int32_t entity) const {
+namespace {
+
+// A price read from a data file, or nothing when the key is missing or its value is no sane
+// price (the value is then logged, as no buyer may pay from it).
+std::optional<float> readPrice(const DictDataFile& file, const char* fileName,
+                               const std::string& key) {
+    const std::string& text = file.getString(key);
+    if (text.empty()) return std::nullopt;
+    const float price = file.getFloat(key, kMissing);
+    if (std::isfinite(price) && price >= 0.0f && price <= CargoAppraiser::kMaxPriceDollars)
+        return price;
+    logMessage("WARN: " + describeBadValue(fileName, key, text,
+                                           "not a price from 0 to 10000 dollars, read as absent"));
+    return std::nullopt;
+}
+
+float readPriceScale() {
+    const float scale = getSettingFloat("PriceScale");
+    if (!std::isfinite(scale)) {
+        logMessage("WARN: " + describeBadValue("Settings.ini", "PriceScale",
+                                               getSettingString("PriceScale"),
+                                               "not a finite number, 1.0 is used"));
+        return 1.0f;
+    }
+    return std::fmax(scale, 0.0f);
+}
+
+}  // namespace
+
+int32_t CargoAppraiser::calculatePrice(int32_t entity) const {
     const std::string item = getEntityItemName(entity);
-    float price = animalPrices_.getFloat(item, kMissing);
-    if (!(price > 0.0f)) {
-        const float basePrice = generalMeta_.getFloat("trade.base_price", kMissing);
-        price = basePrice < 0.0f ? basePrice : basePrice * calculateEntityScore(entity);
+    const std::optional<float> listed = readPrice(animalPrices_, "AnimalPrices.dat", item);
+    float price = 0.0f;
+    if (listed && *listed > 0.0f) {
+        price = *listed;
+    } else if (const auto base = readPrice(generalMeta_, "GeneralMeta.dat", "trade.base_price")) {
+        price = *base * calculateEntityScore(entity);
+    } else {
+        logMessage("WARN: calculatePrice: no price for \"" + item + "\", the buyer pays nothing");
+        return 0;
     }
-    price *= getSettingFloat("PriceScale");
-    // A missing or negative base price (or scale) would charge the player for goods he gave.
-    if (!(price >= 0.0f)) {
-        logMessage("WARN: calculatePrice: no price for \"" + item + "\" (" + fixed(price) +
-                   "), the buyer pays nothing");
-        return 0.0f;
+    price *= readPriceScale();
+    if (!(price <= kMaxPriceDollars)) {
+        logMessage("WARN: calculatePrice: \"" + item + "\" comes to " + fixed(price) +
+                   " dollars, paid as " + fixed(kMaxPriceDollars));
+        price = kMaxPriceDollars;
     }
-    return price;
+    return centsOf(price);
 }
 
 int32_t qualityFromItemText(const char* text) {

@@ -6,9 +6,10 @@
 // that count. A price comes from AnimalPrices.dat by the item's text, or, without a positive list
 // price, from "trade.base_price" × score; "PriceScale" multiplies both.
 //
-// Guarantees: a price is never negative and never NaN. Where the data gives none (no list price
-// and no usable base price) the buyer pays nothing and the log names the item, so that a sale
-// can never take the player's money.
+// Prices are whole cents, from 0 to $10,000. A list or base price that is negative, not finite or
+// above $10,000 counts as absent (logged); "PriceScale" counts as 0 below 0 and as 1.0 when not
+// finite. Where the data gives no price the result is 0 and the log names the item: the buyer
+// then declines, so a sale can neither take the player's money nor give the pelt away.
 #pragma once
 
 #include <cstdint>
@@ -28,8 +29,10 @@ class CargoAppraiser {
     // the count, each entity's score and the sum.
     float calculateCargoScore(int32_t horse) const;
     float calculateEntityScore(int32_t entity) const;
-    // Dollars.
-    float calculatePrice(int32_t entity) const;
+    static constexpr float kMaxPriceDollars = 10000.0f;
+
+    // Cents.
+    int32_t calculatePrice(int32_t entity) const;
 
   private:
     const DictDataFile& animalPrices_;

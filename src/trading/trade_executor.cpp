@@ -28,6 +28,7 @@ TradeInteractionExecutor::TradeInteractionExecutor(std::unique_ptr<TradeOffer> o
 void TradeInteractionExecutor::setStage(TradeStage stage) {
     const TradeStage old = stage_;
     stage_ = stage;
+    stageSince_ = natives::getGameTimer();
     logMessage(
         "TradeInteractionExecutor: stage changed: " + std::to_string(static_cast<int32_t>(old)) +
         " -> " + std::to_string(static_cast<int32_t>(stage)));
@@ -49,6 +50,31 @@ bool TradeInteractionExecutor::shouldAbort() const {
            natives::isLawIncidentActive(runtime().playerIndex);
 }
 
+const char* TradeInteractionExecutor::stageBroken() const {
+    if (stage_ == TradeStage::Evaluate) return nullptr;
+    if (distance(offer_->horse, offer_->buyer) > kMaxApartMetres)
+        return "the buyer and the horse are too far apart";
+    uint32_t limit = 0;
+    if (stage_ == TradeStage::ApproachHorse) limit = kApproachLimitMs;
+    if (stage_ == TradeStage::AwaitInspection) limit = kInspectionLimitMs;
+    if (stage_ == TradeStage::Conclude && saleConcluded_) limit = kHandoverLimitMs;
+    if (limit != 0 && natives::getGameTimer() - stageSince_ > limit)
+        return "the stage took too long";
+    return nullptr;
+}
+
+void TradeInteractionExecutor::fail(const char* why) {
+    if (why) logMessage(std::string("TradeInteractionExecutor: trade ended: ") + why);
+    setOutcome(TradeOutcome::Failed);
+    const int32_t buyer = offer_->buyer;
+    // A buyer still told to take the entity, or to follow a horse that is gone, is sent on.
+    if ((why || saleConcluded_) && buyer != 0 && natives::doesEntityExist(buyer) &&
+        !natives::isEntityDead(buyer)) {
+        natives::clearPedTasks(buyer);
+        sendBuyerAway(buyer, offer_->buyerMount);
+    }
+}
+
 void TradeInteractionExecutor::pause() {
     pausedUntil_ = natives::getGameTimer() + static_cast<uint32_t>(kPauseMs);
 }
@@ -61,17 +87,38 @@ bool TradeInteractionExecutor::pauseOver() {
         setStage(*stageAfterPause_);
         stageAfterPause_.reset();
     }
-    if (!paymentDue_) return true;
-    paymentDue_ = false;
-    setOutcome(TradeOutcome::Sold);
-    changePlayerCash(offer_->price, true);
-    return false;
+    return true;
+}
+
+void TradeInteractionExecutor::awaitHandover() {
+    const TradeOffer& offer = *offer_;
+    if (!natives::doesEntityExist(offer.chosenEntity)) {
+        fail("the entity is gone");
+        return;
+    }
+    const int32_t carrier = natives::getCarrierAsPed(offer.chosenEntity);
+    if (carrier == offer.buyer || (offer.buyerMount != 0 && carrier == offer.buyerMount)) {
+        setOutcome(TradeOutcome::Sold);
+        changePlayerCash(offer.priceCents, true);
+        return;
+    }
+    // Still on the horse (or between hands): wait; with someone else it is not his to pay for.
+    if (carrier != 0 && carrier != offer.horse) fail("someone else has the entity");
 }
 
 void TradeInteractionExecutor::updateExecutor() {
-    if (outcome_ != TradeOutcome::None || !pauseOver()) return;
+    if (outcome_ != TradeOutcome::None) return;
     if (shouldAbort()) {
-        setOutcome(TradeOutcome::Failed);
+        fail(nullptr);
+        return;
+    }
+    if (const char* why = stageBroken()) {
+        fail(why);
+        return;
+    }
+    if (!pauseOver()) return;
+    if (saleConcluded_) {
+        awaitHandover();
         return;
     }
     TradeOffer& offer = *offer_;
@@ -99,7 +146,16 @@ void TradeInteractionExecutor::updateExecutor() {
             pause();
             return;
         case TradeStage::ApproachHorse:
-            if (distance(offer.horse, offer.buyer) >= kInspectDistance) return;
+            if (distance(offer.horse, offer.buyer) >= kInspectDistance) {
+                // His walk ended short of where the horse is now.
+                const uint32_t now = natives::getGameTimer();
+                if (natives::getSequenceProgress(offer.buyer) == -1 &&
+                    now - walkGivenAt_ >= static_cast<uint32_t>(kPauseMs)) {
+                    walkGivenAt_ = now;
+                    walkBuyerToHorseAgain(offer);
+                }
+                return;
+            }
             if (natives::getLedHorse(runtime().playerPed) != 0)
                 tutorials_.showTutorialOnce(text_keys::kTutorialLeadHorse, true);
             setStage(TradeStage::Inspect);
@@ -119,9 +175,17 @@ void TradeInteractionExecutor::updateExecutor() {
                 sendBuyerAway(offer.buyer, offer.buyerMount);
                 return;
             }
-            offer.price = appraiser_.calculatePrice(offer.chosenEntity);
+            offer.priceCents = appraiser_.calculatePrice(offer.chosenEntity);
+            if (offer.priceCents <= 0) {
+                logMessage("TradeInteractionExecutor: ped declined, the price comes to 0");
+                sayRefusal(offer.buyer, true);
+                setOutcome(TradeOutcome::Failed);
+                sendBuyerAway(offer.buyer, offer.buyerMount);
+                return;
+            }
             concludeSale(offer.buyer, offer.chosenEntity, offer.buyerMount);
-            paymentDue_ = true;
+            saleConcluded_ = true;
+            stageSince_ = natives::getGameTimer();
             pause();
             return;
     }

@@ -12,8 +12,14 @@
 //
 // The three one-second pauses after handing out tasks are kept as time stamps, not waits: the
 // frame loop (and every other feature) goes on while a pause runs, and the executor does nothing
-// until it is over. A sale, once concluded, is paid when its pause ends, as its pause sits between
-// the buyer taking the entity and the payment.
+// but the abort tests until it is over.
+//
+// Money changes hands only with the goods: a concluded sale is paid, once, on the frame on which
+// the chosen entity is off the horse and held by the buyer (or on his mount). A sale whose price
+// comes to 0 is declined. Every trade ends: each waiting stage has a time limit, and the trade
+// fails when buyer and horse are more than 20 m apart; a buyer whose walk ended before the horse
+// came to rest (the player hitched it) is sent to it again. A trade that fails after the buyer was
+// told to take the entity stops him, so nothing is taken that was not paid for.
 #pragma once
 
 #include <cstdint>
@@ -33,6 +39,10 @@ class TradeInteractionExecutor {
   public:
     static constexpr int32_t kPauseMs = 1000;
     static constexpr float kInspectDistance = 4.0f;
+    static constexpr float kMaxApartMetres = 20.0f;
+    static constexpr uint32_t kApproachLimitMs = 60000;
+    static constexpr uint32_t kInspectionLimitMs = 120000;
+    static constexpr uint32_t kHandoverLimitMs = 30000;
 
     // The appraiser, GeneralMeta.dat and the hints must outlive the executor.
     TradeInteractionExecutor(std::unique_ptr<TradeOffer> offer, const CargoAppraiser& appraiser,
@@ -48,6 +58,11 @@ class TradeInteractionExecutor {
     void setStage(TradeStage stage);
     void setOutcome(TradeOutcome outcome);
     bool shouldAbort() const;
+    // Why the running stage cannot go on (null when it can): apart, or over its time.
+    const char* stageBroken() const;
+    void fail(const char* why);
+    // The frames after a sale was concluded: paid once the entity has changed hands.
+    void awaitHandover();
     void pause();
     // False while a pause runs. When it is over, the stage that follows it is entered, and a
     // concluded sale is paid (which ends the step).
@@ -61,7 +76,9 @@ class TradeInteractionExecutor {
     Tutorials& tutorials_;
     std::optional<uint32_t> pausedUntil_;
     std::optional<TradeStage> stageAfterPause_;
-    bool paymentDue_ = false;
+    uint32_t stageSince_ = 0;
+    uint32_t walkGivenAt_ = 0;
+    bool saleConcluded_ = false;
 };
 
 }  // namespace bf

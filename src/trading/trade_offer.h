@@ -11,8 +11,8 @@ struct TradeOffer {
     int32_t horse = 0;
     // The pelt or carcass the buyer takes; 0 = none (yet).
     int32_t chosenEntity = 0;
-    // Dollars paid for chosenEntity.
-    float price = 0.0f;
+    // Cents paid for chosenEntity.
+    int32_t priceCents = 0;
     // The horse the buyer rode when the trade began; 0 = none.
     int32_t buyerMount = 0;
 };

@@ -22,6 +22,14 @@ Trading::~Trading() {
         natives::decorSetInt(executor_->offer().buyer, kDecorTradeRunning, 0);
 }
 
+void Trading::halt() {
+    if (executor_ && natives::doesEntityExist(executor_->offer().buyer))
+        natives::decorSetInt(executor_->offer().buyer, kDecorTradeRunning, 0);
+    executor_.reset();
+    if (prompt_) prompt_->destroy();
+    prompt_.reset();
+}
+
 void Trading::tradeUpdate() {
     const ScopedActivity mark(Activity::Trading);
     if (executor_) {

@@ -30,6 +30,9 @@ class Trading {
     ~Trading();
 
     void tradeUpdate();
+    // The script stops itself: the buyer is free to trade again and the prompt goes, as at a
+    // clean-up.
+    void halt();
 
     // The trade prompt and the running trade, or null.
     const UiPrompt* prompt() const { return prompt_.get(); }

@@ -159,6 +159,17 @@ void changePlayerCash(float dollars, bool notify) {
     if (notify) showCashNotification(cents, kCashNotificationMs);
 }
 
+void changePlayerCash(int32_t cents, bool notify) {
+    if (cents == 0) return;
+    if (cents < 0) {
+        // Taking money goes one way only, the dollars form's.
+        changePlayerCash(static_cast<float>(cents) / 100.0f, notify);
+        return;
+    }
+    natives::addPlayerCash(cents, natives::getHashKey("ADD_REASON_DEFAULT"));
+    if (notify) showCashNotification(cents, kCashNotificationMs);
+}
+
 void showCashNotification(int32_t cents, int32_t durationMs) {
     ScreenTexts& texts = runtime().screenTexts;
     texts.cashBlockA = {};

@@ -111,26 +111,58 @@ TEST_F(CargoAppraisalTest, PricesComeFromTheListElseFromTheBasePriceTimesScore) 
     const int32_t zero = cargo(horse(), "a_c_buck_01", true, 1);
     const int32_t negative = cargo(horse(), "a_c_buck_01", true, 0);
     const int32_t unlisted = cargo(horse(), "a_c_boar_01", false, 2, 0.8f);
-    EXPECT_FLOAT_EQ(appraiser().calculatePrice(listed), 9.0f);
+    EXPECT_EQ(appraiser().calculatePrice(listed), 900);
     // trade.base_price=1.5 times the score (1.0, 0.5, 1.2), times 2.
-    EXPECT_FLOAT_EQ(appraiser().calculatePrice(zero), 3.0f);
-    EXPECT_FLOAT_EQ(appraiser().calculatePrice(negative), 1.5f);
-    EXPECT_FLOAT_EQ(appraiser().calculatePrice(unlisted), 3.6f);
+    EXPECT_EQ(appraiser().calculatePrice(zero), 300);
+    EXPECT_EQ(appraiser().calculatePrice(negative), 150);
+    EXPECT_EQ(logCount("WARN: AnimalPrices.dat: key Poor Buck Pelt, value \"-2\""), 1u);
+    EXPECT_EQ(appraiser().calculatePrice(unlisted), 360);
 }
 
-// Without a usable base price (or with a negative scale) a price would be negative, and the
-// payment would take money for goods the buyer took: the buyer pays nothing instead.
-TEST_F(CargoAppraisalTest, APriceNeverTakesThePlayersMoney) {
-    startWith("", "Perfect Buck Pelt=4.50\n", "trade.init.max_dist=3\n");
-    const int32_t unlisted = cargo(horse(), "a_c_boar_01", true, 1);
-    const int32_t listed = cargo(horse(), "a_c_buck_01", true, 2);
-    EXPECT_EQ(appraiser().calculatePrice(unlisted), 0.0f);
-    EXPECT_EQ(logCount("WARN: calculatePrice: no price for \"Good Boar Pelt\""), 1u);
-    EXPECT_EQ(appraiser().calculatePrice(listed), 4.5f);
-
-    bf::runtime().settings["PriceScale"] = "-1.0";
-    EXPECT_EQ(appraiser().calculatePrice(listed), 0.0f);
-    EXPECT_EQ(logCount("WARN: calculatePrice: no price for \"Perfect Buck Pelt\""), 1u);
+// Bad data can neither make money nor take it: a bad list price falls back to the base price, a
+// bad base price leaves no price (0, which the buyer declines), a negative scale counts as 0 and
+// one that is not finite as 1.0.
+TEST_F(CargoAppraisalTest, BadPricesAndScalesStayWithinTheirBounds) {
+    startWith("", "Perfect Buck Pelt=inf\nGood Buck Pelt=1e30\nPoor Buck Pelt=-3\n",
+              "trade.init.max_dist=3\n");
+    const int32_t infinite = cargo(horse(), "a_c_buck_01", true, 2);
+    const int32_t huge = cargo(horse(), "a_c_buck_01", true, 1);
+    const int32_t negative = cargo(horse(), "a_c_buck_01", true, 0);
+    auto& settings = bf::runtime().settings;
+    auto& meta = plugin().data().generalMeta();
+    struct Case {
+        const char* scale;
+        const char* base;
+        int32_t infinite, huge, negative;
+    };
+    const Case cases[] = {
+        // No base price: nothing is paid for anything.
+        {"1.0", nullptr, 0, 0, 0},
+        // Base 1.5 a score point (scores 1.5, 1.0, 0.5).
+        {"1.0", "1.5", 225, 150, 75},
+        {"-1", "1.5", 0, 0, 0},
+        {"inf", "1.5", 225, 150, 75},
+        {"1e30", "1.5", 1000000, 1000000, 1000000},
+        {"-1", "-2", 0, 0, 0},
+        {"1.0", "inf", 0, 0, 0},
+        {"1.0", "20000", 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.scale) + " " + (c.base ? c.base : "none"));
+        settings["PriceScale"] = c.scale;
+        if (c.base) {
+            writeDataFile("GeneralMeta.dat", std::string("trade.base_price=") + c.base + "\n");
+            meta.load();
+        }
+        EXPECT_EQ(appraiser().calculatePrice(infinite), c.infinite);
+        EXPECT_EQ(appraiser().calculatePrice(huge), c.huge);
+        EXPECT_EQ(appraiser().calculatePrice(negative), c.negative);
+    }
+    EXPECT_GT(logCount("WARN: AnimalPrices.dat: key Perfect Buck Pelt, value \"inf\""), 0u);
+    EXPECT_GT(logCount("WARN: AnimalPrices.dat: key Good Buck Pelt, value \"1e30\""), 0u);
+    EXPECT_GT(logCount("WARN: Settings.ini: key PriceScale, value \"inf\""), 0u);
+    EXPECT_GT(logCount("WARN: GeneralMeta.dat: key trade.base_price, value \"inf\""), 0u);
+    EXPECT_GT(logCount("WARN: calculatePrice: no price for \"Perfect Buck Pelt\""), 0u);
 }
 
 }  // namespace

@@ -180,6 +180,16 @@ TEST_F(FolderCheckTest, EveryPlantedProblemIsFoundAtItsFileAndLine) {
         {"negative price",
          [](T& t) { t.replaceLines("AnimalPrices.dat", "Poor Duck Pelt=", "Poor Duck Pelt=-1"); },
          "AnimalPrices.dat", 0, "out of range"},
+        {"infinite price",
+         [](T& t) { t.replaceLines("AnimalPrices.dat", "Poor Duck Pelt=", "Poor Duck Pelt=inf"); },
+         "AnimalPrices.dat", 0, "reads any other value as no price"},
+        {"base price not a number",
+         [](T& t) {
+             t.replaceLines("GeneralMeta.dat", "trade.base_price=", "trade.base_price=nan");
+         },
+         "GeneralMeta.dat", 0, "buyers then decline"},
+        {"infinite price scale", [](T& t) { t.append("Settings.ini", "PriceScale=inf\n"); },
+         "Settings.ini", -1, "is not a finite number: the plug-in uses 1.0"},
         {"development factor below 1",
          [](T& t) {
              t.write("AnimalsPopulation/PopulationStatus.Arthur.dat", "development_factor=0.5\n");

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <system_error>
@@ -53,8 +54,9 @@ const TuningKey kTuningKeys[] = {
     {"hunting_competitions.bait_reach", true, false, 0, 1e6, "metres (0 or more)"},
     {"trade.buyer_score_threshold", true, true, 0, 1e6, "a cargo score (0 or more)"},
     {"trade.init.max_dist", true, true, 0.01, 1e6, "metres (above 0)"},
-    {"trade.base_price", true, true, 0, 1e9,
-     "dollars a score point (0 or more; below 0 buyers pay nothing)"},
+    {"trade.base_price", true, true, 0, 10000,
+     "dollars a score point, 0 to 10000; the plug-in reads any other value as none, and buyers "
+     "then decline every item the price list does not price"},
 };
 
 // Texts whose "%s" takes a value; without it the value is not shown.
@@ -163,6 +165,13 @@ class SettingsCheck {
                  "write " + std::string(setting.key) + "=1 (on) or " + setting.key + "=0 (off)"});
             return;
         }
+        if (isFloat && !std::isfinite(reading.value) &&
+            std::string_view(setting.key) == "PriceScale") {
+            problems_.push_back({"Settings.ini", entry.line,
+                                 where + " is not a finite number: the plug-in uses 1.0",
+                                 "write a number, e.g. " + example});
+            return;
+        }
         if (setting.ranged() &&
             (reading.value < setting.minimum || reading.value > setting.maximum)) {
             const double used = std::clamp<double>(reading.value, setting.minimum, setting.maximum);
@@ -211,7 +220,7 @@ NumberReading checkNumber(std::vector<Problem>& problems, const std::string& fil
                             where + " reads as " + numberText(reading.value) + ": \"" +
                                 printable(reading.rest) + "\" after the number is ignored",
                             "write only the number (decimals with a point)"});
-    } else if (reading.value < minimum || reading.value > maximum) {
+    } else if (!(reading.value >= minimum && reading.value <= maximum)) {  // NaN too
         problems.push_back({file, entry.line, where + " is out of range: " + rangeText,
                             "write a value in that range"});
     }
@@ -309,8 +318,10 @@ void checkPrices(FolderReader& reader, std::vector<Problem>& problems) {
                                    "(\"Perfect Buck Pelt\", \"Poor Rabbit Carcass\" ...)"
                                  : "rename it to " + nearest});
         }
-        checkNumber(problems, "AnimalPrices.dat", key, entry, true, 0, 1e9,
-                    "dollars, 0 or more; 0 prices the item by trade.base_price");
+        checkNumber(problems, "AnimalPrices.dat", key, entry, true, 0, 10000,
+                    "dollars, 0 to 10000; 0 prices the item by trade.base_price; the plug-in "
+                    "reads any other value as no price and also prices the item by "
+                    "trade.base_price");
     }
 }
 
