@@ -148,25 +148,18 @@ int32_t centsOf(float dollars) {
 }
 
 void changePlayerCash(float dollars, bool notify) {
-    if (dollars == 0.0f || std::isnan(dollars)) return;
-    const int32_t cents = centsOf(dollars);
-    if (dollars > 0.0f) {
-        natives::addPlayerCash(cents, natives::getHashKey("ADD_REASON_DEFAULT"));
-    } else if (!natives::removePlayerCash(-cents)) {
-        // The game takes nothing from a player who has less.
-        return;
-    }
-    if (notify) showCashNotification(cents, kCashNotificationMs);
+    if (std::isnan(dollars)) return;
+    changePlayerCash(centsOf(dollars), notify);
 }
 
 void changePlayerCash(int32_t cents, bool notify) {
     if (cents == 0) return;
-    if (cents < 0) {
-        // Taking money goes one way only, the dollars form's.
-        changePlayerCash(static_cast<float>(cents) / 100.0f, notify);
+    if (cents > 0) {
+        natives::addPlayerCash(cents, natives::getHashKey("ADD_REASON_DEFAULT"));
+    } else if (!natives::removePlayerCash(cents == INT32_MIN ? INT32_MAX : -cents)) {
+        // The game takes nothing from a player who has less.
         return;
     }
-    natives::addPlayerCash(cents, natives::getHashKey("ADD_REASON_DEFAULT"));
     if (notify) showCashNotification(cents, kCashNotificationMs);
 }
 
