@@ -9,6 +9,7 @@
 #include "core/natives.h"
 #include "core/runtime.h"
 #include "core/settings.h"
+#include "core/text.h"
 #include "data/catalogue.h"
 #include "data/dict_data_file.h"
 #include "data/text_keys.h"
@@ -29,6 +30,7 @@ constexpr uint32_t kAcceptControl = literalGameHash("INPUT_CONTEXT_X");
 constexpr BlipStyle kOpponentBlipStyle{0x19365607};
 constexpr uint32_t kOpponentBlipModifier = 0x0B93E613;
 constexpr float kIdleRadius = 10.0f;
+constexpr size_t kInstructionBuffer = 200;
 
 int32_t playerPed() {
     return runtime().playerPed;
@@ -329,6 +331,19 @@ void HuntingCompetitionProcessor::releaseCamp(bool hard) {
     info_.opponentPed = 0;
 }
 
+void HuntingCompetitionProcessor::startOpponent(HuntTask::Quarry quarry, float reach,
+                                                float roamRadius) {
+    opponentTask_ = std::make_unique<HuntTask>(info_.opponentPed, quarry,
+                                               info_.spawnLocation.position, reach, roamRadius);
+}
+
+void HuntingCompetitionProcessor::showInstruction(const std::string& format,
+                                                  const std::string& argument) {
+    instructionText_ = formatText(format, argument);
+    instructionText_.resize(utf8PrefixLength(instructionText_, kInstructionBuffer - 1));
+    showMessage(instructionText_);
+}
+
 void HuntingCompetitionProcessor::cleanup(bool hard) {
     logMessage(hard ? "HuntingCompetitionProcessor: performing HARD cleanup"
                     : "HuntingCompetitionProcessor: performing cleanup");
@@ -347,6 +362,8 @@ void HuntingCompetitionProcessor::cleanup(bool hard) {
     info_.prompt.reset();
     infoModal_.reset();
     statusWidget_.reset();
+    opponentTask_.reset();
+    hunting_ = false;
 }
 
 }  // namespace bf

@@ -15,9 +15,11 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "competitions/competition_info.h"
 #include "competitions/executable.h"
+#include "competitions/hunt_task.h"
 #include "competitions/hunting_competition_info_modal.h"
 #include "competitions/hunting_competition_status_widget.h"
 #include "core/vector3.h"
@@ -69,6 +71,9 @@ class HuntingCompetitionProcessor : public Executable {
 
     int32_t state() const { return state_; }
     CompetitionInfo& info() { return info_; }
+    bool hunting() const { return hunting_; }
+    const HuntTask* opponentTask() const { return opponentTask_.get(); }
+    const std::string& instructionText() const { return instructionText_; }
 
     // A point exactly `radius` from the centre (horizontally) at a random angle, 0.3 m above the
     // centre's height, or on the ground there when asked and the game finds ground.
@@ -87,6 +92,19 @@ class HuntingCompetitionProcessor : public Executable {
     std::unique_ptr<HuntingCompetitionInfoModal> infoModal_;
     std::unique_ptr<HuntingCompetitionStatusWidget> statusWidget_;
     int32_t state_ = kStateOffered;
+    // Set from the start of the running phase: the rival hunts and the kind does its work.
+    bool hunting_ = false;
+    std::unique_ptr<HuntTask> opponentTask_;
+    std::string instructionText_;
+
+    // The rival sets off on `quarry` in the area round `centre`.
+    void startOpponent(HuntTask::Quarry quarry, float reach, float roamRadius);
+    void stepOpponent(uint32_t now) {
+        if (opponentTask_ && opponentTask_->isRunning()) opponentTask_->tick(now);
+    }
+    // The instruction of the hunt: `format` with one text argument, cut to the buffer the game
+    // takes, and shown as the objective.
+    void showInstruction(const std::string& format, const std::string& argument);
 
   private:
     // The rules of states 3, 4 and 99; false when they ended the competition.
