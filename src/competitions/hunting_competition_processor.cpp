@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "competitions/competition_geometry.h"
+#include "core/decorators.h"
 #include "core/frame_tally.h"
 #include "core/game_hash.h"
 #include "core/log.h"
@@ -256,6 +257,7 @@ void HuntingCompetitionProcessor::updateTravelling() {
         logMessage("HuntingCompetitionProcessor: competition started - opponents arrived at area");
         info_.startTime = natives::getGameTimer();
         info_.timeLeftSeconds = info_.timeCapMinutes * 60;
+        natives::decorSetInt(info_.opponentPed, kDecorCompetitionRival, 1);
         // Running before onStarted, so that a kind that cannot start (finish(-1)) stays finished.
         state_ = kStateRunning;
         onStarted();
@@ -302,8 +304,10 @@ void HuntingCompetitionProcessor::finish(int32_t outcome) {
     info_.outcome = outcome;
     state_ = kStateFinished;
     // The stake he carried for the player to take goes back to his own purse.
-    if (info_.opponentPed != 0)
+    if (info_.opponentPed != 0) {
         natives::decorSetInt(info_.opponentPed, kLootMoney, randomInt(150, 350));
+        natives::decorSetInt(info_.opponentPed, kDecorCompetitionRival, 0);
+    }
 }
 
 void HuntingCompetitionProcessor::showOfferBlip() {
@@ -355,6 +359,8 @@ void HuntingCompetitionProcessor::cleanup(bool hard) {
         if (hard) {
             ped.reset();
         } else {
+            // Released, it is the game's like any other animal.
+            natives::decorSetInt(ped.get(), kDecorCompetitionAnimal, 0);
             ped.releaseToGame();
         }
     }

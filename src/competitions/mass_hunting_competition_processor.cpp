@@ -142,6 +142,8 @@ int32_t MassHuntingCompetitionProcessor::createAnimalAt(Vector3 point) {
     point.z = height;
     int32_t ped = spawnPed(info_.spawnLocation.model, point);
     if (ped == 0) return 0;
+    // Before the game reports it: the culling must know it as the competition's.
+    natives::decorSetInt(ped, kDecorCompetitionAnimal, 1);
     if (!natives::placeEntityOnGroundProperly(ped)) {
         natives::deleteEntity(&ped);
         return 0;

@@ -85,6 +85,7 @@ void SpecificAnimalProcessor::dress(int32_t animal) {
     const CompetitionVariation& variation = *info_.variation;
     // First, before the game reports the new animal: the sizes and the population leave it be.
     natives::decorSetInt(animal, kDecorCompetitionAnimalHandled, 1);
+    natives::decorSetInt(animal, kDecorCompetitionAnimal, 1);
     natives::equipMetaPedOutfitPreset(animal, variation.outfit);
     natives::setPedScale(animal, variation.scale);
     natives::updatePedVariation(animal);
