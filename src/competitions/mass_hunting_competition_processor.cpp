@@ -69,8 +69,12 @@ void MassHuntingCompetitionProcessor::runFrame(uint32_t now) {
 
 void MassHuntingCompetitionProcessor::scoreDamage(int32_t damaged, int32_t attacker,
                                                   uint32_t /*weapon*/) {
-    const bool eligible = natives::getEntityModel(damaged) == info_.animalType ||
-                          (natives::isEntityDead(damaged) && natives::isPedInWrithe(damaged));
+    // The second rule admits a game animal only: never a person, a horse or a domestic animal.
+    const uint32_t model = natives::getEntityModel(damaged);
+    const bool eligible = model == info_.animalType ||
+                          (natives::isPedAnimal(damaged) && !natives::isThisModelAHorse(model) &&
+                           !isExcludedAnimalType(damaged) && natives::isEntityDead(damaged) &&
+                           natives::isPedInWrithe(damaged));
     if (!eligible) return;
     const int32_t player = runtime().playerPed;
     if (attacker != info_.opponentPed && attacker != player) return;

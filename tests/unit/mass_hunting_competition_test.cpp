@@ -161,6 +161,23 @@ TEST_F(MassHuntingTest, AOnePointAnimalInDeadEyeScoresNothingAndAnAnimalScoresOn
         << "neither a live animal of another kind nor a third party's hit";
 }
 
+// The second rule (dead and writhing) is for game animals: even a game that reads both true for
+// them must not let a passer-by, a horse or a dog score.
+TEST_F(MassHuntingTest, APersonAHorseOrADomesticAnimalNeverScores) {
+    game().natives().override(0xDEB6D52126E7D640, [](sim::NativeCall& c) { c.retU32(1); });
+    for (const char* model :
+         {"a_m_m_rancher_01", "a_c_horse_morgan_bay", "a_c_dogcatahoulacur_01"}) {
+        const int32_t ped = spawnAt(model, {1700.0f, 445.0f, 90.0f});
+        entity(ped)->dead = true;
+        processor_->scoreDamage(ped, player(), 0);
+        EXPECT_EQ(info_->playerScore, 0) << model;
+    }
+    const int32_t deer = spawnAt("a_c_deer_01", {1700.0f, 439.0f, 90.0f});
+    entity(deer)->dead = true;
+    processor_->scoreDamage(deer, player(), 0);
+    EXPECT_GT(info_->playerScore, 0) << "a game animal of another kind, dead and writhing";
+}
+
 TEST_F(MassHuntingTest, DamageEventsOfTheFrameAreScoredOnlyWhileHunting) {
     const int32_t early = buck();
     processor_->onEntityDamaged({early, player(), 0});
