@@ -332,6 +332,7 @@ void HuntingCompetitionProcessor::releaseCamp(bool hard) {
         natives::setPedRelationshipGroupHash(
             info_.opponentPed, natives::getPedRelationshipGroupDefaultHash(info_.opponentPed));
     }
+    formerRival_ = info_.opponentPed;
     info_.opponentPed = 0;
 }
 

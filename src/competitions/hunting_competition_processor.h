@@ -107,6 +107,10 @@ class HuntingCompetitionProcessor : public Executable {
     void showInstruction(const std::string& format, const std::string& argument);
 
   private:
+    // The rival of a camp taken down, for a rebuilt camp to take back when he still can; 0 when
+    // none or a new one is needed (the old one then goes back to the game without the stake).
+    int32_t campRivalAgain();
+    int32_t newCampRival(Vector3 pedPoint);
     // The rules of states 3, 4 and 99; false when they ended the competition.
     bool rulesHold();
     void updateOffered();
@@ -117,6 +121,7 @@ class HuntingCompetitionProcessor : public Executable {
     void accept();
 
     float campPrepareDistance_;
+    int32_t formerRival_ = 0;
 };
 
 }  // namespace bf
