@@ -264,27 +264,40 @@ void HuntingCompetitionProcessor::updateTravelling() {
         if (state_ == kStateFinished) return;
     }
 
-    if (gap >= kGapAbort) {
+    stillNear(gap);
+}
+
+bool HuntingCompetitionProcessor::stillNear(float distance) {
+    if (distance >= kGapAbort) {
         logMessage("player has left the area");
         finish(kOutcomeAborted);
-    } else if (gap > kGapWarning) {
+        return false;
+    }
+    if (distance > kGapWarning) {
         if (getFlag(kLeavingAreaWarning) == 0) {
             setFlag(kLeavingAreaWarning, 1);
             showMessage(data_.text(text_keys::kLeavingAreaWarning));
         }
-    } else if (gap < kGapClearWarning) {
+    } else if (distance < kGapClearWarning) {
         setFlag(kLeavingAreaWarning, 0);
     }
+    return true;
 }
 
 void HuntingCompetitionProcessor::updateRunning() {
+    const uint32_t now = natives::getGameTimer();
+    // While the hunt runs the rival roams where the animals are: the player is held to the
+    // area's centre instead, a mark that stands still. Once a second is soon enough for 150 m.
+    if (static_cast<int32_t>(now - nextLeavingCheck_) >= 0) {
+        nextLeavingCheck_ = now + kLeavingCheckMs;
+        if (!stillNear(planarDistance(playerPosition(), info_.spawnLocation.position))) return;
+    }
     if (natives::isSpecialAbilityActive(runtime().playerIndex) &&
         getSettingBool("HuntingCompetitions_DeadEyePenalty") &&
         getFlag(kDeadEyePenaltyWarning) == 0) {
         tutorials_.showTutorialOnce(text_keys::kTutorialDeadEyePenalty, true);
         setFlag(kDeadEyePenaltyWarning, 1);
     }
-    const uint32_t now = natives::getGameTimer();
     if (info_.timeCapMinutes > 0) {
         const int32_t elapsed = static_cast<int32_t>(now - info_.startTime) / 1000;
         info_.timeLeftSeconds = info_.timeCapMinutes * 60 - elapsed;

@@ -6,7 +6,8 @@
 // -> 3 both on their way (the clock starts once both are inside) -> 4 running (the kind's own
 // work each frame, until the time cap) -> -1 finished. State 99 holds an offer while a mission
 // runs. From state 3 on (and in 99) the rules hold every frame: a dead player, a rival killed,
-// spooked or turned hostile, or more than 10 s off foot after the warning end it with outcome -1.
+// spooked or turned hostile, or more than 10 s off foot after the warning end it with outcome -1;
+// so does a player 400 m from the rival on the way, or from the area's centre while it runs.
 //
 // The manager owns the processor and the record, calls update() once a frame, tears the
 // competition down on the frame the record's status becomes finished, and calls cleanup() first.
@@ -50,6 +51,7 @@ class HuntingCompetitionProcessor : public Executable {
     static constexpr float kGapWarning = 250.0f;
     static constexpr float kGapAbort = 400.0f;
     static constexpr int32_t kOffFootMs = 10000;
+    static constexpr uint32_t kLeavingCheckMs = 1000;
     // The rival's route may need the navigation mesh; wait no longer than this for it.
     static constexpr int32_t kNavmeshWaitMs = 10000;
 
@@ -119,9 +121,14 @@ class HuntingCompetitionProcessor : public Executable {
     void updateTravelling();
     void updateRunning();
     void accept();
+    // The leaving rule on the player's distance (to the rival on the way, to the area's centre
+    // while the hunt runs): warned above 250 m, re-armed below 150 m; false when 400 m or more
+    // ended the competition.
+    bool stillNear(float distance);
 
     float campPrepareDistance_;
     int32_t formerRival_ = 0;
+    uint32_t nextLeavingCheck_ = 0;
 };
 
 }  // namespace bf

@@ -62,6 +62,7 @@ class ProcessorTest : public CompetitionTest {
 TEST_F(ProcessorTest, OffFootIsWarnedOnceThenEndsTheCompetitionAfterTenSeconds) {
     placeOpponent({1600.0f, 439.0f, 90.0f});
     processor_->setState(bf::kStateRunning);
+    placePlayer({1900.0f, 439.0f, 90.0f});  // in the area
     info_->startTime = game().timer();
     answer(kOnFoot, 0);
     run(9000);
@@ -137,6 +138,22 @@ TEST_F(ProcessorTest, TheLeavingWarningIsShownOnceAndReArmedBelow150Metres) {
     EXPECT_EQ(logCount("player has left the area"), 1);
 }
 
+TEST_F(ProcessorTest, WhileTheHuntRunsTheLeavingRuleHoldsFromTheAreasCentre) {
+    const bf::Vector3 centre = info_->spawnLocation.position;
+    placeOpponent({centre.x, centre.y, 90.0f});
+    processor_->setState(bf::kStateRunning);
+    info_->startTime = game().timer();
+    const std::string warning = "You are leaving the hunting area";
+    placePlayer({centre.x + 260.0f, centre.y, centre.z});
+    run(100);
+    EXPECT_TRUE(shown(warning));
+    EXPECT_EQ(processor_->state(), bf::kStateRunning);
+    placePlayer({centre.x + 410.0f, centre.y, centre.z});
+    run(1100);
+    EXPECT_EQ(info_->outcome, bf::kOutcomeAborted);
+    EXPECT_EQ(logCount("player has left the area"), 1);
+}
+
 TEST_F(ProcessorTest, TheClockStartsOnlyWhenBothAreInsideTheArea) {
     const bf::Vector3 centre = info_->spawnLocation.position;
     placePlayer({centre.x - 50.0f, centre.y, 200.0f});
@@ -159,6 +176,7 @@ TEST_F(ProcessorTest, TheClockStartsOnlyWhenBothAreInsideTheArea) {
 TEST_F(ProcessorTest, AtTheTimeCapOnTimeUpRunsAndThenTheFrameStillRuns) {
     placeOpponent({1600.0f, 439.0f, 90.0f});
     processor_->setState(bf::kStateRunning);
+    placePlayer({1900.0f, 439.0f, 90.0f});  // in the area
     info_->startTime = game().timer() - 599000;
     processor_->update();
     EXPECT_EQ(processor_->calls, std::vector<std::string>{"runFrame"});
