@@ -2,6 +2,7 @@
 
 #include "animals/animal_population.h"
 #include "animals/animal_sizes.h"
+#include "core/decorators.h"
 #include "core/log.h"
 #include "core/natives.h"
 #include "core/settings.h"
@@ -28,6 +29,8 @@ uint32_t districtAt(int32_t ped) {
 
 void PopulationSteps::cullCreatedAnimal(int32_t ped) {
     if (!getSettingBool("DynamicAnimalPopulation")) return;
+    // A competition's own animals stay until its clean-up: it made them to be hunted.
+    if (natives::decorGetInt(ped, kDecorCompetitionAnimal) != 0) return;
     const uint32_t district = districtAt(ped);
     const uint32_t type = natives::getPedAnimalType(ped);
     if (district == 0 || type == 0) return;
@@ -48,6 +51,9 @@ void PopulationSteps::depleteOnKill(int32_t entity) {
     if (!natives::isPedAnimal(entity) || !isKill(entity)) return;
     if (natives::isThisModelAHorse(natives::getEntityModel(entity))) return;
     if (isUntouchedAnimalType(natives::getPedAnimalType(entity))) return;
+    // The rival hunts for the contest, not from the district's stock.
+    const int32_t killer = natives::getPedSourceOfDeath(entity);
+    if (killer != 0 && natives::decorGetInt(killer, kDecorCompetitionRival) != 0) return;
     const uint32_t district = districtAt(entity);
     const uint32_t type = natives::getPedAnimalType(entity);
     if (district == 0 || type == 0) return;

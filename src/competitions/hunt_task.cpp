@@ -9,23 +9,26 @@
 
 namespace bf {
 
-HuntTask::HuntTask(int32_t hunter, int32_t animal, Vector3 areaCentre, float reach,
-                   float roamRadius)
+HuntTask::HuntTask(int32_t hunter, Quarry quarry, Vector3 areaCentre, float reach, float roamRadius)
     : AsyncPedTask(hunter),
-      animal_(animal),
+      quarry_(quarry),
       reach_(reach),
       roamRadius_(roamRadius),
-      areaCentre_(areaCentre) {}
+      areaCentre_(areaCentre) {
+    candidates_.reserve(kNearbyCapacity);
+}
 
 bool HuntTask::hasFailed() {
     return state_ == kDone || natives::isEntityDead(getPed());
 }
 
 void HuntTask::step() {
-    if (state_ == kDone || !animalStillHunted()) return;
+    if (state_ == kDone) return;
+    if (quarry_.single() && !singleStillHunted()) return;
     switch (state_) {
         case kRoam:
-            performRoam(getPed(), areaCentre_, roamRadius_, kRoamStealth);
+            performRoam(getPed(), areaCentre_, roamRadius_,
+                        quarry_.single() ? kSingleRoamStealth : kModelRoamStealth);
             state_ = kSearch;
             break;
         case kSearch:
@@ -38,9 +41,7 @@ void HuntTask::step() {
             confirm();
             break;
         case kStalkAndShoot:
-            performStalkAndShoot(getPed(), animal_, reach_);
-            state_ = kShooting;
-            sleepFor(kShootSleepMs);
+            stalkAndShoot();
             break;
         case kShooting:
             shooting();
@@ -53,14 +54,15 @@ void HuntTask::step() {
     }
 }
 
-bool HuntTask::animalStillHunted() {
-    if (!natives::doesEntityExist(animal_)) {
+bool HuntTask::singleStillHunted() {
+    if (!natives::doesEntityExist(quarry_.animal)) {
         natives::setPedStealth(getPed(), 0.0f);
         state_ = kDone;
         return false;
     }
-    if (!natives::isEntityDead(animal_)) return true;
-    if (natives::getCarrierAsPed(animal_)) done();
+    // Dead is enough: a body nobody comes to carry must not keep him standing over it.
+    if (!natives::isEntityDead(quarry_.animal)) return true;
+    done();
     return false;
 }
 
@@ -68,11 +70,19 @@ void HuntTask::done() {
     const int32_t hunter = getPed();
     natives::taskSetCrouchMovement(hunter, false);
     natives::setPedStealth(hunter, 0.0f);
+    target_ = 0;
     state_ = kDone;
 }
 
 void HuntTask::search() {
-    inReach_ = spaceDistance(entityPosition(getPed()), entityPosition(animal_)) <= reach_;
+    candidates_.clear();
+    if (quarry_.single()) {
+        if (spaceDistance(entityPosition(getPed()), entityPosition(quarry_.animal)) <= reach_)
+            candidates_.push_back(quarry_.animal);
+    } else {
+        for (int32_t ped : pedsNear(getPed(), kNearbyCapacity, reach_, -1, true, quarry_.model))
+            candidates_.push_back(ped);
+    }
     waitUntil_ = now() + kSpotMs;
     state_ = kSpot;
     sleepFor(kSearchSleepMs);
@@ -84,35 +94,85 @@ void HuntTask::spot() {
         return;
     }
     const int32_t hunter = getPed();
-    if (!inReach_ || !natives::canPedSeeEntity(hunter, animal_)) return;
-    waitUntil_ = now() + kConfirmMs;
-    state_ = kConfirm;
-    OwnedTaskSequence sequence;
-    natives::taskTurnPedToFaceEntity(0, animal_);
-    sequence.performBy(hunter);
+    // The first one he can see; he need not look at the rest.
+    for (int32_t animal : candidates_) {
+        if (!natives::canPedSeeEntity(hunter, animal)) continue;
+        target_ = animal;
+        waitUntil_ = now() + kConfirmMs;
+        state_ = kConfirm;
+        OwnedTaskSequence sequence;
+        natives::taskTurnPedToFaceEntity(0, target_);
+        sequence.performBy(hunter);
+        return;
+    }
 }
 
 void HuntTask::confirm() {
     if (!reached(waitUntil_)) return;
-    if (natives::canPedSeeEntity(getPed(), animal_)) {
+    if (natives::canPedSeeEntity(getPed(), target_)) {
         state_ = kStalkAndShoot;
         waitUntil_ = 0;
+        shootingSince_ = now();
+        shootingTries_ = 0;
     } else {
+        target_ = 0;
         state_ = kRoam;
     }
 }
 
+void HuntTask::stalkAndShoot() {
+    performStalkAndShoot(getPed(), target_, reach_);
+    ++shootingTries_;
+    state_ = kShooting;
+    sleepFor(quarry_.single() ? kSingleShootSleepMs : kModelShootSleepMs);
+}
+
 void HuntTask::shooting() {
     const int32_t hunter = getPed();
-    if (!natives::isPedShooting(hunter) && !natives::canPedSeeEntity(hunter, animal_)) {
-        playSpeech(hunter, "GENERIC_CURSE_MED", nullptr);
-        waitUntil_ = now() + kRestMs;
-        state_ = kRest;
+    // Asked in this order so that a frame of his walk costs the game three questions.
+    if (!natives::isPedShooting(hunter) && !natives::canPedSeeEntity(hunter, target_)) {
+        if (natives::isEntityDead(target_)) {
+            targetDown();
+        } else {
+            dropTarget();
+        }
+        return;
+    }
+    if (reached(shootingSince_ + kMaxShootingMs)) {
+        dropTarget();
         return;
     }
     if (natives::getSequenceProgress(hunter) != -1) return;
-    // Ended with the animal alive (its death is caught before the step): shoot again.
-    state_ = kStalkAndShoot;
+    if (natives::isEntityDead(target_)) {
+        targetDown();
+    } else if (shootingTries_ < kMaxShootingTries) {
+        // Ended with the target alive and in sight: he tries again, a few times.
+        state_ = kStalkAndShoot;
+    } else {
+        dropTarget();
+    }
+}
+
+void HuntTask::dropTarget() {
+    const int32_t hunter = getPed();
+    playSpeech(hunter, "GENERIC_CURSE_MED", nullptr);
+    natives::clearPedTasks(hunter);
+    target_ = 0;
+    waitUntil_ = now() + kRestMs;
+    state_ = kRest;
+}
+
+void HuntTask::targetDown() {
+    if (quarry_.single()) {
+        done();
+        return;
+    }
+    const int32_t hunter = getPed();
+    natives::taskSetCrouchMovement(hunter, false);
+    natives::setPedStealth(hunter, 0.0f);
+    target_ = 0;
+    waitUntil_ = now() + kRestMs;
+    state_ = kRest;
 }
 
 }  // namespace bf

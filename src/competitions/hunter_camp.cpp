@@ -47,19 +47,50 @@ const char* HunterCamp::opponentModel(float temperature) {
     return randomInt(0, 2) != 0 ? kCoolModel : kWarmModel;
 }
 
+int32_t HuntingCompetitionProcessor::campRivalAgain() {
+    const int32_t former = formerRival_;
+    formerRival_ = 0;
+    if (former == 0) return 0;
+    if (natives::doesEntityExist(former) && !natives::isEntityDead(former) &&
+        !natives::isPedInCombat(former, runtime().playerPed))
+        return former;
+    // A new rival takes his place: the old one goes back to the game with a wage, not the stake.
+    if (natives::doesEntityExist(former))
+        natives::decorSetInt(former, "loot_money", randomInt(150, 350));
+    for (auto it = info_.createdPeds.begin(); it != info_.createdPeds.end(); ++it) {
+        if (it->get() != former) continue;
+        it->releaseToGame();
+        info_.createdPeds.erase(it);
+        break;
+    }
+    return 0;
+}
+
+int32_t HuntingCompetitionProcessor::newCampRival(Vector3 pedPoint) {
+    const char* model =
+        HunterCamp::opponentModel(natives::getTemperatureAtCoords(info_.startPoint));
+    const int32_t opponent = spawnPed(model, pedPoint);
+    if (opponent == 0) return 0;
+    info_.createdPeds.emplace_back(opponent);
+    giveWeapon(opponent, HunterCamp::kRifle, 90, true);
+    natives::setPedInteractionPersonality(opponent, literalGameHash("NONE"));
+    natives::setPedPromptName(opponent, data_.text(text_keys::kHunter).c_str());
+    natives::setPedAccuracy(opponent, randomInt(80, 95));
+    // He carries the stake, so that a player who robs him instead takes it all the same.
+    natives::decorSetInt(opponent, "loot_money", randomInt(150, 350) + info_.bounty);
+    return opponent;
+}
+
 bool HuntingCompetitionProcessor::buildCamp() {
     const ScopedActivity mark(Activity::CompetitionCamp);
     if (info_.opponentPed != 0) return true;
     logMessage("HuntingCompetitionProcessor: creating hunter camp set");
     const Vector3 pedPoint = pointOnCircle(info_.startPoint, 10.0f, false);
-    const char* model =
-        HunterCamp::opponentModel(natives::getTemperatureAtCoords(info_.startPoint));
-    const int32_t opponent = spawnPed(model, pedPoint);
+    // One rival per competition: the one who waited at the last camp, while he is fit to.
+    int32_t opponent = campRivalAgain();
+    if (opponent == 0) opponent = newCampRival(pedPoint);
     if (opponent == 0) return false;
     info_.opponentPed = opponent;
-    info_.createdPeds.emplace_back(opponent);
-    giveWeapon(opponent, HunterCamp::kRifle, 90, true);
-    natives::setPedInteractionPersonality(opponent, literalGameHash("NONE"));
 
     uint32_t group = 0;
     natives::addRelationshipGroup(HunterCamp::kRelationshipGroup, &group);
@@ -67,10 +98,6 @@ bool HuntingCompetitionProcessor::buildCamp() {
     natives::setRelationshipBetweenGroups(
         1, natives::getPedRelationshipGroupHash(runtime().playerPed), group);
 
-    natives::setPedPromptName(opponent, data_.text(text_keys::kHunter).c_str());
-    natives::setPedAccuracy(opponent, randomInt(80, 95));
-    // He carries the stake, so that a player who robs him instead takes it all the same.
-    natives::decorSetInt(opponent, "loot_money", randomInt(150, 350) + info_.bounty);
     char line[128];
     std::snprintf(line, sizeof line,
                   "HuntingCompetitionProcessor: opponent ped created. distance from start "

@@ -1,5 +1,5 @@
-// What a rival hunter does, as the two task sequences both hunts give him (HuntAnimalTypeTask for
-// mass hunting, HuntTask for the specific animal): roaming an area ready to shoot, and stalking
+// What a rival hunter does, as the two task sequences both hunts give him (HuntTask, for
+// any animal of a model or one given animal): roaming an area ready to shoot, and stalking
 // an animal he has seen until he fires.
 #pragma once
 

@@ -3,12 +3,14 @@
 #include <cmath>
 
 #include "competitions/competition_geometry.h"
+#include "core/decorators.h"
 #include "core/frame_tally.h"
 #include "core/game_hash.h"
 #include "core/log.h"
 #include "core/natives.h"
 #include "core/runtime.h"
 #include "core/settings.h"
+#include "core/text.h"
 #include "data/catalogue.h"
 #include "data/dict_data_file.h"
 #include "data/text_keys.h"
@@ -29,6 +31,7 @@ constexpr uint32_t kAcceptControl = literalGameHash("INPUT_CONTEXT_X");
 constexpr BlipStyle kOpponentBlipStyle{0x19365607};
 constexpr uint32_t kOpponentBlipModifier = 0x0B93E613;
 constexpr float kIdleRadius = 10.0f;
+constexpr size_t kInstructionBuffer = 200;
 
 int32_t playerPed() {
     return runtime().playerPed;
@@ -254,33 +257,47 @@ void HuntingCompetitionProcessor::updateTravelling() {
         logMessage("HuntingCompetitionProcessor: competition started - opponents arrived at area");
         info_.startTime = natives::getGameTimer();
         info_.timeLeftSeconds = info_.timeCapMinutes * 60;
+        natives::decorSetInt(info_.opponentPed, kDecorCompetitionRival, 1);
         // Running before onStarted, so that a kind that cannot start (finish(-1)) stays finished.
         state_ = kStateRunning;
         onStarted();
         if (state_ == kStateFinished) return;
     }
 
-    if (gap >= kGapAbort) {
+    stillNear(gap);
+}
+
+bool HuntingCompetitionProcessor::stillNear(float distance) {
+    if (distance >= kGapAbort) {
         logMessage("player has left the area");
         finish(kOutcomeAborted);
-    } else if (gap > kGapWarning) {
+        return false;
+    }
+    if (distance > kGapWarning) {
         if (getFlag(kLeavingAreaWarning) == 0) {
             setFlag(kLeavingAreaWarning, 1);
             showMessage(data_.text(text_keys::kLeavingAreaWarning));
         }
-    } else if (gap < kGapClearWarning) {
+    } else if (distance < kGapClearWarning) {
         setFlag(kLeavingAreaWarning, 0);
     }
+    return true;
 }
 
 void HuntingCompetitionProcessor::updateRunning() {
+    const uint32_t now = natives::getGameTimer();
+    // While the hunt runs the rival roams where the animals are: the player is held to the
+    // area's centre instead, a mark that stands still. Once a second is soon enough for 150 m.
+    if (static_cast<int32_t>(now - nextLeavingCheck_) >= 0) {
+        nextLeavingCheck_ = now + kLeavingCheckMs;
+        if (!stillNear(planarDistance(playerPosition(), info_.spawnLocation.position))) return;
+    }
     if (natives::isSpecialAbilityActive(runtime().playerIndex) &&
         getSettingBool("HuntingCompetitions_DeadEyePenalty") &&
         getFlag(kDeadEyePenaltyWarning) == 0) {
         tutorials_.showTutorialOnce(text_keys::kTutorialDeadEyePenalty, true);
         setFlag(kDeadEyePenaltyWarning, 1);
     }
-    const uint32_t now = natives::getGameTimer();
     if (info_.timeCapMinutes > 0) {
         const int32_t elapsed = static_cast<int32_t>(now - info_.startTime) / 1000;
         info_.timeLeftSeconds = info_.timeCapMinutes * 60 - elapsed;
@@ -300,8 +317,10 @@ void HuntingCompetitionProcessor::finish(int32_t outcome) {
     info_.outcome = outcome;
     state_ = kStateFinished;
     // The stake he carried for the player to take goes back to his own purse.
-    if (info_.opponentPed != 0)
+    if (info_.opponentPed != 0) {
         natives::decorSetInt(info_.opponentPed, kLootMoney, randomInt(150, 350));
+        natives::decorSetInt(info_.opponentPed, kDecorCompetitionRival, 0);
+    }
 }
 
 void HuntingCompetitionProcessor::showOfferBlip() {
@@ -326,7 +345,21 @@ void HuntingCompetitionProcessor::releaseCamp(bool hard) {
         natives::setPedRelationshipGroupHash(
             info_.opponentPed, natives::getPedRelationshipGroupDefaultHash(info_.opponentPed));
     }
+    formerRival_ = info_.opponentPed;
     info_.opponentPed = 0;
+}
+
+void HuntingCompetitionProcessor::startOpponent(HuntTask::Quarry quarry, float reach,
+                                                float roamRadius) {
+    opponentTask_ = std::make_unique<HuntTask>(info_.opponentPed, quarry,
+                                               info_.spawnLocation.position, reach, roamRadius);
+}
+
+void HuntingCompetitionProcessor::showInstruction(const std::string& format,
+                                                  const std::string& argument) {
+    instructionText_ = formatText(format, argument);
+    instructionText_.resize(utf8PrefixLength(instructionText_, kInstructionBuffer - 1));
+    showMessage(instructionText_);
 }
 
 void HuntingCompetitionProcessor::cleanup(bool hard) {
@@ -340,6 +373,8 @@ void HuntingCompetitionProcessor::cleanup(bool hard) {
         if (hard) {
             ped.reset();
         } else {
+            // Released, it is the game's like any other animal.
+            natives::decorSetInt(ped.get(), kDecorCompetitionAnimal, 0);
             ped.releaseToGame();
         }
     }
@@ -347,6 +382,8 @@ void HuntingCompetitionProcessor::cleanup(bool hard) {
     info_.prompt.reset();
     infoModal_.reset();
     statusWidget_.reset();
+    opponentTask_.reset();
+    hunting_ = false;
 }
 
 }  // namespace bf

@@ -6,7 +6,8 @@
 // -> 3 both on their way (the clock starts once both are inside) -> 4 running (the kind's own
 // work each frame, until the time cap) -> -1 finished. State 99 holds an offer while a mission
 // runs. From state 3 on (and in 99) the rules hold every frame: a dead player, a rival killed,
-// spooked or turned hostile, or more than 10 s off foot after the warning end it with outcome -1.
+// spooked or turned hostile, or more than 10 s off foot after the warning end it with outcome -1;
+// so does a player 400 m from the rival on the way, or from the area's centre while it runs.
 //
 // The manager owns the processor and the record, calls update() once a frame, tears the
 // competition down on the frame the record's status becomes finished, and calls cleanup() first.
@@ -15,9 +16,11 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "competitions/competition_info.h"
 #include "competitions/executable.h"
+#include "competitions/hunt_task.h"
 #include "competitions/hunting_competition_info_modal.h"
 #include "competitions/hunting_competition_status_widget.h"
 #include "core/vector3.h"
@@ -48,6 +51,7 @@ class HuntingCompetitionProcessor : public Executable {
     static constexpr float kGapWarning = 250.0f;
     static constexpr float kGapAbort = 400.0f;
     static constexpr int32_t kOffFootMs = 10000;
+    static constexpr uint32_t kLeavingCheckMs = 1000;
     // The rival's route may need the navigation mesh; wait no longer than this for it.
     static constexpr int32_t kNavmeshWaitMs = 10000;
 
@@ -69,6 +73,9 @@ class HuntingCompetitionProcessor : public Executable {
 
     int32_t state() const { return state_; }
     CompetitionInfo& info() { return info_; }
+    bool hunting() const { return hunting_; }
+    const HuntTask* opponentTask() const { return opponentTask_.get(); }
+    const std::string& instructionText() const { return instructionText_; }
 
     // A point exactly `radius` from the centre (horizontally) at a random angle, 0.3 m above the
     // centre's height, or on the ground there when asked and the game finds ground.
@@ -87,8 +94,25 @@ class HuntingCompetitionProcessor : public Executable {
     std::unique_ptr<HuntingCompetitionInfoModal> infoModal_;
     std::unique_ptr<HuntingCompetitionStatusWidget> statusWidget_;
     int32_t state_ = kStateOffered;
+    // Set from the start of the running phase: the rival hunts and the kind does its work.
+    bool hunting_ = false;
+    std::unique_ptr<HuntTask> opponentTask_;
+    std::string instructionText_;
+
+    // The rival sets off on `quarry` in the area round `centre`.
+    void startOpponent(HuntTask::Quarry quarry, float reach, float roamRadius);
+    void stepOpponent(uint32_t now) {
+        if (opponentTask_ && opponentTask_->isRunning()) opponentTask_->tick(now);
+    }
+    // The instruction of the hunt: `format` with one text argument, cut to the buffer the game
+    // takes, and shown as the objective.
+    void showInstruction(const std::string& format, const std::string& argument);
 
   private:
+    // The rival of a camp taken down, for a rebuilt camp to take back when he still can; 0 when
+    // none or a new one is needed (the old one then goes back to the game without the stake).
+    int32_t campRivalAgain();
+    int32_t newCampRival(Vector3 pedPoint);
     // The rules of states 3, 4 and 99; false when they ended the competition.
     bool rulesHold();
     void updateOffered();
@@ -97,8 +121,14 @@ class HuntingCompetitionProcessor : public Executable {
     void updateTravelling();
     void updateRunning();
     void accept();
+    // The leaving rule on the player's distance (to the rival on the way, to the area's centre
+    // while the hunt runs): warned above 250 m, re-armed below 150 m; false when 400 m or more
+    // ended the competition.
+    bool stillNear(float distance);
 
     float campPrepareDistance_;
+    int32_t formerRival_ = 0;
+    uint32_t nextLeavingCheck_ = 0;
 };
 
 }  // namespace bf

@@ -22,7 +22,6 @@ namespace bf {
 
 namespace {
 
-constexpr size_t kInstructionBuffer = 200;
 constexpr int32_t kNotificationMs = 5000;
 // More hits in one frame than this are rare; the buffer grows if they come.
 constexpr size_t kExpectedDamagePerFrame = 16;
@@ -42,13 +41,10 @@ MassHuntingCompetitionProcessor::MassHuntingCompetitionProcessor(CompetitionInfo
 }
 
 void MassHuntingCompetitionProcessor::onStarted() {
-    opponentTask_ = std::make_unique<HuntAnimalTypeTask>(
-        info_.opponentPed, info_.animalType, info_.spawnLocation.position, kOpponentReach,
-        info_.spawnLocation.radius);
-    instructionText_ = formatText(data_.text(text_keys::kHuntMass),
-                                  data_.text(text_keys::animalType(info_.spawnLocation.model)));
-    instructionText_.resize(utf8PrefixLength(instructionText_, kInstructionBuffer - 1));
-    showMessage(instructionText_);
+    startOpponent(HuntTask::Quarry::anyOf(info_.animalType), kOpponentReach,
+                  info_.spawnLocation.radius);
+    showInstruction(data_.text(text_keys::kHuntMass),
+                    data_.text(text_keys::animalType(info_.spawnLocation.model)));
     hunting_ = true;
     nextSpawnTime_ = static_cast<int32_t>(natives::getGameTimer() + kFirstSpawnMs);
 }
@@ -58,7 +54,7 @@ void MassHuntingCompetitionProcessor::onEntityDamaged(const EntityDamagedEvent& 
 }
 
 void MassHuntingCompetitionProcessor::runFrame(uint32_t now) {
-    if (opponentTask_ && opponentTask_->isRunning()) opponentTask_->tick(now);
+    stepOpponent(now);
     if (hunting_) {
         for (const EntityDamagedEvent& event : frameDamage_)
             scoreDamage(event.damaged, event.attacker, event.weapon);
@@ -73,8 +69,12 @@ void MassHuntingCompetitionProcessor::runFrame(uint32_t now) {
 
 void MassHuntingCompetitionProcessor::scoreDamage(int32_t damaged, int32_t attacker,
                                                   uint32_t /*weapon*/) {
-    const bool eligible = natives::getEntityModel(damaged) == info_.animalType ||
-                          (natives::isEntityDead(damaged) && natives::isPedInWrithe(damaged));
+    // The second rule admits a game animal only: never a person, a horse or a domestic animal.
+    const uint32_t model = natives::getEntityModel(damaged);
+    const bool eligible = model == info_.animalType ||
+                          (natives::isPedAnimal(damaged) && !natives::isThisModelAHorse(model) &&
+                           !isExcludedAnimalType(damaged) && natives::isEntityDead(damaged) &&
+                           natives::isPedInWrithe(damaged));
     if (!eligible) return;
     const int32_t player = runtime().playerPed;
     if (attacker != info_.opponentPed && attacker != player) return;
@@ -146,6 +146,8 @@ int32_t MassHuntingCompetitionProcessor::createAnimalAt(Vector3 point) {
     point.z = height;
     int32_t ped = spawnPed(info_.spawnLocation.model, point);
     if (ped == 0) return 0;
+    // Before the game reports it: the culling must know it as the competition's.
+    natives::decorSetInt(ped, kDecorCompetitionAnimal, 1);
     if (!natives::placeEntityOnGroundProperly(ped)) {
         natives::deleteEntity(&ped);
         return 0;
@@ -165,12 +167,6 @@ void MassHuntingCompetitionProcessor::onTimeUp() {
     } else {
         finish(kOutcomeDraw);
     }
-}
-
-void MassHuntingCompetitionProcessor::cleanup(bool hard) {
-    HuntingCompetitionProcessor::cleanup(hard);
-    opponentTask_.reset();
-    hunting_ = false;
 }
 
 }  // namespace bf

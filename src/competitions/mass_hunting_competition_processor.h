@@ -16,7 +16,6 @@
 #include <vector>
 
 #include "animals/bait_manager.h"
-#include "competitions/hunt_animal_type_task.h"
 #include "competitions/hunting_competition_processor.h"
 
 namespace bf {
@@ -37,7 +36,6 @@ class MassHuntingCompetitionProcessor : public HuntingCompetitionProcessor {
     MassHuntingCompetitionProcessor(CompetitionInfo& info, DataCatalogue& data,
                                     Tutorials& tutorials, const BaitPlaces& bait);
 
-    void cleanup(bool hard) override;
     void onEntityDamaged(const EntityDamagedEvent& event) override;
 
     void scoreDamage(int32_t damaged, int32_t attacker, uint32_t weapon);
@@ -45,10 +43,7 @@ class MassHuntingCompetitionProcessor : public HuntingCompetitionProcessor {
     int32_t spawnAnimal();
     int32_t createAnimalAt(Vector3 point);
 
-    bool hunting() const { return hunting_; }
-    const HuntAnimalTypeTask* opponentTask() const { return opponentTask_.get(); }
     int32_t nextSpawnTime() const { return nextSpawnTime_; }
-    const std::string& instructionText() const { return instructionText_; }
 
   protected:
     void runFrame(uint32_t now) override;
@@ -57,10 +52,7 @@ class MassHuntingCompetitionProcessor : public HuntingCompetitionProcessor {
 
   private:
     const BaitPlaces& bait_;
-    bool hunting_ = false;
-    std::unique_ptr<HuntAnimalTypeTask> opponentTask_;
     std::vector<EntityDamagedEvent> frameDamage_;
-    std::string instructionText_;
     int32_t nextSpawnTime_ = 0;
 };
 

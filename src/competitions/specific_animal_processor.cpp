@@ -19,7 +19,6 @@ namespace bf {
 
 namespace {
 
-constexpr size_t kInstructionBuffer = 200;
 // The roam of the animal, as the hunters roam (hunter_moves.h): walks of at least 3 m, 6 s apart.
 constexpr float kRoamMinimalWalk = 3.0f;
 constexpr float kRoamPauseSeconds = 6.0f;
@@ -52,13 +51,10 @@ void SpecificAnimalProcessor::onStarted() {
         return;
     }
 
-    instructionText_ = formatText(data_.text("hunting_competition.instructions.hunt_specific"),
-                                  data_.text("hunting_competition.variations." +
-                                             std::to_string(info_.variation->number) + ".name"));
-    instructionText_.resize(utf8PrefixLength(instructionText_, kInstructionBuffer - 1));
-    showMessage(instructionText_);
-    opponentTask_ = std::make_unique<HuntTask>(info_.opponentPed, info_.targetAnimal, centre,
-                                               kOpponentReach, info_.areaRadius);
+    showInstruction(data_.text("hunting_competition.instructions.hunt_specific"),
+                    data_.text("hunting_competition.variations." +
+                               std::to_string(info_.variation->number) + ".name"));
+    startOpponent(HuntTask::Quarry::one(info_.targetAnimal), kOpponentReach, info_.areaRadius);
     hunting_ = true;
 }
 
@@ -89,6 +85,7 @@ void SpecificAnimalProcessor::dress(int32_t animal) {
     const CompetitionVariation& variation = *info_.variation;
     // First, before the game reports the new animal: the sizes and the population leave it be.
     natives::decorSetInt(animal, kDecorCompetitionAnimalHandled, 1);
+    natives::decorSetInt(animal, kDecorCompetitionAnimal, 1);
     natives::equipMetaPedOutfitPreset(animal, variation.outfit);
     natives::setPedScale(animal, variation.scale);
     natives::updatePedVariation(animal);
@@ -106,7 +103,7 @@ void SpecificAnimalProcessor::dress(int32_t animal) {
 void SpecificAnimalProcessor::runFrame(uint32_t now) {
     // The frame the time cap ends it in, runFrame still runs: nothing more to decide then.
     if (!hunting_ || state_ == kStateFinished) return;
-    if (opponentTask_ && opponentTask_->isRunning()) opponentTask_->tick(now);
+    stepOpponent(now);
 
     const int32_t target = info_.targetAnimal;
     if (!natives::doesEntityExist(target)) {
@@ -140,12 +137,6 @@ void SpecificAnimalProcessor::runFrame(uint32_t now) {
 void SpecificAnimalProcessor::onTimeUp() {
     logMessage("SpecificAnimalProcessor: time is up and the animal is still up: a draw");
     finish(kOutcomeDraw);
-}
-
-void SpecificAnimalProcessor::cleanup(bool hard) {
-    HuntingCompetitionProcessor::cleanup(hard);
-    opponentTask_.reset();
-    hunting_ = false;
 }
 
 }  // namespace bf

@@ -26,7 +26,6 @@
 #include <memory>
 #include <string>
 
-#include "competitions/hunt_task.h"
 #include "competitions/hunting_competition_processor.h"
 
 namespace bf {
@@ -38,15 +37,9 @@ class SpecificAnimalProcessor : public HuntingCompetitionProcessor {
 
     SpecificAnimalProcessor(CompetitionInfo& info, DataCatalogue& data, Tutorials& tutorials);
 
-    void cleanup(bool hard) override;
-
     // The special animal at `point` (its height found on the ground), dressed and roaming the
     // circle of `roamRadius` round the area's centre; 0 when it could not be made.
     int32_t createTarget(Vector3 point, float roamRadius);
-
-    bool hunting() const { return hunting_; }
-    const HuntTask* opponentTask() const { return opponentTask_.get(); }
-    const std::string& instructionText() const { return instructionText_; }
 
   protected:
     void runFrame(uint32_t now) override;
@@ -55,10 +48,6 @@ class SpecificAnimalProcessor : public HuntingCompetitionProcessor {
 
   private:
     void dress(int32_t animal);
-
-    bool hunting_ = false;
-    std::unique_ptr<HuntTask> opponentTask_;
-    std::string instructionText_;
 };
 
 }  // namespace bf

@@ -19,6 +19,8 @@ void registerDecorators() {
     natives::decorRegister(kDecorCriticalShot, kInt);
     natives::decorRegister(kDecorCriticalShotLastDamageTime, kInt);
     natives::decorRegister(kDecorCompetitionAnimalHandled, kInt);
+    natives::decorRegister(kDecorCompetitionAnimal, kInt);
+    natives::decorRegister(kDecorCompetitionRival, kInt);
 }
 
 }  // namespace bf

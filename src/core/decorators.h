@@ -16,8 +16,13 @@ inline constexpr const char* kDecorCriticalShotLastDamageTime =
     "VX_Brackenfold_CriticalShotLastDamageTime";
 inline constexpr const char* kDecorCompetitionAnimalHandled =
     "VX_Brackenfold_Competition_AnimalHandled";
+// On the animals a competition made (its spawns and the special animal), until its clean-up: the
+// population's culling leaves them be.
+inline constexpr const char* kDecorCompetitionAnimal = "VX_Brackenfold_Competition_Animal";
+// On the rival while the hunt runs: his kills do not deplete the district.
+inline constexpr const char* kDecorCompetitionRival = "VX_Brackenfold_Competition_Rival";
 
-// Registers the nine, in their fixed order (type 1 for the two floats, 3 for the rest).
+// Registers all eleven, in their fixed order (type 1 for the two floats, 3 for the rest).
 void registerDecorators();
 
 }  // namespace bf

@@ -33,7 +33,7 @@ TEST(PluginGameHash, MatchesTheGamesHashesOfNames) {
     EXPECT_EQ(bf::literalGameHash("EVENT_ENTITY_DAMAGED"), sim::kEventEntityDamaged);
 }
 
-TEST_F(AnimalEventsTest, StartUpRegistersTheNineDecoratorsInOrder) {
+TEST_F(AnimalEventsTest, StartUpRegistersTheElevenDecoratorsInOrder) {
     game().setRecording(true);
     start();
     std::vector<std::pair<std::string, uint64_t>> registered;
@@ -49,6 +49,8 @@ TEST_F(AnimalEventsTest, StartUpRegistersTheNineDecoratorsInOrder) {
         {"VX_Brackenfold_CriticalShot", 3},
         {"VX_Brackenfold_CriticalShotLastDamageTime", 3},
         {"VX_Brackenfold_Competition_AnimalHandled", 3},
+        {"VX_Brackenfold_Competition_Animal", 3},
+        {"VX_Brackenfold_Competition_Rival", 3},
     };
     EXPECT_EQ(registered, expected);
 }

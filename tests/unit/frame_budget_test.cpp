@@ -221,7 +221,7 @@ TEST_F(FrameBudgetTest, ACompetitionAndATradeStayWithinBudgetAndLeaveNothingBehi
     // The player inspecting someone (the rival, say) is other features' work; the rival's
     // decisions (a scan of the peds round him, new orders, every few seconds) are events of his
     // hunt: the frames in between, while he walks, stalks or aims, are what is budgeted.
-    Situation running{"a mass-hunting competition running, no event", 50, [](const Frame& f) {
+    Situation running{"a mass-hunting competition running, no event", 51, [](const Frame& f) {
                           return f.competitionBefore == bf::kStateRunning &&
                                  f.competitionAfter == bf::kStateRunning && f.quiet() &&
                                  !f.did(bf::Activity::CompetitionAnimals) && f.targetBefore == 0 &&

@@ -62,6 +62,7 @@ class ProcessorTest : public CompetitionTest {
 TEST_F(ProcessorTest, OffFootIsWarnedOnceThenEndsTheCompetitionAfterTenSeconds) {
     placeOpponent({1600.0f, 439.0f, 90.0f});
     processor_->setState(bf::kStateRunning);
+    placePlayer({1900.0f, 439.0f, 90.0f});  // in the area
     info_->startTime = game().timer();
     answer(kOnFoot, 0);
     run(9000);
@@ -137,6 +138,22 @@ TEST_F(ProcessorTest, TheLeavingWarningIsShownOnceAndReArmedBelow150Metres) {
     EXPECT_EQ(logCount("player has left the area"), 1);
 }
 
+TEST_F(ProcessorTest, WhileTheHuntRunsTheLeavingRuleHoldsFromTheAreasCentre) {
+    const bf::Vector3 centre = info_->spawnLocation.position;
+    placeOpponent({centre.x, centre.y, 90.0f});
+    processor_->setState(bf::kStateRunning);
+    info_->startTime = game().timer();
+    const std::string warning = "You are leaving the hunting area";
+    placePlayer({centre.x + 260.0f, centre.y, centre.z});
+    run(100);
+    EXPECT_TRUE(shown(warning));
+    EXPECT_EQ(processor_->state(), bf::kStateRunning);
+    placePlayer({centre.x + 410.0f, centre.y, centre.z});
+    run(1100);
+    EXPECT_EQ(info_->outcome, bf::kOutcomeAborted);
+    EXPECT_EQ(logCount("player has left the area"), 1);
+}
+
 TEST_F(ProcessorTest, TheClockStartsOnlyWhenBothAreInsideTheArea) {
     const bf::Vector3 centre = info_->spawnLocation.position;
     placePlayer({centre.x - 50.0f, centre.y, 200.0f});
@@ -159,6 +176,7 @@ TEST_F(ProcessorTest, TheClockStartsOnlyWhenBothAreInsideTheArea) {
 TEST_F(ProcessorTest, AtTheTimeCapOnTimeUpRunsAndThenTheFrameStillRuns) {
     placeOpponent({1600.0f, 439.0f, 90.0f});
     processor_->setState(bf::kStateRunning);
+    placePlayer({1900.0f, 439.0f, 90.0f});  // in the area
     info_->startTime = game().timer() - 599000;
     processor_->update();
     EXPECT_EQ(processor_->calls, std::vector<std::string>{"runFrame"});
@@ -282,8 +300,11 @@ TEST_F(ProcessorTest, CampAcceptanceAndCleanUpLeaveNothingBehind) {
     EXPECT_EQ(logCount("HuntingCompetitionProcessor: performing cleanup"), 1);
 }
 
-TEST_F(ProcessorTest, WalkingAwayTakesTheCampDownAndComingBackBuildsANewOne) {
+// One rival per competition: a camp built again takes back the rival who waited at it; only when
+// he is no longer fit is there a new one, and the old one keeps a wage, not the stake.
+TEST_F(ProcessorTest, ACampBuiltAgainKeepsOneRivalWithTheStake) {
     const bf::Vector3 camp = info_->startPoint;
+    auto loot = [&](int32_t ped) { return entity(ped)->decorators.at("loot_money").i; };
     placePlayer({camp.x + 30.0f, camp.y, camp.z});
     processor_->update();
     const int32_t first = info_->opponentPed;
@@ -291,19 +312,29 @@ TEST_F(ProcessorTest, WalkingAwayTakesTheCampDownAndComingBackBuildsANewOne) {
     const size_t propSetsBuilt = propSets().size();
     EXPECT_TRUE(processor_->buildCamp());
     EXPECT_EQ(info_->opponentPed, first) << "a second build makes nothing";
-    EXPECT_EQ(info_->createdPeds.size(), 1u);
     EXPECT_EQ(propSets().size(), propSetsBuilt);
+    for (int walkAway = 0; walkAway < 2; ++walkAway) {
+        placePlayer({camp.x + 460.0f, camp.y, camp.z});
+        processor_->update();
+        EXPECT_EQ(processor_->state(), bf::kStateOffered);
+        EXPECT_EQ(info_->opponentPed, 0);
+        placePlayer({camp.x + 30.0f, camp.y, camp.z});
+        processor_->update();
+        EXPECT_EQ(info_->opponentPed, first) << "he waited at the camp";
+    }
+    EXPECT_EQ(info_->createdPeds.size(), 1u);
+    EXPECT_GE(loot(first), info_->bounty + 150);
+
     placePlayer({camp.x + 460.0f, camp.y, camp.z});
     processor_->update();
-    EXPECT_EQ(processor_->state(), bf::kStateOffered);
-    EXPECT_EQ(info_->opponentPed, 0);
-    for (const auto& [handle, state] : propSets())
-        EXPECT_TRUE(state.released);
+    entity(first)->dead = true;
     placePlayer({camp.x + 30.0f, camp.y, camp.z});
     processor_->update();
-    EXPECT_NE(info_->opponentPed, 0);
+    ASSERT_NE(info_->opponentPed, 0);
     EXPECT_NE(info_->opponentPed, first);
-    EXPECT_EQ(info_->createdPeds.size(), 2u) << "the first rival is released at clean-up";
+    EXPECT_EQ(info_->createdPeds.size(), 1u) << "the old one is the game's again";
+    EXPECT_LE(loot(first), 350);
+    EXPECT_GE(loot(info_->opponentPed), info_->bounty + 150);
 }
 
 }  // namespace

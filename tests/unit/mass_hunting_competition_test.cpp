@@ -2,7 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "competition_fixture.h"
-#include "competitions/hunt_animal_type_task.h"
+#include "competitions/hunt_task.h"
+#include "competitions/hunter_moves.h"
 #include "competitions/mass_hunting_competition_processor.h"
 #include "core/decorators.h"
 #include "data/dict_data_file.h"
@@ -160,6 +161,23 @@ TEST_F(MassHuntingTest, AOnePointAnimalInDeadEyeScoresNothingAndAnAnimalScoresOn
         << "neither a live animal of another kind nor a third party's hit";
 }
 
+// The second rule (dead and writhing) is for game animals: even a game that reads both true for
+// them must not let a passer-by, a horse or a dog score.
+TEST_F(MassHuntingTest, APersonAHorseOrADomesticAnimalNeverScores) {
+    game().natives().override(0xDEB6D52126E7D640, [](sim::NativeCall& c) { c.retU32(1); });
+    for (const char* model :
+         {"a_m_m_rancher_01", "a_c_horse_morgan_bay", "a_c_dogcatahoulacur_01"}) {
+        const int32_t ped = spawnAt(model, {1700.0f, 445.0f, 90.0f});
+        entity(ped)->dead = true;
+        processor_->scoreDamage(ped, player(), 0);
+        EXPECT_EQ(info_->playerScore, 0) << model;
+    }
+    const int32_t deer = spawnAt("a_c_deer_01", {1700.0f, 439.0f, 90.0f});
+    entity(deer)->dead = true;
+    processor_->scoreDamage(deer, player(), 0);
+    EXPECT_GT(info_->playerScore, 0) << "a game animal of another kind, dead and writhing";
+}
+
 TEST_F(MassHuntingTest, DamageEventsOfTheFrameAreScoredOnlyWhileHunting) {
     const int32_t early = buck();
     processor_->onEntityDamaged({early, player(), 0});
@@ -222,43 +240,43 @@ class HuntTaskTest : public CompetitionTest {
         startWithoutOffers();
         hunter_ = spawnAt("a_m_m_rancher_01", {1600.0f, 439.0f, 90.0f});
         animal_ = spawnAt("a_c_buck_01", {1630.0f, 439.0f, 90.0f});
-        task_ = std::make_unique<bf::HuntAnimalTypeTask>(hunter_, sim::gameHash("a_c_buck_01"),
-                                                         bf::Vector3{1650.0f, 439.0f, 0.0f}, 50.0f,
-                                                         150.0f);
+        task_ = std::make_unique<bf::HuntTask>(
+            hunter_, bf::HuntTask::Quarry::anyOf(sim::gameHash("a_c_buck_01")),
+            bf::Vector3{1650.0f, 439.0f, 0.0f}, 50.0f, 150.0f);
         lineOfSight = [this](int32_t, int32_t) { return sees_; };
     }
     // Ticks through roam, search and spot to the confirmation.
     void spotTheAnimal() {
         task_->tick();
-        EXPECT_EQ(task_->state(), bf::HuntAnimalTypeTask::kSearch);
+        EXPECT_EQ(task_->state(), bf::HuntTask::kSearch);
         task_->tick();
-        EXPECT_EQ(task_->state(), bf::HuntAnimalTypeTask::kSpot);
+        EXPECT_EQ(task_->state(), bf::HuntTask::kSpot);
         task_->tick();
-        EXPECT_EQ(task_->state(), bf::HuntAnimalTypeTask::kSpot) << "asleep for a second";
+        EXPECT_EQ(task_->state(), bf::HuntTask::kSpot) << "asleep for a second";
         game().advance(1000);
         task_->tick();
-        ASSERT_EQ(task_->state(), bf::HuntAnimalTypeTask::kConfirm);
+        ASSERT_EQ(task_->state(), bf::HuntTask::kConfirm);
         EXPECT_EQ(task_->target(), animal_);
     }
 
     int32_t hunter_ = 0, animal_ = 0;
     int32_t sees_ = 1;
-    std::unique_ptr<bf::HuntAnimalTypeTask> task_;
+    std::unique_ptr<bf::HuntTask> task_;
 };
 
 TEST_F(HuntTaskTest, ASkilledHunterAimsShorterAndStalksCloser) {
-    using Task = bf::HuntAnimalTypeTask;
-    EXPECT_EQ(Task::aimDurationMs(1.0f), 3000);
-    EXPECT_EQ(Task::aimDurationMs(0.0f), 10000);
-    EXPECT_EQ(Task::aimDurationMs(0.5f), 5000);
-    EXPECT_EQ(Task::aimDurationMs(0.9f), 3000);
-    EXPECT_FLOAT_EQ(Task::approachDistance(50.0f, 1.0f, 20.0f), 30.0f);
-    EXPECT_FLOAT_EQ(Task::approachDistance(50.0f, 0.0f, 100.0f), 50.0f * 2.0f / 3.0f);
-    EXPECT_FLOAT_EQ(Task::approachDistance(50.0f, 0.5f, 20.0f), 25.0f);
+    using Task = bf::HuntTask;
+    EXPECT_EQ(bf::stalkAimDurationMs(1.0f), 3000);
+    EXPECT_EQ(bf::stalkAimDurationMs(0.0f), 10000);
+    EXPECT_EQ(bf::stalkAimDurationMs(0.5f), 5000);
+    EXPECT_EQ(bf::stalkAimDurationMs(0.9f), 3000);
+    EXPECT_FLOAT_EQ(bf::stalkApproachDistance(50.0f, 1.0f, 20.0f), 30.0f);
+    EXPECT_FLOAT_EQ(bf::stalkApproachDistance(50.0f, 0.0f, 100.0f), 50.0f * 2.0f / 3.0f);
+    EXPECT_FLOAT_EQ(bf::stalkApproachDistance(50.0f, 0.5f, 20.0f), 25.0f);
 
     for (const auto& [accuracy, aimMs] : {std::pair{100, 3000}, std::pair{0, 10000}}) {
         answer(kAccuracy, static_cast<uint64_t>(accuracy));
-        task_ = std::make_unique<Task>(hunter_, sim::gameHash("a_c_buck_01"),
+        task_ = std::make_unique<Task>(hunter_, Task::Quarry::anyOf(sim::gameHash("a_c_buck_01")),
                                        bf::Vector3{1650.0f, 439.0f, 0.0f}, 50.0f, 150.0f);
         spotTheAnimal();
         game().advance(4000);
@@ -286,11 +304,11 @@ TEST_F(HuntTaskTest, AnAnimalLostDuringConfirmationIsDroppedAndHeRoamsAgain) {
     sees_ = 0;
     game().advance(3900);
     task_->tick();
-    EXPECT_EQ(task_->state(), bf::HuntAnimalTypeTask::kConfirm) << "waits the full 4 seconds";
+    EXPECT_EQ(task_->state(), bf::HuntTask::kConfirm) << "waits the full 4 seconds";
     game().advance(200);
     task_->tick();
     EXPECT_EQ(task_->target(), 0);
-    EXPECT_EQ(task_->state(), bf::HuntAnimalTypeTask::kRoam);
+    EXPECT_EQ(task_->state(), bf::HuntTask::kRoam);
     game().clearRecorded();
     game().setRecording(true);
     task_->tick();
@@ -307,15 +325,67 @@ TEST_F(HuntTaskTest, NotSureYetIsNotSeen) {
     task_->tick();
     game().advance(1000);
     task_->tick();
-    EXPECT_EQ(task_->state(), bf::HuntAnimalTypeTask::kSpot) << "sure of neither buck";
+    EXPECT_EQ(task_->state(), bf::HuntTask::kSpot) << "sure of neither buck";
     sees_ = 1;
     task_->tick();
-    ASSERT_EQ(task_->state(), bf::HuntAnimalTypeTask::kConfirm);
+    ASSERT_EQ(task_->state(), bf::HuntTask::kConfirm);
     EXPECT_EQ(task_->target(), animal_) << "the one he sees, not " << unsure;
     sees_ = 2;
     game().advance(4100);
     task_->tick();
-    EXPECT_EQ(task_->state(), bf::HuntAnimalTypeTask::kRoam);
+    EXPECT_EQ(task_->state(), bf::HuntTask::kRoam);
+}
+
+// The freeze: a wounded animal that runs, his sequence over and the animal alive in sight. He
+// stalks it again a few times, then lets it go; nor does one target hold him past the bound.
+TEST_F(HuntTaskTest, ALiveTargetInSightIsShotAgainThenDroppedWithinTheBounds) {
+    using Task = bf::HuntTask;
+    spotTheAnimal();
+    game().advance(4000);
+    task_->tick();
+    answer(kSequenceProgress, static_cast<uint32_t>(-1));
+    for (int attempt = 1; attempt <= Task::kMaxShootingTries; ++attempt) {
+        ASSERT_EQ(task_->state(), Task::kStalkAndShoot) << attempt;
+        task_->tick();
+        ASSERT_EQ(task_->state(), Task::kShooting);
+        game().advance(2100);
+        task_->tick();
+    }
+    EXPECT_EQ(task_->state(), Task::kRest) << "three sequences and it still runs";
+    EXPECT_EQ(task_->target(), 0);
+    ASSERT_EQ(game().world().speech.size(), 1u);
+    EXPECT_EQ(game().world().speech[0].line, "GENERIC_CURSE_MED");
+
+    game().advance(Task::kRestMs + 100);
+    task_->tick();
+    spotTheAnimal();
+    game().advance(4000);
+    task_->tick();
+    task_->tick();
+    answer(kSequenceProgress, 2);  // a stalk that never ends
+    game().advance(Task::kMaxShootingMs - 1000);
+    task_->tick();
+    EXPECT_EQ(task_->state(), Task::kShooting);
+    game().advance(1100);
+    task_->tick();
+    EXPECT_EQ(task_->state(), Task::kRest);
+}
+
+TEST_F(HuntTaskTest, AfterAKillHeRestsAndHuntsAgain) {
+    using Task = bf::HuntTask;
+    spotTheAnimal();
+    game().advance(4000);
+    task_->tick();
+    task_->tick();
+    sim::markDead(*entity(animal_), game().timer());
+    answer(kSequenceProgress, static_cast<uint32_t>(-1));
+    game().advance(2100);
+    task_->tick();
+    EXPECT_EQ(task_->state(), Task::kRest);
+    EXPECT_TRUE(game().world().speech.empty()) << "no curse for a kill";
+    game().advance(Task::kRestMs + 100);
+    task_->tick();
+    EXPECT_EQ(task_->state(), Task::kRoam);
 }
 
 }  // namespace

@@ -100,6 +100,33 @@ TEST_F(PopulationEventsTest, CullingDeletesAboutOneMinusTheFactorOfNewAnimals) {
         EXPECT_NE(entity(ped), nullptr);
 }
 
+// A competition marks what it made before the game reports it, and marks its rival while the
+// hunt runs: neither the culling nor his kills may thin out the hunt or the player's district.
+TEST_F(PopulationEventsTest, ACompetitionsAnimalsAreNeverCulledAndItsRivalsKillsDepleteNothing) {
+    start();
+    ASSERT_TRUE(population().setPopulationFactor(kHeartlands, kDeer, 0.05f));
+    std::vector<int32_t> spawned;
+    for (int i = 0; i < 40; ++i) {
+        spawned.push_back(spawn("a_c_buck_01"));
+        entity(spawned.back())->decorators["VX_Brackenfold_Competition_Animal"].i = 1;
+    }
+    game().runFrame();
+    for (int32_t ped : spawned)
+        EXPECT_NE(entity(ped), nullptr);
+
+    ASSERT_TRUE(population().setPopulationFactor(kHeartlands, kDeer, 1.0f));
+    const int32_t rival = spawn("a_m_m_rancher_01");
+    entity(rival)->decorators["VX_Brackenfold_Competition_Rival"].i = 1;
+    game().runFrame();
+    sim::damagePed(game(), *entity(spawned[0]), rival, sim::gameHash("WEAPON_RIFLE_SPRINGFIELD"),
+                   sim::kBoneSpine, 0.0f, true);
+    game().runFrame();
+    EXPECT_EQ(population().effectiveFactor(kHeartlands, kDeer), 1.0f);
+    killAt("a_c_buck_01", kInHeartlands);
+    EXPECT_NEAR(population().effectiveFactor(kHeartlands, kDeer), 0.9f, 1e-6f)
+        << "the player's kill still counts";
+}
+
 class PopulationHudTest : public PopulationEventsTest {
   protected:
     // The player inspects the ped; the pump makes it the HUD's target once the panel is open.

@@ -94,7 +94,7 @@ TEST_F(SpecificAnimalTest, TheAnimalIsPutDownInTheAreaAsItsVariationAndTheRivalG
     EXPECT_TRUE(shown("Bring down the Legendary Buck before your rival does."));
     EXPECT_TRUE(processor_->hunting());
     ASSERT_NE(processor_->opponentTask(), nullptr);
-    EXPECT_EQ(processor_->opponentTask()->animal(), target);
+    EXPECT_EQ(processor_->opponentTask()->quarry().animal, target);
     EXPECT_EQ(processor_->opponentTask()->getPed(), opponent_);
 
     // The game reports the new animal next frame: the sizes and the population leave it be.
