@@ -35,7 +35,7 @@
 namespace bf::natives {
 
 // The table of every native the plug-in calls (the reference test reads it).
-inline constexpr NativeSpec kAllNatives[] = {
+inline constexpr NativeRow kAllNatives[] = {
     BF_NATIVES_ANIMALS(BF_NATIVE_ROW) BF_NATIVES_BLIPS(BF_NATIVE_ROW) BF_NATIVES_COMBAT(
         BF_NATIVE_ROW) BF_NATIVES_CORE(BF_NATIVE_ROW) BF_NATIVES_DECORATORS(BF_NATIVE_ROW)
         BF_NATIVES_DRAWING(BF_NATIVE_ROW) BF_NATIVES_ENTITIES(BF_NATIVE_ROW) BF_NATIVES_ENVIRONMENT(

@@ -99,17 +99,17 @@ TEST(NativeReference, ThePluginsTableIsTheGames) {
     const auto reference = readReference();
     ASSERT_GT(reference.size(), 200u);
     std::set<uint64_t> seen;
-    for (const bf::NativeSpec& spec : bf::natives::kAllNatives) {
-        SCOPED_TRACE(hex(spec.hash) + " " + spec.name);
-        EXPECT_TRUE(seen.insert(spec.hash).second) << "listed twice";
-        const auto row = reference.find(spec.hash);
+    for (const bf::NativeRow& native : bf::natives::kAllNatives) {
+        SCOPED_TRACE(hex(native.hash) + " " + native.name);
+        EXPECT_TRUE(seen.insert(native.hash).second) << "listed twice";
+        const auto row = reference.find(native.hash);
         if (row == reference.end()) {
-            EXPECT_TRUE(kUndocumented.count(spec.hash)) << "not in the game's table";
+            EXPECT_TRUE(kUndocumented.count(native.hash)) << "not in the game's table";
             continue;
         }
-        EXPECT_EQ(spec.name, row->second.name);
-        EXPECT_EQ(spec.argWords, row->second.argWords);
-        EXPECT_EQ(kindOf(spec.result), kindOf(row->second.returns));
+        EXPECT_EQ(native.name, row->second.name);
+        EXPECT_EQ(native.argWords, row->second.argWords);
+        EXPECT_EQ(kindOf(native.result), kindOf(row->second.returns));
     }
     for (const auto& [hash, why] : kUndocumented)
         EXPECT_FALSE(reference.count(hash))
@@ -132,8 +132,8 @@ TEST(NativeReference, TheSimulatedGamePlaysEveryNativeUnderTheGamesName) {
         EXPECT_EQ(sim::resultName(info.result), kindOf(row->second.returns));
     }
     // Every native the plug-in calls is played, and the reference holds no row nobody uses.
-    for (const bf::NativeSpec& spec : bf::natives::kAllNatives)
-        EXPECT_TRUE(table.count(spec.hash)) << hex(spec.hash) << " " << spec.name;
+    for (const bf::NativeRow& native : bf::natives::kAllNatives)
+        EXPECT_TRUE(table.count(native.hash)) << hex(native.hash) << " " << native.name;
     for (const auto& [hash, row] : reference)
         EXPECT_TRUE(table.count(hash)) << hex(hash) << " " << row.name << " is used by neither";
 }

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "core/native_spec.h"
+#include "core/native_row.h"
 
 namespace bf::natives {
 
@@ -41,7 +41,7 @@ namespace bf::natives {
     X(kSetPedActivateWoundEffect, 0xFFD54D9FE71B966A, "_SET_PED_ACTIVATE_WOUND_EFFECT", 10, Void) \
     X(kUpdatePedWoundEffect, 0x66B1CB778D911F49, "_UPDATE_PED_WOUND_EFFECT", 2, Void)
 
-BF_NATIVES_ANIMALS(BF_NATIVE_SPEC)
+BF_NATIVES_ANIMALS(BF_NATIVE_DEFINE)
 
 // The player index (single player: always the same).
 inline int32_t playerId() {

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "core/native_spec.h"
+#include "core/native_row.h"
 
 namespace bf::natives {
 
@@ -21,7 +21,7 @@ namespace bf::natives {
     X(kRemoveBlip, 0xF2C3C9DA47AAA54A, "REMOVE_BLIP", 1, Void)                \
     X(kSetBlipName, 0x9CB1A1623062F402, "_SET_BLIP_NAME", 2, Void)
 
-BF_NATIVES_BLIPS(BF_NATIVE_SPEC)
+BF_NATIVES_BLIPS(BF_NATIVE_DEFINE)
 
 // A blip's style and its sprite are both name hashes that sit beside entity handles in calls;
 // their own types keep them from trading places.

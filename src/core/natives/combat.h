@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "core/native_spec.h"
+#include "core/native_row.h"
 
 namespace bf::natives {
 
@@ -32,7 +32,7 @@ namespace bf::natives {
       Int32)                                                                                     \
     X(kGetCarrierAsPed, 0x09B83E68DE004CD4, "_GET_CARRIER_AS_PED", 1, Int32)
 
-BF_NATIVES_COMBAT(BF_NATIVE_SPEC)
+BF_NATIVES_COMBAT(BF_NATIVE_DEFINE)
 
 inline bool addRelationshipGroup(const char* name, uint32_t* group) {
     return call<kAddRelationshipGroup, bool>(name, group);

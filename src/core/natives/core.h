@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "core/native_spec.h"
+#include "core/native_row.h"
 
 namespace bf::natives {
 
@@ -23,7 +23,7 @@ namespace bf::natives {
     X(kSettimera, 0xC1B1E9A034A63A62, "SETTIMERA", 1, Void)                                     \
     X(kGetHashKey, 0xFD340785ADF8CFB7, "GET_HASH_KEY", 1, Int32)
 
-BF_NATIVES_CORE(BF_NATIVE_SPEC)
+BF_NATIVES_CORE(BF_NATIVE_DEFINE)
 
 // The player's ped handle.
 inline int32_t playerPedId() {

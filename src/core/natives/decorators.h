@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "core/native_spec.h"
+#include "core/native_row.h"
 
 namespace bf::natives {
 
@@ -18,7 +18,7 @@ namespace bf::natives {
     X(kDecorGetFloat, 0xE5FF70CD842CA9D4, "DECOR_GET_FLOAT", 2, Float) \
     X(kDecorGetInt, 0x44DB62727762FD9B, "DECOR_GET_INT", 2, Int32)
 
-BF_NATIVES_DECORATORS(BF_NATIVE_SPEC)
+BF_NATIVES_DECORATORS(BF_NATIVE_DEFINE)
 
 // Type codes: 1 float, 3 integer.
 inline void decorRegister(const char* name, int32_t typeCode) {

@@ -7,13 +7,13 @@
 
 #include <cstdint>
 
-#include "core/native_spec.h"
+#include "core/native_row.h"
 
 namespace bf::natives {
 
 #define BF_NATIVES_DRAWING(X) X(kDrawSprite, 0xC9884ECADE94CB34, "DRAW_SPRITE", 12, Void)
 
-BF_NATIVES_DRAWING(BF_NATIVE_SPEC)
+BF_NATIVES_DRAWING(BF_NATIVE_DEFINE)
 
 // Position is the sprite's centre.
 inline void drawSprite(const char* dictionary, const char* name, float centreX, float centreY,

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "core/native_spec.h"
+#include "core/native_row.h"
 
 namespace bf::natives {
 
@@ -21,7 +21,7 @@ namespace bf::natives {
     X(kDeleteEntity, 0x4CD38C78BD19A497, "DELETE_ENTITY", 1, Void)                            \
     X(kSetEntityAsNoLongerNeeded, 0x4971D2F8162B9674, "SET_ENTITY_AS_NO_LONGER_NEEDED", 1, Void)
 
-BF_NATIVES_ENTITIES(BF_NATIVE_SPEC)
+BF_NATIVES_ENTITIES(BF_NATIVE_DEFINE)
 
 inline Vector3 getEntityCoords(int32_t entity, bool alive, bool realCoords) {
     return call<kGetEntityCoords, Vector3>(entity, alive, realCoords);

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "core/native_spec.h"
+#include "core/native_row.h"
 
 namespace bf::natives {
 
@@ -26,7 +26,7 @@ namespace bf::natives {
       Void)                                                                                    \
     X(kDeletePropSet, 0x58AC173A55D9D7B4, "_DELETE_PROP_SET", 3, Void)
 
-BF_NATIVES_ENVIRONMENT(BF_NATIVE_SPEC)
+BF_NATIVES_ENVIRONMENT(BF_NATIVE_DEFINE)
 
 // Degrees Celsius.
 inline float getTemperatureAtCoords(Vector3 at) {

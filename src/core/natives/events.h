@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "core/native_spec.h"
+#include "core/native_row.h"
 
 namespace bf::natives {
 
@@ -16,7 +16,7 @@ namespace bf::natives {
     X(kGetEventAtIndex, 0xA85E614430EFF816, "GET_EVENT_AT_INDEX", 2, Int32)     \
     X(kGetEventData, 0x57EC5FA4D4D6AFCA, "GET_EVENT_DATA", 4, Int32)
 
-BF_NATIVES_EVENTS(BF_NATIVE_SPEC)
+BF_NATIVES_EVENTS(BF_NATIVE_DEFINE)
 
 inline int32_t getNumberOfEvents(int32_t group) {
     return call<kGetNumberOfEvents, int32_t>(group);

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "core/native_spec.h"
+#include "core/native_row.h"
 
 namespace bf::natives {
 
@@ -16,7 +16,7 @@ namespace bf::natives {
     X(kMoneyDecrementCashBalance, 0x466BC8769CF26A7A, "_MONEY_DECREMENT_CASH_BALANCE", 1, Int32) \
     X(kMoneyGetCashBalance, 0x0C02DABFA3B98176, "_MONEY_GET_CASH_BALANCE", 0, Int32)
 
-BF_NATIVES_MONEY(BF_NATIVE_SPEC)
+BF_NATIVES_MONEY(BF_NATIVE_DEFINE)
 
 inline void addPlayerCash(int32_t cents, uint32_t reasonHash) {
     call<kMoneyIncrementCashBalance>(cents, reasonHash);

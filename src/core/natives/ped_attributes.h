@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "core/native_spec.h"
+#include "core/native_row.h"
 
 namespace bf::natives {
 
@@ -19,7 +19,7 @@ namespace bf::natives {
     X(kGetAnimalTuningFloatParam, 0x4BC3ECFDA0297E27, "GET_ANIMAL_TUNING_FLOAT_PARAM", 2, Float) \
     X(kHudHideThisFrame, 0xBF4F34A85CA2970D, "_HUD_HIDE_THIS_FRAME", 0, Void)
 
-BF_NATIVES_PED_ATTRIBUTES(BF_NATIVE_SPEC)
+BF_NATIVES_PED_ATTRIBUTES(BF_NATIVE_DEFINE)
 
 // The name shown when the player targets the ped; the text must outlive the call.
 inline void setPedPromptName(int32_t ped, const char* name) {

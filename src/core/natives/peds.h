@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "core/native_spec.h"
+#include "core/native_row.h"
 
 namespace bf::natives {
 
@@ -21,7 +21,7 @@ namespace bf::natives {
     X(kGetPedLastWeaponImpactCoord, 0x6C4D0409BA1A2BC2, "GET_PED_LAST_WEAPON_IMPACT_COORD", 2, \
       Int32)
 
-BF_NATIVES_PEDS(BF_NATIVE_SPEC)
+BF_NATIVES_PEDS(BF_NATIVE_DEFINE)
 
 // A new ped of a loaded model; 0 when the model is not loaded.
 inline int32_t createPed(uint32_t model, Vector3 position) {

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "core/native_spec.h"
+#include "core/native_row.h"
 
 namespace bf::natives {
 
@@ -24,7 +24,7 @@ namespace bf::natives {
     X(kTimerb, 0xC9D9444186B5A374, "TIMERB", 0, Int32)                                         \
     X(kSettimerb, 0x5AE11BC36633DE4E, "SETTIMERB", 1, Void)
 
-BF_NATIVES_PLAYER(BF_NATIVE_SPEC)
+BF_NATIVES_PLAYER(BF_NATIVE_DEFINE)
 
 inline bool isPlayerControlOn(int32_t player) {
     return call<kIsPlayerControlOn, bool>(player);

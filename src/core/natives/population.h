@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "core/native_spec.h"
+#include "core/native_row.h"
 
 namespace bf::natives {
 
@@ -16,7 +16,7 @@ namespace bf::natives {
     X(kGetAnimalIsWild, 0x3B005FF0538ED2A9, "_GET_ANIMAL_IS_WILD", 1, Int32)     \
     X(kGetStringFromHashKey, 0xBD5DD5EAE2B6CE14, "GET_STRING_FROM_HASH_KEY", 1, String)
 
-BF_NATIVES_POPULATION(BF_NATIVE_SPEC)
+BF_NATIVES_POPULATION(BF_NATIVE_DEFINE)
 
 // The game time the ped died at; 0 while it lives.
 inline int32_t getPedTimeOfDeath(int32_t ped) {

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "core/native_spec.h"
+#include "core/native_row.h"
 
 namespace bf::natives {
 
@@ -33,7 +33,7 @@ namespace bf::natives {
     X(kUiPromptHasMashModeCompleted, 0x845CE958416DC473, "_UI_PROMPT_HAS_MASH_MODE_COMPLETED", 1, \
       Int32)
 
-BF_NATIVES_PROMPTS(BF_NATIVE_SPEC)
+BF_NATIVES_PROMPTS(BF_NATIVE_DEFINE)
 
 inline int32_t promptRegisterBegin() {
     return call<kUiPromptRegisterBegin, int32_t>();

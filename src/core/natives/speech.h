@@ -7,14 +7,14 @@
 
 #include <cstdint>
 
-#include "core/native_spec.h"
+#include "core/native_row.h"
 
 namespace bf::natives {
 
 #define BF_NATIVES_SPEECH(X) \
     X(kPlayPedAmbientSpeechNative, 0x8E04FEDD28D42462, "PLAY_PED_AMBIENT_SPEECH_NATIVE", 2, Int32)
 
-BF_NATIVES_SPEECH(BF_NATIVE_SPEC)
+BF_NATIVES_SPEECH(BF_NATIVE_DEFINE)
 
 // `params` points at the game's eight-slot speech block (see world/peds.cpp): the game
 // reads all eight 8-byte slots.

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "core/native_spec.h"
+#include "core/native_row.h"
 
 namespace bf::natives {
 
@@ -18,7 +18,7 @@ namespace bf::natives {
     X(kRequestModel, 0xFA28FE3A6246FC30, "REQUEST_MODEL", 2, Void)                               \
     X(kHasModelLoaded, 0x1283B8B89DD5D1B6, "HAS_MODEL_LOADED", 1, Int32)
 
-BF_NATIVES_STREAMING(BF_NATIVE_SPEC)
+BF_NATIVES_STREAMING(BF_NATIVE_DEFINE)
 
 inline void requestStreamedTextureDict(const char* dictionary, bool unused) {
     call<kRequestStreamedTextureDict>(dictionary, unused);

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "core/native_spec.h"
+#include "core/native_row.h"
 
 namespace bf::natives {
 
@@ -33,7 +33,7 @@ namespace bf::natives {
       10, Void)                                                                                  \
     X(kSetPedBlackboardFloat, 0x437C08DB4FEBE2BD, "_SET_PED_BLACKBOARD_FLOAT", 4, Void)
 
-BF_NATIVES_TASKS(BF_NATIVE_SPEC)
+BF_NATIVES_TASKS(BF_NATIVE_DEFINE)
 
 inline void openSequenceTask(int32_t* sequence) {
     call<kOpenSequenceTask>(sequence);

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "core/native_spec.h"
+#include "core/native_row.h"
 
 namespace bf::natives {
 
@@ -23,7 +23,7 @@ namespace bf::natives {
     X(kUiFeedPostHelpText, 0x049D5C615BD38BAD, "_UI_FEED_POST_HELP_TEXT", 3, Int32)             \
     X(kUiFeedPostSampleToastRight, 0xB249EBCB30DD88E0, "_UI_FEED_POST_SAMPLE_TOAST_RIGHT", 3, Int32)
 
-BF_NATIVES_TEXT(BF_NATIVE_SPEC)
+BF_NATIVES_TEXT(BF_NATIVE_DEFINE)
 
 // A literal text handle for a character string the caller keeps alive.
 inline uint64_t createLiteralText(const char* text) {

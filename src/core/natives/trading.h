@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "core/native_spec.h"
+#include "core/native_row.h"
 
 namespace bf::natives {
 
@@ -60,7 +60,7 @@ namespace bf::natives {
     X(kGetIsPredator, 0x5594AFE9DE0C01B7, "_GET_IS_PREDATOR", 1, Int32)                            \
     X(kIsEntityFullyLooted, 0x8DE41E9902E85756, "_IS_ENTITY_FULLY_LOOTED", 1, Int32)
 
-BF_NATIVES_TRADING(BF_NATIVE_SPEC)
+BF_NATIVES_TRADING(BF_NATIVE_DEFINE)
 
 inline bool isPedOnMount(int32_t ped) {
     return call<kIsPedOnMount, bool>(ped);

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "core/native_spec.h"
+#include "core/native_row.h"
 
 namespace bf::natives {
 
@@ -22,7 +22,7 @@ namespace bf::natives {
     X(kIsWeaponRifle, 0x0A82317B7EBFC420, "IS_WEAPON_RIFLE", 1, Int32)                    \
     X(kIsWeaponSniper, 0x6AD66548840472E5, "_IS_WEAPON_SNIPER", 1, Int32)
 
-BF_NATIVES_WEAPONS(BF_NATIVE_SPEC)
+BF_NATIVES_WEAPONS(BF_NATIVE_DEFINE)
 
 inline bool hasPedGotWeapon(int32_t ped, uint32_t weapon) {
     return call<kHasPedGotWeapon, bool>(ped, weapon, 0, 0);

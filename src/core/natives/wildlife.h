@@ -7,14 +7,14 @@
 
 #include <cstdint>
 
-#include "core/native_spec.h"
+#include "core/native_row.h"
 
 namespace bf::natives {
 
 #define BF_NATIVES_WILDLIFE(X) \
     X(kIsPedUsingScenarioHash, 0x34D6AC1157C8226C, "IS_PED_USING_SCENARIO_HASH", 2, Int32)
 
-BF_NATIVES_WILDLIFE(BF_NATIVE_SPEC)
+BF_NATIVES_WILDLIFE(BF_NATIVE_DEFINE)
 
 // Nonzero while the ped acts out that scenario (by hash).
 inline bool isPedUsingScenarioHash(int32_t ped, uint32_t scenario) {

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "core/native_spec.h"
+#include "core/native_row.h"
 
 namespace bf::natives {
 
@@ -16,7 +16,7 @@ namespace bf::natives {
     X(kGetClosestObjectOfType, 0xE143FA2249364369, "GET_CLOSEST_OBJECT_OF_TYPE", 8, Int32) \
     X(kDeleteScenarioPoint, 0x81948DFE4F5A0283, "_DELETE_SCENARIO_POINT", 1, Void)
 
-BF_NATIVES_WORLD(BF_NATIVE_SPEC)
+BF_NATIVES_WORLD(BF_NATIVE_DEFINE)
 
 // The height of the ground under a point; false when the game finds none there.
 inline bool getGroundZFor3dCoord(Vector3 position, float* groundZ, bool waterAsGround) {

@@ -7,14 +7,14 @@
 
 #include <cstdint>
 
-#include "core/native_spec.h"
+#include "core/native_row.h"
 
 namespace bf::natives {
 
 #define BF_NATIVES_ZONES(X) \
     X(kGetMapZoneAtCoords, 0x43AD8FC02B429D33, "_GET_MAP_ZONE_AT_COORDS", 4, Int32)
 
-BF_NATIVES_ZONES(BF_NATIVE_SPEC)
+BF_NATIVES_ZONES(BF_NATIVE_DEFINE)
 
 // The id of the zone of that type at a position (1 town, 10 district); 0 where there is none.
 inline uint32_t getMapZoneAtCoords(Vector3 position, int32_t zoneType) {

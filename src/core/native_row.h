@@ -1,8 +1,8 @@
 // One row of the plug-in's natives table, and the call that is held to it.
 //
-// Each domain header under core/natives/ lists its natives as a table (an X-macro): the spec's
+// Each domain header under core/natives/ lists its natives as a table (an X-macro): the row's
 // name, the game's hash, the game's name for it, the number of argument words it takes (-1 for a
-// native with a varying number) and the kind of its result. `call<kSpec, R>(args...)` pushes the
+// native with a varying number) and the kind of its result. `call<kRow, R>(args...)` pushes the
 // arguments and decodes the result as `invoke` does, and refuses to compile when the arguments
 // take another number of words than the row says or `R` cannot hold the row's result: a 64-bit
 // read of a 32-bit result, or a float read as an integer, cannot be written.
@@ -22,7 +22,7 @@ namespace bf {
 // value: int, BOOL, Hash and every handle type.
 enum class ResultKind { Void, Int32, Float, Vector3, String, Any };
 
-struct NativeSpec {
+struct NativeRow {
     uint64_t hash;
     const char* name;
     int argWords;  // -1: the native takes a varying number of arguments
@@ -57,7 +57,7 @@ constexpr bool readsAs(ResultKind kind) {
 
 }  // namespace native_detail
 
-template <const NativeSpec& S, class R = void, class... Args>
+template <const NativeRow& S, class R = void, class... Args>
 inline R call(Args... args) {
     static_assert(S.argWords < 0 || S.argWords == (native_detail::wordsOf<Args>() + ... + 0),
                   "the call pushes another number of words than the native takes");
@@ -68,8 +68,8 @@ inline R call(Args... args) {
 
 }  // namespace bf
 
-// Defines the spec of one table row.
-#define BF_NATIVE_SPEC(spec, hash, name, words, kind) \
-    inline constexpr ::bf::NativeSpec spec{hash, name, words, ::bf::ResultKind::kind};
-// Lists the spec of one table row (for the table of every native).
-#define BF_NATIVE_ROW(spec, hash, name, words, kind) spec,
+// Defines the constant of one table row.
+#define BF_NATIVE_DEFINE(row, hash, name, words, kind) \
+    inline constexpr ::bf::NativeRow row{hash, name, words, ::bf::ResultKind::kind};
+// Lists the constant of one table row (for the table of every native).
+#define BF_NATIVE_ROW(row, hash, name, words, kind) row,
