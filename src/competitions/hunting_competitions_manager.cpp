@@ -6,9 +6,8 @@
 
 #include "animals/animal_spawn_locations.h"
 #include "competitions/competition_geometry.h"
+#include "competitions/competition_kinds.h"
 #include "competitions/competition_variations.h"
-#include "competitions/mass_hunting_competition_processor.h"
-#include "competitions/specific_animal_processor.h"
 #include "core/frame_tally.h"
 #include "core/log.h"
 #include "core/natives.h"
@@ -146,21 +145,14 @@ HuntingCompetitionsManager::Competition HuntingCompetitionsManager::createCompet
     info->bounty = static_cast<int32_t>(cash >= offer ? offer : cash);
     chooseKind(*info);
 
-    Competition competition;
-    switch (info->kind) {
-        case kCompetitionSpecificAnimal:
-            competition.processor =
-                std::make_unique<SpecificAnimalProcessor>(*info, data_, tutorials_);
-            break;
-        case kCompetitionMassHunting:
-            competition.processor =
-                std::make_unique<MassHuntingCompetitionProcessor>(*info, data_, tutorials_, bait_);
-            break;
-        default:
-            logMessage("HuntingCompetitionsManager: no processor found for competition type: " +
-                       std::to_string(info->kind));
-            return {};
+    const CompetitionKindRow* kind = findCompetitionKind(info->kind);
+    if (kind == nullptr) {
+        logMessage("HuntingCompetitionsManager: no processor found for competition type: " +
+                   std::to_string(info->kind));
+        return {};
     }
+    Competition competition;
+    competition.processor = kind->make({*info, data_, tutorials_, bait_});
     competition.info = std::move(info);
     return competition;
 }

@@ -43,8 +43,7 @@ MassHuntingCompetitionProcessor::MassHuntingCompetitionProcessor(CompetitionInfo
 void MassHuntingCompetitionProcessor::onStarted() {
     startOpponent(HuntTask::Quarry::anyOf(info_.animalType), kOpponentReach,
                   info_.spawnLocation.radius);
-    showInstruction(data_.text(text_keys::kHuntMass),
-                    data_.text(text_keys::animalType(info_.spawnLocation.model)));
+    showInstruction();
     hunting_ = true;
     nextSpawnTime_ = static_cast<int32_t>(natives::getGameTimer() + kFirstSpawnMs);
 }
