@@ -4,14 +4,15 @@
 //   brackenfold-sim [--game-dir DIR] [--seed N] [--chaos RATE] [--trace] [--stats]
 //                   [--screenshot FILE.svg] [SCENARIO.scn]
 //   brackenfold-sim --long-run FRAMES [--game-dir DIR] [--seed N] [--chaos RATE]
-//                   [--timeline FILE]
+//                   [--timeline FILE] [--min-played N]
 //
 // --chaos RATE plays the game as one that does not play along (it removes peds, fails and delays
 // loads; see sim/world/chaos.h), RATE from 0 to 1, overriding the scenario's own chaos commands;
 // the output then ends with what chaos did.
 //
 // --long-run plays FRAMES frames of a player who wanders, hunts, takes up competitions and trades
-// (long_run.h) in a game at the chaos rate (0.01 unless given), and judges every frame.
+// (long_run.h) in a game at the chaos rate (0.01 unless given), and judges every frame; with
+// --min-played N it also fails when fewer than N competitions ended by their time cap or a kill.
 //
 // --stats (always on for the demo session) ends the output with the frame that made the most
 // native calls, when it came and what the plug-in was doing in it (its own tally of the frame's
@@ -43,7 +44,7 @@ int usage(const std::string& why) {
         << "usage: brackenfold-sim [--game-dir DIR] [--seed N] [--chaos RATE] [--trace] [--stats] "
            "[--screenshot FILE.svg] [SCENARIO.scn]\n"
            "       brackenfold-sim --long-run FRAMES [--game-dir DIR] [--seed N] [--chaos RATE] "
-           "[--timeline FILE]\n";
+           "[--timeline FILE] [--min-played N]\n";
     return 2;
 }
 
@@ -85,6 +86,7 @@ int main(int argc, char** argv) {
     std::string scenarioPath;
     uint64_t longRunFrames = 0;
     fs::path timeline;
+    uint64_t minPlayed = 0;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--game-dir" && i + 1 < argc) {
@@ -104,6 +106,10 @@ int main(int argc, char** argv) {
             char* end = nullptr;
             longRunFrames = std::strtoull(argv[++i], &end, 10);
             if (*end != '\0' || longRunFrames == 0) return usage("--long-run takes a frame count");
+        } else if (arg == "--min-played" && i + 1 < argc) {
+            char* end = nullptr;
+            minPlayed = std::strtoull(argv[++i], &end, 10);
+            if (*end != '\0') return usage("--min-played takes a count");
         } else if (arg == "--timeline" && i + 1 < argc) {
             timeline = fs::absolute(argv[++i]);
         } else if (arg == "--screenshot" && i + 1 < argc) {
@@ -132,6 +138,7 @@ int main(int argc, char** argv) {
         longRun.chaos = options.chaosGiven ? options.chaos : 0.01;
         longRun.gameDir = options.gameDir;
         longRun.timeline = timeline;
+        longRun.minPlayed = minPlayed;
         return longrun::run(longRun, std::cout);
     }
     options.scenarioDir =

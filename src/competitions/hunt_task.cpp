@@ -2,6 +2,7 @@
 
 #include "competitions/competition_geometry.h"
 #include "competitions/hunter_moves.h"
+#include "core/log.h"
 #include "core/natives.h"
 #include "world/game_ops.h"
 #include "world/owned.h"
@@ -147,6 +148,9 @@ void HuntTask::shooting() {
         targetDown();
     } else if (shootingTries_ < kMaxShootingTries) {
         // Ended with the target alive and in sight: he tries again, a few times.
+        logMessage("HuntTask: the animal lives and is in sight: shooting again (try " +
+                   std::to_string(shootingTries_ + 1) + " of " + std::to_string(kMaxShootingTries) +
+                   ")");
         state_ = kStalkAndShoot;
     } else {
         dropTarget();
@@ -155,6 +159,8 @@ void HuntTask::shooting() {
 
 void HuntTask::dropTarget() {
     const int32_t hunter = getPed();
+    logMessage("HuntTask: the animal got away after " + std::to_string(shootingTries_) +
+               (shootingTries_ == 1 ? " try" : " tries") + ": cursing and resting");
     playSpeech(hunter, "GENERIC_CURSE_MED", nullptr);
     natives::clearPedTasks(hunter);
     target_ = 0;
