@@ -4,6 +4,9 @@
 #include <fstream>
 #include <system_error>
 
+#include "core/os_clock.h"
+#include "core/recorder.h"
+
 namespace bf {
 
 void initLog() {
@@ -39,16 +42,13 @@ std::string formatLogStamp(const std::tm& t) {
 }
 
 void logMessage(const std::string& message) {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
+    const std::tm local = osLocalTime();
+    const std::string entry = formatLogStamp(local) + printableLogText(message);
+    if (Recorder* recorder = activeRecorder()) recorder->logged(local, entry);
+    if (OsReplay* replay = osReplay()) replay->logged(entry);
     std::ofstream out(kLogPath, std::ios::out | std::ios::app);
     if (!out) return;
-    out << formatLogStamp(local) + printableLogText(message) + "\n";
+    out << entry + "\n";
 }
 
 void logMessage(const char* message) {
