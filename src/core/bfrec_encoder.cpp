@@ -260,10 +260,11 @@ void Encoder::call(const CallShape& shape, const RecArg* words, const uint64_t* 
             }
             break;
         case ResultKind::U64:
-        case ResultKind::Str:
             varint(zigzag(static_cast<int64_t>(slots[0] - state.result[0])));
             state.result[0] = slots[0];
-            if (shape.result == ResultKind::Str) string(resultText);
+            break;
+        case ResultKind::Str:
+            string(resultText);
             break;
     }
     for (size_t w = 0; w < shape.words; ++w) {

@@ -49,7 +49,8 @@
 //       U32     zigzag of the 32-bit difference to this shape's previous result (low half)
 //       Vec3    three such differences, x, y, z (the low halves of slots 0, 1, 2)
 //       U64     zigzag of the 64-bit difference to the previous result (the whole slot)
-//       Str     as U64, then the string code of the text it points at (0 when null)
+//       Str     the string code of the text it points at (0 when null); the pointer itself
+//               means nothing in another process and is not kept
 //     then per Out and InOut word, in order: block: what the game left there.
 //   string code: varint 0 null | 1 text, a new entry of the string table (ids 0, 1, 2 ...) |
 //                2 text, not kept in the table | n >= 3: the table's entry n - 3
