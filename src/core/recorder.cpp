@@ -149,9 +149,13 @@ std::unique_ptr<Recorder> Recorder::start(const RecorderSettings& settings,
     fs::create_directories(folder, error);
     const std::string base = recordingName(started);
     fs::path path = folder / (base + ".bfrec");
-    // Two sessions started in the same second (a restarted script) keep both recordings.
-    for (int n = 2; n < 100 && fs::exists(path, error); ++n)
-        path = folder / (base + "-" + std::to_string(n) + ".bfrec");
+    // Two sessions started in the same second (a restarted script) keep both recordings, in
+    // the order they were made when sorted by name.
+    for (int n = 2; n < 100 && fs::exists(path, error); ++n) {
+        char suffix[8];
+        std::snprintf(suffix, sizeof suffix, "_%02d", n);
+        path = folder / (base + suffix + ".bfrec");
+    }
     std::FILE* file = std::fopen(path.string().c_str(), "wb");
     if (!file) {
         logLines.push_back("ERROR: Recorder: cannot write " + path.generic_string() + ": " +
@@ -290,8 +294,9 @@ void Recorder::beforeWait(uint32_t milliseconds) {
 
 void Recorder::drainKeys() {
     uint32_t tail = gKeys.tail.load(std::memory_order_relaxed);
-    const uint32_t head = gKeys.head.load(std::memory_order_acquire);
-    for (; tail != head; ++tail) {
+    // The head is read again after each event: an event that comes while the marker's log line
+    // is written belongs to this frame too (a replay hands the events over in the same places).
+    for (; tail != gKeys.head.load(std::memory_order_acquire); ++tail) {
         const KeyEvent event = gKeys.events[tail % KeyRing::kSize];
         encoder_->key(event.key, event.tick, event.repeats, event.scanCode, event.flags);
         const bool pressed =
