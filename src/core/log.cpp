@@ -5,9 +5,16 @@
 #include <system_error>
 
 #include "core/os_clock.h"
-#include "core/recorder.h"
 
 namespace bf {
+
+namespace {
+LogTap* gTap = nullptr;
+}  // namespace
+
+void setLogTap(LogTap* tap) {
+    gTap = tap;
+}
 
 void initLog() {
     // The last session's log is what a player attaches after a crash: keep it one start longer.
@@ -44,7 +51,7 @@ std::string formatLogStamp(const std::tm& t) {
 void logMessage(const std::string& message) {
     const std::tm local = osLocalTime();
     const std::string entry = formatLogStamp(local) + printableLogText(message);
-    if (Recorder* recorder = activeRecorder()) recorder->logged(local, entry);
+    if (gTap) gTap->logged(local, entry);
     if (OsReplay* replay = osReplay()) replay->logged(entry);
     std::ofstream out(kLogPath, std::ios::out | std::ios::app);
     if (!out) return;

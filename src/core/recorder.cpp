@@ -13,7 +13,6 @@
 
 #include "core/log.h"
 #include "core/os_clock.h"
-#include "core/runtime.h"
 #include "core/system_tick.h"
 #include "core/text.h"
 
@@ -25,6 +24,7 @@ namespace {
 
 constexpr size_t kBufferBytes = 1024 * 1024;
 constexpr uint32_t kFlushEveryMs = 1000;
+constexpr uint64_t kFlushEveryFrames = 30;
 // What one data file and the whole folder may add to a recording.
 constexpr uintmax_t kMaxSnapshotFile = 4 * 1024 * 1024;
 constexpr uintmax_t kMaxSnapshot = 16 * 1024 * 1024;
@@ -43,6 +43,8 @@ struct KeyRing {
 // Plain static data, constant-initialised: the window thread may call in at any time, even
 // while a recorder is being made or dropped.
 KeyRing gKeys;
+// The recorder that records now (one at a time): every native call and wait asks for it.
+Recorder* gActive = nullptr;
 
 bool parseSettingNumber(const std::string& value, long& number) {
     if (value.empty()) return false;
@@ -187,6 +189,8 @@ std::unique_ptr<Recorder> Recorder::start(const RecorderSettings& settings,
         return nullptr;
     }
     recorder->recording_ = true;
+    gActive = recorder.get();
+    setLogTap(recorder.get());
     recorder->lastFlushTick_ = systemTickCount();
     // Events from before this recording are not its own.
     gKeys.tail.store(gKeys.head.load(std::memory_order_acquire), std::memory_order_release);
@@ -200,6 +204,7 @@ std::unique_ptr<Recorder> Recorder::start(const RecorderSettings& settings,
 
 Recorder::~Recorder() {
     if (recording_) finish();
+    if (gActive == this) gActive = nullptr;
 }
 
 void Recorder::snapshot(const std::string& dataDir) {
@@ -325,9 +330,13 @@ void Recorder::afterWait() {
         return;
     }
     // Real time, not a reading of the session: when the file is written changes nothing in it.
+    // At most a second of play waits in memory: a second of real time or 30 frames (a second
+    // at 30 frames a second), whichever comes first, or half the buffer.
     const uint32_t now = systemTickCount();
-    if (now - lastFlushTick_ >= kFlushEveryMs || encoder_->buffered() >= kBufferBytes / 2) {
+    if (now - lastFlushTick_ >= kFlushEveryMs || frame_ - lastFlushFrame_ >= kFlushEveryFrames ||
+        encoder_->buffered() >= kBufferBytes / 2) {
         lastFlushTick_ = now;
+        lastFlushFrame_ = frame_;
         encoder_->flush();
     }
     checkWrites();
@@ -365,6 +374,8 @@ void Recorder::finish(bfrec::EndReason reason) {
     checkWrites();
     if (!recording_) return;
     recording_ = false;
+    gActive = nullptr;
+    setLogTap(nullptr);
     gKeys.open.store(false, std::memory_order_release);
     sink_->close();
 }
@@ -372,6 +383,8 @@ void Recorder::finish(bfrec::EndReason reason) {
 void Recorder::checkWrites() {
     if (encoder_->ok()) return;
     recording_ = false;
+    gActive = nullptr;
+    setLogTap(nullptr);
     gKeys.open.store(false, std::memory_order_release);
     const int error = sink_->error();
     sink_->close();
@@ -381,9 +394,7 @@ void Recorder::checkWrites() {
 }
 
 Recorder* activeRecorder() {
-    Runtime* running = installedRuntime();
-    Recorder* recorder = running ? running->recorder.get() : nullptr;
-    return recorder && recorder->recording() ? recorder : nullptr;
+    return gActive;
 }
 
 namespace native_detail {

@@ -11,8 +11,9 @@
 // session found it (every file but the logs and Recordings/).
 //
 // Cost: the buffer and tables are allocated when a recording starts (about 4 MB); a frame then
-// allocates nothing. The buffer goes to the file once a second (and when half full), from the
-// script thread, so a crash loses at most the last second.
+// allocates nothing. The buffer goes to the file once a second or every 30 frames, whichever
+// comes first (and when half full), from the script thread, so a crash loses at most the last
+// second.
 //
 // Failures never reach the game: a folder or file that cannot be written, or a full disk, stops
 // the recording with one log line; so does reaching Recorder_MaxMB (checked at each frame's end).
@@ -33,6 +34,7 @@
 #include <vector>
 
 #include "core/bfrec_encoder.h"
+#include "core/log.h"
 
 namespace bf {
 
@@ -62,7 +64,7 @@ struct KeyEvent {
 // The keyboard handler's side, on any thread: queues the event while a recorder runs.
 void queueKeyEvent(const KeyEvent& event);
 
-class Recorder {
+class Recorder : public LogTap {
   public:
     // Starts a recording of this session in dataDir/Recordings when the settings say so; null
     // when they do not or it cannot start. `logLines` gets what start-up writes to the log about
@@ -71,7 +73,7 @@ class Recorder {
                                            const std::string& dataDir,
                                            std::vector<std::string>& logLines);
     // Ends the recording (END) if it still runs.
-    ~Recorder();
+    ~Recorder() override;
     Recorder(const Recorder&) = delete;
     Recorder& operator=(const Recorder&) = delete;
 
@@ -88,7 +90,7 @@ class Recorder {
     void beforeWait(uint32_t milliseconds);
     // After the script resumed: the key events since, markers, the flush and the size limit.
     void afterWait();
-    void logged(const std::tm& local, const std::string& entry);
+    void logged(const std::tm& local, const std::string& entry) override;
     // A reading of the system tick on the script thread.
     void tickRead(uint32_t tick);
     // The library is being unloaded / the host drops the plug-in.
@@ -114,11 +116,13 @@ class Recorder {
     uint32_t markerKey_ = 0;
     uint64_t maxBytes_ = 0;
     uint32_t lastFlushTick_ = 0;
+    uint64_t lastFlushFrame_ = 1;
     // What InOut pointers held before the call now running.
     uint8_t before_[2 * bfrec::kMaxBlockBytes] = {};
 };
 
-// The running plug-in's recorder while it records; null otherwise.
+// The recorder while it records (the plug-in has one at a time); null otherwise. A pointer of
+// its own beside the running plug-in's: every native call reads it.
 Recorder* activeRecorder();
 
 // A reading of the system tick on the script thread, recorded while the recorder runs.

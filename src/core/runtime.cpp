@@ -8,8 +8,6 @@ namespace {
 Runtime* gRuntime = nullptr;
 }  // namespace
 
-Runtime::~Runtime() = default;
-
 Runtime& runtime() {
     if (!gRuntime) gRuntime = new Runtime();
     return *gRuntime;

@@ -14,7 +14,6 @@
 #include <memory>
 
 #include "core/frame_tally.h"
-#include "core/recorder.h"
 #include "core/screen_texts.h"
 #include "core/settings.h"
 
@@ -25,7 +24,7 @@ class Runtime {
     Runtime() = default;
     Runtime(const Runtime&) = delete;
     Runtime& operator=(const Runtime&) = delete;
-    virtual ~Runtime();
+    virtual ~Runtime() = default;
 
     // Written only at the start of start-up and at the top of each frame.
     int32_t playerPed = 0;
@@ -35,9 +34,6 @@ class Runtime {
     ScreenTexts screenTexts;
     // The native calls of the frame now running, by activity.
     FrameTally frameTally;
-    // The flight recorder of this run, when it records (core/recorder.h). A member of the
-    // ground, so that it outlives the features: what they free when dropped is recorded too.
-    std::unique_ptr<Recorder> recorder;
 };
 
 // The installed runtime; installs a bare one when none is.

@@ -184,20 +184,20 @@ void Plugin::saveBeforeUnload() {
 }
 
 void Plugin::unloading() {
-    if (recorder) recorder->detached();
+    if (recorder_) recorder_->detached();
     saveBeforeUnload();
-    if (recorder) recorder->finish();
+    if (recorder_) recorder_->finish();
 }
 
 void Plugin::startRecording() {
-    recorder = Recorder::start(readRecorderSettings(dataFilePath("Settings.ini")),
+    recorder_ = Recorder::start(readRecorderSettings(dataFilePath("Settings.ini")),
                                std::string(kDataFolder), recorderLogLines_);
 }
 
 void ScriptMain() {
     // A script started again in the same process: the previous run's changes come first.
     if (Plugin* previous = runningPlugin()) {
-        if (previous->recorder) previous->recorder->stopped();
+        if (Recorder* recorder = previous->recorder()) recorder->stopped();
         previous->saveBeforeUnload();
     }
     auto plugin = std::make_unique<Plugin>();
@@ -213,7 +213,7 @@ Plugin* runningPlugin() {
 
 void stopPlugin() {
     if (Plugin* running = runningPlugin()) {
-        if (running->recorder) running->recorder->stopped();
+        if (Recorder* recorder = running->recorder()) recorder->stopped();
         running->saveBeforeUnload();
     }
     installRuntime(nullptr);

@@ -26,6 +26,7 @@
 #include "animals/population_update.h"
 #include "competitions/competition_variations.h"
 #include "competitions/hunting_competitions_manager.h"
+#include "core/recorder.h"
 #include "core/runtime.h"
 #include "data/catalogue.h"
 #include "trading/trading.h"
@@ -56,6 +57,8 @@ class Plugin : public Runtime {
     // Starts the flight recorder when Settings.ini asks for it (core/recorder.h); ScriptMain
     // calls it before start-up, so that the recording holds the whole session.
     void startRecording();
+    // Null when this run does not record.
+    Recorder* recorder() { return recorder_.get(); }
 
     // Start-up has finished and the features run (what follows exists only then).
     bool ready() const { return ready_; }
@@ -80,6 +83,8 @@ class Plugin : public Runtime {
     // After "Something wrong happened": the features let go of what they hold in the game.
     void haltFeatures();
 
+    // First, so that it goes last: what the features free when dropped is recorded too.
+    std::unique_ptr<Recorder> recorder_;
     bool ready_ = false;
     bool savedAtUnload_ = false;
     // What start-up writes to the log about the recorder, once the log is started.

@@ -183,6 +183,7 @@ class Replayer : public sim::HookInterceptor, public bf::OsReplay {
         bf::setOsReplay(this);
         game_->attach(options_.plugin);
         bool paused = false;
+        bool cutShort = false;
         while (!diverged_) {
             if (frame_ > 1 && (frame_ - 1 == options_.untilFrame ||
                                (options_.untilMarker && markerFrame(options_.untilMarker) &&
@@ -191,14 +192,22 @@ class Replayer : public sim::HookInterceptor, public bf::OsReplay {
                 break;
             }
             if (!haveNext_ || isEnding(next_.kind)) break;
+            // A recording cut off (or never closed) plays its whole frames only.
+            if (!scan_.ended && frame_ > scan_.frames) {
+                cutShort = true;
+                break;
+            }
             game_->runFrame();
             noteFrame();
         }
-        if (!diverged_ && !paused) finishSession();
+        if (!diverged_ && !paused && !cutShort) finishSession();
         const double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
         ended_ = true;
         const int code = report(paused, seconds);
+        // The plug-in goes while the game is there; what it does now is past the recording and
+        // answered with zeros.
+        if (options_.stopPlugin) options_.stopPlugin();
         bf::setOsReplay(nullptr);
         game_->setInterceptor(nullptr);
         return code;
@@ -357,6 +366,7 @@ class Replayer : public sim::HookInterceptor, public bf::OsReplay {
                     describeNext());
             return;
         }
+        recordedLog_.push_back(next_.text);
         consume();
     }
 
@@ -379,7 +389,6 @@ class Replayer : public sim::HookInterceptor, public bf::OsReplay {
             status_ = reader_.next(next_);
             haveNext_ = status_ == Reader::Status::Ok;
             if (!haveNext_) return;
-            if (next_.kind == Kind::Log) recordedLog_.push_back(next_.text);
             if (next_.kind == Kind::Marker) {
                 markersSeen_.emplace_back(next_.number, frame_);
                 continue;
@@ -551,7 +560,10 @@ class Replayer : public sim::HookInterceptor, public bf::OsReplay {
             out_ << "outcome: diverged\n";
             return 1;
         }
-        const double gameSeconds = framesPlayed_ ? static_cast<double>(gameTime()) / 1000.0 : 0.0;
+        // Real time: the game's timer, or 33 ms a frame where the plug-in never read it.
+        const double gameSeconds =
+            gameTime() ? static_cast<double>(gameTime()) / 1000.0
+                       : static_cast<double>(framesPlayed_) * sim::Game::kFrameMs / 1000.0;
         char speed[160];
         std::snprintf(speed, sizeof speed,
                       "replayed %llu frames (%s of game time) in %.2f s, %.0fx real time\n",
@@ -674,6 +686,11 @@ int runReplay(const ReplayOptions& options) {
         (status != Reader::Status::End && scanned.frames == 0 && scanned.files == 0)) {
         out << "replay: " << options.recording << " is not a recording that can be played ("
             << scanned.error << ")\n";
+        return 2;
+    }
+    if ((scanned.cut || scanned.malformed) && scanned.frames == 0) {
+        out << "replay: " << options.recording << " ends at byte " << scanned.errorOffset
+            << ", before its first frame ends (" << scanned.error << "): nothing to replay\n";
         return 2;
     }
     const Header& h = scanned.header;
