@@ -28,7 +28,7 @@ constexpr uint64_t kFlushEveryFrames = 30;
 // What one data file and the whole folder may add to a recording.
 constexpr uintmax_t kMaxSnapshotFile = 4 * 1024 * 1024;
 constexpr uintmax_t kMaxSnapshot = 16 * 1024 * 1024;
-constexpr uint32_t kMaxMBLimit = 1024 * 1024;
+constexpr long long kMaxMBLimit = 1024 * 1024;
 
 // ---- The key ring: one producer (the window thread), one consumer (the script thread) ----
 
@@ -46,11 +46,11 @@ KeyRing gKeys;
 // The recorder that records now (one at a time): every native call and wait asks for it.
 Recorder* gActive = nullptr;
 
-bool parseSettingNumber(const std::string& value, long& number) {
+bool parseSettingNumber(const std::string& value, long long& number) {
     if (value.empty()) return false;
     char* end = nullptr;
     errno = 0;
-    number = std::strtol(value.c_str(), &end, 10);
+    number = std::strtoll(value.c_str(), &end, 10);
     return end != value.c_str() && errno == 0;
 }
 
@@ -101,7 +101,7 @@ RecorderSettings readRecorderSettings(const std::string& settingsPath) {
         const std::string& value = pieces[1];
         if (key != "Recorder_Enabled" && key != "Recorder_MaxMB" && key != "Recorder_MarkerKey")
             return true;
-        long number = 0;
+        long long number = 0;
         if (value.empty()) return true;
         if (!parseSettingNumber(value, number)) {
             settings.warnings.push_back("WARN: Recorder: Settings.ini: key " + key + ", value \"" +
