@@ -30,14 +30,14 @@
 #include "core/hook.h"
 #include "core/natives.h"
 #include "core/runtime.h"
+#include "replay/bfrec_reader.h"
+#include "replay/replayer.h"
 #include "sim/game.h"
 #include "sim/scenario/scenario.h"
 #include "sim/script_thread.h"
 #include "sim/world/animals.h"
 #include "sim/world/models.h"
 #include "sim/world/trade_people.h"
-#include "replay/bfrec_reader.h"
-#include "replay/replayer.h"
 #include "spine/entry.h"
 #include "spine/plugin.h"
 
@@ -481,8 +481,8 @@ int main(int argc, char** argv) {
     std::printf("\nthe flight recorder:\n");
     const double idleOff = perFrameOf("Idle"), idleOn = perFrameOf("IdleRecording");
     if (idleOff > 0.0 && idleOn > 0.0)
-        budget("CPU per idle frame, recording on / off", idleOn / idleOff,
-               idleOn / idleOff <= 1.25, "1.25x");
+        budget("CPU per idle frame, recording on / off", idleOn / idleOff, idleOn / idleOff <= 1.25,
+               "1.25x");
     const double runOff = perFrameOf("CompetitionRunning");
     const double runOn = perFrameOf("CompetitionRunningRecording");
     if (runOff > 0.0 && runOn > 0.0)

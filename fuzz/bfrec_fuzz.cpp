@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     while (reader.next(record) == replay::Reader::Status::Ok)
         ++records;
     // A status once failed stays failed.
-    if (reader.next(record) == replay::Reader::Status::Ok && !reader.error().empty()) __builtin_trap();
+    if (reader.next(record) == replay::Reader::Status::Ok && !reader.error().empty())
+        __builtin_trap();
 
     const std::vector<uint8_t> input(data, data + size);
     std::vector<uint8_t> once, twice;

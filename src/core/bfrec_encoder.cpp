@@ -110,8 +110,7 @@ void Encoder::string(const char* value) {
         return;
     }
     const size_t size = strnlen(value, kMaxStringBytes);
-    if (size <= kMaxTableString && stringCount_ < kMaxStrings &&
-        arenaUsed_ + size <= kArenaBytes) {
+    if (size <= kMaxTableString && stringCount_ < kMaxStrings && arenaUsed_ + size <= kArenaBytes) {
         const uint64_t h = fnv1a(value, size);
         for (size_t i = h & (kStringSlots - 1);; i = (i + 1) & (kStringSlots - 1)) {
             StringSlot& slot = strings_[i];
@@ -278,8 +277,7 @@ void Encoder::wait(uint32_t milliseconds) {
     varint(milliseconds);
 }
 
-void Encoder::key(uint32_t key, uint32_t tick, uint32_t repeats, uint8_t scanCode,
-                  uint8_t flags) {
+void Encoder::key(uint32_t key, uint32_t tick, uint32_t repeats, uint8_t scanCode, uint8_t flags) {
     put(kTagKey);
     varint(key);
     varint(zigzag(delta32(tick, tickBase_)));

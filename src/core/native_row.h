@@ -129,8 +129,8 @@ constexpr void addShapeWords(bfrec::CallShape& shape, size_t& word) {
                 const PointerArg& arg = described.args[i];
                 if (arg.word != word) continue;
                 found = true;
-                shape.kinds[word] = arg.use == PointerUse::InOut ? bfrec::ArgKind::InOut
-                                                                 : bfrec::ArgKind::Out;
+                shape.kinds[word] =
+                    arg.use == PointerUse::InOut ? bfrec::ArgKind::InOut : bfrec::ArgKind::Out;
                 shape.sizes[word] = {arg.rule, arg.bytes ? arg.bytes : uint16_t{sizeof(P)},
                                      arg.sizeWord};
             }
@@ -170,8 +170,7 @@ inline R call(Args... args) {
                   "the native's result cannot be read as this type");
     static_assert((native_detail::wordsOf<Args>() + ... + 0) <= int{bfrec::kMaxWords},
                   "more argument words than a recording holds");
-    return invokeShape<R>(native_detail::ShapeOf<S, R, std::remove_cv_t<Args>...>::value,
-                          args...);
+    return invokeShape<R>(native_detail::ShapeOf<S, R, std::remove_cv_t<Args>...>::value, args...);
 }
 
 }  // namespace bf

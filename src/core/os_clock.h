@@ -57,8 +57,7 @@ inline std::tm osLocalTime() {
     return os_detail::replay ? os_detail::replay->localTime() : os_detail::platformLocalTime();
 }
 inline std::tm recordingStartTime() {
-    return os_detail::replay ? os_detail::replay->recordingStart()
-                             : os_detail::platformLocalTime();
+    return os_detail::replay ? os_detail::replay->recordingStart() : os_detail::platformLocalTime();
 }
 
 }  // namespace bf

@@ -112,14 +112,16 @@ RecorderSettings readRecorderSettings(const std::string& settingsPath) {
             settings.enabled = number != 0 && number != -1;
         } else if (key == "Recorder_MaxMB") {
             if (number < 1 || number > kMaxMBLimit) {
-                settings.warnings.push_back("WARN: Recorder: Settings.ini: key Recorder_MaxMB, value \"" +
-                                            value + "\" is out of range (1 to 1048576); it counts as absent");
+                settings.warnings.push_back(
+                    "WARN: Recorder: Settings.ini: key Recorder_MaxMB, value \"" + value +
+                    "\" is out of range (1 to 1048576); it counts as absent");
             } else {
                 settings.maxMB = static_cast<uint32_t>(number);
             }
         } else if (number < 1 || number > 254) {
-            settings.warnings.push_back("WARN: Recorder: Settings.ini: key Recorder_MarkerKey, value \"" +
-                                        value + "\" is no key code (1 to 254); it counts as absent");
+            settings.warnings.push_back(
+                "WARN: Recorder: Settings.ini: key Recorder_MarkerKey, value \"" + value +
+                "\" is no key code (1 to 254); it counts as absent");
         } else {
             settings.markerKey = static_cast<uint32_t>(number);
         }
@@ -211,24 +213,23 @@ void Recorder::snapshot(const std::string& dataDir) {
     std::vector<fs::path> entries;
     std::error_code error;
     const fs::path root(dataDir);
-    for (fs::recursive_directory_iterator it(root, fs::directory_options::skip_permission_denied,
-                                             error),
+    for (fs::recursive_directory_iterator
+             it(root, fs::directory_options::skip_permission_denied, error),
          end;
          !error && it != end; it.increment(error)) {
         const fs::path relative = it->path().lexically_relative(root);
         const std::string top = relative.begin()->string();
-        if (it.depth() == 0 && (top == kRecordingsFolder || top == "Log.log" ||
-                                top == "Log.previous.log")) {
+        if (it.depth() == 0 &&
+            (top == kRecordingsFolder || top == "Log.log" || top == "Log.previous.log")) {
             if (top == kRecordingsFolder) it.disable_recursion_pending();
             continue;
         }
         entries.push_back(relative);
     }
     // The same folder makes the same recording.
-    std::sort(entries.begin(), entries.end(),
-              [](const fs::path& a, const fs::path& b) {
-                  return a.generic_string() < b.generic_string();
-              });
+    std::sort(entries.begin(), entries.end(), [](const fs::path& a, const fs::path& b) {
+        return a.generic_string() < b.generic_string();
+    });
     uintmax_t total = 0;
     for (const fs::path& relative : entries) {
         const fs::path full = root / relative;
@@ -259,8 +260,8 @@ void Recorder::beforeCall(const bfrec::CallShape& shape, bfrec::RecArg* words) {
         const bfrec::PointerSize& rule = shape.sizes[w];
         size_t size = rule.bytes;
         if (rule.rule == bfrec::SizeRule::SlotsFromWord) {
-            size = 8 * static_cast<size_t>(std::min<uint64_t>(
-                               static_cast<uint32_t>(words[rule.word].word), 128));
+            size = 8 * static_cast<size_t>(
+                           std::min<uint64_t>(static_cast<uint32_t>(words[rule.word].word), 128));
         } else if (rule.rule == bfrec::SizeRule::CountPrefixed) {
             uint64_t count = 0;
             if (words[w].data) std::memcpy(&count, words[w].data, sizeof count);
@@ -304,8 +305,7 @@ void Recorder::drainKeys() {
     for (; tail != gKeys.head.load(std::memory_order_acquire); ++tail) {
         const KeyEvent event = gKeys.events[tail % KeyRing::kSize];
         encoder_->key(event.key, event.tick, event.repeats, event.scanCode, event.flags);
-        const bool pressed =
-            !(event.flags & (bfrec::kKeyIsUpNow | bfrec::kKeyWasDownBefore));
+        const bool pressed = !(event.flags & (bfrec::kKeyIsUpNow | bfrec::kKeyWasDownBefore));
         if (pressed && event.key == markerKey_) {
             encoder_->marker(++markers_);
             gKeys.tail.store(tail + 1, std::memory_order_release);

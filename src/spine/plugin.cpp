@@ -191,7 +191,7 @@ void Plugin::unloading() {
 
 void Plugin::startRecording() {
     recorder_ = Recorder::start(readRecorderSettings(dataFilePath("Settings.ini")),
-                               std::string(kDataFolder), recorderLogLines_);
+                                std::string(kDataFolder), recorderLogLines_);
 }
 
 void ScriptMain() {

@@ -6,13 +6,13 @@
 #include <sys/resource.h>
 
 #include <algorithm>
-#include <set>
-#include <thread>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "core/frame_tally.h"
@@ -48,7 +48,7 @@ struct Played {
 
 // Plays a scenario with the recorder on in `dir` (a copy of `dist` as its data folder).
 Played playRecorded(const std::string& text, const fs::path& dir,
-                 const fs::path& dist = BRACKENFOLD_DIST_DIR) {
+                    const fs::path& dist = BRACKENFOLD_DIST_DIR) {
     std::ostringstream out;
     sim::scenario::RunOptions options;
     options.plugin = &bf::libraryEntry;
@@ -79,7 +79,7 @@ std::vector<fs::path> recordingsIn(const fs::path& dir) {
 }
 
 Played replayed(const fs::path& recording, const fs::path& dir, uint64_t untilFrame = 0,
-           uint32_t untilMarker = 0, sim::Game::PluginEntry plugin = &bf::libraryEntry) {
+                uint32_t untilMarker = 0, sim::Game::PluginEntry plugin = &bf::libraryEntry) {
     std::ostringstream out;
     replay::ReplayOptions options;
     options.recording = recording.string();
@@ -104,7 +104,8 @@ std::vector<uint8_t> bytesOf(const fs::path& file) {
 
 void writeBytes(const fs::path& file, const std::vector<uint8_t>& bytes) {
     std::ofstream(file, std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
 }
 
 int countContaining(const std::vector<std::string>& lines, const std::string& text) {
@@ -138,10 +139,13 @@ TEST(Recorder, ASessionReplaysWithNoDivergenceAndItsMarkers) {
     ASSERT_EQ(countContaining(run.log, "Recorder: marker 1 at frame"), 1);
     const auto recordings = recordingsIn(dir / "run");
     ASSERT_EQ(recordings.size(), 1u);
-    const std::string markerLine = run.log[static_cast<size_t>(
-        std::find_if(run.log.begin(), run.log.end(),
-                     [](const std::string& l) { return l.find("marker 1 at frame") != std::string::npos; }) -
-        run.log.begin())];
+    const std::string markerLine =
+        run.log[static_cast<size_t>(std::find_if(run.log.begin(), run.log.end(),
+                                                 [](const std::string& l) {
+                                                     return l.find("marker 1 at frame") !=
+                                                            std::string::npos;
+                                                 }) -
+                                    run.log.begin())];
     const std::string frame = markerLine.substr(markerLine.rfind(' ') + 1);
 
     const Played played = replayed(recordings[0], dir / "replay");
@@ -285,9 +289,9 @@ TEST(Recorder, ARecordingCutOffReplaysToItsLastWholeFrame) {
     }
     // Cuts inside the data folder, in start-up and late in the session.
     for (const double at : {-0.5, 0.1, 0.5, 0.8, 0.97}) {
-        const auto size = static_cast<size_t>(
-            static_cast<double>(sessionStart) +
-            static_cast<double>(whole.size() - sessionStart) * at);
+        const auto size =
+            static_cast<size_t>(static_cast<double>(sessionStart) +
+                                static_cast<double>(whole.size() - sessionStart) * at);
         const std::vector<uint8_t> cut(whole.begin(), whole.begin() + static_cast<long>(size));
         // The whole frames before the cut.
         replay::Reader reader(cut.data(), cut.size());
@@ -356,7 +360,8 @@ TEST(Recorder, ADiskThatFillsStopsTheRecordingWithOneLineAndItReplaysToThere) {
     rlimit limit = before;
     limit.rlim_cur = folder + 16 * 1024;
     setrlimit(RLIMIT_FSIZE, &limit);
-    const Played run = playRecorded(std::string(kSession) + "wait 60s\nexpect running\n", dir / "run");
+    const Played run =
+        playRecorded(std::string(kSession) + "wait 60s\nexpect running\n", dir / "run");
     setrlimit(RLIMIT_FSIZE, &before);
     EXPECT_EQ(run.code, 0) << run.output;
     EXPECT_EQ(countContaining(run.log, "ERROR: Recorder: cannot write"), 1);

@@ -34,8 +34,8 @@ Reader::Status Reader::text(std::string& out, size_t max, const char* what) {
     uint64_t size = 0;
     if (!varint(size)) return fail(Status::Truncated, std::string("inside ") + what);
     if (size > max)
-        return fail(Status::Malformed, std::string(what) + " longer than " + std::to_string(max) +
-                                           " bytes");
+        return fail(Status::Malformed,
+                    std::string(what) + " longer than " + std::to_string(max) + " bytes");
     if (size > static_cast<uint64_t>(end_ - p_))
         return fail(Status::Truncated, std::string("inside ") + what);
     out.assign(reinterpret_cast<const char*>(p_), static_cast<size_t>(size));
@@ -154,7 +154,8 @@ Reader::Status Reader::callFields(uint32_t index, Call& call) {
             for (size_t i = 0; i < n; ++i) {
                 uint64_t v = 0;
                 if (!varint(v)) return fail(Status::Truncated, "inside a call's result");
-                result[i] = static_cast<uint32_t>(result[i] + static_cast<uint64_t>(F::unzigzag(v)));
+                result[i] =
+                    static_cast<uint32_t>(result[i] + static_cast<uint64_t>(F::unzigzag(v)));
                 call.result[i] = result[i];
             }
             break;
@@ -202,11 +203,11 @@ Reader::Status Reader::next(Record& r) {
                 for (int b = 0; b < 8; ++b)
                     shape.hash |= uint64_t{p_[b]} << (8 * b);
                 p_ += 8;
-                if (Status s = text(shape.name, 256, "a native's name"); s != Status::Ok)
-                    return s;
+                if (Status s = text(shape.name, 256, "a native's name"); s != Status::Ok) return s;
                 uint8_t words = 0;
                 if (!byte(words)) return fail(Status::Truncated, "inside a shape");
-                if (words > F::kMaxWords) return fail(Status::Malformed, "a shape of over 32 words");
+                if (words > F::kMaxWords)
+                    return fail(Status::Malformed, "a shape of over 32 words");
                 for (uint8_t w = 0; w < words; ++w) {
                     uint8_t kind = 0;
                     if (!byte(kind)) return fail(Status::Truncated, "inside a shape");
@@ -281,8 +282,7 @@ Reader::Status Reader::next(Record& r) {
                 return Status::Ok;
             }
             case F::kTagLog: {
-                if (Status s = text(r.text, kMaxLogEntry, "a log entry"); s != Status::Ok)
-                    return s;
+                if (Status s = text(r.text, kMaxLogEntry, "a log entry"); s != Status::Ok) return s;
                 r.kind = Kind::Log;
                 return Status::Ok;
             }

@@ -4,8 +4,8 @@
 // one) from bytes that cannot be a recording (Malformed), with the offset of the record.
 #pragma once
 
-#include <cstddef>
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -36,9 +36,9 @@ struct Shape {
 
 // One pushed word of a recorded call, by its shape's kind.
 struct Word {
-    uint64_t value = 0;        // Value
-    bool null = false;         // String: a null pointer
-    std::string text;          // String
+    uint64_t value = 0;           // Value
+    bool null = false;            // String: a null pointer
+    std::string text;             // String
     std::vector<uint8_t> before;  // InOut
     std::vector<uint8_t> after;   // Out, InOut
 };

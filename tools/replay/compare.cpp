@@ -142,7 +142,8 @@ int runCompare(const std::string& recording, std::ostream& out) {
                 break;
             case ResultKind::Vec3:
                 for (int i = 0; i < 3 && differs.empty(); ++i) {
-                    if (static_cast<uint32_t>(results[i]) != static_cast<uint32_t>(r.call.result[i]))
+                    if (static_cast<uint32_t>(results[i]) !=
+                        static_cast<uint32_t>(r.call.result[i]))
                         differs = "recorded component " + std::to_string(i) + " " +
                                   hex(static_cast<uint32_t>(r.call.result[i])) + ", simulated " +
                                   hex(static_cast<uint32_t>(results[i]));
@@ -150,7 +151,8 @@ int runCompare(const std::string& recording, std::ostream& out) {
                 break;
             case ResultKind::U64:
                 if (results[0] != r.call.result[0])
-                    differs = "recorded " + hex(r.call.result[0]) + ", simulated " + hex(results[0]);
+                    differs =
+                        "recorded " + hex(r.call.result[0]) + ", simulated " + hex(results[0]);
                 break;
             case ResultKind::Str: {
                 const char* text = reinterpret_cast<const char*>(results[0]);
@@ -167,18 +169,19 @@ int runCompare(const std::string& recording, std::ostream& out) {
             if (shape.kinds[w] != ArgKind::Out && shape.kinds[w] != ArgKind::InOut) continue;
             const std::vector<uint8_t>& after = r.call.words[w].after;
             if (!std::equal(after.begin(), after.end(), scratch[w].begin()))
-                differs = "argument word " + std::to_string(w) + " recorded " + describeBlock(after) +
-                          ", simulated " +
-                          describeBlock(std::vector<uint8_t>(scratch[w].begin(),
-                                                             scratch[w].begin() +
-                                                                 static_cast<long>(after.size())));
+                differs =
+                    "argument word " + std::to_string(w) + " recorded " + describeBlock(after) +
+                    ", simulated " +
+                    describeBlock(std::vector<uint8_t>(
+                        scratch[w].begin(), scratch[w].begin() + static_cast<long>(after.size())));
         }
         Tally& tally = tallies[shape.hash];
         tally.name = info->name;
         tally.hash = shape.hash;
         ++tally.calls;
         if (!differs.empty()) {
-            if (tally.differing++ == 0) tally.example = describeArgs(shape, r.call) + ": " + differs;
+            if (tally.differing++ == 0)
+                tally.example = describeArgs(shape, r.call) + ": " + differs;
         }
     }
     if (status == Reader::Status::Truncated || status == Reader::Status::Malformed)
@@ -188,9 +191,8 @@ int runCompare(const std::string& recording, std::ostream& out) {
     for (const auto& [hash, tally] : tallies) {
         if (tally.differing) differing.push_back(&tally);
     }
-    std::stable_sort(differing.begin(), differing.end(), [](const Tally* a, const Tally* b) {
-        return a->differing > b->differing;
-    });
+    std::stable_sort(differing.begin(), differing.end(),
+                     [](const Tally* a, const Tally* b) { return a->differing > b->differing; });
     out << "compare: " << checked << " calls of " << tallies.size()
         << " natives whose answer depends only on their arguments\n";
     for (const Tally* tally : differing) {

@@ -101,9 +101,9 @@ bool safePath(const std::string& path) {
 // What a first pass over the recording finds.
 struct Scan {
     Header header;
-    uint64_t frames = 0;  // whole frames (waits read)
+    uint64_t frames = 0;                                 // whole frames (waits read)
     std::vector<std::pair<uint32_t, uint64_t>> markers;  // number, frame
-    bool ended = false;  // END read
+    bool ended = false;                                  // END read
     uint32_t endReason = 0;
     bool cut = false;  // Truncated
     bool malformed = false;
@@ -139,7 +139,9 @@ Reader::Status scan(const std::vector<uint8_t>& bytes, Scan& s) {
 class Replayer : public sim::HookInterceptor, public bf::OsReplay {
   public:
     Replayer(const ReplayOptions& options, const std::vector<uint8_t>& bytes, const Scan& scanned)
-        : options_(options), out_(*options.out), reader_(bytes.data(), bytes.size()),
+        : options_(options),
+          out_(*options.out),
+          reader_(bytes.data(), bytes.size()),
           scan_(scanned) {
         Header ignored;
         reader_.header(ignored);
@@ -214,14 +216,13 @@ class Replayer : public sim::HookInterceptor, public bf::OsReplay {
     }
 
     // ---- sim::HookInterceptor ----
-    bool nativeCall(uint64_t hash, const uint64_t* args, size_t count,
-                    uint64_t* results) override {
+    bool nativeCall(uint64_t hash, const uint64_t* args, size_t count, uint64_t* results) override {
         if (ended_) return true;
         if (diverged_) return false;
         ++callsInFrame_;
         if (!haveNext_ || next_.kind != Kind::Call) {
-            diverge("the plug-in called " + describeMade(hash, args, count) + "\n  the recording has " +
-                    describeNext());
+            diverge("the plug-in called " + describeMade(hash, args, count) +
+                    "\n  the recording has " + describeNext());
             return false;
         }
         const Call& call = next_.call;
@@ -242,8 +243,8 @@ class Replayer : public sim::HookInterceptor, public bf::OsReplay {
                     case ArgKind::String: {
                         const char* text = reinterpret_cast<const char*>(args[w]);
                         if ((text == nullptr) != word.null ||
-                            (text && std::strncmp(text, word.text.c_str(),
-                                                  word.text.size() + 1) != 0))
+                            (text &&
+                             std::strncmp(text, word.text.c_str(), word.text.size() + 1) != 0))
                             differs = "the text of argument word " + std::to_string(w);
                         break;
                     }
@@ -279,9 +280,8 @@ class Replayer : public sim::HookInterceptor, public bf::OsReplay {
                 results[0] = call.result[0];
                 break;
             case ResultKind::Str:
-                results[0] = call.resultTextNull
-                                 ? 0
-                                 : reinterpret_cast<uint64_t>(keptText(call.resultText));
+                results[0] =
+                    call.resultTextNull ? 0 : reinterpret_cast<uint64_t>(keptText(call.resultText));
                 break;
         }
         for (size_t w = 0; w < count; ++w) {
@@ -451,7 +451,8 @@ class Replayer : public sim::HookInterceptor, public bf::OsReplay {
             if (status_ == Reader::Status::End) return "nothing more (the file ends)";
             return "nothing it can read (" + reader_.error() + ")";
         }
-        if (next_.kind == Kind::Wait) return "a scriptWait of " + std::to_string(next_.number) + " ms";
+        if (next_.kind == Kind::Wait)
+            return "a scriptWait of " + std::to_string(next_.number) + " ms";
         if (next_.kind == Kind::Log) return "the log entry " + quoted(next_.text);
         if (next_.kind != Kind::Call) return kindName(next_.kind);
         const Shape& shape = reader_.shapes()[next_.call.shape];
@@ -536,9 +537,9 @@ class Replayer : public sim::HookInterceptor, public bf::OsReplay {
             const std::string* a = i < actual.size() ? &actual[i] : nullptr;
             const std::string* e = i < expected.size() ? &expected[i] : nullptr;
             if (a && e && *a == *e) continue;
-            out_ << "the log differs at line " << i + 1 << ":\n  replayed: "
-                 << (a ? *a : std::string("(nothing)")) << "\n  recorded: "
-                 << (e ? *e : std::string("(nothing)")) << "\n";
+            out_ << "the log differs at line " << i + 1
+                 << ":\n  replayed: " << (a ? *a : std::string("(nothing)"))
+                 << "\n  recorded: " << (e ? *e : std::string("(nothing)")) << "\n";
             return false;
         }
         out_ << "the log: " << actual.size() << " lines, identical to the recording's\n";
@@ -594,8 +595,8 @@ class Replayer : public sim::HookInterceptor, public bf::OsReplay {
             char mean[32];
             std::snprintf(mean, sizeof mean, "%.1f",
                           framesPlayed_ ? static_cast<double>(calls_) / framesPlayed_ : 0.0);
-            out_ << "worst frame: " << worstCalls_ << " natives in frame " << worstFrame_
-                 << " at [" << clock(worstTime_) << "]";
+            out_ << "worst frame: " << worstCalls_ << " natives in frame " << worstFrame_ << " at ["
+                 << clock(worstTime_) << "]";
             if (!worstWhat_.empty()) out_ << ", " << worstWhat_;
             out_ << "\nmean: " << mean << " natives per frame over " << framesPlayed_
                  << " frames\n";
