@@ -374,6 +374,29 @@ TEST(Recorder, ADiskThatFillsStopsTheRecordingWithOneLineAndItReplaysToThere) {
     EXPECT_NE(played.output.find("the recording ends "), std::string::npos) << played.output;
 }
 
+TEST(Recorder, RecorderMaxMBStopsTheRecordingWithOneLineAndItReplaysToThere) {
+    const fs::path dir = scratch("max");
+    const Played run = playRecorded(
+        std::string("setting Recorder_MaxMB=1\n") + kSession + "wait 12min\nexpect running\n",
+        dir / "run");
+    EXPECT_EQ(run.code, 0) << run.output;
+    EXPECT_EQ(countContaining(run.log,
+                              "Recorder: Recorder_MaxMB (1 MB) reached; the recording "
+                              "stops here"),
+              1);
+    const auto recordings = recordingsIn(dir / "run");
+    ASSERT_EQ(recordings.size(), 1u);
+    // It stops at the end of the frame that reached the limit.
+    const auto size = fs::file_size(recordings[0]);
+    EXPECT_GE(size, 1024u * 1024u);
+    EXPECT_LT(size, 1024u * 1024u + 4096u);
+    const Played played = replayed(recordings[0], dir / "replay");
+    EXPECT_EQ(played.code, 0) << played.output;
+    EXPECT_NE(played.output.find("the recording stopped at Recorder_MaxMB"), std::string::npos)
+        << played.output;
+    EXPECT_EQ(bytesOf(recordingsIn(dir / "replay").at(0)), bytesOf(recordings[0]));
+}
+
 TEST(Recorder, CompareListsExactlyTheNativesWhoseAnswersDiffer) {
     const fs::path dir = scratch("compare");
     ASSERT_EQ(playRecorded(kSession, dir / "run").code, 0);

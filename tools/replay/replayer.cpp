@@ -1,5 +1,6 @@
 #include "replayer.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -218,7 +219,7 @@ class Replayer : public sim::HookInterceptor, public bf::OsReplay {
     // ---- sim::HookInterceptor ----
     bool nativeCall(uint64_t hash, const uint64_t* args, size_t count, uint64_t* results) override {
         if (ended_) return true;
-        if (diverged_) return false;
+        if (diverged_ || pastTheEnd()) return false;
         ++callsInFrame_;
         if (!haveNext_ || next_.kind != Kind::Call) {
             diverge("the plug-in called " + describeMade(hash, args, count) +
@@ -302,7 +303,7 @@ class Replayer : public sim::HookInterceptor, public bf::OsReplay {
 
     bool scriptWait(uint32_t milliseconds) override {
         if (ended_) return true;
-        if (diverged_) return false;
+        if (diverged_ || pastTheEnd()) return false;
         if (!haveNext_ || next_.kind != Kind::Wait || next_.number != milliseconds) {
             diverge("the plug-in waited " + std::to_string(milliseconds) +
                     " ms\n  the recording has " + describeNext());
@@ -318,7 +319,7 @@ class Replayer : public sim::HookInterceptor, public bf::OsReplay {
     // ---- bf::OsReplay ----
     uint32_t tickCount() override {
         if (delivering_) return deliveringTick_;
-        if (ended_ || diverged_) return 0;
+        if (ended_ || diverged_ || pastTheEnd()) return 0;
         if (!haveNext_ || next_.kind != Kind::Tick) {
             diverge("the plug-in read the system tick\n  the recording has " + describeNext());
             return 0;
@@ -330,7 +331,7 @@ class Replayer : public sim::HookInterceptor, public bf::OsReplay {
 
     std::tm localTime() override {
         std::tm t{};
-        if (ended_ || diverged_) return t;
+        if (ended_ || diverged_ || pastTheEnd()) return t;
         if (!haveNext_ || next_.kind != Kind::LocalTime) {
             diverge("the plug-in read the local time (to log)\n  the recording has " +
                     describeNext());
@@ -359,7 +360,7 @@ class Replayer : public sim::HookInterceptor, public bf::OsReplay {
     }
 
     void logged(const std::string& entry) override {
-        if (ended_ || diverged_) return;
+        if (ended_ || diverged_ || pastTheEnd()) return;
         replayedLog_.push_back(entry);
         if (!haveNext_ || next_.kind != Kind::Log || next_.text != entry) {
             diverge("the plug-in logged " + quoted(entry) + "\n  the recording has " +
@@ -371,6 +372,10 @@ class Replayer : public sim::HookInterceptor, public bf::OsReplay {
     }
 
   private:
+    // The recording stopped inside a frame (Recorder_MaxMB): the session went on unrecorded, so
+    // the replay stops the script where the recording ends.
+    bool pastTheEnd() const { return haveNext_ && next_.kind == Kind::End; }
+
     static bool isEnding(Kind kind) {
         return kind == Kind::Detach || kind == Kind::Stop || kind == Kind::End;
     }
@@ -561,10 +566,11 @@ class Replayer : public sim::HookInterceptor, public bf::OsReplay {
             out_ << "outcome: diverged\n";
             return 1;
         }
-        // Real time: the game's timer, or 33 ms a frame where the plug-in never read it.
+        // Real time: the game's timer as the plug-in last read it, or 33 ms a frame where that
+        // is more (the plug-in reads the timer only when it needs it).
         const double gameSeconds =
-            gameTime() ? static_cast<double>(gameTime()) / 1000.0
-                       : static_cast<double>(framesPlayed_) * sim::Game::kFrameMs / 1000.0;
+            std::max(static_cast<double>(gameTime()) / 1000.0,
+                     static_cast<double>(framesPlayed_) * sim::Game::kFrameMs / 1000.0);
         char speed[160];
         std::snprintf(speed, sizeof speed,
                       "replayed %llu frames (%s of game time) in %.2f s, %.0fx real time\n",
