@@ -156,7 +156,7 @@ std::unique_ptr<Recorder> Recorder::start(const RecorderSettings& settings,
     // Two sessions started in the same second (a restarted script) keep both recordings, in
     // the order they were made when sorted by name.
     for (int n = 2; n < 100 && fs::exists(path, error); ++n) {
-        char suffix[8];
+        char suffix[16];
         std::snprintf(suffix, sizeof suffix, "_%02d", n);
         path = folder / (base + suffix + ".bfrec");
     }
