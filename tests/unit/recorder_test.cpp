@@ -4,6 +4,7 @@
 // line and nothing else; markers; --compare; the format reads back what was written.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <csignal>
@@ -333,10 +334,18 @@ TEST(Recorder, ARecordingCutOffReplaysToItsLastWholeFrame) {
 
 TEST(Recorder, AFolderThatCannotBeWrittenStopsNothingButTheRecording) {
     const fs::path dir = scratch("unwritable");
-    // Recordings/ is a file where the folder belongs: nothing can be made in it.
     fs::copy(BRACKENFOLD_DIST_DIR, dir / "dist", fs::copy_options::recursive);
-    std::ofstream(dir / "dist" / "Recordings") << "not a folder";
+    if (geteuid() == 0) {
+        // Permissions do not hold root back: Recordings/ is a file where the folder belongs,
+        // and nothing can be made in it.
+        std::ofstream(dir / "dist" / "Recordings") << "not a folder";
+    } else {
+        fs::create_directories(dir / "dist" / "Recordings");
+        fs::permissions(dir / "dist" / "Recordings", fs::perms::owner_read | fs::perms::owner_exec);
+    }
     const Played run = playRecorded(kSession, dir / "run", dir / "dist");
+    std::error_code ignored;
+    fs::permissions(dir / "run" / "Brackenfold" / "Recordings", fs::perms::owner_all, ignored);
     EXPECT_EQ(run.code, 0) << run.output;
     EXPECT_EQ(countContaining(run.log, "Recorder:"), 1);
     EXPECT_EQ(countContaining(run.log, "ERROR: Recorder: cannot write Brackenfold/Recordings/"), 1);
