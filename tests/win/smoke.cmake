@@ -134,6 +134,13 @@ elseif(STEP STREQUAL "wine")
             message(FATAL_ERROR "the replay's log differs from the Windows plug-in's log:\n${out}")
         endif()
         message("ok: the Windows recording replays on Linux with no divergence and the same log\n${out}")
+        # The stand-in is the simulated game built for Windows: it answers as the Linux one.
+        execute_process(COMMAND ${SIM} --compare ${recordings}
+                        RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+        if(NOT rc EQUAL 0)
+            message(FATAL_ERROR "--compare of the Windows recording (${rc}):\n${out}")
+        endif()
+        message("ok: --compare: ${out}")
     endif()
 else()
     message(FATAL_ERROR "STEP must be build or wine")
