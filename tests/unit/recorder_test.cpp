@@ -205,8 +205,8 @@ TEST(Recorder, ACallThatIsNotTheRecordedOneStopsTheReplayThere) {
 
 namespace {
 
-// A plug-in of its own: one recorded script that reads the timer, sets the text scale and logs,
-// frame after frame. The swapped build pushes the scale's two arguments the other way round
+// A plug-in of its own: one recorded script that reads the timer, sets the text scale and logs
+// the system tick, frame after frame. The swapped build pushes the scale's two arguments the other way round
 // from frame 3 on.
 bool gSwapped = false;
 
@@ -225,7 +225,10 @@ std::unique_ptr<bf::Recorder> gProbeRecorder;
         } else {
             bf::natives::setTextScale(0.25f, 0.5f);
         }
-        if (frame % 2 == 0) bf::logMessage("probe frame " + std::to_string(frame));
+        // The system tick, as the log shows it: a replay must give back the recorded one.
+        if (frame % 2 == 0)
+            bf::logMessage("probe frame " + std::to_string(frame) + " at tick " +
+                           std::to_string(bf::scriptTickCount()));
         bf::waitForGame(0);
     }
 }
