@@ -1,7 +1,8 @@
 # Builds one libFuzzer target with clang and runs it (cmake -P, from ctest or by hand):
-#   -DTARGET=settings|dict_data_file  -DSOURCE_DIR=<repo>  -DWORK_DIR=<scratch folder>
+#   -DTARGET=settings|dict_data_file|bfrec  -DSOURCE_DIR=<repo>  -DWORK_DIR=<scratch folder>
 #   -DSECONDS=<run time, default 5>
-# The seed corpus is the shipped data folder (dist/Brackenfold/ and its AnimalsPopulation/).
+# The seed corpus is the shipped data folder (dist/Brackenfold/ and its AnimalsPopulation/), and
+# fuzz/corpus/<target>/ where a target has seeds of its own.
 # Where clang or its libFuzzer runtime is missing the run is skipped with a message that says so.
 cmake_minimum_required(VERSION 3.25)
 
@@ -19,6 +20,8 @@ set(sources_settings src/core/settings.cpp src/core/runtime.cpp src/core/log.cpp
     src/core/text.cpp)
 set(sources_dict_data_file src/data/base_data_file.cpp src/data/dict_data_file.cpp
     src/core/log.cpp src/core/text.cpp)
+set(sources_bfrec tools/replay/bfrec_reader.cpp tools/replay/bfrec_rewrite.cpp
+    src/core/bfrec_encoder.cpp)
 if(NOT DEFINED sources_${TARGET})
     message(FATAL_ERROR "unknown fuzz target '${TARGET}'")
 endif()
@@ -58,6 +61,8 @@ file(REMOVE_RECURSE ${corpus})
 file(MAKE_DIRECTORY ${corpus})
 file(GLOB seeds ${SOURCE_DIR}/dist/Brackenfold/*.ini ${SOURCE_DIR}/dist/Brackenfold/*.dat
      ${SOURCE_DIR}/dist/Brackenfold/AnimalsPopulation/*.dat)
+file(GLOB own_seeds ${SOURCE_DIR}/fuzz/corpus/${TARGET}/*)
+list(APPEND seeds ${own_seeds})
 file(COPY ${seeds} DESTINATION ${corpus})
 
 # The target writes its inputs and logs relative to its folder: a scratch one.

@@ -140,6 +140,24 @@ void registerCoreCommands(CommandRegistry& r) {
     r.add({"restart", Phase::Time, 0, 0, nullptr,
            [](Runner& run, const Args&) { run.restartGame(); }});
 
+    // --- Keyboard -----------------------------------------------------------------------------
+    // The key goes down and up through the registered keyboard handler, on this thread, as the
+    // game's window thread would send it; the script sees it from its next frame on.
+    r.add({"press key", Phase::Anywhere, 1, 1,
+           [](const Args& a) {
+               if (a.integer(0) < 1 || a.integer(0) > 254)
+                   throw SyntaxError("line " + std::to_string(a.lineNumber()) +
+                                     ": a key code is 1 to 254");
+           },
+           [](Runner& run, const Args& a) {
+               using Handler = void (*)(uint32_t, uint16_t, uint8_t, int, int, int, int);
+               auto handler = reinterpret_cast<Handler>(run.game().keyboardHandler());
+               if (!handler) throw ExpectationFailed("no keyboard handler is registered");
+               const auto key = static_cast<uint32_t>(a.integer(0));
+               handler(key, 1, 0, 0, 0, 0, 0);
+               handler(key, 1, 0, 0, 0, 1, 1);
+           }});
+
     // --- Expectations -------------------------------------------------------------------------
     r.add({"expect log", Phase::Anywhere, 1, 1, nullptr, [](Runner& run, const Args& a) {
                run.expect(countLogLines(run, a[0]) > 0, "no log line contains \"" + a[0] + "\"");

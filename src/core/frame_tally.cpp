@@ -1,6 +1,7 @@
 #include "core/frame_tally.h"
 
 #include "core/hook.h"
+#include "core/recorder.h"
 #include "core/runtime.h"
 
 namespace bf {
@@ -57,8 +58,10 @@ void countNativeCall() {
 }
 
 void waitForGame(uint32_t milliseconds) {
+    if (Recorder* recorder = activeRecorder()) recorder->beforeWait(milliseconds);
     hook::scriptWait(milliseconds);
     if (Runtime* running = installedRuntime()) running->frameTally.newFrame();
+    if (Recorder* recorder = activeRecorder()) recorder->afterWait();
 }
 
 }  // namespace bf

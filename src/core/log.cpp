@@ -4,7 +4,17 @@
 #include <fstream>
 #include <system_error>
 
+#include "core/os_clock.h"
+
 namespace bf {
+
+namespace {
+LogTap* gTap = nullptr;
+}  // namespace
+
+void setLogTap(LogTap* tap) {
+    gTap = tap;
+}
 
 void initLog() {
     // The last session's log is what a player attaches after a crash: keep it one start longer.
@@ -39,16 +49,13 @@ std::string formatLogStamp(const std::tm& t) {
 }
 
 void logMessage(const std::string& message) {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
+    const std::tm local = osLocalTime();
+    const std::string entry = formatLogStamp(local) + printableLogText(message);
+    if (gTap) gTap->logged(local, entry);
+    if (OsReplay* replay = osReplay()) replay->logged(entry);
     std::ofstream out(kLogPath, std::ios::out | std::ios::app);
     if (!out) return;
-    out << formatLogStamp(local) + printableLogText(message) + "\n";
+    out << entry + "\n";
 }
 
 void logMessage(const char* message) {

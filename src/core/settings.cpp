@@ -37,6 +37,11 @@ const std::vector<SettingKey>& settingsKeys() {
         {"HuntingCompetitions_Enabled", T::Bool, "1"},
         {"AnimalSizeByQuality", T::Bool, nullptr},
         {"DisableGrizzlies", T::Bool, nullptr},
+        // The flight recorder reads these itself before start-up (core/recorder.h); absent, it
+        // is off, stops at 200 MB and marks with Scroll Lock.
+        {"Recorder_Enabled", T::Bool, nullptr},
+        {"Recorder_MaxMB", T::Int, nullptr, 1.0f, 1048576.0f},
+        {"Recorder_MarkerKey", T::Int, nullptr, 1.0f, 254.0f},
     };
     return kKeys;
 }

@@ -6,6 +6,7 @@
 #include "core/frame_tally.h"
 #include "core/log.h"
 #include "core/natives.h"
+#include "core/recorder.h"
 #include "core/settings.h"
 #include "core/zones.h"
 #include "data/data_folder.h"
@@ -75,6 +76,9 @@ bool Plugin::initialize() {
     playerIndex = natives::playerId();
     initLog();
     logMessage(logBanner());
+    for (const std::string& line : recorderLogLines_)
+        logMessage(line);
+    recorderLogLines_.clear();
     loadSettings(dataFilePath("Settings.ini"), defaultSettings());
     natives::requestStreamedTextureDict(kBlipsDictionary, false);
     waitFrame();
@@ -179,12 +183,27 @@ void Plugin::saveBeforeUnload() {
     }
 }
 
+void Plugin::unloading() {
+    if (recorder_) recorder_->detached();
+    saveBeforeUnload();
+    if (recorder_) recorder_->finish();
+}
+
+void Plugin::startRecording() {
+    recorder_ = Recorder::start(readRecorderSettings(dataFilePath("Settings.ini")),
+                                std::string(kDataFolder), recorderLogLines_);
+}
+
 void ScriptMain() {
     // A script started again in the same process: the previous run's changes come first.
-    if (Plugin* previous = runningPlugin()) previous->saveBeforeUnload();
+    if (Plugin* previous = runningPlugin()) {
+        if (Recorder* recorder = previous->recorder()) recorder->stopped();
+        previous->saveBeforeUnload();
+    }
     auto plugin = std::make_unique<Plugin>();
     Plugin& running = *plugin;
     installRuntime(std::move(plugin));
+    running.startRecording();
     running.mainLoop();
 }
 
@@ -193,7 +212,10 @@ Plugin* runningPlugin() {
 }
 
 void stopPlugin() {
-    if (Plugin* running = runningPlugin()) running->saveBeforeUnload();
+    if (Plugin* running = runningPlugin()) {
+        if (Recorder* recorder = running->recorder()) recorder->stopped();
+        running->saveBeforeUnload();
+    }
     installRuntime(nullptr);
 }
 

@@ -13,6 +13,8 @@
 
 #include <atomic>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "animals/animal_events_handler.h"
 #include "animals/animal_hud.h"
@@ -24,6 +26,7 @@
 #include "animals/population_update.h"
 #include "competitions/competition_variations.h"
 #include "competitions/hunting_competitions_manager.h"
+#include "core/recorder.h"
 #include "core/runtime.h"
 #include "data/catalogue.h"
 #include "trading/trading.h"
@@ -49,6 +52,13 @@ class Plugin : public Runtime {
     // writes nothing when start-up did not finish, and nothing (with a log line) when the
     // script was stopped inside a frame, whose work may be half done.
     void saveBeforeUnload();
+    // The library is unloaded (the game's exit): saveBeforeUnload, then the recording ends.
+    void unloading();
+    // Starts the flight recorder when Settings.ini asks for it (core/recorder.h); ScriptMain
+    // calls it before start-up, so that the recording holds the whole session.
+    void startRecording();
+    // Null when this run does not record.
+    Recorder* recorder() { return recorder_.get(); }
 
     // Start-up has finished and the features run (what follows exists only then).
     bool ready() const { return ready_; }
@@ -73,8 +83,12 @@ class Plugin : public Runtime {
     // After "Something wrong happened": the features let go of what they hold in the game.
     void haltFeatures();
 
+    // First, so that it goes last: what the features free when dropped is recorded too.
+    std::unique_ptr<Recorder> recorder_;
     bool ready_ = false;
     bool savedAtUnload_ = false;
+    // What start-up writes to the log about the recorder, once the log is started.
+    std::vector<std::string> recorderLogLines_;
     // Set while the frame's features run (the hook may unload the plug-in at any wait).
     std::atomic<bool> inFrame_ = false;
     DataCatalogue data_;
@@ -106,7 +120,8 @@ void ScriptMain();
 // The running plug-in; null before the first start-up (or after stopPlugin).
 Plugin* runningPlugin();
 // Saves what changed (saveBeforeUnload), then drops the running plug-in while the game is still
-// there, freeing what it holds in the game (tests, and tools that end a game).
+// there, freeing what it holds in the game (tests, and tools that end a game). A recording
+// notes the drop and holds what the plug-in frees.
 void stopPlugin();
 
 }  // namespace bf

@@ -23,6 +23,10 @@ namespace bf::natives {
 
 BF_NATIVES_ENTITIES(BF_NATIVE_DEFINE)
 
+// The game reads the handle and may clear it.
+BF_NATIVE_POINTERS(kDeleteEntity, {0, ::bf::PointerUse::InOut})
+BF_NATIVE_POINTERS(kSetEntityAsNoLongerNeeded, {0, ::bf::PointerUse::InOut})
+
 inline Vector3 getEntityCoords(int32_t entity, bool alive, bool realCoords) {
     return call<kGetEntityCoords, Vector3>(entity, alive, realCoords);
 }
