@@ -38,8 +38,6 @@ class AnimalSpawnLocations {
     // when none fits.
     AnimalSpawnLocation choose(Vector3 position, float maximum, float minimum,
                                int32_t rarityFilter) const;
-    // Computed here, without asking the game.
-    static float horizontalDistance(const AnimalSpawnLocation& location, Vector3 position);
     static bool valid(const AnimalSpawnLocation& location) { return !location.model.empty(); }
 
     const std::vector<AnimalSpawnLocation>& all() const { return locations_; }

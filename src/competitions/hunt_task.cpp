@@ -1,6 +1,5 @@
 #include "competitions/hunt_task.h"
 
-#include "competitions/competition_geometry.h"
 #include "competitions/hunter_moves.h"
 #include "core/log.h"
 #include "core/natives.h"
@@ -78,7 +77,7 @@ void HuntTask::done() {
 void HuntTask::search() {
     candidates_.clear();
     if (quarry_.single()) {
-        if (spaceDistance(entityPosition(getPed()), entityPosition(quarry_.animal)) <= reach_)
+        if (distance(entityPosition(getPed()), entityPosition(quarry_.animal)) <= reach_)
             candidates_.push_back(quarry_.animal);
     } else {
         for (int32_t ped : pedsNear(getPed(), kNearbyCapacity, reach_, -1, true, quarry_.model))

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "competitions/competition_geometry.h"
 #include "competitions/competition_kinds.h"
 #include "core/decorators.h"
 #include "core/frame_tally.h"
@@ -131,7 +130,7 @@ void HuntingCompetitionProcessor::updateOffered() {
         return;
     }
     if (!info_.offerBlip && getSettingInt("HuntingCompetitions_BlipType") == 1) showOfferBlip();
-    if (spaceDistance(playerPosition(), info_.startPoint) > campPrepareDistance_) return;
+    if (distance(playerPosition(), info_.startPoint) > campPrepareDistance_) return;
     if (!buildCamp()) {
         finish(kOutcomeAborted);
         return;
@@ -152,8 +151,7 @@ void HuntingCompetitionProcessor::updateCampReady() {
         return;
     }
     const Vector3 playerAt = playerPosition();
-    if (spaceDistance(playerAt, info_.startPoint) > kCampReleaseDistance ||
-        natives::getMissionFlag()) {
+    if (distance(playerAt, info_.startPoint) > kCampReleaseDistance || natives::getMissionFlag()) {
         releaseCamp(false);
         state_ = kStateOffered;
         return;
@@ -165,7 +163,7 @@ void HuntingCompetitionProcessor::updateCampReady() {
         natives::taskUseNearestScenarioToCoord(opponent, idlePoint, kIdleRadius,
                                                randomInt(45000, 90000));
     }
-    if (spaceDistance(playerAt, opponentAt) >= kTalkDistance) {
+    if (distance(playerAt, opponentAt) >= kTalkDistance) {
         if (natives::isPedHeadtrackingPed(opponent, player)) natives::taskClearLookAt(opponent);
         return;
     }
@@ -248,7 +246,7 @@ void HuntingCompetitionProcessor::updateTravelling() {
     const float inside = info_.areaRadius - kAreaInside;
     const bool playerIn = planarDistance(playerAt, centre) < inside;
     const bool opponentIn = planarDistance(opponentAt, centre) < inside;
-    const float gap = spaceDistance(playerAt, opponentAt);
+    const float gap = distance(playerAt, opponentAt);
 
     if (playerIn && opponentIn) {
         info_.areaBlip.reset();

@@ -74,7 +74,6 @@ class HuntingCompetitionProcessor {
     CompetitionInfo& info() { return info_; }
     bool hunting() const { return hunting_; }
     const HuntTask* opponentTask() const { return opponentTask_.get(); }
-    const std::string& instructionText() const { return instructionText_; }
 
     // A point exactly `radius` from the centre (horizontally) at a random angle, 0.3 m above the
     // centre's height, or on the ground there when asked and the game finds ground.

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "animals/animal_spawn_locations.h"
-#include "competitions/competition_geometry.h"
 #include "competitions/competition_kinds.h"
 #include "competitions/competition_variations.h"
 #include "core/frame_tally.h"
@@ -189,7 +188,7 @@ void HuntingCompetitionsManager::terminateCompetition() {
 
 void HuntingCompetitionsManager::notify(const MapAreaChangeData& change) {
     if (!processor_ || info_->status != kStatusOffered) return;
-    if (spaceDistance(playerPosition(), info_->startPoint) <= kWithdrawDistance) return;
+    if (distance(playerPosition(), info_->startPoint) <= kWithdrawDistance) return;
     logMessage("HuntingCompetitionsManager: player has moved to a different map area (" +
                std::to_string(static_cast<int32_t>(change.newArea)) +
                "), terminating pending competition.");

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "competitions/competition_geometry.h"
 #include "core/decorators.h"
 #include "core/frame_tally.h"
 #include "core/log.h"
@@ -72,8 +71,8 @@ void MassHuntingCompetitionProcessor::scoreDamage(int32_t damaged, int32_t attac
     const uint32_t model = natives::getEntityModel(damaged);
     const bool eligible = model == info_.animalType ||
                           (natives::isPedAnimal(damaged) && !natives::isThisModelAHorse(model) &&
-                           !isExcludedAnimalType(damaged) && natives::isEntityDead(damaged) &&
-                           natives::isPedInWrithe(damaged));
+                           !isUntouchedAnimalType(natives::getPedAnimalType(damaged)) &&
+                           natives::isEntityDead(damaged) && natives::isPedInWrithe(damaged));
     if (!eligible) return;
     const int32_t player = runtime().playerPed;
     if (attacker != info_.opponentPed && attacker != player) return;

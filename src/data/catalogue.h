@@ -24,7 +24,6 @@ class DataCatalogue {
 
     // Every file exists from construction (empty until loaded), so a feature may hold a
     // reference to one before start-up has read it.
-    DictDataFile& lang() { return *lang_; }
     DictDataFile& generalMeta() { return *generalMeta_; }
     DictDataFile& animalPrices() { return *animalPrices_; }
     DictDataFile& huntingCompetitions() { return *huntingCompetitions_; }

@@ -71,7 +71,6 @@ class Plugin : public Runtime {
     const WorldPositionTable& worldPositions() const { return *worldPositions_; }
     const TownRecords& towns() const { return towns_; }
     const MapDistricts& districts() const { return *districts_; }
-    MapAreaTracker& mapAreaTracker() { return *mapAreaTracker_; }
     AnimalEventsHandler& animalEvents() { return *animalEvents_; }
     BaitManager& bait() { return *bait_; }
     Trading& trading() { return *trading_; }

@@ -67,7 +67,6 @@ const std::set<uint64_t>& argumentOnlyNatives() {
         0x6AD66548840472E5ull,  // _IS_WEAPON_SNIPER
         0x43AD8FC02B429D33ull,  // _GET_MAP_ZONE_AT_COORDS
         0x24FA4267BB8D2431ull,  // GET_GROUND_Z_FOR_3D_COORD
-        0x0BE7F4E3CDBAFB28ull,  // GET_DISTANCE_BETWEEN_COORDS
         0xBD5DD5EAE2B6CE14ull,  // GET_STRING_FROM_HASH_KEY
         0xFA925AC00EB830B9ull,  // VAR_STRING, as the text of a label (a string result)
     };
