@@ -177,9 +177,9 @@ void HuntingCompetitionsManager::chooseKind(CompetitionInfo& info) {
 void HuntingCompetitionsManager::terminateCompetition() {
     const int32_t outcome = info_->outcome;
     if (outcome == kOutcomePlayerWon || outcome == kOutcomePlayerLost) {
-        const int32_t dollars = info_->bounty / 100;
-        changePlayerCash(static_cast<float>(outcome == kOutcomePlayerWon ? dollars : -dollars),
-                         true);
+        // Settled in whole dollars.
+        const int32_t cents = info_->bounty / 100 * 100;
+        changePlayerCash(outcome == kOutcomePlayerWon ? cents : -cents, true);
     }
     processor_->cleanup(false);
     processor_.reset();

@@ -30,7 +30,7 @@ class BaseDataFile {
     // Writes the file when dirty or forced; false (and still dirty) when it could not be written.
     // A file that keeps failing is logged once, then again only after a save succeeded, so a
     // read-only folder cannot flood the log.
-    virtual bool save(bool force);
+    [[nodiscard]] virtual bool save(bool force);
     virtual bool isDirty() const { return dirty_; }
     // Takes one line; false means the line is corrupt.
     virtual bool parseLine(const std::string& line) = 0;

@@ -176,7 +176,8 @@ void Plugin::saveBeforeUnload() {
     try {
         logMessage("saving what changed before unloading");
         if (getSettingBool("DynamicAnimalPopulation")) population_.saveAll();
-        data_.tutorialFlags().save(false);
+        if (!data_.tutorialFlags().save(false))
+            logMessage("WARN: the hints seen in this session could not be saved");
     } catch (...) {
         // Nothing may leave an unload; the reason is in the log.
         logEscapedException(false);

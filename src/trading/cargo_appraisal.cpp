@@ -11,7 +11,7 @@
 #include "core/settings.h"
 #include "core/text.h"
 #include "data/dict_data_file.h"
-#include "ui/messages.h"
+#include "world/money.h"
 #include "world/owned.h"
 
 namespace bf {
