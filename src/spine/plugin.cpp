@@ -106,7 +106,7 @@ bool Plugin::initialize() {
     populationUpdater_ = std::make_unique<PopulationUpdater>(population_, data_.generalMeta());
     competitions_ = std::make_unique<HuntingCompetitionsManager>(data_, tutorials_, spawnLocations_,
                                                                  *districts_, variations_, *bait_);
-    // Step 11: the manager withdraws offers on area changes and scores the pump's damage events.
+    // The manager withdraws offers on area changes and scores the pump's damage events.
     mapAreaTracker_->subscribe(*competitions_);
     animalEvents_->subscribeDamage(*competitions_);
 

@@ -96,8 +96,9 @@ class Plugin : public Runtime {
     AnimalSpawnLocations spawnLocations_;
     CompetitionVariations variations_;
 
-    // Start-up step 10, in this order (the HUD comes just before the event handler that points
-    // it at what the player inspects; making either touches nothing in the game).
+    // The world's tables and the features, made by start-up in this order (the HUD comes just
+    // before the event handler that points it at what the player inspects; making either touches
+    // nothing in the game).
     std::unique_ptr<PlacesList> places_;
     std::unique_ptr<WorldPositionTable> worldPositions_;
     TownRecords towns_;
