@@ -278,16 +278,8 @@ struct ScenarioGame {
 constexpr const char* kCompetitionRunning = R"(seed 2
 setting HuntingCompetitions_TimeCap=30
 wait 3s
-player at blip "Hunting Competition"
-wait 2s
-name rival newest human
-player walk-to rival
-wait 10s
-target rival
-frames 10
-hold prompt 1500ms "Join the hunting competition"
+join competition
 expect log "competition started"
-untarget
 wait 1s
 )";
 

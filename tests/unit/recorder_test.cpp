@@ -206,8 +206,8 @@ TEST(Recorder, ACallThatIsNotTheRecordedOneStopsTheReplayThere) {
 namespace {
 
 // A plug-in of its own: one recorded script that reads the timer, sets the text scale and logs
-// the system tick, frame after frame. The swapped build pushes the scale's two arguments the other way round
-// from frame 3 on.
+// the system tick, frame after frame. The swapped build pushes the scale's two arguments the other
+// way round from frame 3 on.
 bool gSwapped = false;
 
 std::unique_ptr<bf::Recorder> gProbeRecorder;

@@ -24,15 +24,7 @@ constexpr const char* kHunt = R"(data GeneralMeta.dat hunting_competitions.speci
 setting HuntingCompetitions_TimeCap=10
 wait 3s
 expect blip "Hunting Competition"
-player at blip "Hunting Competition"
-wait 2s
-name rival newest human
-player walk-to rival
-wait 10s
-target rival
-frames 10
-hold prompt 1500ms "Join the hunting competition"
-untarget
+join competition
 wait 11min
 expect log "HuntingCompetitionProcessor: time camp reached"
 )";
