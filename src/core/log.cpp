@@ -6,6 +6,14 @@
 
 namespace bf {
 
+namespace {
+LogSink logSink = nullptr;
+}  // namespace
+
+void setLogSink(LogSink sink) {
+    logSink = sink;
+}
+
 void initLog() {
     // The last session's log is what a player attaches after a crash: keep it one start longer.
     std::error_code ignored;
@@ -39,6 +47,10 @@ std::string formatLogStamp(const std::tm& t) {
 }
 
 void logMessage(const std::string& message) {
+    if (logSink) {
+        logSink(message);
+        return;
+    }
     const std::time_t now = std::time(nullptr);
     std::tm local{};
 #ifdef _WIN32
