@@ -9,6 +9,7 @@
 #include "core/runtime.h"
 #include "core/settings.h"
 #include "data/dict_data_file.h"
+#include "data/tuning.h"
 #include "world/game_ops.h"
 
 namespace bf {
@@ -148,7 +149,7 @@ void bleedingTick(std::vector<int32_t>& bleeding, const DictDataFile& generalMet
                 natives::decorSetInt(ped, kDecorCriticalShotLastDamageTime, timer);
                 if (natives::isPedRagdoll(ped)) {
                     natives::applyDamageToPed(
-                        ped, generalMeta.getInt("bleeding.critical_shot_damage_per_sec", -999));
+                        ped, tuningInt(generalMeta, Tuning::CriticalShotDamagePerSec));
                 }
             }
         }

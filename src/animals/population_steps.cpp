@@ -8,6 +8,7 @@
 #include "core/settings.h"
 #include "core/zones.h"
 #include "data/dict_data_file.h"
+#include "data/tuning.h"
 #include "world/game_ops.h"
 #include "world/peds.h"
 
@@ -57,8 +58,7 @@ void PopulationSteps::depleteOnKill(int32_t entity) {
     const uint32_t district = districtAt(entity);
     const uint32_t type = natives::getPedAnimalType(entity);
     if (district == 0 || type == 0) return;
-    population_.deplete(district, type,
-                        generalMeta_.getFloat("animal_population.depletion_rate", -999.0f));
+    population_.deplete(district, type, tuningFloat(generalMeta_, Tuning::DepletionRate));
 }
 
 }  // namespace bf

@@ -7,30 +7,20 @@
 #include "core/log.h"
 #include "core/natives.h"
 #include "data/dict_data_file.h"
+#include "data/tuning.h"
 
 namespace bf {
 
 namespace {
 constexpr const char* kLastDevelopment = "last_development_timestamp";
-// The shipped period, used when the file has none that makes sense.
-constexpr int32_t kFallbackSaveSeconds = 120;
 }  // namespace
 
 void PopulationUpdater::saveWhenDue() {
     if (!saving_) {
-        int32_t seconds = generalMeta_.getInt("save_freq_sec", -999);
-        if (seconds <= 0) {
-            // Missing or not above 0 would mean a save every frame: a disk that fails would then
-            // fill the log, and one that works would be written sixty times a second.
-            if (!warnedSavePeriod_) {
-                logMessage(
-                    "WARN: GeneralMeta.dat: save_freq_sec is missing or not above 0; saving "
-                    "the population every " +
-                    std::to_string(kFallbackSaveSeconds) + " s");
-                warnedSavePeriod_ = true;
-            }
-            seconds = kFallbackSaveSeconds;
-        }
+        // The table keeps it at 1 s or more (120 when missing or unusable, logged once): a save
+        // every frame would fill the log from a failing disk and write a working one sixty times
+        // a second.
+        const int32_t seconds = tuningInt(generalMeta_, Tuning::SaveFreqSec);
         const int64_t periodMs = static_cast<int64_t>(seconds) * 1000;
         if (natives::getScriptTimer() <= periodMs) return;
     }
@@ -51,7 +41,7 @@ void PopulationUpdater::developWhenDue() {
     }
     if (static_cast<int64_t>(now) - last < kDevelopmentPeriod) return;
     logMessage("AnimalPopulationManager: performing animal population development");
-    population_.develop(generalMeta_.getFloat("animal_population.development_rate", -999.0f), now);
+    population_.develop(tuningFloat(generalMeta_, Tuning::DevelopmentRate), now);
 }
 
 void PopulationUpdater::update() {

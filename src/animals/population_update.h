@@ -29,7 +29,6 @@ class PopulationUpdater {
 
     AnimalPopulationManager& population_;
     const DictDataFile& generalMeta_;
-    bool warnedSavePeriod_ = false;
     bool saving_ = false;
 };
 

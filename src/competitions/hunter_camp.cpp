@@ -47,22 +47,27 @@ const char* HunterCamp::opponentModel(float temperature) {
     return randomInt(0, 2) != 0 ? kCoolModel : kWarmModel;
 }
 
+bool HuntingCompetitionProcessor::stillFormerRival() const {
+    const int32_t former = formerRival_.get();
+    if (former == 0 || !natives::doesEntityExist(former)) return false;
+    const uint32_t model = natives::getEntityModel(former);
+    return model == literalGameHash(HunterCamp::kCoolModel) ||
+           model == literalGameHash(HunterCamp::kWarmModel);
+}
+
 int32_t HuntingCompetitionProcessor::campRivalAgain() {
-    const int32_t former = formerRival_;
-    formerRival_ = 0;
-    if (former == 0) return 0;
-    if (natives::doesEntityExist(former) && !natives::isEntityDead(former) &&
-        !natives::isPedInCombat(former, runtime().playerPed))
-        return former;
-    // A new rival takes his place: the old one goes back to the game with a wage, not the stake.
-    if (natives::doesEntityExist(former))
-        natives::decorSetInt(former, "loot_money", randomInt(150, 350));
-    for (auto it = info_.createdPeds.begin(); it != info_.createdPeds.end(); ++it) {
-        if (it->get() != former) continue;
-        it->releaseToGame();
-        info_.createdPeds.erase(it);
-        break;
+    if (!stillFormerRival()) {
+        formerRival_.forget();
+        return 0;
     }
+    const int32_t former = formerRival_.get();
+    if (!natives::isEntityDead(former) && !natives::isPedInCombat(former, runtime().playerPed)) {
+        info_.createdPeds.push_back(std::move(formerRival_));
+        return former;
+    }
+    // A new rival takes his place: the old one goes back to the game with a wage, not the stake.
+    natives::decorSetInt(former, "loot_money", randomInt(150, 350));
+    formerRival_.releaseToGame();
     return 0;
 }
 

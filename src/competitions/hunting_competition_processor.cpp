@@ -14,6 +14,7 @@
 #include "data/catalogue.h"
 #include "data/dict_data_file.h"
 #include "data/text_keys.h"
+#include "data/tuning.h"
 #include "ui/blips.h"
 #include "ui/messages.h"
 #include "ui/tutorials.h"
@@ -43,8 +44,7 @@ HuntingCompetitionProcessor::HuntingCompetitionProcessor(CompetitionInfo& info, 
       tutorials_(tutorials),
       infoModal_(std::make_unique<HuntingCompetitionInfoModal>(info, data)),
       statusWidget_(std::make_unique<HuntingCompetitionStatusWidget>(info, data)),
-      campPrepareDistance_(
-          data.generalMeta().getFloat("hunting_competitions.camp_prepare_distance", 300.0f)) {
+      campPrepareDistance_(tuningFloat(data.generalMeta(), Tuning::CampPrepareDistance)) {
     info_.prompt = std::make_unique<UiPrompt>(data_.text(text_keys::kCompetitionPrompt).c_str(),
                                               kAcceptControl, PromptMode::HoldOnce);
     info_.prompt->setEnabled(false);
@@ -339,8 +339,14 @@ void HuntingCompetitionProcessor::releaseCamp(bool hard) {
     if (info_.opponentPed != 0) {
         natives::setPedRelationshipGroupHash(
             info_.opponentPed, natives::getPedRelationshipGroupDefaultHash(info_.opponentPed));
+        auto& peds = info_.createdPeds;
+        for (auto it = peds.begin(); it != peds.end(); ++it) {
+            if (it->get() != info_.opponentPed) continue;
+            formerRival_ = std::move(*it);
+            peds.erase(it);
+            break;
+        }
     }
-    formerRival_ = info_.opponentPed;
     info_.opponentPed = 0;
 }
 
@@ -375,6 +381,13 @@ void HuntingCompetitionProcessor::cleanup(bool hard) {
         }
     }
     info_.createdPeds.clear();
+    if (!stillFormerRival()) {
+        formerRival_.forget();
+    } else if (hard) {
+        formerRival_.reset();
+    } else {
+        formerRival_.releaseToGame();
+    }
     info_.prompt.reset();
     infoModal_.reset();
     statusWidget_.reset();

@@ -23,6 +23,7 @@
 #include "competitions/hunting_competition_info_modal.h"
 #include "competitions/hunting_competition_status_widget.h"
 #include "core/vector3.h"
+#include "data/tuning.h"
 #include "world/game_events.h"
 
 namespace bf {
@@ -42,7 +43,6 @@ enum ProcessorState : int32_t {
 
 class HuntingCompetitionProcessor {
   public:
-    static constexpr float kCampReleaseDistance = 450.0f;
     static constexpr float kTalkDistance = 15.0f;
     static constexpr float kAreaStopShort = 55.0f;
     static constexpr float kAreaInside = 20.0f;
@@ -110,6 +110,9 @@ class HuntingCompetitionProcessor {
     // The rival of a camp taken down, for a rebuilt camp to take back when he still can; 0 when
     // none or a new one is needed (the old one then goes back to the game without the stake).
     int32_t campRivalAgain();
+    // The former rival is still the ped the camp made: the game may have removed him and given
+    // his handle to another ped meanwhile.
+    bool stillFormerRival() const;
     int32_t newCampRival(Vector3 pedPoint);
     // The rules of states 3, 4 and 99; false when they ended the competition.
     bool rulesHold();
@@ -133,7 +136,9 @@ class HuntingCompetitionProcessor {
     };
     Warnings warned_;
     float campPrepareDistance_;
-    int32_t formerRival_ = 0;
+    // The rival of a camp taken down, held apart from the record's peds until a rebuilt camp takes
+    // him back or the competition ends, so that no list keeps a handle of a ped that is gone.
+    OwnedPed formerRival_;
     uint32_t nextLeavingCheck_ = 0;
 };
 

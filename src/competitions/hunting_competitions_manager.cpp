@@ -14,6 +14,7 @@
 #include "core/settings.h"
 #include "data/catalogue.h"
 #include "data/dict_data_file.h"
+#include "data/tuning.h"
 #include "ui/messages.h"
 #include "world/game_ops.h"
 #include "world/map_districts.h"
@@ -160,8 +161,7 @@ void HuntingCompetitionsManager::chooseKind(CompetitionInfo& info) {
     const std::vector<const CompetitionVariation*> fitting =
         variations_.forModel(info.spawnLocation.model);
     if (fitting.empty()) return;
-    const float chance =
-        data_.generalMeta().getFloat("hunting_competitions.specific_animal_chance", 0.0f);
+    const float chance = tuningFloat(data_.generalMeta(), Tuning::SpecificAnimalChance);
     // Written as a test that NaN fails too.
     if (!(chance > 0.0f)) return;
     const float draw = natives::getRandomFloatInRange(0.0f, 1.0f);

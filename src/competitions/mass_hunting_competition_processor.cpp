@@ -12,6 +12,7 @@
 #include "data/catalogue.h"
 #include "data/dict_data_file.h"
 #include "data/text_keys.h"
+#include "data/tuning.h"
 #include "ui/messages.h"
 #include "ui/tutorials.h"
 #include "world/game_ops.h"
@@ -79,20 +80,17 @@ void MassHuntingCompetitionProcessor::scoreDamage(int32_t damaged, int32_t attac
     if (natives::decorGetInt(damaged, kDecorCompetitionAnimalHandled) != 0) return;
 
     const DictDataFile& meta = data_.generalMeta();
-    int32_t points =
-        meta.getInt("hunting_competitions.base_score", 5) - 2 + natives::getPedQuality(damaged);
+    int32_t points = tuningInt(meta, Tuning::BaseScore) - 2 + natives::getPedQuality(damaged);
     if (getSettingBool("DynamicAnimalSizes") &&
         natives::decorGetFloat(damaged, kDecorScale) > kXlargeScale)
-        points += meta.getInt("hunting_competitions.bonus.xlarge_animal", 1);
+        points += tuningInt(meta, Tuning::BonusXlargeAnimal);
     int32_t bone = 0;
     natives::getPedLastDamageBone(damaged, &bone);
-    if (bone == kHeadBone) points += meta.getInt("hunting_competitions.bonus.headshot", 1);
+    if (bone == kHeadBone) points += tuningInt(meta, Tuning::BonusHeadshot);
     // Writhing, not lying limp: every freshly shot animal ragdolls.
-    if (natives::isPedInWrithe(damaged))
-        points += meta.getInt("hunting_competitions.bonus.writhe", 1);
-    if (bait_.drawsAt(entityPosition(damaged),
-                      meta.getFloat("hunting_competitions.bait_reach", kDefaultBaitReach)))
-        points += meta.getInt("hunting_competitions.bonus.bait", 1);
+    if (natives::isPedInWrithe(damaged)) points += tuningInt(meta, Tuning::BonusWrithe);
+    if (bait_.drawsAt(entityPosition(damaged), tuningFloat(meta, Tuning::BaitReach)))
+        points += tuningInt(meta, Tuning::BonusBait);
     points = std::max(points, 1);
 
     const bool byPlayer = attacker == player;

@@ -31,8 +31,6 @@ class MassHuntingCompetitionProcessor : public HuntingCompetitionProcessor {
     static constexpr float kMinOpponentDistance = 2.0f;
     static constexpr float kGroundProbeHeight = 1000.0f;
 
-    static constexpr float kDefaultBaitReach = 70.0f;
-
     MassHuntingCompetitionProcessor(CompetitionInfo& info, DataCatalogue& data,
                                     Tutorials& tutorials, const BaitPlaces& bait);
 

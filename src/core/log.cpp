@@ -10,10 +10,15 @@ namespace bf {
 
 namespace {
 LogTap* gTap = nullptr;
+LogSink logSink = nullptr;
 }  // namespace
 
 void setLogTap(LogTap* tap) {
     gTap = tap;
+}
+
+void setLogSink(LogSink sink) {
+    logSink = sink;
 }
 
 void initLog() {
@@ -49,6 +54,10 @@ std::string formatLogStamp(const std::tm& t) {
 }
 
 void logMessage(const std::string& message) {
+    if (logSink) {
+        logSink(message);
+        return;
+    }
     const std::tm local = osLocalTime();
     const std::string entry = formatLogStamp(local) + printableLogText(message);
     if (gTap) gTap->logged(local, entry);

@@ -22,6 +22,10 @@ void initLog();
 std::string printableLogText(const std::string& message);
 void logMessage(const std::string& message);
 void logMessage(const char* message);
+// Where entries go instead of the file while set (null: back to the file). For tools that run the
+// readers without a game folder, such as the fuzz targets, which must not touch the disk.
+using LogSink = void (*)(const std::string& entry);
+void setLogSink(LogSink sink);
 // "[5/3/2026 9:4:7] " for 5 March 2026, 09:04:07.
 std::string formatLogStamp(const std::tm& localTime);
 // The three-line banner that start-up writes as the first entry.

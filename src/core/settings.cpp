@@ -55,22 +55,34 @@ SettingsDefaults defaultSettings() {
 }
 
 void loadSettings(const std::string& path, const SettingsDefaults& defaults) {
-    SettingsTable& table = runtime().settings;
-    table.clear();
-    for (const auto& [key, value] : defaults)
-        table[key] = value;
-
-    std::ifstream in(path);
+    std::ifstream in(path, std::ios::binary);
     if (!in) {
+        loadSettingsText({}, defaults);
         logMessage("Unable to load from data file, please make sure it exists.");
         return;
     }
     logMessage("loading settings file: " + path);
-    forEachFileLine(in, [](const std::string& line) {
+    loadSettingsText(readWholeStream(in), defaults);
+    logMessage("settings file loaded");
+}
+
+void loadSettingsText(std::string_view text, const SettingsDefaults& defaults) {
+    SettingsTable& table = runtime().settings;
+    table.clear();
+    for (const auto& [key, value] : defaults)
+        table[key] = value;
+    if (isUtf16Text(text)) {
+        logMessage(
+            "ERROR: Settings.ini is saved as UTF-16 (\"Unicode\"), which cannot be read; every "
+            "setting keeps its default. Save it again as UTF-8");
+        return;
+    }
+    std::string line;
+    forEachTextLine(text, [&line](std::string_view content) {
+        line.assign(content);
         parseSettingsLine(line);
         return true;
     });
-    logMessage("settings file loaded");
 }
 
 void parseSettingsLine(const std::string& line) {

@@ -48,6 +48,9 @@ const std::vector<SettingKey>& settingsKeys();
 SettingsDefaults defaultSettings();
 
 void loadSettings(const std::string& path, const SettingsDefaults& defaults);
+// The same over content held in memory (no file is opened, nothing logged but its lines' faults).
+// A file saved as UTF-16 is refused by name and leaves every default in place.
+void loadSettingsText(std::string_view text, const SettingsDefaults& defaults);
 void parseSettingsLine(const std::string& line);
 
 std::string getSettingString(std::string_view key);

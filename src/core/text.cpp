@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <iterator>
 #include <stdexcept>
 
 namespace bf {
@@ -54,6 +55,10 @@ float toFloat(const std::string& text) {
     if (end == begin) throw std::invalid_argument("invalid stof argument");
     if (errno == ERANGE) throw std::out_of_range("stof argument out of range");
     return value;
+}
+
+std::string readWholeStream(std::istream& in) {
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 std::string describeBadValue(std::string_view file, std::string_view key, std::string_view value,

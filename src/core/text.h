@@ -47,22 +47,34 @@ auto convertNamed(std::string_view file, std::string_view key, const std::string
     }
 }
 
-// Reads every line of a text file the way the settings and data files are read: a last line
-// without a line feed is read too, the empty text after a final line feed counts as one more
-// (empty) line, and an empty file yields one empty line. One trailing carriage return is removed
-// from each line on every platform, and a UTF-8 byte-order mark at the start of the file (as
-// Notepad writes one) is skipped. The callback returns false to stop early.
+// Reads every line of a text the way the settings and data files are read: a last line without a
+// line feed is read too, the empty text after a final line feed counts as one more (empty) line,
+// and an empty text yields one empty line. One trailing carriage return is removed from each line
+// on every platform, and a UTF-8 byte-order mark at the start (as Notepad writes one) is skipped.
+// The callback takes a std::string_view and returns false to stop early.
 template <class LineCallback>
-void forEachFileLine(std::istream& in, LineCallback&& onLine) {
-    std::string line;
-    bool first = true;
-    do {
-        std::getline(in, line);
-        if (first && line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
-        first = false;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (!onLine(line)) return;
-    } while (in.good());
+void forEachTextLine(std::string_view text, LineCallback&& onLine) {
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+    size_t start = 0;
+    while (true) {
+        const size_t end = text.find('\n', start);
+        std::string_view line = text.substr(
+            start, end == std::string_view::npos ? std::string_view::npos : end - start);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (!onLine(line) || end == std::string_view::npos) return;
+        start = end + 1;
+    }
+}
+
+// The whole content of a stream (opened in binary mode, so that every platform sees the same
+// bytes and the line reader alone decides what a line end is).
+std::string readWholeStream(std::istream& in);
+
+// A text that begins with a UTF-16 byte-order mark (Notepad's "Unicode"): its lines are not
+// key=value text the readers can take.
+inline bool isUtf16Text(std::string_view text) {
+    return text.size() >= 2 &&
+           ((text[0] == '\xFF' && text[1] == '\xFE') || (text[0] == '\xFE' && text[1] == '\xFF'));
 }
 
 }  // namespace bf

@@ -14,6 +14,10 @@ namespace fs = std::filesystem;
 bool BaseDataFile::load() {
     logMessage("loading data file: " + path_);
     std::error_code error;
+    // What an interrupted write left: never the file itself, and the next save writes it anew.
+    if (fs::remove(path_ + ".tmp", error)) {
+        logMessage("WARN: " + path_ + ".tmp was left by a write that did not finish; removed");
+    }
     const fs::file_status status = fs::status(path_, error);
     if (fs::is_directory(status)) {
         logMessage("WARN:  unable to load from data file, it probably does not exists.");
@@ -21,7 +25,7 @@ bool BaseDataFile::load() {
         noteDamage("a folder stands where the file should be");
         return false;
     }
-    std::ifstream in(path_);
+    std::ifstream in(path_, std::ios::binary);
     if (!in) {
         logMessage("WARN:  unable to load from data file, it probably does not exists.");
         if (fs::exists(status)) {
@@ -30,13 +34,30 @@ bool BaseDataFile::load() {
         }
         return false;
     }
-    if (fs::is_regular_file(status) && fs::file_size(path_, error) == 0 && !error) {
-        logMessage("WARN: " + path_ + " is empty");
+    const std::string content = readWholeStream(in);
+    if (in.bad()) {
+        logMessage("ERROR: " + path_ + " could not be read");
+        noteDamage("it could not be read");
+        return false;
     }
+    if (content.empty()) logMessage("WARN: " + path_ + " is empty");
     logMessage("data file found: " + path_);
+    return loadText(content);
+}
+
+bool BaseDataFile::loadText(std::string_view content) {
+    if (isUtf16Text(content)) {
+        logMessage("ERROR: data file '" + path_ +
+                   "' is saved as UTF-16 (\"Unicode\"), which cannot be read; save it again as "
+                   "UTF-8");
+        noteDamage("it is saved as UTF-16");
+        return false;
+    }
     int lines = 0;
     bool corrupt = false;
-    forEachFileLine(in, [&](const std::string& line) {
+    std::string line;
+    forEachTextLine(content, [&](std::string_view text) {
+        line.assign(text);
         if (!parseLine(line)) {
             corrupt = true;
             return false;

@@ -5,6 +5,9 @@
 // is then renamed over the old file in one step. Any failure leaves the old file as it was and the
 // file dirty, so a later save tries again. Missing parent folders are created first.
 //
+// Reading: a "<path>.tmp" that an interrupted write left beside the file is removed first. A file
+// saved as UTF-16 is refused by name (it counts as not read in full).
+//
 // A file that was there but could not be read in full (a folder in its place, no permission to
 // read it, a corrupt line, a value its subclass could not read) is never overwritten in place:
 // the first save keeps it beside the new one as "<path>.bad" (".bad.2", ".bad.3" ... when older
@@ -14,6 +17,7 @@
 #include <functional>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 namespace bf {
 
@@ -27,6 +31,9 @@ class BaseDataFile {
     // Reads the whole file; false when it is missing or a line is corrupt (the lines taken before
     // a corrupt one stay applied).
     virtual bool load();
+    // Reads content held in memory the way load() reads the file's (the line rules, UTF-16
+    // refused, the same log lines from "corruped" on); for tests and fuzzing, no file is opened.
+    bool loadText(std::string_view content);
     // Writes the file when dirty or forced; false (and still dirty) when it could not be written.
     // A file that keeps failing is logged once, then again only after a save succeeded, so a
     // read-only folder cannot flood the log.

@@ -1,9 +1,12 @@
 #include "data/dict_data_file.h"
 
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <sstream>
 #include <stdexcept>
+#include <type_traits>
 
 #include "core/log.h"
 #include "core/text.h"
@@ -40,7 +43,12 @@ bool DictDataFile::parseLine(const std::string& line) {
                    "(<setting_name>=<settings_value>).");
         return false;
     }
-    entries_[std::move(pieces[0])] = std::move(pieces[1]);
+    // A value's trailing carriage returns are what is left of Windows line ends ("t=\r\r\n"): no
+    // value needs them, and the writer could not write them back.
+    std::string& value = pieces[1];
+    while (!value.empty() && value.back() == '\r')
+        value.pop_back();
+    entries_[std::move(pieces[0])] = std::move(value);
     return true;
 }
 
@@ -49,6 +57,13 @@ bool DictDataFile::write() {
 }
 
 bool DictDataFile::writeEntries(std::ostream& out) const {
+    // The reader skips a byte-order mark at the start of the file: a first key that begins with
+    // one goes on the second line, after an empty one.
+    for (const auto& [key, value] : entries_) {
+        if (value.empty()) continue;
+        if (key.rfind("\xEF\xBB\xBF", 0) == 0) out << '\n';
+        break;
+    }
     for (const auto& [key, value] : entries_) {
         // "key=" would not read back ("a==" reads as a with an empty value); an empty value reads
         // as absent, so leaving it out changes nothing.
@@ -56,6 +71,12 @@ bool DictDataFile::writeEntries(std::ostream& out) const {
         out << key << '=' << value << '\n';
     }
     return out.good();
+}
+
+std::string DictDataFile::text() const {
+    std::ostringstream out;
+    writeEntries(out);
+    return out.str();
 }
 
 const std::string& DictDataFile::getString(std::string_view key) const {
@@ -68,7 +89,7 @@ T DictDataFile::badValue(std::string_view key, const std::string& value, const c
                          T defaultValue) const {
     const std::string text = describeBadValue(fileName(path()), key, value, error);
     noteDamage(text);
-    if (reportedKeys_.insert(std::string(key)).second) {
+    if (firstReport(key, value)) {
         logMessage("ERROR: DictDataFile: " + text + "; read as absent");
     }
     return defaultValue;
@@ -117,10 +138,78 @@ Vector3 DictDataFile::getVector3(std::string_view key) const {
             convertNamed(file, key, value, [&](const std::string&) { return toFloat(pieces[2]); })};
 }
 
-const std::vector<Vector3>& DictDataFile::getVector3List(const std::string& key) {
+bool DictDataFile::firstReport(std::string_view key, std::string_view value) const {
+    const auto it = reported_.find(key);
+    if (it != reported_.end()) {
+        if (it->second == value) return false;
+        it->second = value;
+        return true;
+    }
+    reported_.emplace(key, value);
+    return true;
+}
+
+void DictDataFile::warnUnusable(std::string_view key, const std::string& value,
+                                std::string_view why, std::string_view instead) const {
+    if (!firstReport(key, value)) return;
+    logMessage("WARN: " + describeBadValue(fileName(path()), key, value, why) + "; " +
+               std::string(instead));
+}
+
+namespace {
+std::string rangeText(double minimum, double maximum) {
+    char text[80];
+    std::snprintf(text, sizeof text, "not from %g to %g", minimum, maximum);
+    return text;
+}
+}  // namespace
+
+template <class T, class Convert>
+std::optional<T> DictDataFile::readWithin(std::string_view key, T minimum, T maximum,
+                                          std::string_view instead, Convert convert) const {
+    const std::string& value = getString(key);
+    if (value.empty()) return std::nullopt;
+    std::string why;
+    T number{};
+    try {
+        number = convert(value);
+        if constexpr (std::is_floating_point_v<T>) {
+            if (!std::isfinite(number)) why = "not a finite number";
+        }
+        if (why.empty() && !(number >= minimum && number <= maximum))
+            why = rangeText(static_cast<double>(minimum), static_cast<double>(maximum));
+    } catch (const std::invalid_argument& e) {
+        if (!badValuesAsAbsent_)
+            throw std::invalid_argument(describeBadValue(fileName(path()), key, value, e.what()));
+        badValue(key, value, e.what(), 0);
+        return std::nullopt;
+    } catch (const std::out_of_range&) {
+        why = "too large to read";
+    }
+    if (why.empty()) return number;
+    if (badValuesAsAbsent_) {
+        badValue(key, value, why.c_str(), 0);
+    } else {
+        warnUnusable(key, value, why, instead);
+    }
+    return std::nullopt;
+}
+
+std::optional<float> DictDataFile::getFloatWithin(std::string_view key, float minimum,
+                                                  float maximum, std::string_view instead) const {
+    return readWithin<float>(key, minimum, maximum, instead, toFloat);
+}
+
+std::optional<int> DictDataFile::getIntWithin(std::string_view key, int minimum, int maximum,
+                                              std::string_view instead) const {
+    return readWithin<int>(key, minimum, maximum, instead, toInt);
+}
+
+const std::vector<Vector3>& DictDataFile::getVector3List(const std::string& key, ItemCheck check) {
     if (const auto it = vectorLists_.find(key); it != vectorLists_.end()) return it->second;
     std::vector<Vector3> list;
-    int count = getInt(key + ".count", -999);
+    int count =
+        getIntWithin(key + ".count", INT_MIN, INT_MAX, "the list is read as empty").value_or(-999);
     // A count can claim no more items than the file has lines: a mistyped huge count is reported
     // once and read no further, instead of stalling start-up.
     if (count > 0 && static_cast<size_t>(count) > entries_.size()) {
@@ -131,10 +220,28 @@ const std::vector<Vector3>& DictDataFile::getVector3List(const std::string& key)
     }
     if (count > 0) {
         for (int i = 0; i < count; ++i) {
-            const Vector3 item = getVector3(key + "." + std::to_string(i));
+            const std::string itemKey = key + "." + std::to_string(i);
+            Vector3 item;
+            try {
+                item = getVector3(itemKey);
+            } catch (const std::out_of_range& e) {
+                // Fewer than three pieces is a malformed item and stops the script; a number too
+                // large to read is only unusable.
+                if (splitString(getString(itemKey), ',').size() < 3) throw;
+                warnUnusable(itemKey, getString(itemKey), "too large to read", "item skipped");
+                continue;
+            }
             if (item.x == 0.0f && item.y == 0.0f && item.z == 0.0f) {
                 logMessage("DictDataFile: " + path() + ": cannot read Vector3 item of list '" +
                            key + "' at index: " + std::to_string(i));
+                continue;
+            }
+            const char* why =
+                !std::isfinite(item.x) || !std::isfinite(item.y) || !std::isfinite(item.z)
+                    ? "not a finite number"
+                    : (check ? check(item) : nullptr);
+            if (why) {
+                warnUnusable(itemKey, getString(itemKey), why, "item skipped");
                 continue;
             }
             list.push_back(item);

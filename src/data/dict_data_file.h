@@ -1,7 +1,8 @@
 // A data file of named values, one "key=value" per line; every data file of the plug-in has this
 // form. Keys and values are taken exactly as written (blanks included, case-sensitive); empty
 // lines are ignored; any other line must hold exactly one "=" (or end in "==", which gives an empty
-// value). Writing puts the entries back in ascending key order: comments, empty lines, entries
+// value). Trailing carriage returns of a value are dropped, so that what is written reads back the
+// same. Writing puts the entries back in ascending key order: comments, empty lines, entries
 // with empty values (which read as absent) and the original order are not kept.
 //
 // Lookups never add an entry. Absent or empty values give the caller's default; malformed
@@ -13,6 +14,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <set>
 #include <string>
@@ -39,14 +41,34 @@ class DictDataFile : public BaseDataFile {
     bool getBool(std::string_view key) const;
     // "x,y,z"; (0, 0, 0) when absent or empty; fewer than three pieces throw std::out_of_range.
     Vector3 getVector3(std::string_view key) const;
+    // Why a list item cannot be used (a text with static lifetime), or null when it can.
+    using ItemCheck = const char* (*)(Vector3 item);
     // The positions key.0 .. key.(count-1), count from key.count. Read once per key: later calls
     // return the same list whatever the entries say by then. Items that are absent or all zeros
-    // are skipped with a log line.
-    const std::vector<Vector3>& getVector3List(const std::string& key);
+    // are skipped with a log line; items with a coordinate that is not finite, too large to read
+    // or refused by `check` are skipped with a WARN naming the file, the key and the value. A
+    // count too large to read counts as absent, with a WARN.
+    const std::vector<Vector3>& getVector3List(const std::string& key, ItemCheck check = nullptr);
+
+    // A number its user can take only from minimum to maximum: nothing when absent or empty, and
+    // nothing, with one WARN naming the file, the key and the value and ending in `instead` (what
+    // the caller does then), when it lies outside, is not finite or is too large to read. A text
+    // that does not begin with a number still throws as getFloat does.
+    std::optional<float> getFloatWithin(std::string_view key, float minimum, float maximum,
+                                        std::string_view instead) const;
+    std::optional<int> getIntWithin(std::string_view key, int minimum, int maximum,
+                                    std::string_view instead) const;
 
     // A number that does not read, is out of range or is not finite (inf, nan) then reads as
     // absent instead of throwing.
     void readBadValuesAsAbsent() { badValuesAsAbsent_ = true; }
+
+    // True the first time a fault of this key's value is to be told, and again once the value
+    // has changed (a reload), so that a fault read every frame is logged once.
+    bool firstReport(std::string_view key, std::string_view value) const;
+
+    // What write() puts into the file; loadText() of it gives the same values for every key.
+    std::string text() const;
 
     // How many entries the file holds.
     size_t entryCount() const { return entries_.size(); }
@@ -63,6 +85,12 @@ class DictDataFile : public BaseDataFile {
     virtual bool writeEntries(std::ostream& out) const;
 
   private:
+    // One WARN per key for a number its user cannot take.
+    void warnUnusable(std::string_view key, const std::string& value, std::string_view why,
+                      std::string_view instead) const;
+    template <class T, class Convert>
+    std::optional<T> readWithin(std::string_view key, T minimum, T maximum,
+                                std::string_view instead, Convert convert) const;
     // The caller's default after logging a value that does not read (lenient files only).
     template <class T>
     T badValue(std::string_view key, const std::string& value, const char* error,
@@ -70,7 +98,8 @@ class DictDataFile : public BaseDataFile {
 
     std::map<std::string, std::string, std::less<>> entries_;
     bool badValuesAsAbsent_ = false;
-    mutable std::set<std::string, std::less<>> reportedKeys_;
+    // Key -> the value whose fault was told last.
+    mutable std::map<std::string, std::string, std::less<>> reported_;
     std::map<std::string, std::vector<Vector3>, std::less<>> vectorLists_;
 };
 

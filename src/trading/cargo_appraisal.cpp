@@ -11,14 +11,13 @@
 #include "core/settings.h"
 #include "core/text.h"
 #include "data/dict_data_file.h"
+#include "data/tuning.h"
 #include "world/money.h"
 #include "world/owned.h"
 
 namespace bf {
 
 namespace {
-
-constexpr float kMissing = -999.0f;
 
 std::string fixed(float value) {
     char buffer[64];
@@ -83,16 +82,8 @@ namespace {
 
 // A price read from a data file, or nothing when the key is missing or its value is no sane
 // price (the value is then logged, as no buyer may pay from it).
-std::optional<float> readPrice(const DictDataFile& file, const char* fileName,
-                               const std::string& key) {
-    const std::string& text = file.getString(key);
-    if (text.empty()) return std::nullopt;
-    const float price = file.getFloat(key, kMissing);
-    if (std::isfinite(price) && price >= 0.0f && price <= CargoAppraiser::kMaxPriceDollars)
-        return price;
-    logMessage("WARN: " + describeBadValue(fileName, key, text,
-                                           "not a price from 0 to 10000 dollars, read as absent"));
-    return std::nullopt;
+std::optional<float> readPrice(const DictDataFile& file, const std::string& key) {
+    return file.getFloatWithin(key, 0.0f, CargoAppraiser::kMaxPriceDollars, "read as absent");
 }
 
 float readPriceScale() {
@@ -110,11 +101,11 @@ float readPriceScale() {
 
 int32_t CargoAppraiser::calculatePrice(int32_t entity) const {
     const std::string item = getEntityItemName(entity);
-    const std::optional<float> listed = readPrice(animalPrices_, "AnimalPrices.dat", item);
+    const std::optional<float> listed = readPrice(animalPrices_, item);
     float price = 0.0f;
     if (listed && *listed > 0.0f) {
         price = *listed;
-    } else if (const auto base = readPrice(generalMeta_, "GeneralMeta.dat", "trade.base_price")) {
+    } else if (const auto base = tuningValue(generalMeta_, Tuning::BasePrice)) {
         price = *base * calculateEntityScore(entity);
     } else {
         logMessage("WARN: calculatePrice: no price for \"" + item + "\", the buyer pays nothing");

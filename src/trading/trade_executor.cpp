@@ -8,6 +8,7 @@
 #include "core/settings.h"
 #include "data/dict_data_file.h"
 #include "data/text_keys.h"
+#include "data/tuning.h"
 #include "trading/buyer_tasks.h"
 #include "trading/cargo_appraisal.h"
 #include "ui/messages.h"
@@ -130,8 +131,7 @@ void TradeInteractionExecutor::updateExecutor() {
                 std::snprintf(line, sizeof line, "TradeInteractionExecutor: cargo score: %f",
                               static_cast<double>(score));
                 logMessage(line);
-                const float threshold =
-                    generalMeta_.getFloat("trade.buyer_score_threshold", -999.0f);
+                const float threshold = tuningFloat(generalMeta_, Tuning::BuyerScoreThreshold);
                 if (!(score >= threshold)) {
                     logMessage(
                         "TradeInteractionExecutor: ped refused to trade offer on the spot due to "

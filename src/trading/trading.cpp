@@ -8,6 +8,7 @@
 #include "core/settings.h"
 #include "data/catalogue.h"
 #include "data/text_keys.h"
+#include "data/tuning.h"
 #include "trading/trade_conditions.h"
 #include "world/game_ops.h"
 
@@ -69,7 +70,7 @@ bool Trading::updateInitiator(int32_t target) {
         }
         prompt_->setVisible(true);
         const float d = distance(runtime().playerPed, target);
-        const float maxDistance = data_.generalMeta().getFloat("trade.init.max_dist", -999.0f);
+        const float maxDistance = tuningFloat(data_.generalMeta(), Tuning::TradeMaxDist);
         if (d > maxDistance) {
             prompt_->setEnabled(false);
             return false;

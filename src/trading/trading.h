@@ -6,9 +6,10 @@
 //
 // Per frame without a trade: no prompt handling during a mission; the prompt is made for a human
 // target without "VX_Trading_isTradeInterationRunning", shown while the player can trade and the
-// target is tradeable, enabled only within "trade.init.max_dist" m (GeneralMeta.dat, -999.0 when
-// missing), and deleted on the first frame without a target. Confirming it disables it and starts
-// a trade, marking the buyer with the running decorator until the trade has an outcome.
+// target is tradeable, enabled only within "trade.init.max_dist" m (GeneralMeta.dat, through the
+// tuning table: 3 when missing or unusable), and deleted on the first frame without a target.
+// Confirming it disables it and starts a trade, marking the buyer with the running decorator until
+// the trade has an outcome.
 #pragma once
 
 #include <cstdint>

@@ -238,8 +238,11 @@ TEST_F(BleedingTest, NoDamageWhileStandingAndNoneOffOrUnconfigured) {
         game().runFrame();
     const auto calls = game().recordedOf(kApplyDamage);
     ASSERT_EQ(calls.size(), 1u);
-    EXPECT_EQ(static_cast<int32_t>(calls[0].args[1]), -999) << "absent key";
-    EXPECT_EQ(entity(buck)->health, 50.0f);
+    EXPECT_EQ(static_cast<int32_t>(calls[0].args[1]), 4) << "absent key: the shipped damage";
+    EXPECT_LT(entity(buck)->health, 50.0f);
+    EXPECT_EQ(logCount("WARN: GeneralMeta.dat lacks bleeding.critical_shot_damage_per_sec; 4 is "
+                       "used"),
+              1u);
 }
 
 TEST_F(BleedingTest, LowHealthCollapsesEveryFrameWhileEligible) {

@@ -78,6 +78,14 @@ class PluginTest : public ::testing::Test {
         return s.str();
     }
     std::string log() const { return readDataFile("Log.log"); }
+    // How many times the text stands in the log.
+    size_t logCount(const std::string& text) const {
+        const std::string all = log();
+        size_t count = 0;
+        for (size_t at = all.find(text); at != std::string::npos; at = all.find(text, at + 1))
+            ++count;
+        return count;
+    }
 
   private:
     std::filesystem::path gameDir_;

@@ -11,6 +11,7 @@
 #include "core/settings.h"
 #include "core/text.h"
 #include "data/text_keys.h"
+#include "data/tuning.h"
 
 namespace bfcheck {
 
@@ -26,38 +27,6 @@ std::string lowered(std::string_view text) {
     }
     return out;
 }
-
-struct TuningKey {
-    const char* key;
-    bool isFloat;
-    bool required;  // read with -999 when absent: the shipped file must hold it
-    double minimum;
-    double maximum;
-    const char* why;
-};
-
-// GeneralMeta.dat as the features read it; the ranges are where the tuning still works.
-const TuningKey kTuningKeys[] = {
-    {"animal_population.depletion_rate", true, true, 0.01, 1.0,
-     "each kill must leave a part of the population (above 0, at most 1)"},
-    {"animal_population.development_rate", true, true, 1.0, 100.0,
-     "populations grow back by this factor a game day (1 or more)"},
-    {"save_freq_sec", false, true, 1, 1e9, "seconds between population saves (1 or more)"},
-    {"bleeding.critical_shot_damage_per_sec", false, true, 0, 1e6,
-     "health points a second (0 or more)"},
-    {"hunting_competitions.camp_prepare_distance", false, false, 0, 1e6, "metres (0 or more)"},
-    {"hunting_competitions.base_score", false, false, 0, 1e6, "points (0 or more)"},
-    {"hunting_competitions.bonus.xlarge_animal", false, false, 0, 1e6, "points (0 or more)"},
-    {"hunting_competitions.bonus.headshot", false, false, 0, 1e6, "points (0 or more)"},
-    {"hunting_competitions.bonus.writhe", false, false, 0, 1e6, "points (0 or more)"},
-    {"hunting_competitions.bonus.bait", false, false, 0, 1e6, "points (0 or more)"},
-    {"hunting_competitions.bait_reach", true, false, 0, 1e6, "metres (0 or more)"},
-    {"trade.buyer_score_threshold", true, true, 0, 1e6, "a cargo score (0 or more)"},
-    {"trade.init.max_dist", true, true, 0.01, 1e6, "metres (above 0)"},
-    {"trade.base_price", true, true, 0, 10000,
-     "dollars a score point, 0 to 10000; the plug-in reads any other value as none, and buyers "
-     "then decline every item the price list does not price"},
-};
 
 // Texts whose "%s" takes a value; without it the value is not shown.
 const char* const kFormatTexts[] = {bf::text_keys::kInfoModalInstructionMass,
@@ -207,8 +176,9 @@ NumberReading checkNumber(std::vector<Problem>& problems, const std::string& fil
     if (!reading.isNumber || reading.outOfRange) {
         problems.push_back(
             {file, entry.line,
-             where + (reading.isNumber ? " is too large to read" : " is not a number") +
-                 ": the plug-in stops with \"Something wrong happened\" when it reads it",
+             where + (reading.isNumber ? " is too large to read: the plug-in reads it as absent"
+                                       : " is not a number: the plug-in stops with \"Something "
+                                         "wrong happened\" when it reads it"),
              "write " + std::string(isFloat ? "a number" : "a whole number") + " (" + rangeText +
                  ")"});
         NumberReading bad = reading;
@@ -231,21 +201,24 @@ void checkGeneralMeta(FolderReader& reader, std::vector<Problem>& problems) {
     const ReadFile file = reader.read("GeneralMeta.dat", FileKind::Data, true);
     if (!file.present) return;
     std::vector<std::string> known;
-    for (const TuningKey& key : kTuningKeys)
+    for (const bf::TuningKey& key : bf::tuningKeys())
         known.emplace_back(key.key);
-    for (const TuningKey& key : kTuningKeys) {
+    for (const bf::TuningKey& key : bf::tuningKeys()) {
+        const std::string uses = std::isnan(key.defaultValue)
+                                     ? std::string("reads it as absent")
+                                     : "uses " + numberText(key.defaultValue);
         const auto it = file.entries.find(key.key);
         if (it == file.entries.end() || it->second.value.empty()) {
             if (key.required) {
                 problems.push_back(
                     {"GeneralMeta.dat", 0,
-                     "lacks " + std::string(key.key) + ": the plug-in computes with -999 instead",
+                     "lacks " + std::string(key.key) + ": the plug-in " + uses + " instead",
                      "add a line " + std::string(key.key) + "=<value>, " + key.why});
             }
             continue;
         }
         checkNumber(problems, "GeneralMeta.dat", key.key, it->second, key.isFloat, key.minimum,
-                    key.maximum, key.why);
+                    key.maximum, std::string(key.why) + "; the plug-in " + uses + " for any other");
     }
     for (const auto& [key, entry] : file.entries) {
         if (std::find(known.begin(), known.end(), key) != known.end()) continue;

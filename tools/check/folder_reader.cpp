@@ -155,21 +155,27 @@ ReadFile FolderReader::read(const std::string& name, FileKind kind, bool require
         return file;
     }
     in.close();
-    // Text mode as the plug-in reads; a trailing CR and a leading UTF-8 mark are skipped there too.
-    std::ifstream text(path);
+    // As the plug-in reads: the whole file in binary, its line reader taking one CR off each line
+    // and a leading UTF-8 mark off the file.
+    std::ifstream binary(path, std::ios::binary);
+    const std::string content = bf::readWholeStream(binary);
     file.present = true;
     int line = 0;
     bool rejected = false;
-    bf::forEachFileLine(text, [&](const std::string& content) {
+    bf::forEachTextLine(content, [&](std::string_view text) {
         ++line;
-        if (content.empty()) return true;
-        if (kind == FileKind::Settings && isComment(content)) return true;
-        auto pieces = bf::splitString(content, '=');
+        const std::string current(text);
+        if (current.empty()) return true;
+        if (kind == FileKind::Settings && isComment(current)) return true;
+        auto pieces = bf::splitString(current, '=');
         if (pieces.size() != 2) {
-            rejectLine(name, line, content, kind, required, !rejected);
+            rejectLine(name, line, current, kind, required, !rejected);
             rejected = true;
             return true;
         }
+        // The data files drop a value's trailing carriage returns.
+        while (kind == FileKind::Data && !pieces[1].empty() && pieces[1].back() == '\r')
+            pieces[1].pop_back();
         file.entries[pieces[0]] = {std::move(pieces[1]), line};
         return true;
     });
