@@ -90,9 +90,11 @@ class Recorder::FileSink : public bfrec::Sink {
 
 RecorderSettings readRecorderSettings(const std::string& settingsPath) {
     RecorderSettings settings;
-    std::ifstream in(settingsPath);
+    std::ifstream in(settingsPath, std::ios::binary);
     if (!in) return settings;
-    forEachFileLine(in, [&](const std::string& line) {
+    const std::string text = readWholeStream(in);
+    forEachTextLine(text, [&](std::string_view view) {
+        const std::string line(view);
         if (line.empty() || line[0] == '/' || line[0] == ';' || line[0] == '[' || line[0] == '\\')
             return true;
         const auto pieces = splitString(line, '=');
