@@ -48,6 +48,7 @@ bool BaseDataFile::load() {
         logMessage("ERROR: data file '" + path_ +
                    "' is corruped at line: " + std::to_string(lines));
         noteDamage("line " + std::to_string(lines) + " is corrupt");
+        corruptLine_ = lines;
         return false;
     }
     logMessage("data file '" + path_ + "' loaded, lines red: " + std::to_string(lines));

@@ -158,4 +158,18 @@ void DictDataFile::setFloat(const std::string& key, float value) {
     setValue(key, formatFloatExactly(value));
 }
 
+void DictDataFile::replaceEntries(DictDataFile& fresh) {
+    // Moving a map hands its nodes over: the texts keep their addresses.
+    retired_.push_back(std::move(entries_));
+    entries_ = std::move(fresh.entries_);
+    fresh.entries_.clear();
+    vectorLists_.clear();
+    reportedKeys_.clear();
+}
+
+void DictDataFile::overlay(const DictDataFile& over) {
+    for (const auto& [key, value] : over.entries_)
+        entries_[key] = value;
+}
+
 }  // namespace bf

@@ -50,6 +50,13 @@ class DictDataFile : public BaseDataFile {
 
     // How many entries the file holds.
     size_t entryCount() const { return entries_.size(); }
+    const std::map<std::string, std::string, std::less<>>& entries() const { return entries_; }
+    // A reload: takes the entries `fresh` read (and forgets the position lists read so far). The
+    // old entries are kept aside, unchanged, for the file's life: the game may still hold the
+    // characters of a text handed to it (a prompt's), so they must stay where they are.
+    void replaceEntries(DictDataFile& fresh);
+    // Puts every entry of `over` over this file's (a translation over the English texts).
+    void overlay(const DictDataFile& over);
 
     void setValue(const std::string& key, const std::string& value);
     void setInt(const std::string& key, int value);
@@ -72,6 +79,7 @@ class DictDataFile : public BaseDataFile {
     bool badValuesAsAbsent_ = false;
     mutable std::set<std::string, std::less<>> reportedKeys_;
     std::map<std::string, std::vector<Vector3>, std::less<>> vectorLists_;
+    std::vector<std::map<std::string, std::string, std::less<>>> retired_;
 };
 
 // "%f" when that reads back as the same float, else "%.9g" (always enough for a float).

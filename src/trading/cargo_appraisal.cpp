@@ -95,7 +95,7 @@ std::optional<float> readPrice(const DictDataFile& file, const char* fileName,
     return std::nullopt;
 }
 
-float readPriceScale() {
+float readPriceScaleSetting() {
     const float scale = getSettingFloat("PriceScale");
     if (!std::isfinite(scale)) {
         logMessage("WARN: " + describeBadValue("Settings.ini", "PriceScale",
@@ -108,7 +108,15 @@ float readPriceScale() {
 
 }  // namespace
 
+float CargoAppraiser::priceScale() {
+    return readPriceScaleSetting();
+}
+
 int32_t CargoAppraiser::calculatePrice(int32_t entity) const {
+    return calculatePrice(entity, priceScale());
+}
+
+int32_t CargoAppraiser::calculatePrice(int32_t entity, float priceScale) const {
     const std::string item = getEntityItemName(entity);
     const std::optional<float> listed = readPrice(animalPrices_, "AnimalPrices.dat", item);
     float price = 0.0f;
@@ -120,7 +128,7 @@ int32_t CargoAppraiser::calculatePrice(int32_t entity) const {
         logMessage("WARN: calculatePrice: no price for \"" + item + "\", the buyer pays nothing");
         return 0;
     }
-    price *= readPriceScale();
+    price *= priceScale;
     if (!(price <= kMaxPriceDollars)) {
         logMessage("WARN: calculatePrice: \"" + item + "\" comes to " + fixed(price) +
                    " dollars, paid as " + fixed(kMaxPriceDollars));
