@@ -168,8 +168,10 @@ void DictDataFile::replaceEntries(DictDataFile& fresh) {
 }
 
 void DictDataFile::overlay(const DictDataFile& over) {
-    for (const auto& [key, value] : over.entries_)
-        entries_[key] = value;
+    // An empty value reads as absent: the text stays as it was.
+    for (const auto& [key, value] : over.entries_) {
+        if (!value.empty()) entries_[key] = value;
+    }
 }
 
 }  // namespace bf

@@ -55,7 +55,8 @@ class DictDataFile : public BaseDataFile {
     // old entries are kept aside, unchanged, for the file's life: the game may still hold the
     // characters of a text handed to it (a prompt's), so they must stay where they are.
     void replaceEntries(DictDataFile& fresh);
-    // Puts every entry of `over` over this file's (a translation over the English texts).
+    // Puts every entry of `over` with a value over this file's (a translation over the English
+    // texts).
     void overlay(const DictDataFile& over);
 
     void setValue(const std::string& key, const std::string& value);
