@@ -41,6 +41,11 @@ class AnimalSpawnLocations {
     static bool valid(const AnimalSpawnLocation& location) { return !location.model.empty(); }
 
     const std::vector<AnimalSpawnLocation>& all() const { return locations_; }
+    // A reload of AnimalSpawns.dat: forgets the places and reads them again.
+    void reload(DictDataFile& file) {
+        locations_.clear();
+        load(file);
+    }
 
   private:
     std::vector<AnimalSpawnLocation> locations_;

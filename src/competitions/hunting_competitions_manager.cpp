@@ -186,6 +186,17 @@ void HuntingCompetitionsManager::terminateCompetition() {
     info_.reset();
 }
 
+void HuntingCompetitionsManager::withdraw() {
+    nextAttemptTime_ = natives::getGameTimer() + kFirstOfferDelayMs;
+    if (!processor_) return;
+    logMessage(
+        "HuntingCompetitionsManager: competitions switched off, withdrawing the competition");
+    info_->outcome = kOutcomeAborted;
+    processor_->cleanup(true);
+    processor_.reset();
+    info_.reset();
+}
+
 void HuntingCompetitionsManager::notify(const MapAreaChangeData& change) {
     if (!processor_ || info_->status != kStatusOffered) return;
     if (distance(playerPosition(), info_->startPoint) <= kWithdrawDistance) return;

@@ -1,6 +1,7 @@
 #include "core/frame_tally.h"
 
 #include "core/hook.h"
+#include "core/key_input.h"
 #include "core/recorder.h"
 #include "core/runtime.h"
 
@@ -61,6 +62,7 @@ void waitForGame(uint32_t milliseconds) {
     if (Recorder* recorder = activeRecorder()) recorder->beforeWait(milliseconds);
     hook::scriptWait(milliseconds);
     if (Runtime* running = installedRuntime()) running->frameTally.newFrame();
+    takeQueuedKeys();
     if (Recorder* recorder = activeRecorder()) recorder->afterWait();
 }
 

@@ -30,19 +30,6 @@ constexpr uintmax_t kMaxSnapshotFile = 4 * 1024 * 1024;
 constexpr uintmax_t kMaxSnapshot = 16 * 1024 * 1024;
 constexpr long long kMaxMBLimit = 1024 * 1024;
 
-// ---- The key ring: one producer (the window thread), one consumer (the script thread) ----
-
-struct KeyRing {
-    static constexpr uint32_t kSize = 256;
-    std::array<KeyEvent, kSize> events{};
-    std::atomic<uint32_t> head{0};  // written by the producer
-    std::atomic<uint32_t> tail{0};  // written by the consumer
-    std::atomic<uint32_t> lost{0};
-    std::atomic<bool> open{false};
-};
-// Plain static data, constant-initialised: the window thread may call in at any time, even
-// while a recorder is being made or dropped.
-KeyRing gKeys;
 // The recorder that records now (one at a time): every native call and wait asks for it.
 Recorder* gActive = nullptr;
 
@@ -132,18 +119,6 @@ RecorderSettings readRecorderSettings(const std::string& settingsPath) {
     return settings;
 }
 
-void queueKeyEvent(const KeyEvent& event) {
-    if (!gKeys.open.load(std::memory_order_acquire)) return;
-    const uint32_t head = gKeys.head.load(std::memory_order_relaxed);
-    const uint32_t tail = gKeys.tail.load(std::memory_order_acquire);
-    if (head - tail >= KeyRing::kSize) {
-        gKeys.lost.fetch_add(1, std::memory_order_relaxed);
-        return;
-    }
-    gKeys.events[head % KeyRing::kSize] = event;
-    gKeys.head.store(head + 1, std::memory_order_release);
-}
-
 std::unique_ptr<Recorder> Recorder::start(const RecorderSettings& settings,
                                           const std::string& dataDir,
                                           std::vector<std::string>& logLines) {
@@ -185,6 +160,7 @@ std::unique_ptr<Recorder> Recorder::start(const RecorderSettings& settings,
     header.markerKey = settings.markerKey;
     header.version = "1.2.0";
     recorder->encoder_->header(header);
+    recorder->dataDir_ = dataDir;
     recorder->snapshot(dataDir);
     if (!recorder->encoder_->flush()) {
         logLines.push_back("ERROR: Recorder: cannot write " + recorder->path_ + ": " +
@@ -197,9 +173,7 @@ std::unique_ptr<Recorder> Recorder::start(const RecorderSettings& settings,
     setLogTap(recorder.get());
     recorder->lastFlushTick_ = systemTickCount();
     // Events from before this recording are not its own.
-    gKeys.tail.store(gKeys.head.load(std::memory_order_acquire), std::memory_order_release);
-    gKeys.lost.store(0, std::memory_order_relaxed);
-    gKeys.open.store(true, std::memory_order_release);
+    discardQueuedKeys();
     logLines.push_back("Recorder: recording this session into Brackenfold/Recordings (at most " +
                        std::to_string(settings.maxMB) + " MB; marker key " +
                        std::to_string(settings.markerKey) + ")");
@@ -300,30 +274,30 @@ void Recorder::beforeWait(uint32_t milliseconds) {
     checkWrites();
 }
 
-void Recorder::drainKeys() {
-    uint32_t tail = gKeys.tail.load(std::memory_order_relaxed);
-    // The head is read again after each event: an event that comes while the marker's log line
-    // is written belongs to this frame too (a replay hands the events over in the same places).
-    for (; tail != gKeys.head.load(std::memory_order_acquire); ++tail) {
-        const KeyEvent event = gKeys.events[tail % KeyRing::kSize];
-        encoder_->key(event.key, event.tick, event.repeats, event.scanCode, event.flags);
-        const bool pressed = !(event.flags & (bfrec::kKeyIsUpNow | bfrec::kKeyWasDownBefore));
-        if (pressed && event.key == markerKey_) {
-            encoder_->marker(++markers_);
-            gKeys.tail.store(tail + 1, std::memory_order_release);
-            logMessage("Recorder: marker " + std::to_string(markers_) + " at frame " +
-                       std::to_string(frame_));
-            if (!recording_) return;
-        }
+void Recorder::recordKey(const KeyEvent& event) {
+    if (!recording_) return;
+    encoder_->key(event.key, event.tick, event.repeats, event.scanCode, event.flags);
+    const bool pressed = !(event.flags & (bfrec::kKeyIsUpNow | bfrec::kKeyWasDownBefore));
+    if (pressed && event.key == markerKey_) {
+        encoder_->marker(++markers_);
+        logMessage("Recorder: marker " + std::to_string(markers_) + " at frame " +
+                   std::to_string(frame_));
     }
-    gKeys.tail.store(tail, std::memory_order_release);
-    if (const uint32_t lost = gKeys.lost.exchange(0, std::memory_order_relaxed))
-        encoder_->keysLost(lost);
+}
+
+void Recorder::dataFolderReread() {
+    if (!recording_) return;
+    snapshot(dataDir_);
+    checkWrites();
+}
+
+void Recorder::recordKeysLost(uint32_t lost) {
+    if (recording_) encoder_->keysLost(lost);
 }
 
 void Recorder::afterWait() {
     if (!recording_) return;
-    drainKeys();
+    takeQueuedKeys();
     if (!recording_) return;
     if (bytes() >= maxBytes_) {
         logMessage("Recorder: Recorder_MaxMB (" + std::to_string(maxBytes_ / (1024 * 1024)) +
@@ -378,7 +352,6 @@ void Recorder::finish(bfrec::EndReason reason) {
     recording_ = false;
     gActive = nullptr;
     setLogTap(nullptr);
-    gKeys.open.store(false, std::memory_order_release);
     sink_->close();
 }
 
@@ -387,7 +360,6 @@ void Recorder::checkWrites() {
     recording_ = false;
     gActive = nullptr;
     setLogTap(nullptr);
-    gKeys.open.store(false, std::memory_order_release);
     const int error = sink_->error();
     sink_->close();
     logMessage("ERROR: Recorder: cannot write " + path_ + ": " +

@@ -18,12 +18,11 @@
 // Failures never reach the game: a folder or file that cannot be written, or a full disk, stops
 // the recording with one log line; so does reaching Recorder_MaxMB (checked at each frame's end).
 //
-// Threads: everything but queueKeyEvent runs on the script thread (or on the thread that unloads
-// the plug-in, while the script waits). The keyboard handler calls queueKeyEvent on the game's
-// window thread: it puts the event in a lock-free single-producer, single-consumer ring of 256
-// events that the script thread empties after each wait (an event that finds the ring full is
-// counted as lost and the count recorded). The recording thus places each key event at the start
-// of the first frame after it, which is where a replay delivers it.
+// Threads: everything runs on the script thread (or on the thread that unloads the plug-in, while
+// the script waits). Key events come through core/key_input.h, whose ring the script thread
+// empties after each wait into the recording (an event that found the ring full is counted as
+// lost and the count recorded). The recording thus places each key event at the start of the
+// first frame after it, which is where a replay delivers it.
 #pragma once
 
 #include <cstdint>
@@ -34,6 +33,7 @@
 #include <vector>
 
 #include "core/bfrec_encoder.h"
+#include "core/key_input.h"
 #include "core/log.h"
 
 namespace bf {
@@ -52,17 +52,6 @@ struct RecorderSettings {
 // Recorder_Enabled, Recorder_MaxMB and Recorder_MarkerKey from the settings file (the same line
 // rules as core/settings.h), without logging: the log is not started yet.
 RecorderSettings readRecorderSettings(const std::string& settingsPath);
-
-struct KeyEvent {
-    uint32_t key = 0;
-    uint32_t tick = 0;
-    uint16_t repeats = 0;
-    uint8_t scanCode = 0;
-    uint8_t flags = 0;  // bfrec::KeyFlags
-};
-
-// The keyboard handler's side, on any thread: queues the event while a recorder runs.
-void queueKeyEvent(const KeyEvent& event);
 
 class Recorder : public LogTap {
   public:
@@ -88,8 +77,16 @@ class Recorder : public LogTap {
     void beforeCall(const bfrec::CallShape& shape, bfrec::RecArg* words);
     void afterCall(const bfrec::CallShape& shape, bfrec::RecArg* words, const uint64_t* slots);
     void beforeWait(uint32_t milliseconds);
-    // After the script resumed: the key events since, markers, the flush and the size limit.
+    // After the script resumed: the key events since (core/key_input.h), the flush and the size
+    // limit.
     void afterWait();
+    // A key event taken from the ring (a press of the marker key also marks), and how many found
+    // it full.
+    void recordKey(const KeyEvent& event);
+    void recordKeysLost(uint32_t lost);
+    // The plug-in is about to read its data folder again (a reload in the game): the folder as
+    // it is now goes into the recording, where a replay lays it out before the reading.
+    void dataFolderReread();
     void logged(const std::tm& local, const std::string& entry) override;
     // A reading of the system tick on the script thread.
     void tickRead(uint32_t tick);
@@ -103,13 +100,13 @@ class Recorder : public LogTap {
     class FileSink;
     Recorder() = default;
     void snapshot(const std::string& dataDir);
-    void drainKeys();
     // Stops at a write error, with one log line.
     void checkWrites();
 
     std::unique_ptr<FileSink> sink_;
     std::unique_ptr<bfrec::Encoder> encoder_;
     std::string path_;
+    std::string dataDir_;
     bool recording_ = false;
     uint64_t frame_ = 1;
     uint32_t markers_ = 0;

@@ -47,6 +47,8 @@ class BaseDataFile {
     const std::string& path() const { return path_; }
     // Why the file on disk was not read in full; empty when it was (or when there was none).
     const std::string& damage() const { return damage_; }
+    // The corrupt line that stopped the last load (the first line is line 0); -1 when none did.
+    int corruptLine() const { return corruptLine_; }
 
   protected:
     void markDirty() { dirty_ = true; }
@@ -67,6 +69,7 @@ class BaseDataFile {
     bool dirty_ = false;
     bool failing_ = false;
     mutable std::string damage_;
+    int corruptLine_ = -1;
 };
 
 }  // namespace bf

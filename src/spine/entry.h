@@ -31,7 +31,7 @@ struct KeyState {
 
 // Records the last event of each key code below 255 with the system tick count. The hook calls it
 // from the window's thread: it writes its own key table and touches nothing else of the plug-in
-// but the flight recorder's lock-free queue of key events (core/recorder.h).
+// but the lock-free queue of key events (core/key_input.h), which the script thread empties.
 void keyboardHandler(uint32_t key, uint16_t repeats, uint8_t scanCode, int isExtended,
                      int isWithAlt, int wasDownBefore, int isUpNow);
 // The handler's table (nothing in the plug-in reads it; tests do).

@@ -82,6 +82,7 @@ bool Plugin::initialize() {
     loadSettings(dataFilePath("Settings.ini"), defaultSettings());
     natives::requestStreamedTextureDict(kBlipsDictionary, false);
     waitFrame();
+    data_.setLanguage(natives::getCurrentLanguage());
     if (!data_.load()) return false;
     if (!population_.loadCharacterFiles()) return false;
 
@@ -109,12 +110,15 @@ bool Plugin::initialize() {
     // The manager withdraws offers on area changes and scores the pump's damage events.
     mapAreaTracker_->subscribe(*competitions_);
     animalEvents_->subscribeDamage(*competitions_);
+    settingsReload_ = std::make_unique<SettingsReload>(
+        data_, spawnLocations_, variations_, *competitions_, *trading_, *bait_, population_);
 
     waitForBlipsDictionary();
     return true;
 }
 
 void Plugin::runFrame() {
+    settingsReload_->onFrame();
     const FrameGates gates = readFrameGates();
     flushPendingTexts();
     mapAreaTracker_->update();

@@ -29,6 +29,7 @@
 #include "core/recorder.h"
 #include "core/runtime.h"
 #include "data/catalogue.h"
+#include "spine/settings_reload.h"
 #include "trading/trading.h"
 #include "ui/tutorials.h"
 #include "world/map_districts.h"
@@ -77,6 +78,7 @@ class Plugin : public Runtime {
     AnimalHud& animalHud() { return *animalHud_; }
     Tutorials& tutorials() { return tutorials_; }
     HuntingCompetitionsManager& competitions() { return *competitions_; }
+    SettingsReload& settingsReload() { return *settingsReload_; }
 
   private:
     // After "Something wrong happened": the features let go of what they hold in the game.
@@ -113,6 +115,7 @@ class Plugin : public Runtime {
     std::unique_ptr<PopulationUpdater> populationUpdater_;
     // Last, so that it goes first: a competition held at the end hands back what it made.
     std::unique_ptr<HuntingCompetitionsManager> competitions_;
+    std::unique_ptr<SettingsReload> settingsReload_;
 };
 
 // The script's entry, registered with the hook.

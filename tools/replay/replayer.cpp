@@ -161,18 +161,25 @@ class Replayer : public sim::HookInterceptor, public bf::OsReplay {
                      << quoted(next_.path) << "\n";
                 return false;
             }
-            const fs::path target = data / next_.path;
-            if (next_.folder) {
-                fs::create_directories(target, error);
-            } else {
-                fs::create_directories(target.parent_path(), error);
-                std::ofstream file(target, std::ios::binary | std::ios::trunc);
-                file.write(reinterpret_cast<const char*>(next_.data.data()),
-                           static_cast<std::streamsize>(next_.data.size()));
-            }
+            writeDataFile(next_);
             pull();
         }
+        laidOut_ = true;
         return true;
+    }
+
+    void writeDataFile(const Record& record) {
+        if (!safePath(record.path)) return;
+        const fs::path target = options_.gameDir / "Brackenfold" / record.path;
+        std::error_code error;
+        if (record.folder) {
+            fs::create_directories(target, error);
+            return;
+        }
+        fs::create_directories(target.parent_path(), error);
+        std::ofstream file(target, std::ios::binary | std::ios::trunc);
+        file.write(reinterpret_cast<const char*>(record.data.data()),
+                   static_cast<std::streamsize>(record.data.size()));
     }
 
     int run() {
@@ -399,6 +406,11 @@ class Replayer : public sim::HookInterceptor, public bf::OsReplay {
                 continue;
             }
             if (next_.kind == Kind::KeysLost) continue;
+            // The plug-in read its folder again (a reload in the game): the folder as it was.
+            if (next_.kind == Kind::File && laidOut_) {
+                writeDataFile(next_);
+                continue;
+            }
             if (next_.kind == Kind::Key) {
                 deliverKey(next_);
                 continue;
@@ -626,6 +638,8 @@ class Replayer : public sim::HookInterceptor, public bf::OsReplay {
     std::unique_ptr<sim::Game> game_;
     Record next_;
     bool haveNext_ = false;
+    // The recorded folder is laid out: later file records are the plug-in reading it again.
+    bool laidOut_ = false;
     Reader::Status status_ = Reader::Status::Ok;
     bool diverged_ = false;
     bool ended_ = false;
