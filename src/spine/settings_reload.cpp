@@ -121,13 +121,22 @@ void SettingsReload::reload() {
             const std::string* was = find(before, key);
             if (was && *was == value) continue;
             ++changed;
-            logMessage("Reload: Settings.ini: " + key + " " + (was ? *was : "(none)") + " -> " +
-                       value + (readAtStartOnly(key) ? " (applies at the next start)" : ""));
+            std::string line = "Reload: Settings.ini: " + key;
+            line += " ";
+            line += was ? *was : "(none)";
+            line += " -> ";
+            line += value;
+            if (readAtStartOnly(key)) line += " (applies at the next start)";
+            logMessage(line);
         }
         for (const auto& [key, value] : before) {
             if (fresh.count(key)) continue;
             ++changed;
-            logMessage("Reload: Settings.ini: " + key + " " + value + " -> (none)");
+            std::string line = "Reload: Settings.ini: " + key;
+            line += " ";
+            line += value;
+            line += " -> (none)";
+            logMessage(line);
         }
         replaceSettings(std::move(fresh));
         readChord();
