@@ -70,6 +70,8 @@ class AnimalPopulationManager {
     DictDataFile& characterFile();
 
   private:
+    // Removes the "<file>.dat.tmp" files of interrupted writes from the population folder.
+    void removeLeftoverWrites();
     DictDataFile& districtFile(uint32_t district);
     // The effective factor as it reads now, storing none of the defaults it falls back on.
     float currentEffectiveFactor(uint32_t district, uint32_t type);
