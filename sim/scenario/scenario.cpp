@@ -318,35 +318,36 @@ void Runner::writeScreenshot() {
                   << options_.screenshot.string() << "\n";
 }
 
+std::vector<Step> parseScenario(const std::vector<Line>& lines) {
+    std::vector<Step> steps;
+    bool timeSeen = false;
+    for (const Line& line : lines) {
+        size_t nameTokens = 0;
+        const Command* command = commandRegistry().match(line, nameTokens);
+        const std::string where = "line " + std::to_string(line.number) + ": ";
+        if (!command) throw SyntaxError(where + "unknown command '" + line.tokens[0] + "'");
+        Args args(line, nameTokens);
+        if (args.size() < command->minArgs || args.size() > command->maxArgs) {
+            throw SyntaxError(where + "wrong number of arguments for '" + command->name + "'");
+        }
+        if (command->phase == Phase::Setup && timeSeen) {
+            throw SyntaxError(where + "'" + command->name +
+                              "' is a set-up command and must come before the first time "
+                              "command");
+        }
+        if (command->phase == Phase::Time) timeSeen = true;
+        if (command->check) command->check(args);
+        steps.push_back({&line, command, nameTokens});
+    }
+    return steps;
+}
+
 int Runner::run(const std::vector<Line>& lines) {
     std::ostream& out = *options_.out;
     // Parse everything first: a malformed scenario runs nothing.
-    struct Step {
-        const Line* line;
-        const Command* command;
-        size_t nameTokens;
-    };
     std::vector<Step> steps;
     try {
-        bool timeSeen = false;
-        for (const Line& line : lines) {
-            size_t nameTokens = 0;
-            const Command* command = commandRegistry().match(line, nameTokens);
-            const std::string where = "line " + std::to_string(line.number) + ": ";
-            if (!command) throw SyntaxError(where + "unknown command '" + line.tokens[0] + "'");
-            Args args(line, nameTokens);
-            if (args.size() < command->minArgs || args.size() > command->maxArgs) {
-                throw SyntaxError(where + "wrong number of arguments for '" + command->name + "'");
-            }
-            if (command->phase == Phase::Setup && timeSeen) {
-                throw SyntaxError(where + "'" + command->name +
-                                  "' is a set-up command and must come before the first time "
-                                  "command");
-            }
-            if (command->phase == Phase::Time) timeSeen = true;
-            if (command->check) command->check(args);
-            steps.push_back({&line, command, nameTokens});
-        }
+        steps = parseScenario(lines);
     } catch (const SyntaxError& e) {
         out << "malformed scenario: " << e.what() << "\n";
         return 2;

@@ -91,6 +91,16 @@ class CommandRegistry {
 // Every command the language knows (scenario/commands.cpp).
 CommandRegistry& commandRegistry();
 
+// One parsed line: its command and how many tokens the command's name takes.
+struct Step {
+    const Line* line;
+    const Command* command;
+    size_t nameTokens;
+};
+// Matches every line to its command and checks its arguments, running nothing; throws
+// SyntaxError at the first malformed line. The steps point into `lines`.
+std::vector<Step> parseScenario(const std::vector<Line>& lines);
+
 struct RunOptions {
     Game::PluginEntry plugin = nullptr;
     std::filesystem::path gameDir;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 
 #include "animals/map_area_tracker.h"
 #include "core/frame_tally.h"
@@ -45,7 +46,23 @@ AnimalPopulationManager::AnimalPopulationManager(FileFactory makeFile)
 
 AnimalPopulationManager::~AnimalPopulationManager() = default;
 
+void AnimalPopulationManager::removeLeftoverWrites() {
+    // What writes cut short by a crash left beside the files; the files themselves are whole.
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path folder = dataFilePath(std::string(kFolder));
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() < 8 || name.compare(name.size() - 8, 8, ".dat.tmp") != 0) continue;
+        std::error_code removed;
+        if (fs::remove(it->path(), removed))
+            logMessage("WARN: " + it->path().string() +
+                       " was left by a write that did not finish; removed");
+    }
+}
+
 bool AnimalPopulationManager::loadCharacterFiles() {
+    removeLeftoverWrites();
     john_ = makeFile_(dataFilePath(std::string(kFolder) + "PopulationStatus.John.dat"));
     arthur_ = makeFile_(dataFilePath(std::string(kFolder) + "PopulationStatus.Arthur.dat"));
     john_->readBadValuesAsAbsent();

@@ -73,6 +73,8 @@ class AnimalPopulationManager {
     DictDataFile& characterFile();
 
   private:
+    // Removes the "<file>.dat.tmp" files of interrupted writes from the population folder.
+    void removeLeftoverWrites();
     DictDataFile& districtFile(uint32_t district);
     void endSaveRound();
     // The effective factor as it reads now, storing none of the defaults it falls back on.

@@ -1,5 +1,7 @@
 #include "animals/animal_spawn_locations.h"
 
+#include "animals/spawn_places.h"
+
 #include <algorithm>
 #include <string>
 
@@ -19,21 +21,11 @@ const std::vector<const char*>& AnimalSpawnLocations::models() {
 
 void AnimalSpawnLocations::load(DictDataFile& file) {
     if (!locations_.empty()) return;
-    for (const char* model : models()) {
-        const std::string prefix = model;
-        const std::vector<Vector3>& items = file.getVector3List(prefix);
-        const int32_t rarity = file.getInt(prefix + ".rarity_level", 0);
-        const std::string& texture = file.getString(prefix + ".texture");
-        for (const Vector3& item : items) {
-            AnimalSpawnLocation location;
-            location.model = prefix;
-            location.district = natives::getMapZoneAtCoords(item, kZoneDistrict);
-            location.position = {item.x, item.y, 0.0f};
-            location.radius = std::max(item.z, kMinimumRadius);
-            location.rarityLevel = rarity;
-            location.texture = texture;
-            if (valid(location)) locations_.push_back(std::move(location));
-        }
+    for (SpawnPlace& place : readSpawnPlaces(file)) {
+        AnimalSpawnLocation& location = place.location;
+        location.district = natives::getMapZoneAtCoords(
+            {location.position.x, location.position.y, place.height}, kZoneDistrict);
+        locations_.push_back(std::move(location));
     }
     logMessage("AnimalSpawnLocations: spawn locations loaded: " +
                std::to_string(locations_.size()));

@@ -26,7 +26,7 @@ const std::array<TuningKey, static_cast<size_t>(Tuning::Count)>& tuningKeys() {
          "seconds between population saves, 1 or more"},
         {"bleeding.critical_shot_damage_per_sec", false, true, 4.0f, 0.0f, 10000.0f,
          "health points a second, 0 to 10000"},
-        {"hunting_competitions.camp_prepare_distance", false, false, 300.0f, 0.0f,
+        {"hunting_competitions.camp_prepare_distance", true, false, 300.0f, 0.0f,
          kCampReleaseDistance - kCampDistanceMargin,
          "metres from the start point at which the camp is built, 0 to 400 (it is taken down "
          "beyond 450)"},

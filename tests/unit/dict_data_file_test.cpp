@@ -5,9 +5,12 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <stdexcept>
 
+#include "animals/spawn_places.h"
 #include "plugin_fixture.h"
 
 namespace {
@@ -298,6 +301,86 @@ TEST_F(DictDataFileTest, FloatsAreWrittenSoThatTheyReadBackTheSame) {
     auto file = loaded("");
     file->setFloat("f", 0.75f);
     EXPECT_EQ(file->getString("f"), "0.750000") << "the usual values keep their six decimals";
+}
+
+}  // namespace
+
+namespace {
+
+// Every file the plug-in writes reads back, once saved, to the values it held: over the fuzz
+// corpora of the data file and the population files, as each written file (the hints and a
+// district's and a character's population). Saved again, it is the same text.
+TEST_F(DictDataFileTest, WhatTheWriterWritesTheReaderReadsBackTheSame) {
+    std::vector<std::string> inputs = {"t=\r\r\n", "t=\r\r\nu=1\r\n",
+                                       "\xEF\xBB\xBF\xEF\xBB\xBFk=1\n", "a=1\r\r\r\nb=\r\n"};
+    for (const char* corpus : {"dict_data_file", "population"}) {
+        for (const auto& entry : std::filesystem::directory_iterator(
+                 std::string(BRACKENFOLD_FUZZ_CORPUS_DIR) + "/" + corpus)) {
+            std::ifstream in(entry.path(), std::ios::binary);
+            inputs.emplace_back(std::istreambuf_iterator<char>(in),
+                                std::istreambuf_iterator<char>());
+        }
+    }
+    for (const char* name : {"TutorialFlags.dat", "AnimalsPopulation/-512529193.dat",
+                             "AnimalsPopulation/PopulationStatus.Arthur.dat"}) {
+        for (const std::string& input : inputs) {
+            SCOPED_TRACE(std::string(name) + ": " + input);
+            std::filesystem::remove_all(dataPath(std::string(name) + ".bad"));
+            writeDataFile(name, input);
+            bf::DictDataFile first(std::string("Brackenfold/") + name);
+            first.readBadValuesAsAbsent();
+            if (!first.load()) continue;
+            first.setValue("zz_written", "1");
+            ASSERT_TRUE(first.save(false));
+            bf::DictDataFile again(std::string("Brackenfold/") + name);
+            again.readBadValuesAsAbsent();
+            ASSERT_TRUE(again.load()) << log();
+            EXPECT_EQ(again.text(), first.text());
+        }
+    }
+}
+
+TEST_F(DictDataFileTest, AFileSavedAsUtf16IsRefusedByNameAndKeptAside) {
+    const std::string utf16(
+        "\xFF\xFE"
+        "a\0=\0"
+        "1\0\n\0",
+        10);
+    writeDataFile("TutorialFlags.dat", utf16);
+    bf::DictDataFile file("Brackenfold/TutorialFlags.dat");
+    file.readBadValuesAsAbsent();
+    EXPECT_FALSE(file.load());
+    EXPECT_EQ(logCount("ERROR: data file 'Brackenfold/TutorialFlags.dat' is saved as UTF-16"), 1);
+    EXPECT_EQ(logCount("cannot parse line"), 0);
+    file.setInt("bait_blip", 1);
+    ASSERT_TRUE(file.save(false));
+    EXPECT_EQ(readDataFile("TutorialFlags.dat.bad"), utf16) << "the player's file is kept";
+}
+
+TEST_F(DictDataFileTest, AWriteCutShortLeavesNoTemporaryFileForTheNextStart) {
+    writeDataFile("TutorialFlags.dat", "bait_blip=1\n");
+    writeDataFile("TutorialFlags.dat.tmp", "bait_bl");
+    writeDataFile("AnimalsPopulation/-512529193.dat.tmp", "-19559");
+    start();
+    EXPECT_FALSE(std::filesystem::exists(dataPath("TutorialFlags.dat.tmp")));
+    EXPECT_FALSE(std::filesystem::exists(dataPath("AnimalsPopulation/-512529193.dat.tmp")));
+    EXPECT_EQ(plugin().data().tutorialFlags().getInt("bait_blip", 0), 1);
+}
+
+TEST_F(DictDataFileTest, SpawnPlacesAndCountsThatAreNoNumbersOfTheMapAreSkippedWithAWarning) {
+    auto file = loaded(
+        "a_c_buck_01.count=5\na_c_buck_01.0=nan,1,120\na_c_buck_01.1=1e30,2,120\n"
+        "a_c_buck_01.2=1,2,1e39\na_c_buck_01.3=5,6,inf\na_c_buck_01.4=100,200,120\n"
+        "a_c_duck_01.count=99999999999\na_c_duck_01.0=1,2,50\n"
+        "a_c_rabbit_01.count=1\na_c_rabbit_01.0=1,2,50\na_c_rabbit_01.rarity_level=1e99999\n");
+    const auto places = bf::readSpawnPlaces(*file);
+    ASSERT_EQ(places.size(), 2u);
+    EXPECT_EQ(places[0].location.position.x, 100.0f);
+    EXPECT_EQ(places[1].location.model, "a_c_rabbit_01");
+    for (const char* key : {"a_c_buck_01.0, value \"nan", "a_c_buck_01.1, value \"1e30",
+                            "a_c_buck_01.2, value \"1,2,1e39", "a_c_buck_01.3, value \"5,6,inf",
+                            "a_c_duck_01.count, value \"99999999999"})
+        EXPECT_EQ(logCount(std::string("WARN: Test.dat: key ") + key), 1) << key;
 }
 
 }  // namespace

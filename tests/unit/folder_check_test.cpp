@@ -183,6 +183,18 @@ TEST_F(FolderCheckTest, EveryPlantedProblemIsFoundAtItsFileAndLine) {
         {"infinite price",
          [](T& t) { t.replaceLines("AnimalPrices.dat", "Poor Duck Pelt=", "Poor Duck Pelt=inf"); },
          "AnimalPrices.dat", 0, "reads any other value as no price"},
+        {"legendary chance above 1",
+         [](T& t) {
+             t.replaceLines("GeneralMeta.dat", "hunting_competitions.specific_animal_chance=",
+                            "hunting_competitions.specific_animal_chance=2");
+         },
+         "GeneralMeta.dat", 0, "out of range"},
+        {"camp distance beyond the release",
+         [](T& t) {
+             t.replaceLines("GeneralMeta.dat", "hunting_competitions.camp_prepare_distance=",
+                            "hunting_competitions.camp_prepare_distance=590");
+         },
+         "GeneralMeta.dat", 0, "taken down beyond 450"},
         {"base price not a number",
          [](T& t) {
              t.replaceLines("GeneralMeta.dat", "trade.base_price=", "trade.base_price=nan");

@@ -338,3 +338,60 @@ TEST_F(ProcessorTest, ACampBuiltAgainKeepsOneRivalWithTheStake) {
 }
 
 }  // namespace
+
+namespace {
+
+// A camp distance at or beyond the 450 m at which the camp is taken down would build and take it
+// down frame after frame for a player between the two: it reads as the default, with a WARN.
+TEST_F(ProcessorTest, ACampDistanceBeyondTheReleaseCannotMakeTheCampComeAndGo) {
+    const bf::Vector3 camp = info_->startPoint;
+    for (const char* distance : {"590", "inf", "nan", "1e30"}) {
+        SCOPED_TRACE(distance);
+        processor_.reset();
+        info_ = makeInfo();
+        plugin().data().generalMeta().setValue("hunting_competitions.camp_prepare_distance",
+                                               distance);
+        processor_ = make(*info_);
+        placePlayer({camp.x + 584.0f, camp.y, camp.z});
+        run(5000);
+        EXPECT_EQ(processor_->state(), bf::kStateOffered);
+        EXPECT_TRUE(info_->createdPeds.empty());
+        EXPECT_TRUE(info_->createdPropSets.empty());
+        EXPECT_EQ(logCount(std::string("WARN: GeneralMeta.dat: key "
+                                       "hunting_competitions.camp_prepare_distance, value \"") +
+                           distance + "\""),
+                  1);
+        placePlayer({camp.x + 310.0f, camp.y, camp.z});
+        run(1000);
+        EXPECT_EQ(processor_->state(), bf::kStateOffered) << "the default 300 m holds";
+        placePlayer({camp.x + 290.0f, camp.y, camp.z});
+        run(1000);
+        EXPECT_EQ(processor_->state(), bf::kStateCampReady);
+        processor_->cleanup(false);
+    }
+}
+
+// A camp taken down leaves its rival in no list of the record: a ped the game removed may give
+// its handle to another, which clean-up would then hand back.
+TEST_F(ProcessorTest, ACampTakenDownKeepsNoHandleOfItsRivalInThePedList) {
+    const bf::Vector3 camp = info_->startPoint;
+    placePlayer({camp.x + 30.0f, camp.y, camp.z});
+    processor_->update();
+    const int32_t rival = info_->opponentPed;
+    ASSERT_NE(rival, 0);
+    placePlayer({camp.x + 460.0f, camp.y, camp.z});
+    processor_->update();
+    for (const bf::OwnedPed& ped : info_->createdPeds)
+        EXPECT_NE(ped.get(), rival);
+    // The game removes him while he waits; a rebuilt camp makes a new one and clean-up touches
+    // nothing of the old.
+    game().world().entities.remove(rival);
+    placePlayer({camp.x + 30.0f, camp.y, camp.z});
+    processor_->update();
+    EXPECT_NE(info_->opponentPed, 0);
+    EXPECT_EQ(info_->createdPeds.size(), 1u);
+    processor_->cleanup(false);
+    EXPECT_TRUE(info_->createdPeds.empty());
+}
+
+}  // namespace

@@ -153,3 +153,21 @@ TEST_F(SettingsTest, BoolReadsMinusOneAndZeroAsFalseAndMalformedValuesThrow) {
 }
 
 }  // namespace
+
+namespace {
+
+// Notepad's "Unicode": one line that says so, not a "cannot parse line" for each of its lines.
+TEST_F(SettingsTest, ASettingsFileSavedAsUtf16IsReportedByName) {
+    std::string utf16("\xFF\xFE", 2);
+    for (const char c : std::string("EnableTrading=1\r\nBaitPlips=0\r\n")) {
+        utf16 += c;
+        utf16 += '\0';
+    }
+    load(utf16);
+    EXPECT_EQ(bf::getSettingString("BaitPlips"), "1") << "the defaults hold";
+    const std::string text = log();
+    EXPECT_EQ(text.find("cannot parse line"), std::string::npos) << text;
+    EXPECT_NE(text.find("ERROR: Settings.ini is saved as UTF-16"), std::string::npos) << text;
+}
+
+}  // namespace

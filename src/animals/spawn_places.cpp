@@ -1,0 +1,44 @@
+#include "animals/spawn_places.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <string>
+
+#include "data/dict_data_file.h"
+
+namespace bf {
+
+namespace {
+
+const char* unusablePlace(Vector3 item) {
+    if (std::fabs(item.x) > kMaxSpawnCoordinate || std::fabs(item.y) > kMaxSpawnCoordinate)
+        return "not a place of the map";
+    if (item.z > kMaxSpawnRadius) return "a radius above 1000 m";
+    return nullptr;
+}
+
+}  // namespace
+
+std::vector<SpawnPlace> readSpawnPlaces(DictDataFile& file) {
+    std::vector<SpawnPlace> places;
+    for (const char* model : AnimalSpawnLocations::models()) {
+        const std::string prefix = model;
+        const std::vector<Vector3>& items = file.getVector3List(prefix, unusablePlace);
+        const int32_t rarity =
+            file.getIntWithin(prefix + ".rarity_level", INT_MIN, INT_MAX, "0 is used").value_or(0);
+        const std::string& texture = file.getString(prefix + ".texture");
+        for (const Vector3& item : items) {
+            AnimalSpawnLocation location;
+            location.model = prefix;
+            location.position = {item.x, item.y, 0.0f};
+            location.radius = std::max(item.z, AnimalSpawnLocations::kMinimumRadius);
+            location.rarityLevel = rarity;
+            location.texture = texture;
+            places.push_back({std::move(location), item.z});
+        }
+    }
+    return places;
+}
+
+}  // namespace bf
