@@ -10,6 +10,7 @@
 #include "check/folder_reader.h"
 #include "core/settings.h"
 #include "core/text.h"
+#include "data/game_language.h"
 #include "data/text_keys.h"
 #include "data/tuning.h"
 
@@ -261,6 +262,98 @@ void checkLang(FolderReader& reader, std::vector<Problem>& problems) {
     }
 }
 
+size_t countOf(std::string_view text, std::string_view part) {
+    size_t n = 0;
+    for (size_t at = text.find(part); at != std::string_view::npos; at = text.find(part, at + 1))
+        ++n;
+    return n;
+}
+
+// The game language a translation's code belongs to; -1 for none.
+int32_t languageOfCode(std::string_view code) {
+    for (int32_t language = 1; !bf::languageCode(language).empty(); ++language) {
+        if (bf::languageCode(language) == code) return language;
+    }
+    return -1;
+}
+
+// A translation Lang.<code>.dat, read over Lang.dat in its game language: its code names a game
+// language, it holds every text the plug-in uses (a missing one falls back to English), each
+// with as many "%s" as the English one, and no key Lang.dat does not have.
+void checkTranslation(FolderReader& reader, const std::string& name, const ReadFile& english,
+                      std::vector<Problem>& problems) {
+    const std::string code = name.substr(5, name.size() - 9);
+    if (languageOfCode(code) < 0) {
+        std::string codes;
+        for (int32_t language = 1; !bf::languageCode(language).empty(); ++language)
+            codes += (codes.empty() ? "" : ", ") + std::string(bf::languageCode(language));
+        problems.push_back({name, 0,
+                            "no game language reads it: \"" + printable(code) +
+                                "\" is not a language code of the game",
+                            "name it Lang.<code>.dat with one of " + codes});
+        return;
+    }
+    const ReadFile file = reader.read(name, FileKind::Data, false);
+    if (!file.present) return;
+    for (const std::string& key : bf::text_keys::allUsed()) {
+        if (file.entries.count(key) != 0) continue;
+        problems.push_back({name, 0,
+                            "lacks the text \"" + key + "\": the English text is shown there",
+                            "add a line " + key + "=<the text in this language>"});
+    }
+    // What the plug-in reads, and what Lang.dat holds beyond it, is a text to translate.
+    std::vector<std::string> known = bf::text_keys::allUsed();
+    for (const auto& [key, entry] : english.entries)
+        known.push_back(key);
+    for (const auto& [key, entry] : file.entries) {
+        const auto it = english.entries.find(key);
+        if (std::find(known.begin(), known.end(), key) == known.end()) {
+            const std::string nearest = nearestKey(key, known);
+            problems.push_back(
+                {name, entry.line,
+                 "unknown key \"" + printable(key) + "\": no text of the plug-in has it" +
+                     (nearest.empty() ? "" : "; did you mean " + nearest + "?"),
+                 nearest.empty() ? "remove the line" : "rename it to " + nearest});
+            continue;
+        }
+        // A text that takes a value has one "%s" whatever Lang.dat says (its own fault is
+        // reported there); any other as many as the English one.
+        const bool takesValue = std::find_if(std::begin(kFormatTexts), std::end(kFormatTexts),
+                                             [&key](const char* k) { return key == k; }) !=
+                                std::end(kFormatTexts);
+        if (!takesValue && it == english.entries.end()) continue;
+        const size_t want = takesValue ? 1 : countOf(it->second.value, "%s");
+        const size_t has = countOf(entry.value, "%s");
+        if (want == has) continue;
+        problems.push_back({name, entry.line,
+                            "the text of " + key + " has " + std::to_string(has) +
+                                " \"%s\" where the English text has " + std::to_string(want) +
+                                ", so the value it takes is " +
+                                (has < want ? "not shown" : "shown twice or garbled"),
+                            "keep exactly " + std::to_string(want) + " %s, where the value goes"});
+    }
+}
+
+void checkTranslations(FolderReader& reader, std::vector<Problem>& problems) {
+    std::error_code error;
+    std::vector<std::string> names;
+    for (fs::directory_iterator it(reader.dataFolder(), error), end; !error && it != end;
+         it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() > 9 && name.rfind("Lang.", 0) == 0 &&
+            name.compare(name.size() - 4, 4, ".dat") == 0)
+            names.push_back(name);
+    }
+    if (names.empty()) return;
+    std::sort(names.begin(), names.end());
+    // Lang.dat's problems are its own; here it is the measure.
+    std::vector<Problem> ignored;
+    FolderReader quiet(reader.dataFolder(), ignored);
+    const ReadFile english = quiet.read("Lang.dat", FileKind::Data, false);
+    for (const std::string& name : names)
+        checkTranslation(reader, name, english, problems);
+}
+
 // The items the fourteen animals give, by the game's names.
 std::vector<std::string> knownItems() {
     static const char* const kAnimals[] = {
@@ -419,6 +512,7 @@ std::vector<Problem> checkDataFolder(const fs::path& dataFolder) {
     SettingsCheck(reader, problems).run();
     // The order start-up loads them in: a failure in one stops the later ones being read.
     checkLang(reader, problems);
+    checkTranslations(reader, problems);
     checkGeneralMeta(reader, problems);
     checkPrices(reader, problems);
     reader.read("HuntingCompetitions.dat", FileKind::Data, true);

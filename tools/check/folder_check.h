@@ -10,6 +10,8 @@
 // feature reads (with the nearest known key) and values that do not read as their type or lie
 // outside what the plug-in keeps them to; GeneralMeta.dat tuning keys that are missing or out of
 // range; Lang.dat keys the plug-in uses and the file lacks, and value texts without their "%s";
+// translations (Lang.<code>.dat) whose code no game language has, that lack a text the plug-in
+// uses (English shows there), hold a key Lang.dat lacks, or whose "%s" count differs from it;
 // AnimalSpawns.dat models the plug-in does not know, counts that do not match the items, items
 // that do not read as x,y,r, and places of competition animals (rarity 0) whose nearest town has
 // no camp spot within 100 m; AnimalPrices.dat items that no animal produces and prices that are
