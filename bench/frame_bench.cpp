@@ -5,10 +5,16 @@
 //
 // It also counts heap allocations made on the script thread (the plug-in's code and the game's
 // answers to its calls) in idle frames, and exits 1 when there are any.
+//
+// The flight recorder's budgets (core/recorder.h), measured in the same run: with recording on,
+// at most 1.25 times the CPU per frame of recording off, idle and with a competition running;
+// no heap allocation per idle frame; at most 25 MB per hour of play at the demo session's call
+// rate; a replay at least 20 times faster than real time. It exits 1 when one does not hold.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -20,9 +26,12 @@
 #include <string>
 #include <vector>
 
+#include "../tools/demo_session.h"
 #include "core/hook.h"
 #include "core/natives.h"
 #include "core/runtime.h"
+#include "replay/bfrec_reader.h"
+#include "replay/replayer.h"
 #include "sim/game.h"
 #include "sim/scenario/scenario.h"
 #include "sim/script_thread.h"
@@ -82,6 +91,10 @@ struct Measured {
 // By situation, in the order they ran.
 std::vector<std::pair<std::string, Measured>> gMeasured;
 double gIdleAllocationsPerFrame = -1.0;
+double gIdleRecordingAllocationsPerFrame = -1.0;
+// The demo session recorded: MB per hour of play, and its replay's speed over real time.
+double gRecordingMBPerHour = -1.0;
+double gReplaySpeed = -1.0;
 
 // Runs `frame` once per iteration and keeps the process CPU time of the frames it counted (those
 // for which it returned true) under `name`.
@@ -166,12 +179,13 @@ BENCHMARK(BM_BareScript)->Iterations(20000);
 // Every feature on, the player in a town where no competition is offered, nothing near him. The
 // frames that save the population (every two minutes, they write files) are not idle and their
 // allocations are left out.
-void BM_Idle(benchmark::State& state) {
-    StartedGame started(300, "EnableTrading=1\nBaitPlips=1\n", kValentine);
+void idleFrames(benchmark::State& state, const char* name, const char* settings,
+                double& allocationsPerFrame) {
+    StartedGame started(300, settings, kValentine);
     sim::Game& game = started.game;
     const bf::FrameTally& tally = bf::runningPlugin()->frameTally;
     uint64_t allocations = 0, saves = 0;
-    const Measured m = measureFrames(state, "Idle", game, [&] {
+    const Measured m = measureFrames(state, name, game, [&] {
         const uint64_t before = gScriptAllocations.load();
         game.runFrame();
         if (tally.calls(bf::Activity::PopulationSave) > 0) {
@@ -181,12 +195,23 @@ void BM_Idle(benchmark::State& state) {
         }
         return true;
     });
-    gIdleAllocationsPerFrame = static_cast<double>(allocations) /
-                               static_cast<double>(std::max<uint64_t>(m.frames - saves, 1));
-    state.counters["allocations_per_frame"] = gIdleAllocationsPerFrame;
+    allocationsPerFrame = static_cast<double>(allocations) /
+                          static_cast<double>(std::max<uint64_t>(m.frames - saves, 1));
+    state.counters["allocations_per_frame"] = allocationsPerFrame;
     state.counters["save_frames"] = static_cast<double>(saves);
 }
+
+void BM_Idle(benchmark::State& state) {
+    idleFrames(state, "Idle", "EnableTrading=1\nBaitPlips=1\n", gIdleAllocationsPerFrame);
+}
 BENCHMARK(BM_Idle)->Iterations(20000);
+
+// The same with the flight recorder on.
+void BM_IdleRecording(benchmark::State& state) {
+    idleFrames(state, "IdleRecording", "EnableTrading=1\nBaitPlips=1\nRecorder_Enabled=1\n",
+               gIdleRecordingAllocationsPerFrame);
+}
+BENCHMARK(BM_IdleRecording)->Iterations(20000);
 
 // One buck bleeding beside the idle player (hit again whenever it has stopped bleeding).
 void BM_OneAnimalBleeding(benchmark::State& state) {
@@ -250,33 +275,37 @@ struct ScenarioGame {
 
 // Mass hunting under way: the widget drawn, the rival hunting (frames with an event or an
 // animal spawned are not counted).
-void BM_CompetitionRunning(benchmark::State& state) {
-    ScenarioGame played(R"(seed 2
+constexpr const char* kCompetitionRunning = R"(seed 2
 setting HuntingCompetitions_TimeCap=30
 wait 3s
-player at blip "Hunting Competition"
-wait 2s
-name rival newest human
-player walk-to rival
-wait 10s
-target rival
-frames 10
-hold prompt 1500ms "Join the hunting competition"
+join competition
 expect log "competition started"
-untarget
 wait 1s
-)");
+)";
+
+void competitionRunning(benchmark::State& state, const char* name, const std::string& scenario) {
+    ScenarioGame played(scenario.c_str());
     sim::Game& game = played.runner->game();
     bf::HuntingCompetitionsManager& competitions = bf::runningPlugin()->competitions();
     const bf::FrameTally& tally = bf::runningPlugin()->frameTally;
-    measureFrames(state, "CompetitionRunning", game, [&] {
+    measureFrames(state, name, game, [&] {
         game.runFrame();
         return competitions.processor() && competitions.processor()->state() == bf::kStateRunning &&
                game.world().events.lastFrameSize() == 0 &&
                tally.calls(bf::Activity::CompetitionAnimals) == 0;
     });
 }
+
+void BM_CompetitionRunning(benchmark::State& state) {
+    competitionRunning(state, "CompetitionRunning", kCompetitionRunning);
+}
 BENCHMARK(BM_CompetitionRunning)->Iterations(20000);
+
+void BM_CompetitionRunningRecording(benchmark::State& state) {
+    competitionRunning(state, "CompetitionRunningRecording",
+                       std::string("setting Recorder_Enabled=1\n") + kCompetitionRunning);
+}
+BENCHMARK(BM_CompetitionRunningRecording)->Iterations(20000);
 
 // A trade running, from the offer to its outcome, again and again: a mounted player with a perfect
 // pelt, a passer-by beside him. Counts only the frames in which a trade runs.
@@ -354,6 +383,62 @@ void BM_FiftyBleedingAnimals(benchmark::State& state) {
 }
 BENCHMARK(BM_FiftyBleedingAnimals)->Iterations(5000);
 
+// The demo session (it records itself), then the replay of its recording.
+void BM_DemoRecordedAndReplayed(benchmark::State& state) {
+    for (auto _ : state) {
+        ScenarioGame played(kDemoSession);
+        const uint64_t frames = played.runner->game().frame();
+        played.runner.reset();
+        fs::path recording;
+        for (const auto& entry :
+             fs::directory_iterator(played.options.gameDir / "Brackenfold" / "Recordings"))
+            recording = entry.path();
+        // What the session adds, the data folder it starts with left out.
+        std::vector<uint8_t> bytes;
+        replay::readFile(recording.string(), bytes);
+        replay::Reader reader(bytes.data(), bytes.size());
+        replay::Header header;
+        replay::Record record;
+        reader.header(header);
+        size_t sessionStart = reader.offset();
+        while (reader.next(record) == replay::Reader::Status::Ok &&
+               record.kind == replay::Kind::File)
+            sessionStart = reader.offset();
+        const double hours = static_cast<double>(frames) * sim::Game::kFrameMs / 3600000.0;
+        gRecordingMBPerHour =
+            static_cast<double>(bytes.size() - sessionStart) / (1024.0 * 1024.0) / hours;
+        state.counters["MB_per_hour"] = gRecordingMBPerHour;
+        state.counters["file_MB"] = static_cast<double>(bytes.size()) / (1024.0 * 1024.0);
+
+        std::ostringstream out;
+        replay::ReplayOptions options;
+        options.recording = recording.string();
+        options.gameDir = fs::temp_directory_path() / "brackenfold-bench-replay";
+        options.plugin = &bf::libraryEntry;
+        options.stopPlugin = &bf::stopPlugin;
+        options.out = &out;
+        bf::installRuntime(nullptr);
+        const auto start = std::chrono::steady_clock::now();
+        const int code = replay::runReplay(options);
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        if (code != 0) {
+            std::fprintf(stderr, "%s", out.str().c_str());
+            std::abort();
+        }
+        gReplaySpeed = static_cast<double>(frames) * sim::Game::kFrameMs / 1000.0 / seconds;
+        state.counters["replay_x_real_time"] = gReplaySpeed;
+    }
+}
+BENCHMARK(BM_DemoRecordedAndReplayed)->Iterations(1)->Unit(benchmark::kSecond);
+
+double perFrameOf(const char* name) {
+    for (const auto& [measured, m] : gMeasured) {
+        if (measured == name) return m.perFrame();
+    }
+    return 0.0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -373,10 +458,36 @@ int main(int argc, char** argv) {
         if (bare > 0.0) std::printf("  %6.2fx", m.perFrame() / bare);
         std::printf("\n");
     }
+    int code = 0;
     if (gIdleAllocationsPerFrame >= 0.0) {
         std::printf("heap allocations on the script thread per idle frame: %.3f\n",
                     gIdleAllocationsPerFrame);
-        if (gIdleAllocationsPerFrame > 0.0) return 1;
+        if (gIdleAllocationsPerFrame > 0.0) code = 1;
     }
-    return 0;
+    // The flight recorder's budgets.
+    auto budget = [&](const char* what, double value, bool holds, const char* limit) {
+        std::printf("  %-52s %8.2f  (budget %s)%s\n", what, value, limit,
+                    holds ? "" : "  OVER BUDGET");
+        if (!holds) code = 1;
+    };
+    std::printf("\nthe flight recorder:\n");
+    const double idleOff = perFrameOf("Idle"), idleOn = perFrameOf("IdleRecording");
+    if (idleOff > 0.0 && idleOn > 0.0)
+        budget("CPU per idle frame, recording on / off", idleOn / idleOff, idleOn / idleOff <= 1.25,
+               "1.25x");
+    const double runOff = perFrameOf("CompetitionRunning");
+    const double runOn = perFrameOf("CompetitionRunningRecording");
+    if (runOff > 0.0 && runOn > 0.0)
+        budget("CPU per frame, competition running, recording on / off", runOn / runOff,
+               runOn / runOff <= 1.25, "1.25x");
+    if (gIdleRecordingAllocationsPerFrame >= 0.0)
+        budget("heap allocations per idle frame, recording on", gIdleRecordingAllocationsPerFrame,
+               gIdleRecordingAllocationsPerFrame == 0.0, "0");
+    if (gRecordingMBPerHour >= 0.0)
+        budget("MB per hour of play at the demo's call rate", gRecordingMBPerHour,
+               gRecordingMBPerHour <= 25.0, "25 MB");
+    if (gReplaySpeed >= 0.0)
+        budget("replay of the demo, times real time", gReplaySpeed, gReplaySpeed >= 20.0,
+               "at least 20x");
+    return code;
 }

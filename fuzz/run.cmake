@@ -1,17 +1,12 @@
 # Builds one libFuzzer target with clang and runs it (cmake -P, from ctest or by hand):
 #   -DTARGET=<name of fuzz/targets/<name>.cmake>  -DSOURCE_DIR=<repo>  -DWORK_DIR=<scratch folder>
-#   -DSECONDS=<run time, default 5>  -DMAX_LEN=<longest input in bytes, default 1024>
+#   -DSECONDS=<run time, default 5>  -DMAX_LEN=<longest input in bytes, default 1024 or the target's>
 # The seed corpus is fuzz/corpus/<TARGET>/.
 # Where clang or its libFuzzer runtime is missing the run is skipped with a message that says so.
 cmake_minimum_required(VERSION 3.25)
 
 if(NOT SECONDS)
     set(SECONDS 5)
-endif()
-# The parsers read line by line, so a fault shows within a kilobyte; longer inputs only make each
-# run slower (the unit tests cover long lines and big files).
-if(NOT MAX_LEN)
-    set(MAX_LEN 1024)
 endif()
 
 find_program(CLANG_CXX NAMES clang++ clang++-16 clang++-15 clang++-14)
@@ -25,9 +20,20 @@ endif()
 # seeds in fuzz/corpus/<TARGET>/. A new target is those three; nothing here changes.
 set(fuzz_sources)
 set(fuzz_defines)
+set(fuzz_max_len)
 include(${SOURCE_DIR}/fuzz/targets/${TARGET}.cmake OPTIONAL RESULT_VARIABLE found)
 if(NOT found)
     message(FATAL_ERROR "unknown fuzz target '${TARGET}'")
+endif()
+# The text parsers read line by line, so a fault shows within a kilobyte; longer inputs only make
+# each run slower (the unit tests cover long lines and big files). A target whose format needs
+# more says so with fuzz_max_len.
+if(NOT MAX_LEN)
+    if(fuzz_max_len)
+        set(MAX_LEN ${fuzz_max_len})
+    else()
+        set(MAX_LEN 1024)
+    endif()
 endif()
 set(sources ${SOURCE_DIR}/fuzz/${TARGET}_fuzz.cpp)
 foreach(pattern ${fuzz_sources})
@@ -43,7 +49,8 @@ file(MAKE_DIRECTORY ${WORK_DIR})
 set(binary ${WORK_DIR}/${TARGET}_fuzz)
 # Built again only when a source (or a header of src/) is newer than the last build.
 set(stale FALSE)
-file(GLOB_RECURSE headers ${SOURCE_DIR}/src/*.h ${SOURCE_DIR}/sim/*.h ${SOURCE_DIR}/fuzz/*.h
+file(GLOB_RECURSE headers ${SOURCE_DIR}/src/*.h ${SOURCE_DIR}/sim/*.h ${SOURCE_DIR}/tools/*.h
+     ${SOURCE_DIR}/fuzz/*.h
      ${SOURCE_DIR}/fuzz/targets/${TARGET}.cmake)
 foreach(file ${sources} ${headers})
     if(NOT EXISTS ${binary} OR ${file} IS_NEWER_THAN ${binary})

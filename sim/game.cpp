@@ -82,7 +82,7 @@ void Game::runFrame() {
     timer_ += kFrameMs;
     callsThisFrame_ = 0;
     thisFrameCalls_.clear();
-    stepWorld(*this);
+    if (options_.stepWorld) stepWorld(*this);
     for (auto& step : frameStart_)
         step();
     if (script_ && !failed() && static_cast<int32_t>(timer_ - scriptWakeAt_) >= 0) {
@@ -116,6 +116,17 @@ void Game::advance(uint32_t ms) {
 }
 
 void Game::hookWait(uint32_t ms) {
+    if (interceptor_ && ScriptThread::onScriptThread()) {
+        const bool goOn = interceptor_->scriptWait(ms);
+        scriptWakeAt_ = timer_ + 1;
+        ScriptThread::yield();
+        // A script that may not go on is never resumed (the game has failed).
+        if (goOn) {
+            ++scriptFrames_;
+            interceptor_->scriptResumed();
+        }
+        return;
+    }
     if (ScriptThread::onScriptThread()) {
         // 0 waits for the next frame; any time wakes on the first frame at or past it.
         scriptWakeAt_ = timer_ + (ms == 0 ? 1 : ms);
@@ -168,6 +179,23 @@ uint32_t Game::nextStaleWord() {
 uint64_t* Game::hookNativeCall() {
     ++callsThisFrame_;
     const NativeInfo* info = natives_.find(callHash_);
+    if (interceptor_) {
+        if (options_.recordLastFrame || recording_) {
+            RecordedCall call{frame_, callHash_, info ? info->name : "?",
+                              std::vector<uint64_t>(callArgs_, callArgs_ + callArgCount_)};
+            if (recording_) recorded_.push_back(call);
+            if (options_.recordLastFrame) thisFrameCalls_.push_back(std::move(call));
+        }
+        for (uint64_t& slot : results_)
+            slot = 0;
+        if (!interceptor_->nativeCall(callHash_, callArgs_, callArgCount_, results_) &&
+            ScriptThread::onScriptThread()) {
+            // The script stops here for good.
+            for (;;)
+                ScriptThread::yield();
+        }
+        return results_;
+    }
     // A 32-bit result leaves a stale upper half; a string result is a whole word.
     const bool wholeWord = info && info->result == Result::String;
     for (uint64_t& slot : results_)

@@ -27,6 +27,25 @@ struct GameOptions {
     bool strict = true;
     // Keep every call of the last frame (for --trace).
     bool recordLastFrame = false;
+    // The world takes its step each frame (a replay, whose answers come from a recording, turns
+    // it off).
+    bool stepWorld = true;
+};
+
+// What stands where the game's answers come from, when something else than the simulated world
+// answers the script: a replay of a recording (tools/replay). It gets every call and wait of the
+// script instead of the native table; the game keeps its frames, counts and trace.
+class HookInterceptor {
+  public:
+    virtual ~HookInterceptor() = default;
+    // Fills the result slots (zeroed before); false when the call is not the one expected, and
+    // the game then stops the script for good (the interceptor has said why with Game::fail).
+    virtual bool nativeCall(uint64_t hash, const uint64_t* args, size_t count,
+                            uint64_t* results) = 0;
+    // The script waits; false stops it for good, as above.
+    virtual bool scriptWait(uint32_t milliseconds) = 0;
+    // The script runs again after its wait.
+    virtual void scriptResumed() = 0;
 };
 
 struct TimelineEntry {
@@ -100,6 +119,13 @@ class Game {
     void report(std::string category, std::string text);
     std::vector<TimelineEntry> takeTimeline();
 
+    // Every call and wait of the script goes to `interceptor` (null: the native table and the
+    // game's clock answer again). A script waiting under it wakes on the next frame whatever
+    // time it asked for: the interceptor answers the clocks.
+    void setInterceptor(HookInterceptor* interceptor) { interceptor_ = interceptor; }
+    // The frames the script has been given (its waits that ended).
+    uint64_t scriptFrames() const { return scriptFrames_; }
+
     // A test's own world behaviour: runs every frame after the world's step, before the script.
     void onFrameStart(std::function<void()> step) { frameStart_.push_back(std::move(step)); }
 
@@ -151,6 +177,8 @@ class Game {
     std::vector<RecordedCall> thisFrameCalls_;
     std::vector<RecordedCall> lastFrameCalls_;
 
+    HookInterceptor* interceptor_ = nullptr;
+    uint64_t scriptFrames_ = 0;
     std::string failure_;
     std::vector<TimelineEntry> timeline_;
     std::vector<std::function<void()>> frameStart_;

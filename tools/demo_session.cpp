@@ -4,6 +4,8 @@
 // its part once. Each expectation is something a player would notice.
 const char* const kDemoSession = R"(# Brackenfold demo session
 seed 7
+# The flight recorder is on: brackenfold-sim --replay plays this session again from its recording.
+setting Recorder_Enabled=1
 data GeneralMeta.dat save_freq_sec=60
 setting HuntingCompetitions_TimeCap=5
 setting EnableTrading=1
@@ -49,6 +51,10 @@ frames 1
 damage buck3 head kill
 frames 1
 expect log-count "updating animal population factor" 3
+# He wants to remember this moment: the recorder's marker key (Scroll Lock) marks it.
+press key 145
+frames 1
+expect log "Recorder: marker 1 at frame"
 # The periodic save writes the district's population file.
 wait 70s
 expect file Brackenfold/AnimalsPopulation/131399519.dat contains "837094928="

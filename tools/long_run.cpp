@@ -6,9 +6,11 @@
 #include <fstream>
 #include <map>
 #include <optional>
+#include <set>
 #include <sstream>
 #include <streambuf>
 #include <string>
+#include <vector>
 
 #include "competitions/hunting_competition_processor.h"
 #include "sim/scenario/scenario.h"
@@ -42,9 +44,9 @@ constexpr uint32_t kHoldAcceptMs = 1600;
 constexpr uint32_t kOfferGiveUpMs = 12 * 60000;
 constexpr size_t kMaxCargo = 5;
 // Each decision during a competition or a trade: the chance that he shoots the rival, or the
-// buyer (and, in a trade, that he aims his gun freely): about one competition in six, one trade in
-// ten.
-constexpr double kTurnOnRivalChance = 0.0001;
+// buyer (and, in a trade, that he aims his gun freely): about one competition in twenty, one trade
+// in ten.
+constexpr double kTurnOnRivalChance = 0.00003;
 constexpr double kTurnOnBuyerChance = 0.001;
 
 // Bounds of the judge.
@@ -57,6 +59,9 @@ constexpr uint64_t kSettleFrames = 5;
 constexpr uint64_t kProgressEveryFrames = 100000;
 constexpr size_t kTailLines = 60;
 constexpr uint64_t kFramesAfterRestart = 300;
+// The longest the rival may stand without a task while the hunt runs.
+constexpr uint32_t kRivalIdleMaxMs = 60000;
+constexpr const char* kCompetitionAnimalMark = "VX_Brackenfold_Competition_Animal";
 
 float flatDistance(Vec3 a, Vec3 b) {
     return std::hypot(a.x - b.x, a.y - b.y);
@@ -105,6 +110,10 @@ struct Figures {
     uint64_t kills = 0;
     uint64_t baits = 0;
     uint64_t restChecks = 0;
+    // The longest the rival stood without a task in a running hunt, and the animals the
+    // competitions put into the world.
+    uint32_t rivalIdleMostMs = 0;
+    uint64_t competitionAnimals = 0;
     sim::ChaosCounts chaos;         // of the game now played
     sim::ChaosCounts chaosEarlier;  // of the games played before it
     // The frame with the most native calls once start-up was over, and what the plug-in did.
@@ -116,6 +125,14 @@ struct Figures {
     sim::ChaosCounts chaosTotal() const {
         sim::ChaosCounts total = chaosEarlier;
         return total += chaos;
+    }
+
+    // Competitions that ended by their time cap or a kill, not by an abort.
+    uint64_t finishedPlayed() const {
+        uint64_t n = 0;
+        for (const auto& [outcome, count] : finished)
+            n += outcome >= 0 ? count : 0;
+        return n;
     }
 
     uint64_t finishedTotal() const {
@@ -554,6 +571,9 @@ class Judge {
                                ")");
         }
 
+        watchRival(game, processor);
+        watchCompetitionAnimals(game, processor);
+
         const bool trade = plugin->trading().executor() != nullptr;
         if (!trade && tradeSince_) ++figures_->tradesEnded;
         tradeSince_ = trade ? (tradeSince_ ? tradeSince_ : now) : 0;
@@ -569,6 +589,49 @@ class Judge {
     }
 
   private:
+    // While the hunt runs the rival always has something to do: a task, or a rest that ends.
+    void watchRival(const Game& game, bf::HuntingCompetitionProcessor* processor) {
+        const uint32_t now = game.timer();
+        const Entity* rival =
+            processor && processor->state() == bf::kStateRunning && processor->hunting()
+                ? game.world().entities.find(processor->info().opponentPed)
+                : nullptr;
+        if (!rival || rival->dead || rival->tasks.busy()) {
+            rivalIdleSince_ = 0;
+            return;
+        }
+        if (rivalIdleSince_ == 0) rivalIdleSince_ = now;
+        const uint32_t idle = now - rivalIdleSince_;
+        figures_->rivalIdleMostMs = std::max(figures_->rivalIdleMostMs, idle);
+        if (idle > kRivalIdleMaxMs)
+            fail(game,
+                 "the rival has stood without a task for " + minutes(idle) + " of a running hunt");
+    }
+
+    // An animal a competition put into the world stays until the competition's clean-up lets it
+    // go (unmarked, to the game) or the game itself removes it (chaos): nothing else of the
+    // plug-in may delete it.
+    void watchCompetitionAnimals(const Game& game, bf::HuntingCompetitionProcessor* processor) {
+        const World& world = game.world();
+        const uint64_t removedByGame = world.chaos.counts().deletedScriptOwned;
+        for (const int32_t handle : marked_) {
+            if (world.entities.exists(handle) || removedByGame != removedByGameBefore_) continue;
+            fail(game, "the competition's animal " + std::to_string(handle) +
+                           " was deleted while the competition held it");
+        }
+        removedByGameBefore_ = removedByGame;
+        marked_.clear();
+        if (!processor) return;
+        for (const bf::OwnedPed& ped : processor->info().createdPeds) {
+            const Entity* e = world.entities.find(ped.get());
+            if (!e) continue;
+            const auto mark = e->decorators.find(kCompetitionAnimalMark);
+            if (mark == e->decorators.end() || mark->second.i == 0) continue;
+            marked_.push_back(ped.get());
+            if (seen_.insert(ped.get()).second) ++figures_->competitionAnimals;
+        }
+    }
+
     void noteWorstFrame(const Game& game, const bf::Plugin& plugin) {
         figures_->worstCalls = game.callsLastFrame();
         figures_->worstFrame = game.frame();
@@ -631,6 +694,10 @@ class Judge {
     uint32_t tradeSince_ = 0;
     uint64_t restFrames_ = 0;
     std::optional<sim::ScriptObjects> baseline_;
+    uint32_t rivalIdleSince_ = 0;
+    std::vector<int32_t> marked_;
+    std::set<int32_t> seen_;
+    uint64_t removedByGameBefore_ = 0;
 };
 
 std::string setUp(const Options& options) {
@@ -659,7 +726,10 @@ void printFigures(std::ostream& out, const Figures& f, const sim::scenario::Fram
         out << (first ? "" : ", ") << "outcome " << outcome << ": " << count;
         first = false;
     }
-    out << ")\n";
+    out << "); " << f.finishedPlayed() << " played to the end\n";
+    out << "the rival: at most " << f.rivalIdleMostMs / 1000
+        << " s without a task in a running hunt; " << f.competitionAnimals
+        << " competition animals put into the world, none deleted before the clean-up\n";
     out << "trades: " << f.tradesStarted << " started, " << f.tradesEnded << " ended\n";
     out << "the player: " << f.shots << " shots, " << f.kills << " kills, " << f.baits
         << " baits\n";
@@ -738,6 +808,11 @@ int run(const Options& options, std::ostream& out) {
     out << "long run: seed " << options.seed << ", chaos " << options.chaos << ", "
         << options.frames << " frames\n";
     printFigures(out, figures, runner.frameCost());
+    if (code == 0 && figures.finishedPlayed() < options.minPlayed) {
+        out << "fewer competitions played to the end than the " << options.minPlayed
+            << " asked for\n";
+        code = 1;
+    }
     if (code != 0) {
         if (!file.is_open()) out << "the last lines of the timeline:\n" << tail.text();
         out << "outcome: FAILED\n";

@@ -11,6 +11,9 @@
 //     all handed back (no peds, prop sets, task sequences, item sets or scenario points it still
 //     holds; no blip but bait blips);
 //   - no ped is left marked as in a trade when none runs;
+//   - while a hunt runs, the rival never stands without a task for more than a minute;
+//   - no animal a competition put into the world is deleted before the competition's clean-up,
+//     but by the game itself;
 //   - no log line repeats more than kMaxRepeatedLogLines times in a row;
 //   - after the last frame the game quits and starts again, and every population and hint file
 //     the plug-in wrote reads back whole (none is set aside as .bad).
@@ -34,6 +37,8 @@ struct Options {
     std::filesystem::path distDir;  // empty: the build's dist folder
     // Where the whole timeline goes (empty: only its last lines are kept, shown on a failure).
     std::filesystem::path timeline;
+    // The run fails when fewer competitions than this ended by their time cap or a kill.
+    uint64_t minPlayed = 0;
 };
 
 inline constexpr int kMaxRepeatedLogLines = 30;

@@ -11,21 +11,11 @@ void registerEntityNatives(Game& game) {
         const Entity* e = entities().find(c.i32(0));
         c.retVec(e ? e->position : Vec3{});
     });
-    t.add(0x0BE7F4E3CDBAFB28, "GET_DISTANCE_BETWEEN_COORDS", 7, Result::Float, [](NativeCall& c) {
-        Vec3 a = c.vec(0), b = c.vec(3);
-        if (!c.flag(6)) a.z = b.z = 0.0f;
-        c.retFloat(distance3d(a, b));
-    });
     t.add(0x2412D9C05BB09B97, "GET_ENTITY_FORWARD_VECTOR", 1, Result::Vector3,
           [entities](NativeCall& c) {
               const Entity* e = entities().find(c.i32(0));
               c.retVec(e ? e->forward() : Vec3{});
           });
-    // Rotation orders only change how the three angles combine; the sim keeps them apart.
-    t.add(0xE09CAF86C32CB48F, "GET_ENTITY_ROTATION", 2, Result::Vector3, [entities](NativeCall& c) {
-        const Entity* e = entities().find(c.i32(0));
-        c.retVec(e ? Vec3{e->pitch, e->roll, e->heading} : Vec3{});
-    });
     t.add(0xD42BD6EB2E0F1677, "DOES_ENTITY_EXIST", 1, Result::Int32,
           [entities](NativeCall& c) { c.retBool(entities().exists(c.i32(0))); });
     // An entity that is gone (deleted, or removed by the game) reads as dead.

@@ -74,8 +74,6 @@ void registerEnvironmentNatives(Game& game) {
         }
         c.ret(handle);
     });
-    t.add(0x7DDDCF815E650FF5, "DOES_PROP_SET_EXIST", 1, Result::Int32,
-          [&world](NativeCall& c) { c.retBool(world.propSets.exists(c.i32(0))); });
     t.add(0x909E3C7FAE539FB1, "_SET_PROP_SET_AS_NO_LONGER_NEEDED", 1, Result::Void,
           [&world](NativeCall& c) { world.propSets.release(c.i32(0)); });
     // (prop set, two flags)

@@ -6,8 +6,8 @@ namespace sim {
 
 void registerAllNatives(Game& game) {
     registerCoreNatives(game);
-    // The world step runs in registration order: walking (core), then tasks and behaviour,
-    // then riders, led horses and cargo following them.
+    // Each domain registers its natives; the order of the world's step is its own
+    // (world/step.h), whatever the order here.
     registerTaskNatives(game);
     registerCombatNatives(game);
     registerPlayerNatives(game);

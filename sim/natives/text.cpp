@@ -106,6 +106,8 @@ void registerTextNatives(Game& game) {
         screen.drawText(c.word(0), c.f32(1), c.f32(2));
         screen.textStyle = {};
     });
+    t.add(0xDB917DA5C6835FCC, "GET_CURRENT_LANGUAGE", 0, Result::Int32,
+          [&game](NativeCall& c) { c.ret(game.world().screen.language); });
 }
 
 }  // namespace sim

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "sim/scenario/commands.h"
+#include "sim/scenario/key_names.h"
 #include "sim/world/hash.h"
 
 namespace sim::scenario {
@@ -85,7 +86,7 @@ void registerCoreCommands(CommandRegistry& r) {
                                      ": the chaos rate is a chance from 0 to 1");
            },
            [](Runner& run, const Args& a) { run.setChaosRate(a.number(0)); }});
-    r.add({"setting", Phase::Setup, 1, 1, [](const Args& a) { checkKeyValue(a, 0); },
+    r.add({"setting", Phase::Anywhere, 1, 1, [](const Args& a) { checkKeyValue(a, 0); },
            [](Runner& run, const Args& a) {
                appendDataFileLine(run.dataDir() / "Settings.ini", a[0]);
            }});
@@ -96,7 +97,7 @@ void registerCoreCommands(CommandRegistry& r) {
                                      ": only 'settings-file none' is known");
            },
            [](Runner& run, const Args&) { fs::remove(run.dataDir() / "Settings.ini"); }});
-    r.add({"data", Phase::Setup, 2, 2,
+    r.add({"data", Phase::Anywhere, 2, 2,
            [](const Args& a) {
                checkRelativePath(a);
                checkKeyValue(a, 1);
@@ -104,7 +105,7 @@ void registerCoreCommands(CommandRegistry& r) {
            [](Runner& run, const Args& a) {
                setDataFileKey(underFolder(run.dataDir(), a[0], a), a[1]);
            }});
-    r.add({"data-line", Phase::Setup, 2, 2, checkRelativePath, [](Runner& run, const Args& a) {
+    r.add({"data-line", Phase::Anywhere, 2, 2, checkRelativePath, [](Runner& run, const Args& a) {
                appendDataFileLine(underFolder(run.dataDir(), a[0], a), a[1]);
            }});
     r.add({"data-file", Phase::Setup, 2, 2,
@@ -139,6 +140,34 @@ void registerCoreCommands(CommandRegistry& r) {
            [](Runner& run, const Args& a) { run.runFor(a.durationMs(0)); }});
     r.add({"restart", Phase::Time, 0, 0, nullptr,
            [](Runner& run, const Args&) { run.restartGame(); }});
+
+    // --- Keyboard -----------------------------------------------------------------------------
+    // The key goes down and up through the registered keyboard handler, on this thread, as the
+    // game's window thread would send it; the script sees it from its next frame on.
+    // A combination ("Ctrl+F10", as in Settings.ini) holds its modifiers round the key.
+    r.add({"press key", Phase::Anywhere, 1, 1,
+           [](const Args& a) {
+               if (!parseKeyPress(a[0]))
+                   throw SyntaxError("line " + std::to_string(a.lineNumber()) +
+                                     ": a key code (1 to 254) or a combination such as Ctrl+F10");
+           },
+           [](Runner& run, const Args& a) {
+               using Handler = void (*)(uint32_t, uint16_t, uint8_t, int, int, int, int);
+               auto handler = reinterpret_cast<Handler>(run.game().keyboardHandler());
+               if (!handler) throw ExpectationFailed("no keyboard handler is registered");
+               for (const KeyboardEvent& e : keyboardEventsOf(*parseKeyPress(a[0])))
+                   handler(e.key, 1, 0, 0, e.withAlt, e.wasDownBefore, e.isUpNow);
+           }});
+    // The language chosen in the game's settings (GET_CURRENT_LANGUAGE's number, 0 English).
+    r.add({"game language", Phase::Anywhere, 1, 1,
+           [](const Args& a) {
+               if (a.integer(0) < 0)
+                   throw SyntaxError("line " + std::to_string(a.lineNumber()) +
+                                     ": a language number is 0 or more");
+           },
+           [](Runner& run, const Args& a) {
+               run.game().world().screen.language = static_cast<int32_t>(a.integer(0));
+           }});
 
     // --- Expectations -------------------------------------------------------------------------
     r.add({"expect log", Phase::Anywhere, 1, 1, nullptr, [](Runner& run, const Args& a) {

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "sim/scenario/commands.h"
 #include "sim/scenario/screenshot.h"
 
 namespace sim::scenario {
@@ -299,6 +300,11 @@ void Runner::restartGame() {
 
 void Runner::attach() {
     attached_ = true;
+    const fs::path settings = dataDir() / "Settings.ini";
+    if (options_.record && !recordingAsked_ && fs::exists(settings)) {
+        recordingAsked_ = true;
+        appendDataFileLine(settings, "Recorder_Enabled=1");
+    }
     *options_.out << clockText(game_->timer()) << " sim     plug-in attached\n";
     game_->attach(options_.plugin);
 }

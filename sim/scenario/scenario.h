@@ -118,6 +118,9 @@ struct RunOptions {
     std::filesystem::path screenshot;
     // Ends the output with the frame that made the most native calls and the mean per frame.
     bool stats = false;
+    // When the plug-in attaches, Recorder_Enabled=1 is appended to the run's Settings.ini (if it
+    // has one), so that the plug-in records the run (brackenfold-sim --record).
+    bool record = false;
     // What the plug-in was doing in the frame that has just ended, in its own words (the wiring
     // asks the plug-in); printed beside the worst frame.
     std::function<std::string()> describeFrame;
@@ -193,6 +196,7 @@ class Runner {
     RunOptions options_;
     std::unique_ptr<Game> game_;
     bool attached_ = false;
+    bool recordingAsked_ = false;
     uintmax_t logOffset_ = 0;
     bool awaitingNewLog_ = false;
     int expectations_ = 0;

@@ -44,6 +44,15 @@ void Chaos::step(Game& game) {
             game.report("chaos", "the player stands again");
         }
     }
+    // A mission of the game's ends by itself; chaos may end it sooner.
+    if (missionEndsAt_ != 0 && game.frame() >= missionEndsAt_) {
+        missionEndsAt_ = 0;
+        if (world.player.onMission) {
+            world.player.onMission = false;
+            ++counts_.missionSwitched;
+            game.report("chaos", "the mission ends");
+        }
+    }
     if (game.frame() % kStreamOutEveryFrames == 0) streamOut(game);
     if (random_.chance() < rate_) removePed(game);
     if (random_.chance() < rate_ / kPlayerEventOneIn) playerEvent(game);
@@ -151,6 +160,7 @@ void Chaos::playerEvent(Game& game) {
             break;
         default:
             world.player.onMission = !world.player.onMission;
+            missionEndsAt_ = world.player.onMission ? game.frame() + kMissionFrames : 0;
             ++counts_.missionSwitched;
             game.report("chaos", world.player.onMission ? "a mission starts" : "the mission ends");
             break;

@@ -19,7 +19,9 @@
 //   - each frame, with chance rate / kPlayerEventOneIn, the game does something to the player:
 //     moves him (and the horse under him) kMinMove to kMaxMove metres away on the mainland, kills
 //     him (he stands again where he fell kRespawnFrames later, on foot), puts him on the nearest
-//     free horse within kMountRange (or off the one he rides), or switches the mission flag.
+//     free horse within kMountRange (or off the one he rides), or switches the mission flag (a
+//     mission it starts ends by itself kMissionFrames later, as the game's missions end, unless
+//     chaos ends it sooner).
 // Half the time the game also raises, in the frame it removes a ped, an event about it that a
 // script reads only after the ped is gone: that it was created, or that it was hit by the player.
 // A removed ped is gone as a deleted one is: natives answer that it does not exist, is dead, and
@@ -93,6 +95,7 @@ class Chaos {
     static constexpr int32_t kScriptOwnedOneIn = 20;
     static constexpr int32_t kPlayerEventOneIn = 10;
     static constexpr uint64_t kRespawnFrames = 300;
+    static constexpr uint64_t kMissionFrames = 54000;  // half an hour of 33 ms frames
     static constexpr float kMinMove = 1000.0f;
     static constexpr float kMaxMove = 3000.0f;
     static constexpr float kMountRange = 50.0f;
@@ -124,6 +127,7 @@ class Chaos {
 
     Random& random_;
     uint64_t respawnAt_ = 0;  // the frame the dead player stands again (0: he is not dead by us)
+    uint64_t missionEndsAt_ = 0;  // the frame the mission chaos started ends (0: none)
     double rate_ = 0.0;
     ChaosCounts counts_;
 };

@@ -82,6 +82,9 @@ class Screen {
     uint64_t pendingMessage = 0;
     TextStyle textStyle;
 
+    // The language chosen in the game's settings, as GET_CURRENT_LANGUAGE numbers it (0 English).
+    int32_t language = 0;
+
     // The game's texts of label hashes (item names and the like); null for an unknown label.
     void addLabel(uint32_t hash, std::string text) { labels_[hash] = std::move(text); }
     const char* label(uint32_t hash) const;

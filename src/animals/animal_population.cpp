@@ -174,22 +174,37 @@ bool AnimalPopulationManager::saveStep() {
     saving_ = true;
     for (; it != districts_.end(); ++it) {
         if (!it->second->isDirty()) continue;
-        it->second->save(false);
+        roundFailures_ += it->second->save(false) ? 0 : 1;
         savedUpTo_ = it->first;
         return false;
     }
-    john_->save(false);
-    arthur_->save(false);
-    saving_ = false;
+    roundFailures_ += john_->save(false) ? 0 : 1;
+    roundFailures_ += arthur_->save(false) ? 0 : 1;
+    endSaveRound();
     return true;
 }
 
 void AnimalPopulationManager::saveAll() {
     for (auto& [district, file] : districts_)
-        file->save(false);
-    if (john_) john_->save(false);
-    if (arthur_) arthur_->save(false);
+        roundFailures_ += file->save(false) ? 0 : 1;
+    if (john_) roundFailures_ += john_->save(false) ? 0 : 1;
+    if (arthur_) roundFailures_ += arthur_->save(false) ? 0 : 1;
+    endSaveRound();
+}
+
+void AnimalPopulationManager::endSaveRound() {
     saving_ = false;
+    // Each file logs its own first failure; the round says what became of the population once
+    // each time that changes, so that a disk that stays full does not fill the log.
+    if (roundFailures_ != lastRoundFailures_) {
+        logMessage(roundFailures_ == 0
+                       ? "AnimalPopulationManager: every population file is saved again"
+                       : "WARN: AnimalPopulationManager: " + std::to_string(roundFailures_) +
+                             " population file(s) could not be saved; they stay in memory and "
+                             "are written again at the next save");
+    }
+    lastRoundFailures_ = roundFailures_;
+    roundFailures_ = 0;
 }
 
 }  // namespace bf

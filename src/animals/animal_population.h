@@ -65,6 +65,9 @@ class AnimalPopulationManager {
     bool saveStep();
     // Writes every changed file at once, districts first (unload, tests). Calls no native.
     void saveAll();
+    // The files the last complete save could not write (they stay changed and in memory, and the
+    // next save writes them again).
+    int32_t unsavedFiles() const { return lastRoundFailures_; }
 
     // The active character's file.
     DictDataFile& characterFile();
@@ -73,6 +76,7 @@ class AnimalPopulationManager {
     // Removes the "<file>.dat.tmp" files of interrupted writes from the population folder.
     void removeLeftoverWrites();
     DictDataFile& districtFile(uint32_t district);
+    void endSaveRound();
     // The effective factor as it reads now, storing none of the defaults it falls back on.
     float currentEffectiveFactor(uint32_t district, uint32_t type);
 
@@ -84,6 +88,8 @@ class AnimalPopulationManager {
     // The save in progress: the id of the last district file it wrote.
     bool saving_ = false;
     int32_t savedUpTo_ = 0;
+    int32_t roundFailures_ = 0;
+    int32_t lastRoundFailures_ = 0;
 };
 
 // Text of a district id or animal type as the files and the log write it: signed decimal.

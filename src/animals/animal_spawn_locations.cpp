@@ -36,7 +36,9 @@ AnimalSpawnLocation AnimalSpawnLocations::choose(Vector3 position, float maximum
     std::vector<size_t> candidates;
     for (size_t i = 0; i < locations_.size(); ++i) {
         const AnimalSpawnLocation& location = locations_[i];
-        const float d = horizontalDistance(location, position);
+        // Arithmetic, not the game's distance: a choice goes through every place (some seven
+        // hundred), and a creation may choose thirty times in one frame.
+        const float d = planarDistance(location.position, position);
         if (d > maximum || d <= minimum) continue;
         if (rarityFilter >= 0 && location.rarityLevel != rarityFilter) continue;
         candidates.push_back(i);
@@ -50,14 +52,6 @@ AnimalSpawnLocation AnimalSpawnLocations::choose(Vector3 position, float maximum
     // A draw outside [0, count) would index past the list: keep it on the last candidate.
     const int32_t k = std::clamp(natives::getRandomIntInRange(0, count), 0, count - 1);
     return locations_[candidates[static_cast<size_t>(k)]];
-}
-
-float AnimalSpawnLocations::horizontalDistance(const AnimalSpawnLocation& location,
-                                               Vector3 position) {
-    // Plain arithmetic, as the game's distance with heights dropped would give: a choice goes
-    // through every place (some seven hundred), and a creation may choose thirty times in one
-    // frame, so asking the game each time would stall the frame.
-    return horizontalLength(location.position - position);
 }
 
 }  // namespace bf

@@ -38,11 +38,14 @@ class AnimalSpawnLocations {
     // when none fits.
     AnimalSpawnLocation choose(Vector3 position, float maximum, float minimum,
                                int32_t rarityFilter) const;
-    // Computed here, without asking the game.
-    static float horizontalDistance(const AnimalSpawnLocation& location, Vector3 position);
     static bool valid(const AnimalSpawnLocation& location) { return !location.model.empty(); }
 
     const std::vector<AnimalSpawnLocation>& all() const { return locations_; }
+    // A reload of AnimalSpawns.dat: forgets the places and reads them again.
+    void reload(DictDataFile& file) {
+        locations_.clear();
+        load(file);
+    }
 
   private:
     std::vector<AnimalSpawnLocation> locations_;

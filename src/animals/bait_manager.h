@@ -40,6 +40,9 @@ class BaitManager : public BaitPlaces {
     BaitManager(const DataCatalogue& data, Tutorials& tutorials);
     // Once per frame; the blips only while `showBlips` ("BaitPlips").
     void update(bool showBlips);
+    // Bait blips switched off: takes the blips off the map (the placements still count for the
+    // competition's bait bonus).
+    void dropBlips() { blips_.clear(); }
     const std::vector<BaitBlip>& blips() const { return blips_; }
     bool drawsAt(Vector3 position, float reach) const override;
 

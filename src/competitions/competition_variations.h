@@ -49,6 +49,13 @@ class CompetitionVariations {
 
     // Fills the table from HuntingCompetitions.dat; does nothing once it is filled.
     void load(const DictDataFile& file);
+    // A reload of HuntingCompetitions.dat: forgets the table and fills it again. No competition
+    // may point into it then.
+    void reload(const DictDataFile& file) {
+        variations_.clear();
+        loaded_ = false;
+        load(file);
+    }
 
     const std::vector<CompetitionVariation>& all() const { return variations_; }
     // The variations of one model, in number order.

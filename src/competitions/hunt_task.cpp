@@ -1,7 +1,7 @@
 #include "competitions/hunt_task.h"
 
-#include "competitions/competition_geometry.h"
 #include "competitions/hunter_moves.h"
+#include "core/log.h"
 #include "core/natives.h"
 #include "world/game_ops.h"
 #include "world/owned.h"
@@ -77,7 +77,7 @@ void HuntTask::done() {
 void HuntTask::search() {
     candidates_.clear();
     if (quarry_.single()) {
-        if (spaceDistance(entityPosition(getPed()), entityPosition(quarry_.animal)) <= reach_)
+        if (distance(entityPosition(getPed()), entityPosition(quarry_.animal)) <= reach_)
             candidates_.push_back(quarry_.animal);
     } else {
         for (int32_t ped : pedsNear(getPed(), kNearbyCapacity, reach_, -1, true, quarry_.model))
@@ -147,6 +147,9 @@ void HuntTask::shooting() {
         targetDown();
     } else if (shootingTries_ < kMaxShootingTries) {
         // Ended with the target alive and in sight: he tries again, a few times.
+        logMessage("HuntTask: the animal lives and is in sight: shooting again (try " +
+                   std::to_string(shootingTries_ + 1) + " of " + std::to_string(kMaxShootingTries) +
+                   ")");
         state_ = kStalkAndShoot;
     } else {
         dropTarget();
@@ -155,6 +158,8 @@ void HuntTask::shooting() {
 
 void HuntTask::dropTarget() {
     const int32_t hunter = getPed();
+    logMessage("HuntTask: the animal got away after " + std::to_string(shootingTries_) +
+               (shootingTries_ == 1 ? " try" : " tries") + ": cursing and resting");
     playSpeech(hunter, "GENERIC_CURSE_MED", nullptr);
     natives::clearPedTasks(hunter);
     target_ = 0;

@@ -1,6 +1,7 @@
 #include "competitions/hunting_competition_info_modal.h"
 
 #include "competitions/competition_info.h"
+#include "competitions/competition_kinds.h"
 #include "core/natives.h"
 #include "data/catalogue.h"
 #include "data/text_keys.h"
@@ -25,6 +26,12 @@ void drawPanelText(const std::string& text, float y, float scale, const char* fo
 
 }  // namespace
 
+std::string headingText(std::string text) {
+    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z')
+        text[0] = static_cast<char>(text[0] - 'a' + 'A');
+    return text;
+}
+
 std::string formatTimeCap(int minutes) {
     return (minutes >= 0 && minutes <= 9 ? "0" : "") + std::to_string(minutes) + ":00";
 }
@@ -32,11 +39,11 @@ std::string formatTimeCap(int minutes) {
 void HuntingCompetitionInfoModal::composeTexts() {
     composed_ = true;
     title_ = panelText(data_.text(text_keys::kInfoModalTitle));
-    const std::string& name = data_.text(text_keys::animalType(info_.spawnLocation.model));
-    animalName_ = panelText(name);
-    if (info_.kind == kCompetitionMassHunting)
-        instruction_ =
-            panelText(formatText(data_.text(text_keys::kInfoModalInstructionMass), name));
+    const std::string name = quarryName(info_, data_);
+    animalName_ = panelText(headingText(name));
+    const CompetitionKindRow* kind = findCompetitionKind(info_.kind);
+    if (kind != nullptr && kind->panelInstructionKey != nullptr)
+        instruction_ = panelText(formatText(data_.text(kind->panelInstructionKey), name));
     if (info_.timeCapMinutes != 0)
         timeCap_ = panelText(formatText(data_.text(text_keys::kInfoModalTimeCap),
                                         formatTimeCap(info_.timeCapMinutes)));
@@ -55,8 +62,7 @@ void HuntingCompetitionInfoModal::draw() {
         drawSprite(kSatchel, info_.spawnLocation.texture.c_str(), 0.09833334f, 0.175f, 0.083333336f,
                    0.14814815f, 0.0f, 255, 255, 255, 255);
         drawPanelText(animalName_, 0.33796299f, 0.6f, "$title");
-        if (info_.kind == kCompetitionMassHunting)
-            drawPanelText(instruction_, 0.40996298f, 0.4f, "$body");
+        if (!instruction_.empty()) drawPanelText(instruction_, 0.40996298f, 0.4f, "$body");
         if (info_.timeCapMinutes != 0) drawPanelText(timeCap_, 0.489963f, 0.4f, "$body");
         // Centred under the texts, above the stake.
         drawSprite("menu_textures", "divider_line", 0.035f, 0.6f, 0.21f, 0.003f, 0.0f, 255, 255,

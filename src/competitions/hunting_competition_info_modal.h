@@ -1,8 +1,8 @@
 // HuntingCompetitionInfoModal: the panel on the left of the screen that tells the player, while he
-// targets the rival at the camp, what the competition is about: the animal and its picture, the
-// task, the time limit and the stake. Drawn only once the satchel pictures are loaded (they are
-// requested again after every draw, so the game keeps them while the panel is up). Its texts are
-// composed on the first draw and reused.
+// targets the rival at the camp, what the competition is about: what is hunted (the animal kind,
+// or the special animal's name) and its picture, the task, the time limit and the stake. Drawn only
+// once the satchel pictures are loaded (they are requested again after every draw, so the game
+// keeps them while the panel is up). Its texts are composed on the first draw and reused.
 #pragma once
 
 #include <string>
@@ -14,6 +14,9 @@ namespace bf {
 struct CompetitionInfo;
 class DataCatalogue;
 
+// A name as a heading: its first letter upper case when it is a lower-case ASCII letter
+// ("the Legendary Buck" -> "The Legendary Buck"); other scripts are left as written.
+std::string headingText(std::string text);
 // "05:00" for 5 minutes: the minutes as two digits (a leading 0 up to 9) and ":00".
 std::string formatTimeCap(int minutes);
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "competitions/competition_geometry.h"
+#include "competitions/competition_kinds.h"
 #include "core/decorators.h"
 #include "core/frame_tally.h"
 #include "core/game_hash.h"
@@ -24,9 +24,6 @@ namespace bf {
 
 namespace {
 
-constexpr const char* kFootOnlyWarning = "foot_only_warning";
-constexpr const char* kLeavingAreaWarning = "leaving_area_warning";
-constexpr const char* kDeadEyePenaltyWarning = "dead_eye_penalty_warning";
 constexpr const char* kLootMoney = "loot_money";
 constexpr uint32_t kAcceptControl = literalGameHash("INPUT_CONTEXT_X");
 constexpr BlipStyle kOpponentBlipStyle{0x19365607};
@@ -114,10 +111,10 @@ bool HuntingCompetitionProcessor::rulesHold() {
     }
     if (natives::isPedOnFoot(player)) {
         natives::setScriptTimerB(0);
-    } else if (getFlag(kFootOnlyWarning) == 0) {
+    } else if (!warned_.footOnly) {
         natives::setScriptTimerB(0);
         tutorials_.showTutorialOnce(text_keys::kTutorialFootOnly, true);
-        setFlag(kFootOnlyWarning, 1);
+        warned_.footOnly = true;
     } else if (natives::getScriptTimerB() > kOffFootMs) {
         logMessage("HuntingCompetitionProcessor: player did not go on foot");
         finish(kOutcomeAborted);
@@ -133,7 +130,7 @@ void HuntingCompetitionProcessor::updateOffered() {
         return;
     }
     if (!info_.offerBlip && getSettingInt("HuntingCompetitions_BlipType") == 1) showOfferBlip();
-    if (spaceDistance(playerPosition(), info_.startPoint) > campPrepareDistance_) return;
+    if (distance(playerPosition(), info_.startPoint) > campPrepareDistance_) return;
     if (!buildCamp()) {
         finish(kOutcomeAborted);
         return;
@@ -154,8 +151,7 @@ void HuntingCompetitionProcessor::updateCampReady() {
         return;
     }
     const Vector3 playerAt = playerPosition();
-    if (spaceDistance(playerAt, info_.startPoint) > kCampReleaseDistance ||
-        natives::getMissionFlag()) {
+    if (distance(playerAt, info_.startPoint) > kCampReleaseDistance || natives::getMissionFlag()) {
         releaseCamp(false);
         state_ = kStateOffered;
         return;
@@ -167,7 +163,7 @@ void HuntingCompetitionProcessor::updateCampReady() {
         natives::taskUseNearestScenarioToCoord(opponent, idlePoint, kIdleRadius,
                                                randomInt(45000, 90000));
     }
-    if (spaceDistance(playerAt, opponentAt) >= kTalkDistance) {
+    if (distance(playerAt, opponentAt) >= kTalkDistance) {
         if (natives::isPedHeadtrackingPed(opponent, player)) natives::taskClearLookAt(opponent);
         return;
     }
@@ -250,7 +246,7 @@ void HuntingCompetitionProcessor::updateTravelling() {
     const float inside = info_.areaRadius - kAreaInside;
     const bool playerIn = planarDistance(playerAt, centre) < inside;
     const bool opponentIn = planarDistance(opponentAt, centre) < inside;
-    const float gap = spaceDistance(playerAt, opponentAt);
+    const float gap = distance(playerAt, opponentAt);
 
     if (playerIn && opponentIn) {
         info_.areaBlip.reset();
@@ -274,12 +270,12 @@ bool HuntingCompetitionProcessor::stillNear(float distance) {
         return false;
     }
     if (distance > kGapWarning) {
-        if (getFlag(kLeavingAreaWarning) == 0) {
-            setFlag(kLeavingAreaWarning, 1);
+        if (!warned_.leavingArea) {
+            warned_.leavingArea = true;
             showMessage(data_.text(text_keys::kLeavingAreaWarning));
         }
     } else if (distance < kGapClearWarning) {
-        setFlag(kLeavingAreaWarning, 0);
+        warned_.leavingArea = false;
     }
     return true;
 }
@@ -293,10 +289,9 @@ void HuntingCompetitionProcessor::updateRunning() {
         if (!stillNear(planarDistance(playerPosition(), info_.spawnLocation.position))) return;
     }
     if (natives::isSpecialAbilityActive(runtime().playerIndex) &&
-        getSettingBool("HuntingCompetitions_DeadEyePenalty") &&
-        getFlag(kDeadEyePenaltyWarning) == 0) {
+        getSettingBool("HuntingCompetitions_DeadEyePenalty") && !warned_.deadEyePenalty) {
         tutorials_.showTutorialOnce(text_keys::kTutorialDeadEyePenalty, true);
-        setFlag(kDeadEyePenaltyWarning, 1);
+        warned_.deadEyePenalty = true;
     }
     if (info_.timeCapMinutes > 0) {
         const int32_t elapsed = static_cast<int32_t>(now - info_.startTime) / 1000;
@@ -361,9 +356,10 @@ void HuntingCompetitionProcessor::startOpponent(HuntTask::Quarry quarry, float r
                                                info_.spawnLocation.position, reach, roamRadius);
 }
 
-void HuntingCompetitionProcessor::showInstruction(const std::string& format,
-                                                  const std::string& argument) {
-    instructionText_ = formatText(format, argument);
+void HuntingCompetitionProcessor::showInstruction() {
+    const CompetitionKindRow* kind = findCompetitionKind(info_.kind);
+    if (kind == nullptr) return;
+    instructionText_ = formatText(data_.text(kind->instructionKey), quarryName(info_, data_));
     instructionText_.resize(utf8PrefixLength(instructionText_, kInstructionBuffer - 1));
     showMessage(instructionText_);
 }

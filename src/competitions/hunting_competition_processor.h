@@ -19,7 +19,6 @@
 #include <string>
 
 #include "competitions/competition_info.h"
-#include "competitions/executable.h"
 #include "competitions/hunt_task.h"
 #include "competitions/hunting_competition_info_modal.h"
 #include "competitions/hunting_competition_status_widget.h"
@@ -42,7 +41,7 @@ enum ProcessorState : int32_t {
     kStateBlockedByMission = 99,
 };
 
-class HuntingCompetitionProcessor : public Executable {
+class HuntingCompetitionProcessor {
   public:
     static constexpr float kTalkDistance = 15.0f;
     static constexpr float kAreaStopShort = 55.0f;
@@ -56,7 +55,7 @@ class HuntingCompetitionProcessor : public Executable {
     static constexpr int32_t kNavmeshWaitMs = 10000;
 
     HuntingCompetitionProcessor(CompetitionInfo& info, DataCatalogue& data, Tutorials& tutorials);
-    ~HuntingCompetitionProcessor() override = default;
+    virtual ~HuntingCompetitionProcessor() = default;
 
     virtual void update();
     // Releases (soft) or deletes (hard) everything the competition made.
@@ -75,7 +74,6 @@ class HuntingCompetitionProcessor : public Executable {
     CompetitionInfo& info() { return info_; }
     bool hunting() const { return hunting_; }
     const HuntTask* opponentTask() const { return opponentTask_.get(); }
-    const std::string& instructionText() const { return instructionText_; }
 
     // A point exactly `radius` from the centre (horizontally) at a random angle, 0.3 m above the
     // centre's height, or on the ground there when asked and the game finds ground.
@@ -104,9 +102,9 @@ class HuntingCompetitionProcessor : public Executable {
     void stepOpponent(uint32_t now) {
         if (opponentTask_ && opponentTask_->isRunning()) opponentTask_->tick(now);
     }
-    // The instruction of the hunt: `format` with one text argument, cut to the buffer the game
-    // takes, and shown as the objective.
-    void showInstruction(const std::string& format, const std::string& argument);
+    // The instruction of the hunt, as the kind's row words it with what is hunted, cut to the
+    // buffer the game takes, and shown as the objective.
+    void showInstruction();
 
   private:
     // The rival of a camp taken down, for a rebuilt camp to take back when he still can; 0 when
@@ -129,6 +127,14 @@ class HuntingCompetitionProcessor : public Executable {
     // ended the competition.
     bool stillNear(float distance);
 
+    // Each warning is shown once a competition; the leaving warning again after the player came
+    // back within 150 m.
+    struct Warnings {
+        bool footOnly = false;
+        bool leavingArea = false;
+        bool deadEyePenalty = false;
+    };
+    Warnings warned_;
     float campPrepareDistance_;
     // The rival of a camp taken down, held apart from the record's peds until a rebuilt camp takes
     // him back or the competition ends, so that no list keeps a handle of a ped that is gone.

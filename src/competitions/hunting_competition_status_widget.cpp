@@ -3,6 +3,8 @@
 #include <cstdio>
 
 #include "competitions/competition_info.h"
+#include "competitions/competition_kinds.h"
+#include "competitions/hunting_competition_info_modal.h"
 #include "core/game_hash.h"
 #include "core/natives.h"
 #include "core/runtime.h"
@@ -38,8 +40,11 @@ const char* playerCharacterName(int32_t playerPed) {
 }
 
 void HuntingCompetitionStatusWidget::onShow() {
-    // The character does not change during a competition.
+    // The character does not change during a competition, nor does what it hunts.
     playerName_ = playerCharacterName(runtime().playerPed);
+    const CompetitionKindRow* kind = findCompetitionKind(info_.kind);
+    showsScores_ = kind != nullptr && kind->showsScores;
+    if (!showsScores_) quarry_ = headingText(quarryName(info_, data_));
 }
 
 void HuntingCompetitionStatusWidget::drawBackground(float x, float y, float width) {
@@ -65,10 +70,14 @@ void HuntingCompetitionStatusWidget::draw() {
         drawText(clock.data(), 0.5f, 0.08f, kGrey, red ? 0 : kGrey, red ? 0 : kGrey, 255, true,
                  0.4f, 0.4f, "$title");
     }
-    if (getSettingBool("HUD_HuntingCompetition_ScoreStatus") &&
-        info_.kind == kCompetitionMassHunting) {
+    if (!getSettingBool("HUD_HuntingCompetition_ScoreStatus")) return;
+    if (showsScores_) {
         drawScoreRow(0.08f, playerName_, info_.playerScore);
         drawScoreRow(0.118f, data_.text(text_keys::kWidgetOpponent), info_.opponentScore);
+    } else if (!quarry_.empty()) {
+        drawBackground(0.82f, 0.08f, 0.15f);
+        drawText(quarry_, 0.83f, 0.082f, kGrey, kGrey, kGrey, 255, false, kScoreScale, kScoreScale,
+                 "$body");
     }
 }
 

@@ -1,10 +1,12 @@
 // HuntingCompetitionStatusWidget: the small HUD block shown from acceptance to the end of a
-// competition: the time left at the top of the screen (red in the last 30 seconds) and, for mass
-// hunting, the player's and the rival's scores at the top right. Each part has its HUD setting.
+// competition: the time left at the top of the screen (red in the last 30 seconds) and at the top
+// right, for a kind that keeps scores (competition_kinds.h), the player's and the rival's scores,
+// for the others what is hunted ("The Legendary Buck"). Each part has its HUD setting.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "ui/ui_component.h"
@@ -35,6 +37,8 @@ class HuntingCompetitionStatusWidget : public BaseUIComponent {
     const CompetitionInfo& info_;
     const DataCatalogue& data_;
     const char* playerName_ = "Arthur";
+    bool showsScores_ = true;
+    std::string quarry_;
     bool backgroundLoaded_ = false;
 };
 

@@ -5,10 +5,8 @@
 #include <vector>
 
 #include "animals/animal_spawn_locations.h"
-#include "competitions/competition_geometry.h"
+#include "competitions/competition_kinds.h"
 #include "competitions/competition_variations.h"
-#include "competitions/mass_hunting_competition_processor.h"
-#include "competitions/specific_animal_processor.h"
 #include "core/frame_tally.h"
 #include "core/log.h"
 #include "core/natives.h"
@@ -147,21 +145,14 @@ HuntingCompetitionsManager::Competition HuntingCompetitionsManager::createCompet
     info->bounty = static_cast<int32_t>(cash >= offer ? offer : cash);
     chooseKind(*info);
 
-    Competition competition;
-    switch (info->kind) {
-        case kCompetitionSpecificAnimal:
-            competition.processor =
-                std::make_unique<SpecificAnimalProcessor>(*info, data_, tutorials_);
-            break;
-        case kCompetitionMassHunting:
-            competition.processor =
-                std::make_unique<MassHuntingCompetitionProcessor>(*info, data_, tutorials_, bait_);
-            break;
-        default:
-            logMessage("HuntingCompetitionsManager: no processor found for competition type: " +
-                       std::to_string(info->kind));
-            return {};
+    const CompetitionKindRow* kind = findCompetitionKind(info->kind);
+    if (kind == nullptr) {
+        logMessage("HuntingCompetitionsManager: no processor found for competition type: " +
+                   std::to_string(info->kind));
+        return {};
     }
+    Competition competition;
+    competition.processor = kind->make({*info, data_, tutorials_, bait_});
     competition.info = std::move(info);
     return competition;
 }
@@ -186,18 +177,29 @@ void HuntingCompetitionsManager::chooseKind(CompetitionInfo& info) {
 void HuntingCompetitionsManager::terminateCompetition() {
     const int32_t outcome = info_->outcome;
     if (outcome == kOutcomePlayerWon || outcome == kOutcomePlayerLost) {
-        const int32_t dollars = info_->bounty / 100;
-        changePlayerCash(static_cast<float>(outcome == kOutcomePlayerWon ? dollars : -dollars),
-                         true);
+        // Settled in whole dollars.
+        const int32_t cents = info_->bounty / 100 * 100;
+        changePlayerCash(outcome == kOutcomePlayerWon ? cents : -cents, true);
     }
     processor_->cleanup(false);
     processor_.reset();
     info_.reset();
 }
 
+void HuntingCompetitionsManager::withdraw() {
+    nextAttemptTime_ = natives::getGameTimer() + kFirstOfferDelayMs;
+    if (!processor_) return;
+    logMessage(
+        "HuntingCompetitionsManager: competitions switched off, withdrawing the competition");
+    info_->outcome = kOutcomeAborted;
+    processor_->cleanup(true);
+    processor_.reset();
+    info_.reset();
+}
+
 void HuntingCompetitionsManager::notify(const MapAreaChangeData& change) {
     if (!processor_ || info_->status != kStatusOffered) return;
-    if (spaceDistance(playerPosition(), info_->startPoint) <= kWithdrawDistance) return;
+    if (distance(playerPosition(), info_->startPoint) <= kWithdrawDistance) return;
     logMessage("HuntingCompetitionsManager: player has moved to a different map area (" +
                std::to_string(static_cast<int32_t>(change.newArea)) +
                "), terminating pending competition.");

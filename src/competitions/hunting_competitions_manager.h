@@ -66,6 +66,11 @@ class HuntingCompetitionsManager : public EventsSubscriber<MapAreaChangeData>,
     // Hands the frame's damage events (from the event pump) to the competition held now.
     void onEvent(const EntityDamagedEvent& event) override;
     void postponeBy(int32_t seconds);
+    // Competitions switched off in the game (a reload of the settings): the competition held
+    // now, offered or running, ends without a winner (no money changes hands), everything it made
+    // (camp, rival, animals, blips, prompt) is deleted, and the next offer may come 2 s after they
+    // are switched on again.
+    void withdraw();
 
     // The competition held now (null when none), for the tests and the HUD.
     HuntingCompetitionProcessor* processor() { return processor_.get(); }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "competitions/competition_geometry.h"
 #include "core/decorators.h"
 #include "core/frame_tally.h"
 #include "core/log.h"
@@ -44,8 +43,7 @@ MassHuntingCompetitionProcessor::MassHuntingCompetitionProcessor(CompetitionInfo
 void MassHuntingCompetitionProcessor::onStarted() {
     startOpponent(HuntTask::Quarry::anyOf(info_.animalType), kOpponentReach,
                   info_.spawnLocation.radius);
-    showInstruction(data_.text(text_keys::kHuntMass),
-                    data_.text(text_keys::animalType(info_.spawnLocation.model)));
+    showInstruction();
     hunting_ = true;
     nextSpawnTime_ = static_cast<int32_t>(natives::getGameTimer() + kFirstSpawnMs);
 }
@@ -74,8 +72,8 @@ void MassHuntingCompetitionProcessor::scoreDamage(int32_t damaged, int32_t attac
     const uint32_t model = natives::getEntityModel(damaged);
     const bool eligible = model == info_.animalType ||
                           (natives::isPedAnimal(damaged) && !natives::isThisModelAHorse(model) &&
-                           !isExcludedAnimalType(damaged) && natives::isEntityDead(damaged) &&
-                           natives::isPedInWrithe(damaged));
+                           !isUntouchedAnimalType(natives::getPedAnimalType(damaged)) &&
+                           natives::isEntityDead(damaged) && natives::isPedInWrithe(damaged));
     if (!eligible) return;
     const int32_t player = runtime().playerPed;
     if (attacker != info_.opponentPed && attacker != player) return;

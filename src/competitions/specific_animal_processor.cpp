@@ -51,9 +51,7 @@ void SpecificAnimalProcessor::onStarted() {
         return;
     }
 
-    showInstruction(data_.text("hunting_competition.instructions.hunt_specific"),
-                    data_.text("hunting_competition.variations." +
-                               std::to_string(info_.variation->number) + ".name"));
+    showInstruction();
     startOpponent(HuntTask::Quarry::one(info_.targetAnimal), kOpponentReach, info_.areaRadius);
     hunting_ = true;
 }

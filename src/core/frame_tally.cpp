@@ -1,6 +1,8 @@
 #include "core/frame_tally.h"
 
 #include "core/hook.h"
+#include "core/key_input.h"
+#include "core/recorder.h"
 #include "core/runtime.h"
 
 namespace bf {
@@ -57,8 +59,11 @@ void countNativeCall() {
 }
 
 void waitForGame(uint32_t milliseconds) {
+    if (Recorder* recorder = activeRecorder()) recorder->beforeWait(milliseconds);
     hook::scriptWait(milliseconds);
     if (Runtime* running = installedRuntime()) running->frameTally.newFrame();
+    takeQueuedKeys();
+    if (Recorder* recorder = activeRecorder()) recorder->afterWait();
 }
 
 }  // namespace bf

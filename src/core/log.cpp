@@ -4,11 +4,18 @@
 #include <fstream>
 #include <system_error>
 
+#include "core/os_clock.h"
+
 namespace bf {
 
 namespace {
+LogTap* gTap = nullptr;
 LogSink logSink = nullptr;
 }  // namespace
+
+void setLogTap(LogTap* tap) {
+    gTap = tap;
+}
 
 void setLogSink(LogSink sink) {
     logSink = sink;
@@ -51,16 +58,13 @@ void logMessage(const std::string& message) {
         logSink(message);
         return;
     }
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
+    const std::tm local = osLocalTime();
+    const std::string entry = formatLogStamp(local) + printableLogText(message);
+    if (gTap) gTap->logged(local, entry);
+    if (OsReplay* replay = osReplay()) replay->logged(entry);
     std::ofstream out(kLogPath, std::ios::out | std::ios::app);
     if (!out) return;
-    out << formatLogStamp(local) + printableLogText(message) + "\n";
+    out << entry + "\n";
 }
 
 void logMessage(const char* message) {

@@ -31,4 +31,13 @@ std::string formatLogStamp(const std::tm& localTime);
 // The three-line banner that start-up writes as the first entry.
 std::string logBanner();
 
+// Sees every entry as it is written, with the local time it was stamped with: the flight
+// recorder (core/recorder.h) while it records. One at a time; null removes it.
+class LogTap {
+  public:
+    virtual ~LogTap() = default;
+    virtual void logged(const std::tm& local, const std::string& entry) = 0;
+};
+void setLogTap(LogTap* tap);
+
 }  // namespace bf

@@ -37,6 +37,14 @@ const std::vector<SettingKey>& settingsKeys() {
         {"HuntingCompetitions_Enabled", T::Bool, "1"},
         {"AnimalSizeByQuality", T::Bool, nullptr},
         {"DisableGrizzlies", T::Bool, nullptr},
+        // The flight recorder reads these itself before start-up (core/recorder.h); absent, it
+        // is off, stops at 200 MB and marks with Scroll Lock.
+        // The key combination that reloads the settings and data files in the game; absent,
+        // Ctrl+F10 (spine/settings_reload.h).
+        {"Keys_ReloadSettings", T::String, nullptr},
+        {"Recorder_Enabled", T::Bool, nullptr},
+        {"Recorder_MaxMB", T::Int, nullptr, 1.0f, 1048576.0f},
+        {"Recorder_MarkerKey", T::Int, nullptr, 1.0f, 254.0f},
     };
     return kKeys;
 }
@@ -92,6 +100,57 @@ void parseSettingsLine(const std::string& line) {
         return;
     }
     runtime().settings[pieces[0]] = pieces[1];
+}
+
+bool readSettingsStrictly(const std::string& path, const SettingsDefaults& defaults,
+                          SettingsTable& table, std::string& error) {
+    table.clear();
+    for (const auto& [key, value] : defaults)
+        table[key] = value;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        error = "Settings.ini cannot be opened";
+        return false;
+    }
+    const std::string text = readWholeStream(in);
+    if (isUtf16Text(text)) {
+        error = "Settings.ini is saved as UTF-16; save it as UTF-8";
+        return false;
+    }
+    int number = 0;
+    forEachTextLine(text, [&](std::string_view view) {
+        const std::string line(view);
+        ++number;
+        if (line.empty()) return true;
+        const char first = line.front();
+        if (first == '/' || first == ';' || first == '[' || first == '\\') return true;
+        const auto pieces = splitString(line, '=');
+        const std::string where = "Settings.ini line " + std::to_string(number) + ": ";
+        if (pieces.size() != 2) {
+            error = where + "not KEY=VALUE";
+            return false;
+        }
+        for (const SettingKey& known : settingsKeys()) {
+            if (pieces[0] != known.key || pieces[1].empty()) continue;
+            try {
+                if (known.type == SettingType::Float) {
+                    toFloat(pieces[1]);
+                } else if (known.type != SettingType::String) {
+                    toInt(pieces[1]);
+                }
+            } catch (const std::exception&) {
+                error = where + pieces[0] + "=" + pieces[1] + " is not a number";
+                return false;
+            }
+        }
+        table[pieces[0]] = pieces[1];
+        return true;
+    });
+    return error.empty();
+}
+
+void replaceSettings(SettingsTable table) {
+    runtime().settings = std::move(table);
 }
 
 namespace {

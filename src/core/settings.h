@@ -53,6 +53,16 @@ void loadSettings(const std::string& path, const SettingsDefaults& defaults);
 void loadSettingsText(std::string_view text, const SettingsDefaults& defaults);
 void parseSettingsLine(const std::string& line);
 
+// A reading of the file for a reload in the game, strict where start-up is lenient, and without
+// touching the settings table: `table` gets the defaults with the file's lines over them. False
+// when the file cannot be opened, a line (not a comment) is not exactly KEY=VALUE, or the value of
+// a key of settingsKeys() does not read as its type; `error` then says where ("Settings.ini line
+// 12: ...", lines counted from 1 as an editor shows them).
+bool readSettingsStrictly(const std::string& path, const SettingsDefaults& defaults,
+                          SettingsTable& table, std::string& error);
+// Makes `table` the settings table (a reload that read the file in full).
+void replaceSettings(SettingsTable table);
+
 std::string getSettingString(std::string_view key);
 int getSettingInt(std::string_view key);
 bool getSettingBool(std::string_view key);

@@ -30,6 +30,15 @@ inline float length(Vector3 v) {
 inline float horizontalLength(Vector3 v) {
     return std::sqrt(v.x * v.x + v.y * v.y);
 }
+// Distances are plain arithmetic on positions the caller has read (what the game's distance query
+// computes), so measuring costs no native call.
+inline float distance(Vector3 a, Vector3 b) {
+    return length(a - b);
+}
+// In the horizontal plane: spawn locations carry no height, camp spots and peds do.
+inline float planarDistance(Vector3 a, Vector3 b) {
+    return horizontalLength(a - b);
+}
 
 struct alignas(8) NativeVector3 {
     float x = 0.0f;

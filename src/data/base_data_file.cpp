@@ -69,6 +69,7 @@ bool BaseDataFile::loadText(std::string_view content) {
         logMessage("ERROR: data file '" + path_ +
                    "' is corruped at line: " + std::to_string(lines));
         noteDamage("line " + std::to_string(lines) + " is corrupt");
+        corruptLine_ = lines;
         return false;
     }
     logMessage("data file '" + path_ + "' loaded, lines red: " + std::to_string(lines));

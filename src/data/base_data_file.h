@@ -37,7 +37,7 @@ class BaseDataFile {
     // Writes the file when dirty or forced; false (and still dirty) when it could not be written.
     // A file that keeps failing is logged once, then again only after a save succeeded, so a
     // read-only folder cannot flood the log.
-    virtual bool save(bool force);
+    [[nodiscard]] virtual bool save(bool force);
     virtual bool isDirty() const { return dirty_; }
     // Takes one line; false means the line is corrupt.
     virtual bool parseLine(const std::string& line) = 0;
@@ -47,6 +47,8 @@ class BaseDataFile {
     const std::string& path() const { return path_; }
     // Why the file on disk was not read in full; empty when it was (or when there was none).
     const std::string& damage() const { return damage_; }
+    // The corrupt line that stopped the last load (the first line is line 0); -1 when none did.
+    int corruptLine() const { return corruptLine_; }
 
   protected:
     void markDirty() { dirty_ = true; }
@@ -67,6 +69,7 @@ class BaseDataFile {
     bool dirty_ = false;
     bool failing_ = false;
     mutable std::string damage_;
+    int corruptLine_ = -1;
 };
 
 }  // namespace bf

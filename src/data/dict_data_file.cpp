@@ -265,4 +265,20 @@ void DictDataFile::setFloat(const std::string& key, float value) {
     setValue(key, formatFloatExactly(value));
 }
 
+void DictDataFile::replaceEntries(DictDataFile& fresh) {
+    // Moving a map hands its nodes over: the texts keep their addresses.
+    retired_.push_back(std::move(entries_));
+    entries_ = std::move(fresh.entries_);
+    fresh.entries_.clear();
+    vectorLists_.clear();
+    reported_.clear();
+}
+
+void DictDataFile::overlay(const DictDataFile& over) {
+    // An empty value reads as absent: the text stays as it was.
+    for (const auto& [key, value] : over.entries_) {
+        if (!value.empty()) entries_[key] = value;
+    }
+}
+
 }  // namespace bf

@@ -72,6 +72,14 @@ class DictDataFile : public BaseDataFile {
 
     // How many entries the file holds.
     size_t entryCount() const { return entries_.size(); }
+    const std::map<std::string, std::string, std::less<>>& entries() const { return entries_; }
+    // A reload: takes the entries `fresh` read (and forgets the position lists read so far). The
+    // old entries are kept aside, unchanged, for the file's life: the game may still hold the
+    // characters of a text handed to it (a prompt's), so they must stay where they are.
+    void replaceEntries(DictDataFile& fresh);
+    // Puts every entry of `over` with a value over this file's (a translation over the English
+    // texts).
+    void overlay(const DictDataFile& over);
 
     void setValue(const std::string& key, const std::string& value);
     void setInt(const std::string& key, int value);
@@ -101,6 +109,7 @@ class DictDataFile : public BaseDataFile {
     // Key -> the value whose fault was told last.
     mutable std::map<std::string, std::string, std::less<>> reported_;
     std::map<std::string, std::vector<Vector3>, std::less<>> vectorLists_;
+    std::vector<std::map<std::string, std::string, std::less<>>> retired_;
 };
 
 // "%f" when that reads back as the same float, else "%.9g" (always enough for a float).

@@ -1,8 +1,6 @@
 // Every Lang.dat key the plug-in reads, in one list: the features read their texts through these
 // names, and brackenfold-check holds a player's Lang.dat against the same list, so a text added
-// here is one the checker asks for. The specific-animal competition's texts (kHuntSpecific and
-// the variation names) are listed and shipped ahead of that competition, so that translated
-// files carry them from the start.
+// here is one the checker asks for.
 //
 // Composed keys: "animal_types." + model for the fourteen competition animals, "tutorial." + hint
 // id for the five hints and "hunting_competition.variations." + n + ".name" for the special

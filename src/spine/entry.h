@@ -1,7 +1,8 @@
 // The library entry: what the operating system calls when the plug-in is loaded and unloaded.
 //
 // Attach registers ScriptMain and the keyboard handler with the hook; detach writes what changed
-// in the population and hint files (Plugin::saveBeforeUnload), then withdraws both.
+// in the population and hint files and closes the recording (Plugin::unloading), then withdraws
+// both.
 // Other reasons do nothing. Every reason reports success.
 #pragma once
 
@@ -29,7 +30,8 @@ struct KeyState {
 };
 
 // Records the last event of each key code below 255 with the system tick count. The hook calls it
-// from the window's thread: it writes its own key table and touches nothing else of the plug-in.
+// from the window's thread: it writes its own key table and touches nothing else of the plug-in
+// but the lock-free queue of key events (core/key_input.h), which the script thread empties.
 void keyboardHandler(uint32_t key, uint16_t repeats, uint8_t scanCode, int isExtended,
                      int isWithAlt, int wasDownBefore, int isUpNow);
 // The handler's table (nothing in the plug-in reads it; tests do).

@@ -6,6 +6,7 @@
 #include "core/frame_tally.h"
 #include "core/log.h"
 #include "core/natives.h"
+#include "core/recorder.h"
 #include "core/settings.h"
 #include "core/zones.h"
 #include "data/data_folder.h"
@@ -75,9 +76,13 @@ bool Plugin::initialize() {
     playerIndex = natives::playerId();
     initLog();
     logMessage(logBanner());
+    for (const std::string& line : recorderLogLines_)
+        logMessage(line);
+    recorderLogLines_.clear();
     loadSettings(dataFilePath("Settings.ini"), defaultSettings());
     natives::requestStreamedTextureDict(kBlipsDictionary, false);
     waitFrame();
+    data_.setLanguage(natives::getCurrentLanguage());
     if (!data_.load()) return false;
     if (!population_.loadCharacterFiles()) return false;
 
@@ -102,15 +107,18 @@ bool Plugin::initialize() {
     populationUpdater_ = std::make_unique<PopulationUpdater>(population_, data_.generalMeta());
     competitions_ = std::make_unique<HuntingCompetitionsManager>(data_, tutorials_, spawnLocations_,
                                                                  *districts_, variations_, *bait_);
-    // Step 11: the manager withdraws offers on area changes and scores the pump's damage events.
+    // The manager withdraws offers on area changes and scores the pump's damage events.
     mapAreaTracker_->subscribe(*competitions_);
     animalEvents_->subscribeDamage(*competitions_);
+    settingsReload_ = std::make_unique<SettingsReload>(
+        data_, spawnLocations_, variations_, *competitions_, *trading_, *bait_, population_);
 
     waitForBlipsDictionary();
     return true;
 }
 
 void Plugin::runFrame() {
+    settingsReload_->onFrame();
     const FrameGates gates = readFrameGates();
     flushPendingTexts();
     mapAreaTracker_->update();
@@ -172,19 +180,35 @@ void Plugin::saveBeforeUnload() {
     try {
         logMessage("saving what changed before unloading");
         if (getSettingBool("DynamicAnimalPopulation")) population_.saveAll();
-        data_.tutorialFlags().save(false);
+        if (!data_.tutorialFlags().save(false))
+            logMessage("WARN: the hints seen in this session could not be saved");
     } catch (...) {
         // Nothing may leave an unload; the reason is in the log.
         logEscapedException(false);
     }
 }
 
+void Plugin::unloading() {
+    if (recorder_) recorder_->detached();
+    saveBeforeUnload();
+    if (recorder_) recorder_->finish();
+}
+
+void Plugin::startRecording() {
+    recorder_ = Recorder::start(readRecorderSettings(dataFilePath("Settings.ini")),
+                                std::string(kDataFolder), recorderLogLines_);
+}
+
 void ScriptMain() {
     // A script started again in the same process: the previous run's changes come first.
-    if (Plugin* previous = runningPlugin()) previous->saveBeforeUnload();
+    if (Plugin* previous = runningPlugin()) {
+        if (Recorder* recorder = previous->recorder()) recorder->stopped();
+        previous->saveBeforeUnload();
+    }
     auto plugin = std::make_unique<Plugin>();
     Plugin& running = *plugin;
     installRuntime(std::move(plugin));
+    running.startRecording();
     running.mainLoop();
 }
 
@@ -193,7 +217,10 @@ Plugin* runningPlugin() {
 }
 
 void stopPlugin() {
-    if (Plugin* running = runningPlugin()) running->saveBeforeUnload();
+    if (Plugin* running = runningPlugin()) {
+        if (Recorder* recorder = running->recorder()) recorder->stopped();
+        running->saveBeforeUnload();
+    }
     installRuntime(nullptr);
 }
 

@@ -13,6 +13,8 @@
 
 #include <atomic>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "animals/animal_events_handler.h"
 #include "animals/animal_hud.h"
@@ -24,8 +26,10 @@
 #include "animals/population_update.h"
 #include "competitions/competition_variations.h"
 #include "competitions/hunting_competitions_manager.h"
+#include "core/recorder.h"
 #include "core/runtime.h"
 #include "data/catalogue.h"
+#include "spine/settings_reload.h"
 #include "trading/trading.h"
 #include "ui/tutorials.h"
 #include "world/map_districts.h"
@@ -49,6 +53,13 @@ class Plugin : public Runtime {
     // writes nothing when start-up did not finish, and nothing (with a log line) when the
     // script was stopped inside a frame, whose work may be half done.
     void saveBeforeUnload();
+    // The library is unloaded (the game's exit): saveBeforeUnload, then the recording ends.
+    void unloading();
+    // Starts the flight recorder when Settings.ini asks for it (core/recorder.h); ScriptMain
+    // calls it before start-up, so that the recording holds the whole session.
+    void startRecording();
+    // Null when this run does not record.
+    Recorder* recorder() { return recorder_.get(); }
 
     // Start-up has finished and the features run (what follows exists only then).
     bool ready() const { return ready_; }
@@ -61,20 +72,24 @@ class Plugin : public Runtime {
     const WorldPositionTable& worldPositions() const { return *worldPositions_; }
     const TownRecords& towns() const { return towns_; }
     const MapDistricts& districts() const { return *districts_; }
-    MapAreaTracker& mapAreaTracker() { return *mapAreaTracker_; }
     AnimalEventsHandler& animalEvents() { return *animalEvents_; }
     BaitManager& bait() { return *bait_; }
     Trading& trading() { return *trading_; }
     AnimalHud& animalHud() { return *animalHud_; }
     Tutorials& tutorials() { return tutorials_; }
     HuntingCompetitionsManager& competitions() { return *competitions_; }
+    SettingsReload& settingsReload() { return *settingsReload_; }
 
   private:
     // After "Something wrong happened": the features let go of what they hold in the game.
     void haltFeatures();
 
+    // First, so that it goes last: what the features free when dropped is recorded too.
+    std::unique_ptr<Recorder> recorder_;
     bool ready_ = false;
     bool savedAtUnload_ = false;
+    // What start-up writes to the log about the recorder, once the log is started.
+    std::vector<std::string> recorderLogLines_;
     // Set while the frame's features run (the hook may unload the plug-in at any wait).
     std::atomic<bool> inFrame_ = false;
     DataCatalogue data_;
@@ -83,8 +98,9 @@ class Plugin : public Runtime {
     AnimalSpawnLocations spawnLocations_;
     CompetitionVariations variations_;
 
-    // Start-up step 10, in this order (the HUD comes just before the event handler that points
-    // it at what the player inspects; making either touches nothing in the game).
+    // The world's tables and the features, made by start-up in this order (the HUD comes just
+    // before the event handler that points it at what the player inspects; making either touches
+    // nothing in the game).
     std::unique_ptr<PlacesList> places_;
     std::unique_ptr<WorldPositionTable> worldPositions_;
     TownRecords towns_;
@@ -99,6 +115,7 @@ class Plugin : public Runtime {
     std::unique_ptr<PopulationUpdater> populationUpdater_;
     // Last, so that it goes first: a competition held at the end hands back what it made.
     std::unique_ptr<HuntingCompetitionsManager> competitions_;
+    std::unique_ptr<SettingsReload> settingsReload_;
 };
 
 // The script's entry, registered with the hook.
@@ -106,7 +123,8 @@ void ScriptMain();
 // The running plug-in; null before the first start-up (or after stopPlugin).
 Plugin* runningPlugin();
 // Saves what changed (saveBeforeUnload), then drops the running plug-in while the game is still
-// there, freeing what it holds in the game (tests, and tools that end a game).
+// there, freeing what it holds in the game (tests, and tools that end a game). A recording
+// notes the drop and holds what the plug-in frees.
 void stopPlugin();
 
 }  // namespace bf

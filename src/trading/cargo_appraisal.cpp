@@ -12,7 +12,7 @@
 #include "core/text.h"
 #include "data/dict_data_file.h"
 #include "data/tuning.h"
-#include "ui/messages.h"
+#include "world/money.h"
 #include "world/owned.h"
 
 namespace bf {
@@ -86,7 +86,7 @@ std::optional<float> readPrice(const DictDataFile& file, const std::string& key)
     return file.getFloatWithin(key, 0.0f, CargoAppraiser::kMaxPriceDollars, "read as absent");
 }
 
-float readPriceScale() {
+float readPriceScaleSetting() {
     const float scale = getSettingFloat("PriceScale");
     if (!std::isfinite(scale)) {
         logMessage("WARN: " + describeBadValue("Settings.ini", "PriceScale",
@@ -99,7 +99,15 @@ float readPriceScale() {
 
 }  // namespace
 
+float CargoAppraiser::priceScale() {
+    return readPriceScaleSetting();
+}
+
 int32_t CargoAppraiser::calculatePrice(int32_t entity) const {
+    return calculatePrice(entity, priceScale());
+}
+
+int32_t CargoAppraiser::calculatePrice(int32_t entity, float priceScale) const {
     const std::string item = getEntityItemName(entity);
     const std::optional<float> listed = readPrice(animalPrices_, item);
     float price = 0.0f;
@@ -111,7 +119,7 @@ int32_t CargoAppraiser::calculatePrice(int32_t entity) const {
         logMessage("WARN: calculatePrice: no price for \"" + item + "\", the buyer pays nothing");
         return 0;
     }
-    price *= readPriceScale();
+    price *= priceScale;
     if (!(price <= kMaxPriceDollars)) {
         logMessage("WARN: calculatePrice: \"" + item + "\" comes to " + fixed(price) +
                    " dollars, paid as " + fixed(kMaxPriceDollars));

@@ -31,8 +31,12 @@ class CargoAppraiser {
     float calculateEntityScore(int32_t entity) const;
     static constexpr float kMaxPriceDollars = 10000.0f;
 
-    // Cents.
+    // Cents, with "PriceScale" as it is now.
     int32_t calculatePrice(int32_t entity) const;
+    // Cents, with a price scale read before (a trade keeps the one it began with).
+    int32_t calculatePrice(int32_t entity, float priceScale) const;
+    // "PriceScale" as prices use it: below 0 counts as 0, not finite as 1.0 (with a WARN).
+    static float priceScale();
 
   private:
     const DictDataFile& animalPrices_;

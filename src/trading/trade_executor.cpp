@@ -109,6 +109,7 @@ void TradeInteractionExecutor::awaitHandover() {
 
 void TradeInteractionExecutor::updateExecutor() {
     if (outcome_ != TradeOutcome::None) return;
+    if (!priceScale_) priceScale_ = CargoAppraiser::priceScale();
     if (shouldAbort()) {
         fail(nullptr);
         return;
@@ -175,7 +176,7 @@ void TradeInteractionExecutor::updateExecutor() {
                 sendBuyerAway(offer.buyer, offer.buyerMount);
                 return;
             }
-            offer.priceCents = appraiser_.calculatePrice(offer.chosenEntity);
+            offer.priceCents = appraiser_.calculatePrice(offer.chosenEntity, *priceScale_);
             if (offer.priceCents <= 0) {
                 logMessage("TradeInteractionExecutor: ped declined, the price comes to 0");
                 sayRefusal(offer.buyer, true);

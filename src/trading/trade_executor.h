@@ -72,6 +72,9 @@ class TradeInteractionExecutor {
     TradeStage stage_ = TradeStage::Evaluate;
     TradeOutcome outcome_ = TradeOutcome::None;
     const CargoAppraiser& appraiser_;
+    // "PriceScale" as the trade's first step read it: a reload in the game changes the next
+    // trade's price, not this one's.
+    std::optional<float> priceScale_;
     const DictDataFile& generalMeta_;
     Tutorials& tutorials_;
     std::optional<uint32_t> pausedUntil_;

@@ -11,6 +11,7 @@
 #include "core/natives.h"
 #include "core/runtime.h"
 #include "core/text.h"
+#include "world/money.h"
 
 namespace bf {
 
@@ -133,34 +134,13 @@ void flushNotification() {
     texts.notification[0] = '\0';
 }
 
-int32_t centsOf(float dollars) {
-    const float product = dollars * 100.0f;
-    // Prices are written to the cent, yet a float holds few of them exactly (2.10 is 2.0999999):
-    // a product short of a whole cent by float error alone pays that cent; a real fraction of a
-    // cent is dropped.
-    const float nearest = std::round(product);
-    const bool whole = std::fabs(product - nearest) <=
-                       4.0f * std::numeric_limits<float>::epsilon() * std::fabs(nearest);
-    const double cents = whole ? nearest : std::trunc(product);
-    // Clamped so that an absurd price cannot overflow the conversion.
-    const double limit = std::numeric_limits<int32_t>::max();
-    return static_cast<int32_t>(std::fmax(-limit, std::fmin(limit, cents)));
-}
-
 void changePlayerCash(float dollars, bool notify) {
     if (std::isnan(dollars)) return;
     changePlayerCash(centsOf(dollars), notify);
 }
 
 void changePlayerCash(int32_t cents, bool notify) {
-    if (cents == 0) return;
-    if (cents > 0) {
-        natives::addPlayerCash(cents, natives::getHashKey("ADD_REASON_DEFAULT"));
-    } else if (!natives::removePlayerCash(cents == INT32_MIN ? INT32_MAX : -cents)) {
-        // The game takes nothing from a player who has less.
-        return;
-    }
-    if (notify) showCashNotification(cents, kCashNotificationMs);
+    if (movePlayerCash(cents) && notify) showCashNotification(cents, kCashNotificationMs);
 }
 
 void showCashNotification(int32_t cents, int32_t durationMs) {

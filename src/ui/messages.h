@@ -40,14 +40,12 @@ void flushPendingTexts();
 void flushHelpText();
 void flushNotification();
 
-// Adds (positive) or removes (negative) money. 0 or NaN does nothing, and so does a removal of more
-// than the player has (the game refuses it; no notification then).
+// Pays or takes money (world/money.h) and, when asked, tells the player with the cash
+// notification. 0 or NaN does nothing, and so does a removal of more than the player has (the game
+// refuses it; no notification then).
 void changePlayerCash(float dollars, bool notify);
 // The same in whole cents, as prices are kept.
 void changePlayerCash(int32_t cents, bool notify);
-// The cents of an amount of dollars: the float product truncated toward zero, except that one
-// short of a whole cent only by the float's rounding (2.10 dollars) gives that cent.
-int32_t centsOf(float dollars);
 void showCashNotification(int32_t cents, int32_t durationMs);
 
 // "1521.5,439.356,90.6807": six significant digits, no spaces.

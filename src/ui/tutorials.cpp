@@ -22,7 +22,8 @@ void Tutorials::showTutorialOnce(const std::string& id, bool force) {
     showHelpText(data_.text(text_keys::tutorial(id)), kTutorialDurationMs);
     logMessage("tutorial seen: " + id);
     flags.setInt(id, 1);
-    flags.save(false);
+    // A file that cannot be written logs so itself and stays changed: the next hint writes it.
+    static_cast<void>(flags.save(false));
 }
 
 }  // namespace bf

@@ -12,8 +12,9 @@ class Tutorials {
   public:
     explicit Tutorials(DataCatalogue& data) : data_(data) {}
 
-    // Shows the hint for 8000 ms and remembers it. A hint shown before comes back only on a
-    // random draw of 4 out of 0..4, unless forced.
+    // Shows the hint for 8000 ms and remembers it in TutorialFlags.dat. Despite the name, "once"
+    // is not for good: a hint seen before is shown again one time in five (a draw of 4 out of
+    // 0..4), so that a player who missed it meets it again; `force` shows it every time.
     void showTutorialOnce(const std::string& id, bool force);
 
   private:

@@ -15,7 +15,6 @@ class BaseUIComponent {
 
     // Draws while shown.
     void update();
-    bool isShown() const { return shown_; }
 
   private:
     bool shown_ = false;

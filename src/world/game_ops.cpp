@@ -26,10 +26,6 @@ Vector3 playerPosition() {
     return entityPosition(runtime().playerPed);
 }
 
-float distance(Vector3 a, Vector3 b) {
-    return length(a - b);
-}
-
 float distance(int32_t entity, Vector3 point) {
     return distance(entityPosition(entity), point);
 }
@@ -39,26 +35,8 @@ float distance(int32_t a, int32_t b) {
     return distance(first, entityPosition(b));
 }
 
-float horizontalDistance(Vector3 a, Vector3 b) {
-    return horizontalLength(a - b);
-}
-
 Vector3 entityDirection(int32_t entity) {
     return natives::getEntityForwardVector(entity);
-}
-
-Vector3 directionFromRotation(int32_t entity) {
-    constexpr float kRadiansPerDegree = 3.14159265f / 180.0f;
-    const Vector3 rotation = natives::getEntityRotation(entity, 2);
-    const float r1 = rotation.y * kRadiansPerDegree;
-    const float r2 = rotation.z * kRadiansPerDegree;
-    return {std::cos(-r2) * std::cos(r1), std::sin(r2) * std::cos(r1), std::sin(-r1)};
-}
-
-Vector3 groundPosition(Vector3 position) {
-    float height = 0.0f;
-    natives::getGroundZFor3dCoord(position, &height, false);
-    return {position.x, position.y, height};
 }
 
 Vector3 playerLastWeaponImpact() {

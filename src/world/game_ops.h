@@ -19,21 +19,14 @@ Vector3 normalized(Vector3 v);
 float clampValue(float value, int32_t minimum, int32_t maximum);
 
 // --- Positions and distances ---------------------------------------------------------------------
-// Distances are plain arithmetic on positions (what the game's distance query computes), so
-// measuring costs no native call; reading an entity's position does.
+// Distances between points are in core/vector3.h; measuring from an entity costs the native call
+// that reads its position.
 
 Vector3 entityPosition(int32_t entity);
 Vector3 playerPosition();
-float distance(Vector3 a, Vector3 b);
 float distance(int32_t entity, Vector3 point);
 float distance(int32_t a, int32_t b);
-// Both heights taken as 0.
-float horizontalDistance(Vector3 a, Vector3 b);
 Vector3 entityDirection(int32_t entity);
-// The facing computed from the entity's rotation (degrees): a zero rotation faces +x.
-Vector3 directionFromRotation(int32_t entity);
-// (x, y, the ground height the game reports there); the height is 0 where it finds no ground.
-Vector3 groundPosition(Vector3 position);
 // Where the player's last shot hit; the zero vector when the game knows none.
 Vector3 playerLastWeaponImpact();
 

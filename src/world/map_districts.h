@@ -30,10 +30,6 @@ class MapDistricts {
     // serves, in ascending id order, and only a strictly nearer one replaces the one kept.
     std::shared_ptr<const TownRecord> nearestTown(Vector3 position) const;
 
-    const std::map<uint32_t, std::string>& districtNames() const { return districtNames_; }
-    const std::map<uint32_t, std::shared_ptr<const TownRecord>>& servingTowns() const {
-        return servingTowns_;
-    }
     PlacesList& places() const { return places_; }
     const WorldPositionTable& worldPositions() const { return worldPositions_; }
 

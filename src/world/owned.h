@@ -5,8 +5,9 @@
 // previous run behind.
 //
 // Each kind is a small traits struct with `free` (the hard release) and, where the game has one,
-// `handBack` (the soft release). Handles of different kinds are different types, so a blip can
-// never be passed where a ped is expected.
+// `handBack` (the soft release). Owners of different kinds are different types, so an owned blip
+// can never be stored where an owned ped is expected; get() gives the game's plain handle, which
+// is an int32 for every kind, so what is done with a handle is the caller's care.
 #pragma once
 
 #include <cstdint>

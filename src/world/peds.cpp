@@ -90,10 +90,6 @@ bool isUntouchedAnimalType(uint32_t type) {
            kUntouchedAnimalTypes.end();
 }
 
-bool isExcludedAnimalType(int32_t entity) {
-    return isUntouchedAnimalType(natives::getPedAnimalType(entity));
-}
-
 bool isLawman(int32_t ped) {
     return natives::getPedRelationshipGroupHash(ped) == gameHash("REL_COP");
 }

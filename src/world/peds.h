@@ -30,8 +30,6 @@ std::vector<int32_t> pedsNear(int32_t entity, int32_t capacity, float radius, in
 // The thirteen animal types that the hunting features leave alone (domestic and tiny animals):
 // they keep the size the game gave them, are never culled or counted, and never score.
 bool isUntouchedAnimalType(uint32_t type);
-// The same test for an entity's type.
-bool isExcludedAnimalType(int32_t entity);
 bool isLawman(int32_t ped);
 
 // Plays a speech line; a null voice lets the game pick the ped's own.

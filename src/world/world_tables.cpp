@@ -18,11 +18,6 @@ Place::Place(uint32_t placeId, uint32_t placeArea, Vector3 placeCentre, float pl
 
 Place::~Place() = default;
 
-void Place::releasePoints() {
-    for (PlacePoint& p : points)
-        p.point.reset();
-}
-
 void Place::addScenarioPoint(Vector3 offset, float heading, const char* scenario) {
     const Vector3 at = centre + offset;
     const int32_t point = natives::getClosestObjectOfType(at, 10.0f, gameHash(scenario));
@@ -32,13 +27,6 @@ void Place::addScenarioPoint(Vector3 offset, float heading, const char* scenario
 
 void Place::addScenarioRecord(Vector3 offset, float heading, const char* scenario) {
     points.push_back({offset, heading, scenario, OwnedScenarioPoint()});
-}
-
-std::vector<Place*> PlacesList::placesOf(uint32_t area) {
-    std::vector<Place*> list;
-    for (const auto& place : places_[area])
-        list.push_back(place.get());
-    return list;
 }
 
 Place& PlacesList::add(uint32_t area, Vector3 centre, float radius, int32_t kind,

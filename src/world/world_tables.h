@@ -28,8 +28,6 @@ class Place {
           const char* pedModel, std::string name);
     // Dropping a place gives its scenario points back to the game.
     virtual ~Place();
-    // Gives the created scenario points back to the game now.
-    virtual void releasePoints();
 
     // Adds a game scenario point at centre + offset; skipped when the game refuses it.
     void addScenarioPoint(Vector3 offset, float heading, const char* scenario);
@@ -48,8 +46,6 @@ class Place {
 
 class PlacesList {
   public:
-    // The places of an area; an area not seen before gets an empty entry.
-    std::vector<Place*> placesOf(uint32_t area);
     // Adds a place under its area, numbering it with the next id.
     Place& add(uint32_t area, Vector3 centre, float radius, int32_t kind, const char* pedModel,
                std::string name);

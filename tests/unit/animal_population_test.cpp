@@ -143,8 +143,14 @@ TEST_F(PopulationTest, SaveThatFailsHalfWayKeepsTheOldFileAndRetries) {
     EXPECT_EQ(readDataFile("AnimalsPopulation/131399519.dat"), "-1955919023=0.500000\n");
     EXPECT_FALSE(exists("131399519.dat.tmp"));
     EXPECT_NE(log().find("ERROR: failed to save file"), std::string::npos);
+    EXPECT_EQ(p.unsavedFiles(), 1);
+    EXPECT_NE(log().find("WARN: AnimalPopulationManager: 1 population file(s) could not be saved"),
+              std::string::npos);
     p.saveAll();
     EXPECT_EQ(readDataFile("AnimalsPopulation/131399519.dat"), "-1955919023=0.250000\n");
+    EXPECT_EQ(p.unsavedFiles(), 0);
+    EXPECT_NE(log().find("AnimalPopulationManager: every population file is saved again"),
+              std::string::npos);
 }
 
 TEST_F(PopulationTest, PeriodicSaveWritesChangedFilesAfterThePeriod) {
@@ -156,6 +162,12 @@ TEST_F(PopulationTest, PeriodicSaveWritesChangedFilesAfterThePeriod) {
     EXPECT_NE(readDataFile("AnimalsPopulation/PopulationStatus.Arthur.dat")
                   .find("last_development_timestamp="),
               std::string::npos);
+    // The next save waits a whole period again, however often the file changes meanwhile.
+    population().setPopulationFactor(kHeartlands, kDeer, 0.25f);
+    game().advance(100 * 1000);
+    EXPECT_EQ(readDataFile("AnimalsPopulation/131399519.dat"), "-1955919023=0.500000\n");
+    game().advance(25 * 1000);
+    EXPECT_EQ(readDataFile("AnimalsPopulation/131399519.dat"), "-1955919023=0.250000\n");
 }
 
 TEST_F(PopulationTest, PeriodicSaveWritesOneDistrictAFrameWhileTheFrameGoesOn) {

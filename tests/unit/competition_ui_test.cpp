@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "competition_fixture.h"
+#include "competitions/competition_variations.h"
 #include "competitions/hunting_competition_info_modal.h"
 #include "competitions/hunting_competition_status_widget.h"
 
@@ -49,7 +50,7 @@ TEST_F(CompetitionUiTest, TheTimeLeftTurnsRedInTheLastThirtySeconds) {
     EXPECT_TRUE(shown("00:30"));
 }
 
-TEST_F(CompetitionUiTest, ScoreRowsOnlyForMassHuntingAndWhenTheirSettingIsOn) {
+TEST_F(CompetitionUiTest, ScoresForMassHuntingTheSpecialAnimalsNameOtherwise) {
     bf::HuntingCompetitionStatusWidget widget(*info_, plugin().data());
     widget.show();
     info_->timeLeftSeconds = 300;
@@ -60,10 +61,21 @@ TEST_F(CompetitionUiTest, ScoreRowsOnlyForMassHuntingAndWhenTheirSettingIsOn) {
     EXPECT_TRUE(shown("Arthur"));
     EXPECT_TRUE(shown("Rival"));
     EXPECT_TRUE(shown("12"));
+
+    const bf::CompetitionVariation legend{0, "a_c_buck_01", 2, 1.3f, 3.0f};
     info_->kind = bf::kCompetitionSpecificAnimal;
-    EXPECT_EQ(drawnColours(widget).size(), 1u);
+    info_->variation = &legend;
+    bf::HuntingCompetitionStatusWidget specific(*info_, plugin().data());
+    specific.show();
+    game().world().screen.mark();
+    EXPECT_EQ(drawnColours(specific).size(), 2u) << "the clock and the animal's name";
+    game().runFrame();
+    EXPECT_TRUE(shown("The Legendary Buck"));
+    EXPECT_FALSE(shown("Rival"));
+    setSetting("HUD_HuntingCompetition_ScoreStatus", "0");
+    EXPECT_EQ(drawnColours(specific).size(), 1u);
     setSetting("HUD_HuntingCompetition_TimeLeft", "0");
-    EXPECT_EQ(drawnColours(widget).size(), 0u);
+    EXPECT_EQ(drawnColours(specific).size(), 0u);
 }
 
 TEST_F(CompetitionUiTest, ThePanelTellsTheAnimalTheTaskTheTimeAndTheStake) {
@@ -85,6 +97,19 @@ TEST_F(CompetitionUiTest, ThePanelTellsTheAnimalTheTaskTheTimeAndTheStake) {
     EXPECT_TRUE(shown("Time limit: 05:00"));
     EXPECT_TRUE(shown("$25"));
     EXPECT_FALSE(shown("$25."));
+
+    // A hunt for a special animal names it and has no task line of the mass hunt.
+    const bf::CompetitionVariation legend{0, "a_c_buck_01", 2, 1.3f, 3.0f};
+    info_->kind = bf::kCompetitionSpecificAnimal;
+    info_->variation = &legend;
+    bf::HuntingCompetitionInfoModal specific(*info_, plugin().data());
+    specific.show();
+    game().world().screen.mark();
+    specific.update();
+    game().runFrame();
+    EXPECT_TRUE(shown("The Legendary Buck"));
+    EXPECT_FALSE(shown("Bucks"));
+    EXPECT_FALSE(shown("Take more Bucks than your rival.\nBetter and bigger animals score more"));
 }
 
 }  // namespace

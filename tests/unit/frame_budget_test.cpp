@@ -248,16 +248,8 @@ setting EnableTrading=1
 wait 3s
 expect log "HuntingCompetitionsManager: competition created. animal type: "
 wait 5s
-player at blip "Hunting Competition"
-wait 2s
-name rival newest human
-player walk-to rival
-wait 10s
-target rival
-frames 10
-hold prompt 1500ms "Join the hunting competition"
+join competition
 expect log "HuntingCompetitionProcessor: competition started - opponents arrived at area"
-untarget
 wait 6min
 expect log "HuntingCompetitionProcessor: competition finished with outcome: "
 player at 1400 430 90

@@ -159,9 +159,9 @@ TEST_F(PedsTest, LawmanAndExcludedTypeTests) {
     EXPECT_FALSE(bf::isLawman(world().player.ped));
     sim::Entity& horse = world().entities.create(sim::EntityKind::Ped, 0, p);
     horse.animalType = 0xB0672438;
-    EXPECT_TRUE(bf::isExcludedAnimalType(horse.handle));
+    EXPECT_TRUE(bf::isUntouchedAnimalType(bf::natives::getPedAnimalType(horse.handle)));
     horse.animalType = sim::gameHash("deer");
-    EXPECT_FALSE(bf::isExcludedAnimalType(horse.handle));
+    EXPECT_FALSE(bf::isUntouchedAnimalType(bf::natives::getPedAnimalType(horse.handle)));
 }
 
 }  // namespace

@@ -63,7 +63,7 @@ TEST(ScenarioRun, ExitCodesTellHeldFailedAndMalformed) {
     EXPECT_NE(failed.output.find("FAILED at line 2"), std::string::npos) << failed.output;
 
     for (const char* malformed :
-         {"fly away\n", "wait soon\n", "frames 1\nsetting A=1\n", "setting novalue\n",
+         {"fly away\n", "wait soon\n", "frames 1\nseed 2\n", "setting novalue\n",
           "data ../escape.dat K=V\n", "expect log\n"}) {
         const Outcome bad = play(malformed);
         EXPECT_EQ(bad.code, 2) << malformed << bad.output;

@@ -47,13 +47,13 @@ TEST_F(SimWorld, PropSetsLoadThenAreCreatedReleasedAndDeleted) {
     EXPECT_NE(kept, released);
     bf::natives::releasePropSet(released);
     game.runFrames(10);
-    EXPECT_TRUE(bf::natives::doesPropSetExist(released)) << "while the player is near";
+    EXPECT_TRUE(game.world().propSets.exists(released)) << "while the player is near";
     player().position = {at.x + 300.0f, at.y, at.z};
     game.runFrame();
-    EXPECT_FALSE(bf::natives::doesPropSetExist(released));
-    EXPECT_TRUE(bf::natives::doesPropSetExist(kept)) << "held by the script";
+    EXPECT_FALSE(game.world().propSets.exists(released));
+    EXPECT_TRUE(game.world().propSets.exists(kept)) << "held by the script";
     bf::natives::deletePropSet(kept);
-    EXPECT_FALSE(bf::natives::doesPropSetExist(kept));
+    EXPECT_FALSE(game.world().propSets.exists(kept));
 }
 
 TEST_F(SimWorld, RelationshipGroupsAndTheLevelsBetweenThem) {

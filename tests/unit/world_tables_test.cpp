@@ -51,12 +51,11 @@ TEST_F(WorldTablesTest, PlacesAreNumberedAndListedByArea) {
     std::sort(ids.begin(), ids.end());
     for (uint32_t id : ids)
         EXPECT_EQ(id, expectedId++);
-    const auto blackwater = list->placesOf(bf::kTownBlackwater);
-    ASSERT_FALSE(blackwater.empty());
-    EXPECT_EQ(blackwater[0]->name, "Lake Don Julio House");
-    EXPECT_EQ(blackwater[0]->area, bf::kTownBlackwater);
-    EXPECT_TRUE(list->placesOf(0x12345678).empty());
-    EXPECT_EQ(list->all().size(), 9u) << "a lookup of a new area inserts an empty list";
+    const auto blackwater = list->all().find(bf::kTownBlackwater);
+    ASSERT_NE(blackwater, list->all().end());
+    ASSERT_FALSE(blackwater->second.empty());
+    EXPECT_EQ(blackwater->second[0]->name, "Lake Don Julio House");
+    EXPECT_EQ(blackwater->second[0]->area, bf::kTownBlackwater);
 
     // The game looks for an object of the scenario's hash and creates none: no place gets a
     // point, and there is nothing to delete. The first call pins the argument order.
@@ -65,9 +64,7 @@ TEST_F(WorldTablesTest, PlacesAreNumberedAndListedByArea) {
     EXPECT_EQ(asked[0].args[3], std::bit_cast<uint32_t>(10.0f));
     EXPECT_EQ(asked[0].args[4], sim::gameHash("PROP_HUMAN_SEAT_CHAIR_CIGAR"));
     EXPECT_TRUE(game().world().scenarioPoints.all().empty());
-    for (const auto& [area, places] : list->all())
-        for (const auto& place : places)
-            place->releasePoints();
+    list.reset();
     EXPECT_TRUE(game().recordedOf(kDeleteScenarioPoint).empty());
 }
 

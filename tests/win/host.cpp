@@ -7,7 +7,9 @@
 // an initialisation failure, no access violation, a log line), and with the stand-in hook, where
 // it runs frames on its main thread while a window thread of its own sends key events, then
 // reads the log and unloads the plug-in. The stand-in tells where the plug-in's calls came from:
-// the script must run on its fiber of the frame thread, keys arrive on the window thread.
+// the script must run on its fiber of the frame thread, keys arrive on the window thread. The
+// flight recorder is on for that run (Recorder_Enabled=1) and one of the keys is its marker key:
+// the session's recording is left in Brackenfold/Recordings for the Linux replay (smoke.cmake).
 // Prints one line per check; exits 0 when all held, 3 when the run hangs.
 #include <windows.h>
 
@@ -28,10 +30,12 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kLog = "Brackenfold/Log.log";
+constexpr const char* kSettings = "Brackenfold/Settings.ini";
 constexpr int kFrames = 300;
 // Key events: down then up of each key, asked of the window thread every kKeyEveryFrames frames
 // from kFirstKeyFrame on and awaited kKeyWithinFrames frames after asking.
-constexpr uint32_t kKeys[] = {0x42, 0x4A, VK_F5};
+// Scroll Lock is the recorder's marker key.
+constexpr uint32_t kKeys[] = {0x42, 0x4A, VK_F5, VK_SCROLL};
 constexpr int kKeyEvents = 2 * static_cast<int>(std::size(kKeys));
 constexpr int kFirstKeyFrame = 100;
 constexpr int kKeyEveryFrames = 20;
@@ -199,6 +203,7 @@ int main(int argc, char** argv) {
     const std::string partialPath = fs::absolute(argv[3]).string();
     fs::current_path(argv[1]);
     const std::string asi = (fs::current_path() / "Brackenfold.asi").string();
+    std::ofstream(kSettings, std::ios::app) << "\nRecorder_Enabled=1\n";
     AddVectoredExceptionHandler(1, countAccessViolations);
     CloseHandle(CreateThread(nullptr, 0, watchdog, nullptr, 0, nullptr));
 
@@ -248,7 +253,14 @@ int main(int argc, char** argv) {
               " key events delivered on the window thread, " +
               std::to_string(stats.keysOnFrameThread) + " on the frame thread");
     checkStartUpLog();
+    check(logHas("Recorder: recording this session"), "the session is recorded");
+    check(logHas("Recorder: marker 1 at frame"), "the marker key marked the recording");
     FreeLibrary(plugin);
+    bool recorded = false;
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator("Brackenfold/Recordings", error))
+        recorded = recorded || (entry.path().extension() == ".bfrec" && entry.file_size() > 0);
+    check(recorded, "a recording in Brackenfold/Recordings");
     check(!hook.scriptRegistered() && !hook.keyboardRegistered(),
           "detach unregistered script and keyboard handler");
     check(stats.fibersDeleted == 1, "the script's fiber was deleted");

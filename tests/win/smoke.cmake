@@ -111,6 +111,37 @@ elseif(STEP STREQUAL "wine")
         message(FATAL_ERROR "brackenfold-check.exe on the unpacked zip (${rc}):\n${out}${err}")
     endif()
     message("ok: brackenfold-check.exe: ${out}")
+
+    # The session the Windows plug-in recorded under Wine replays on Linux: no divergence, the
+    # same log line for line.
+    if(SIM)
+        file(GLOB recordings ${game}/Brackenfold/Recordings/*.bfrec)
+        list(LENGTH recordings count)
+        if(NOT count EQUAL 1)
+            message(FATAL_ERROR "expected one recording in ${game}/Brackenfold/Recordings, found ${count}")
+        endif()
+        set(replay ${WORK_DIR}/replay)
+        file(REMOVE_RECURSE ${replay})
+        execute_process(COMMAND ${SIM} --replay ${recordings} --game-dir ${replay}
+                        RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+        if(NOT rc EQUAL 0 OR NOT out MATCHES "outcome: no divergence")
+            message(FATAL_ERROR "the Linux replay of the Windows recording failed (${rc}):\n${out}")
+        endif()
+        execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files --ignore-eol
+                                ${game}/Brackenfold/Log.log ${replay}/Brackenfold/Log.log
+                        RESULT_VARIABLE rc)
+        if(NOT rc EQUAL 0)
+            message(FATAL_ERROR "the replay's log differs from the Windows plug-in's log:\n${out}")
+        endif()
+        message("ok: the Windows recording replays on Linux with no divergence and the same log\n${out}")
+        # The stand-in is the simulated game built for Windows: it answers as the Linux one.
+        execute_process(COMMAND ${SIM} --compare ${recordings}
+                        RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+        if(NOT rc EQUAL 0)
+            message(FATAL_ERROR "--compare of the Windows recording (${rc}):\n${out}")
+        endif()
+        message("ok: --compare: ${out}")
+    endif()
 else()
     message(FATAL_ERROR "STEP must be build or wine")
 endif()

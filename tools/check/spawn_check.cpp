@@ -5,7 +5,6 @@
 
 #include "check/folder_check.h"
 #include "check/folder_reader.h"
-#include "competitions/competition_geometry.h"
 #include "competitions/hunting_competitions_manager.h"
 #include "core/text.h"
 #include "data/text_keys.h"

@@ -43,6 +43,9 @@ namespace bf::natives {
 
 BF_NATIVES_ANIMALS(BF_NATIVE_DEFINE)
 
+// The game writes the bone's id.
+BF_NATIVE_POINTERS(kGetPedLastDamageBone, {1, ::bf::PointerUse::Out})
+
 // The player index (single player: always the same).
 inline int32_t playerId() {
     return call<kPlayerId, int32_t>();

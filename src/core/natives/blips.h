@@ -23,6 +23,9 @@ namespace bf::natives {
 
 BF_NATIVES_BLIPS(BF_NATIVE_DEFINE)
 
+// The game reads the blip and clears the handle.
+BF_NATIVE_POINTERS(kRemoveBlip, {0, ::bf::PointerUse::InOut})
+
 // A blip's style and its sprite are both name hashes that sit beside entity handles in calls;
 // their own types keep them from trading places.
 struct BlipStyle {

@@ -34,6 +34,9 @@ namespace bf::natives {
 
 BF_NATIVES_COMBAT(BF_NATIVE_DEFINE)
 
+// The game writes the new group's hash.
+BF_NATIVE_POINTERS(kAddRelationshipGroup, {1, ::bf::PointerUse::Out})
+
 inline bool addRelationshipGroup(const char* name, uint32_t* group) {
     return call<kAddRelationshipGroup, bool>(name, group);
 }

@@ -11,34 +11,27 @@
 
 namespace bf::natives {
 
-#define BF_NATIVES_ENTITIES(X)                                                                \
-    X(kGetEntityCoords, 0xA86D5F069399F44D, "GET_ENTITY_COORDS", 3, Vector3)                  \
-    X(kGetDistanceBetweenCoords, 0x0BE7F4E3CDBAFB28, "GET_DISTANCE_BETWEEN_COORDS", 7, Float) \
-    X(kGetEntityForwardVector, 0x2412D9C05BB09B97, "GET_ENTITY_FORWARD_VECTOR", 1, Vector3)   \
-    X(kGetEntityRotation, 0xE09CAF86C32CB48F, "GET_ENTITY_ROTATION", 2, Vector3)              \
-    X(kDoesEntityExist, 0xD42BD6EB2E0F1677, "DOES_ENTITY_EXIST", 1, Int32)                    \
-    X(kIsEntityDead, 0x7D5B1F88E7504BBA, "IS_ENTITY_DEAD", 1, Int32)                          \
-    X(kDeleteEntity, 0x4CD38C78BD19A497, "DELETE_ENTITY", 1, Void)                            \
+#define BF_NATIVES_ENTITIES(X)                                                              \
+    X(kGetEntityCoords, 0xA86D5F069399F44D, "GET_ENTITY_COORDS", 3, Vector3)                \
+    X(kGetEntityForwardVector, 0x2412D9C05BB09B97, "GET_ENTITY_FORWARD_VECTOR", 1, Vector3) \
+    X(kDoesEntityExist, 0xD42BD6EB2E0F1677, "DOES_ENTITY_EXIST", 1, Int32)                  \
+    X(kIsEntityDead, 0x7D5B1F88E7504BBA, "IS_ENTITY_DEAD", 1, Int32)                        \
+    X(kDeleteEntity, 0x4CD38C78BD19A497, "DELETE_ENTITY", 1, Void)                          \
     X(kSetEntityAsNoLongerNeeded, 0x4971D2F8162B9674, "SET_ENTITY_AS_NO_LONGER_NEEDED", 1, Void)
 
 BF_NATIVES_ENTITIES(BF_NATIVE_DEFINE)
+
+// The game reads the handle and may clear it.
+BF_NATIVE_POINTERS(kDeleteEntity, {0, ::bf::PointerUse::InOut})
+BF_NATIVE_POINTERS(kSetEntityAsNoLongerNeeded, {0, ::bf::PointerUse::InOut})
 
 inline Vector3 getEntityCoords(int32_t entity, bool alive, bool realCoords) {
     return call<kGetEntityCoords, Vector3>(entity, alive, realCoords);
 }
 
-inline float getDistanceBetweenCoords(Vector3 a, Vector3 b, bool useZ) {
-    return call<kGetDistanceBetweenCoords, float>(a, b, useZ);
-}
-
 // A unit vector along the entity's facing.
 inline Vector3 getEntityForwardVector(int32_t entity) {
     return call<kGetEntityForwardVector, Vector3>(entity);
-}
-
-// Rotation in degrees (pitch, roll, yaw) in the given rotation order.
-inline Vector3 getEntityRotation(int32_t entity, int32_t rotationOrder) {
-    return call<kGetEntityRotation, Vector3>(entity, rotationOrder);
 }
 
 inline bool doesEntityExist(int32_t entity) {

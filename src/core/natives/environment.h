@@ -21,7 +21,6 @@ namespace bf::natives {
     X(kRequestPropSet, 0xF3DE57A46D5585E9, "_REQUEST_PROP_SET", 1, Int32)                      \
     X(kHasPropSetLoaded, 0x48A88FC684C55FDC, "_HAS_PROP_SET_LOADED", 1, Int32)                 \
     X(kCreatePropSet, 0xE65C5CBA95F0E510, "_CREATE_PROP_SET", 9, Int32)                        \
-    X(kDoesPropSetExist, 0x7DDDCF815E650FF5, "DOES_PROP_SET_EXIST", 1, Int32)                  \
     X(kSetPropSetAsNoLongerNeeded, 0x909E3C7FAE539FB1, "_SET_PROP_SET_AS_NO_LONGER_NEEDED", 1, \
       Void)                                                                                    \
     X(kDeletePropSet, 0x58AC173A55D9D7B4, "_DELETE_PROP_SET", 3, Void)
@@ -62,10 +61,6 @@ inline bool hasPropSetLoaded(uint32_t name) {
 // 0 when the set is not loaded.
 inline int32_t createPropSet(uint32_t name, Vector3 at, float heading) {
     return call<kCreatePropSet, int32_t>(name, at, 0, heading, 0.0f, false, false);
-}
-
-inline bool doesPropSetExist(int32_t propSet) {
-    return call<kDoesPropSetExist, bool>(propSet);
 }
 
 // Hands the set to the game, which removes it once the player is far away.

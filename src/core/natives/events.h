@@ -18,6 +18,10 @@ namespace bf::natives {
 
 BF_NATIVES_EVENTS(BF_NATIVE_DEFINE)
 
+// The game fills as many 8-byte slots as the last argument says.
+BF_NATIVE_POINTERS(kGetEventData,
+                   {2, ::bf::PointerUse::Out, ::bf::bfrec::SizeRule::SlotsFromWord, 3})
+
 inline int32_t getNumberOfEvents(int32_t group) {
     return call<kGetNumberOfEvents, int32_t>(group);
 }

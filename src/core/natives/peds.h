@@ -23,6 +23,12 @@ namespace bf::natives {
 
 BF_NATIVES_PEDS(BF_NATIVE_DEFINE)
 
+// The game reads the capacity in slot 0 and fills the slots after it; it writes a position
+// as three 8-byte slots.
+BF_NATIVE_POINTERS(kGetPedNearbyPeds,
+                   {1, ::bf::PointerUse::InOut, ::bf::bfrec::SizeRule::CountPrefixed})
+BF_NATIVE_POINTERS(kGetPedLastWeaponImpactCoord, {1, ::bf::PointerUse::Out})
+
 // A new ped of a loaded model; 0 when the model is not loaded.
 inline int32_t createPed(uint32_t model, Vector3 position) {
     return call<kCreatePed, int32_t>(model, position, 0.0f, 0, 0, 0, 0);

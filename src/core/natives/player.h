@@ -26,6 +26,9 @@ namespace bf::natives {
 
 BF_NATIVES_PLAYER(BF_NATIVE_DEFINE)
 
+// The game writes the target's handle.
+BF_NATIVE_POINTERS(kGetPlayerTargetEntity, {1, ::bf::PointerUse::Out})
+
 inline bool isPlayerControlOn(int32_t player) {
     return call<kIsPlayerControlOn, bool>(player);
 }

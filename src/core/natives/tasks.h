@@ -35,6 +35,10 @@ namespace bf::natives {
 
 BF_NATIVES_TASKS(BF_NATIVE_DEFINE)
 
+// Opening writes the new sequence's handle; clearing reads it and zeroes it.
+BF_NATIVE_POINTERS(kOpenSequenceTask, {0, ::bf::PointerUse::Out})
+BF_NATIVE_POINTERS(kClearSequenceTask, {0, ::bf::PointerUse::InOut})
+
 inline void openSequenceTask(int32_t* sequence) {
     call<kOpenSequenceTask>(sequence);
 }

@@ -21,7 +21,9 @@ namespace bf::natives {
     X(kSetTextCentre, 0xBE5261939FBECB8C, "SET_TEXT_CENTRE", 1, Void)                           \
     X(kBgDisplayText, 0x16794E044C9EFB58, "_BG_DISPLAY_TEXT", 3, Void)                          \
     X(kUiFeedPostHelpText, 0x049D5C615BD38BAD, "_UI_FEED_POST_HELP_TEXT", 3, Int32)             \
-    X(kUiFeedPostSampleToastRight, 0xB249EBCB30DD88E0, "_UI_FEED_POST_SAMPLE_TOAST_RIGHT", 3, Int32)
+    X(kUiFeedPostSampleToastRight, 0xB249EBCB30DD88E0, "_UI_FEED_POST_SAMPLE_TOAST_RIGHT", 3,   \
+      Int32)                                                                                    \
+    X(kGetCurrentLanguage, 0xDB917DA5C6835FCC, "GET_CURRENT_LANGUAGE", 0, Int32)
 
 BF_NATIVES_TEXT(BF_NATIVE_DEFINE)
 
@@ -82,6 +84,13 @@ inline void feedPostHelpText(const uint64_t* blockA, const uint64_t* blockB) {
 
 inline void feedPostNotification(const uint64_t* blockA, const uint64_t* blockB) {
     call<kUiFeedPostSampleToastRight>(blockA, blockB, true);
+}
+
+// The language the player chose in the game's settings: 0 English, 1 French, 2 German, 3
+// Italian, 4 Spanish, 5 Brazilian Portuguese, 6 Polish, 7 Russian, 8 Korean, 9 Traditional
+// Chinese, 10 Japanese, 11 Mexican Spanish, 12 Simplified Chinese.
+inline int32_t getCurrentLanguage() {
+    return call<kGetCurrentLanguage, int32_t>();
 }
 
 }  // namespace bf::natives

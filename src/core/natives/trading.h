@@ -62,6 +62,9 @@ namespace bf::natives {
 
 BF_NATIVES_TRADING(BF_NATIVE_DEFINE)
 
+// The game writes the item's hash.
+BF_NATIVE_POINTERS(kComputeSatchelItemForPedDamage, {0, ::bf::PointerUse::Out})
+
 inline bool isPedOnMount(int32_t ped) {
     return call<kIsPedOnMount, bool>(ped);
 }

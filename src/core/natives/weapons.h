@@ -24,6 +24,9 @@ namespace bf::natives {
 
 BF_NATIVES_WEAPONS(BF_NATIVE_DEFINE)
 
+// The game writes the weapon's hash.
+BF_NATIVE_POINTERS(kGetCurrentPedWeapon, {1, ::bf::PointerUse::Out})
+
 inline bool hasPedGotWeapon(int32_t ped, uint32_t weapon) {
     return call<kHasPedGotWeapon, bool>(ped, weapon, 0, 0);
 }

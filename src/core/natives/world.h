@@ -18,6 +18,9 @@ namespace bf::natives {
 
 BF_NATIVES_WORLD(BF_NATIVE_DEFINE)
 
+// The game writes the ground's height.
+BF_NATIVE_POINTERS(kGetGroundZFor3dCoord, {3, ::bf::PointerUse::Out})
+
 // The height of the ground under a point; false when the game finds none there.
 inline bool getGroundZFor3dCoord(Vector3 position, float* groundZ, bool waterAsGround) {
     return call<kGetGroundZFor3dCoord, bool>(position, groundZ, waterAsGround);
