@@ -1,8 +1,7 @@
 # Builds one libFuzzer target with clang and runs it (cmake -P, from ctest or by hand):
-#   -DTARGET=settings|dict_data_file|bfrec  -DSOURCE_DIR=<repo>  -DWORK_DIR=<scratch folder>
-#   -DSECONDS=<run time, default 5>
-# The seed corpus is the shipped data folder (dist/Brackenfold/ and its AnimalsPopulation/), and
-# fuzz/corpus/<target>/ where a target has seeds of its own.
+#   -DTARGET=<name of fuzz/targets/<name>.cmake>  -DSOURCE_DIR=<repo>  -DWORK_DIR=<scratch folder>
+#   -DSECONDS=<run time, default 5>  -DMAX_LEN=<longest input in bytes, default 1024 or the target's>
+# The seed corpus is fuzz/corpus/<TARGET>/.
 # Where clang or its libFuzzer runtime is missing the run is skipped with a message that says so.
 cmake_minimum_required(VERSION 3.25)
 
@@ -16,25 +15,43 @@ if(NOT CLANG_CXX)
     return()
 endif()
 
-set(sources_settings src/core/settings.cpp src/core/runtime.cpp src/core/log.cpp
-    src/core/text.cpp)
-set(sources_dict_data_file src/data/base_data_file.cpp src/data/dict_data_file.cpp
-    src/core/log.cpp src/core/text.cpp)
-set(sources_bfrec tools/replay/bfrec_reader.cpp tools/replay/bfrec_rewrite.cpp
-    src/core/bfrec_encoder.cpp)
-if(NOT DEFINED sources_${TARGET})
+# Each target is fuzz/<TARGET>_fuzz.cpp with its plug-in (or simulated game) sources listed in
+# fuzz/targets/<TARGET>.cmake as fuzz_sources (paths or globs relative to SOURCE_DIR) and its
+# seeds in fuzz/corpus/<TARGET>/. A new target is those three; nothing here changes.
+set(fuzz_sources)
+set(fuzz_defines)
+set(fuzz_max_len)
+include(${SOURCE_DIR}/fuzz/targets/${TARGET}.cmake OPTIONAL RESULT_VARIABLE found)
+if(NOT found)
     message(FATAL_ERROR "unknown fuzz target '${TARGET}'")
 endif()
+# The text parsers read line by line, so a fault shows within a kilobyte; longer inputs only make
+# each run slower (the unit tests cover long lines and big files). A target whose format needs
+# more says so with fuzz_max_len.
+if(NOT MAX_LEN)
+    if(fuzz_max_len)
+        set(MAX_LEN ${fuzz_max_len})
+    else()
+        set(MAX_LEN 1024)
+    endif()
+endif()
 set(sources ${SOURCE_DIR}/fuzz/${TARGET}_fuzz.cpp)
-foreach(source ${sources_${TARGET}})
-    list(APPEND sources ${SOURCE_DIR}/${source})
+foreach(pattern ${fuzz_sources})
+    file(GLOB_RECURSE matched ${SOURCE_DIR}/${pattern})
+    list(APPEND sources ${matched})
+endforeach()
+set(defines)
+foreach(define ${fuzz_defines})
+    list(APPEND defines -D${define})
 endforeach()
 
 file(MAKE_DIRECTORY ${WORK_DIR})
 set(binary ${WORK_DIR}/${TARGET}_fuzz)
 # Built again only when a source (or a header of src/) is newer than the last build.
 set(stale FALSE)
-file(GLOB_RECURSE headers ${SOURCE_DIR}/src/*.h)
+file(GLOB_RECURSE headers ${SOURCE_DIR}/src/*.h ${SOURCE_DIR}/sim/*.h ${SOURCE_DIR}/tools/*.h
+     ${SOURCE_DIR}/fuzz/*.h
+     ${SOURCE_DIR}/fuzz/targets/${TARGET}.cmake)
 foreach(file ${sources} ${headers})
     if(NOT EXISTS ${binary} OR ${file} IS_NEWER_THAN ${binary})
         set(stale TRUE)
@@ -42,8 +59,9 @@ foreach(file ${sources} ${headers})
 endforeach()
 if(stale)
     execute_process(
-        COMMAND ${CLANG_CXX} -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined
-                -fno-sanitize-recover=all -I${SOURCE_DIR}/src ${sources} -o ${binary}
+        COMMAND ${CLANG_CXX} -std=c++20 -g -O2 -fsanitize=fuzzer,address,undefined
+                -fno-sanitize-recover=all -I${SOURCE_DIR}/src -I${SOURCE_DIR} ${defines}
+                ${sources} -o ${binary} -lpthread
         RESULT_VARIABLE rc ERROR_VARIABLE errors)
     if(NOT rc EQUAL 0)
         if(errors MATCHES "libclang_rt.fuzzer|-lclang_rt|fsanitize=fuzzer")
@@ -55,22 +73,19 @@ if(stale)
     endif()
 endif()
 
-# A fresh corpus from the shipped files each run; what the run finds stays in WORK_DIR.
+# A fresh corpus from the checked-in seeds each run; what the run finds stays in WORK_DIR.
 set(corpus ${WORK_DIR}/${TARGET}_corpus)
 file(REMOVE_RECURSE ${corpus})
 file(MAKE_DIRECTORY ${corpus})
-file(GLOB seeds ${SOURCE_DIR}/dist/Brackenfold/*.ini ${SOURCE_DIR}/dist/Brackenfold/*.dat
-     ${SOURCE_DIR}/dist/Brackenfold/AnimalsPopulation/*.dat)
-file(GLOB own_seeds ${SOURCE_DIR}/fuzz/corpus/${TARGET}/*)
-list(APPEND seeds ${own_seeds})
+file(GLOB seeds ${SOURCE_DIR}/fuzz/corpus/${TARGET}/*)
 file(COPY ${seeds} DESTINATION ${corpus})
 
-# The target writes its inputs and logs relative to its folder: a scratch one.
+# The targets parse from memory; a scratch folder catches anything that would write all the same.
 set(scratch ${WORK_DIR}/${TARGET}_scratch)
 file(REMOVE_RECURSE ${scratch})
 file(MAKE_DIRECTORY ${scratch})
 execute_process(
-    COMMAND ${binary} -max_total_time=${SECONDS} -max_len=4096 -timeout=10 -rss_limit_mb=1024
+    COMMAND ${binary} -max_total_time=${SECONDS} -max_len=${MAX_LEN} -timeout=10 -rss_limit_mb=1024
             -artifact_prefix=${WORK_DIR}/${TARGET}- ${corpus}
     WORKING_DIRECTORY ${scratch}
     RESULT_VARIABLE rc OUTPUT_VARIABLE output ERROR_VARIABLE output)

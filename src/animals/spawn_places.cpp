@@ -6,6 +6,7 @@
 #include <string>
 
 #include "data/dict_data_file.h"
+#include "data/text_keys.h"
 
 namespace bf {
 
@@ -22,7 +23,7 @@ const char* unusablePlace(Vector3 item) {
 
 std::vector<SpawnPlace> readSpawnPlaces(DictDataFile& file) {
     std::vector<SpawnPlace> places;
-    for (const char* model : AnimalSpawnLocations::models()) {
+    for (const char* model : kCompetitionAnimalModels) {
         const std::string prefix = model;
         const std::vector<Vector3>& items = file.getVector3List(prefix, unusablePlace);
         const int32_t rarity =

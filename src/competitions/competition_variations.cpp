@@ -7,10 +7,10 @@
 #include <cstdlib>
 #include <optional>
 
-#include "animals/animal_spawn_locations.h"
 #include "core/log.h"
 #include "core/text.h"
 #include "data/dict_data_file.h"
+#include "data/text_keys.h"
 
 namespace bf {
 
@@ -49,7 +49,7 @@ std::optional<float> number(const std::string& text) {
 }
 
 bool isCompetitionAnimal(const std::string& model) {
-    const auto& models = AnimalSpawnLocations::models();
+    const auto& models = kCompetitionAnimalModels;
     return std::any_of(models.begin(), models.end(),
                        [&model](const char* known) { return model == known; });
 }

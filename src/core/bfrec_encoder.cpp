@@ -7,12 +7,6 @@ namespace bf::bfrec {
 
 namespace {
 
-constexpr uint32_t kMaxShapes = 2048;
-constexpr uint32_t kShapeSlots = 4096;  // power of two, twice the shapes
-constexpr uint32_t kWordPool = 32768;
-constexpr uint32_t kStringSlots = 32768;  // power of two
-constexpr uint32_t kMaxStrings = 24576;
-constexpr size_t kArenaBytes = 2 * 1024 * 1024;
 // The longest string kept in the table; longer ones are written out each time.
 constexpr size_t kMaxTableString = 4096;
 
@@ -33,7 +27,24 @@ size_t pointerHash(const void* p) {
     return static_cast<size_t>(v);
 }
 
+uint32_t powerOfTwoAtLeast(uint64_t n) {
+    uint32_t p = 1;
+    while (p < n)
+        p <<= 1;
+    return p;
+}
+
 }  // namespace
+
+Limits Limits::forBytes(size_t bytes) {
+    const Limits most;
+    Limits limits;
+    limits.shapes = static_cast<uint32_t>(std::clamp<size_t>(bytes, 1, most.shapes));
+    limits.words = static_cast<uint32_t>(std::clamp<size_t>(bytes, 1, most.words));
+    limits.strings = static_cast<uint32_t>(std::clamp<size_t>(bytes, 1, most.strings));
+    limits.arenaBytes = std::clamp<size_t>(bytes, 1, most.arenaBytes);
+    return limits;
+}
 
 struct Encoder::ShapeState {
     uint32_t firstWord = 0;
@@ -47,16 +58,20 @@ struct Encoder::StringSlot {
     uint32_t id = 0;  // id + 1; 0 = empty
 };
 
-Encoder::Encoder(Sink& sink, size_t bufferBytes)
+Encoder::Encoder(Sink& sink, size_t bufferBytes, Limits limits)
     : sink_(sink),
       buffer_(new uint8_t[std::max<size_t>(bufferBytes, 4096)]),
       capacity_(std::max<size_t>(bufferBytes, 4096)),
-      shapes_(new ShapeState[kMaxShapes]),
-      shapeSlots_(new const CallShape*[kShapeSlots]()),
-      shapeSlotIndex_(new uint32_t[kShapeSlots]()),
-      previousWords_(new uint64_t[kWordPool]()),
-      strings_(new StringSlot[kStringSlots]()),
-      arena_(new char[kArenaBytes]) {}
+      limits_(limits),
+      // Open addressing at most half full for shapes and three quarters for strings.
+      shapeSlotCount_(powerOfTwoAtLeast(uint64_t{limits.shapes} * 2)),
+      stringSlotCount_(powerOfTwoAtLeast(uint64_t{limits.strings} + limits.strings / 3)),
+      shapes_(new ShapeState[limits.shapes]),
+      shapeSlots_(new const CallShape*[shapeSlotCount_]()),
+      shapeSlotIndex_(new uint32_t[shapeSlotCount_]()),
+      previousWords_(new uint64_t[limits.words]()),
+      strings_(new StringSlot[stringSlotCount_]()),
+      arena_(new char[limits.arenaBytes]) {}
 
 Encoder::~Encoder() = default;
 
@@ -110,9 +125,11 @@ void Encoder::string(const char* value) {
         return;
     }
     const size_t size = strnlen(value, kMaxStringBytes);
-    if (size <= kMaxTableString && stringCount_ < kMaxStrings && arenaUsed_ + size <= kArenaBytes) {
+    if (size <= kMaxTableString && stringCount_ < limits_.strings &&
+        arenaUsed_ + size <= limits_.arenaBytes) {
         const uint64_t h = fnv1a(value, size);
-        for (size_t i = h & (kStringSlots - 1);; i = (i + 1) & (kStringSlots - 1)) {
+        const size_t mask = stringSlotCount_ - 1;
+        for (size_t i = h & mask;; i = (i + 1) & mask) {
             StringSlot& slot = strings_[i];
             if (slot.id == 0) {
                 std::memcpy(arena_.get() + arenaUsed_, value, size);
@@ -149,10 +166,11 @@ void Encoder::block(const void* data, size_t size) {
 }
 
 int64_t Encoder::shapeIndex(const CallShape& shape) {
-    for (size_t i = pointerHash(&shape) & (kShapeSlots - 1);; i = (i + 1) & (kShapeSlots - 1)) {
+    const size_t mask = shapeSlotCount_ - 1;
+    for (size_t i = pointerHash(&shape) & mask;; i = (i + 1) & mask) {
         if (shapeSlots_[i] == &shape) return shapeSlotIndex_[i];
         if (shapeSlots_[i]) continue;
-        if (shapeCount_ == kMaxShapes || wordsUsed_ + shape.words > kWordPool) return -1;
+        if (shapeCount_ == limits_.shapes || wordsUsed_ + shape.words > limits_.words) return -1;
         const uint32_t index = shapeCount_++;
         shapeSlots_[i] = &shape;
         shapeSlotIndex_[i] = index;

@@ -45,9 +45,22 @@ struct Header {
     std::string version;
 };
 
+// How much the encoder's tables hold: the natives' shapes, their previous argument words, and
+// the strings it writes once and names by number after. What does not fit is written in full
+// each time (a string) or not recorded (a call of a new shape, which then fails the encoder).
+// The defaults are the plug-in's; a tool rewriting a recording of N bytes needs no more than
+// forBytes(N), since every shape, word and string it holds took at least a byte of it.
+struct Limits {
+    uint32_t shapes = 2048;
+    uint32_t words = 32768;
+    uint32_t strings = 24576;
+    size_t arenaBytes = 2 * 1024 * 1024;
+    static Limits forBytes(size_t bytes);
+};
+
 class Encoder {
   public:
-    Encoder(Sink& sink, size_t bufferBytes);
+    Encoder(Sink& sink, size_t bufferBytes, Limits limits = {});
     ~Encoder();
     Encoder(const Encoder&) = delete;
     Encoder& operator=(const Encoder&) = delete;
@@ -98,6 +111,9 @@ class Encoder {
     bool ok_ = true;
     uint32_t tickBase_ = 0;
 
+    Limits limits_;
+    uint32_t shapeSlotCount_;
+    uint32_t stringSlotCount_;
     std::unique_ptr<ShapeState[]> shapes_;
     std::unique_ptr<const CallShape*[]> shapeSlots_;  // open addressing: shape -> index + 1
     std::unique_ptr<uint32_t[]> shapeSlotIndex_;

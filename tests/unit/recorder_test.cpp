@@ -487,6 +487,27 @@ TEST(Recorder, TheFormatReadsBackWhatWasWritten) {
     EXPECT_NE(std::find(files.begin(), files.end(), "AnimalsPopulation"), files.end());
     EXPECT_EQ(std::find(files.begin(), files.end(), "Log.log"), files.end());
 
+    // A damaged recording that defines shapes well before it calls them (a fuzz finding: the
+    // rewrite named such a shape through a pointer into the reader's moved shapes): written
+    // again, every shape it calls keeps its name.
+    const std::vector<uint8_t> early =
+        bytesOf(fs::path(BRACKENFOLD_FUZZ_CORPUS_DIR) / "bfrec" / "shape_defined_early.bfrec");
+    std::vector<uint8_t> rewritten;
+    ASSERT_TRUE(replay::rewriteRecording(
+        early, rewritten, [](replay::Record&, const replay::Shape*) { return true; }, error));
+    const auto calledNames = [](const std::vector<uint8_t>& bytes) {
+        replay::Reader in(bytes.data(), bytes.size());
+        replay::Header h;
+        std::multiset<std::string> names;
+        if (in.header(h) != replay::Reader::Status::Ok) return names;
+        replay::Record record;
+        while (in.next(record) == replay::Reader::Status::Ok)
+            if (record.kind == replay::Kind::Call) names.insert(in.shapes()[record.call.shape].name);
+        return names;
+    };
+    EXPECT_EQ(calledNames(rewritten), calledNames(early));
+    EXPECT_FALSE(calledNames(early).empty());
+
     // Bytes that are no recording, and a version from the future.
     std::vector<uint8_t> garbage = {'B', 'F', 'R', 'X', 1, 0, 19, 0};
     replay::Reader notOne(garbage.data(), garbage.size());

@@ -33,7 +33,9 @@ bool rewriteRecording(const std::vector<uint8_t>& in, std::vector<uint8_t>& out,
     }
     out.clear();
     VectorSink sink(out);
-    F::Encoder encoder(sink, 64 * 1024);
+    // Tables no larger than the recording can fill: the same bytes out, without clearing the
+    // plug-in's megabytes of tables for a short recording.
+    F::Encoder encoder(sink, 64 * 1024, F::Limits::forBytes(in.size()));
     F::Header header;
     header.platform = h.platform;
     header.start.tm_year = h.year - 1900;
@@ -46,8 +48,14 @@ bool rewriteRecording(const std::vector<uint8_t>& in, std::vector<uint8_t>& out,
     header.markerKey = h.markerKey;
     header.version = h.pluginVersion;
     encoder.header(header);
-    // The encoder knows a shape by its address: one per recorded shape.
-    std::deque<F::CallShape> shapes;
+    // The encoder knows a shape by its address: one per recorded shape, each with its own copy
+    // of the name (the reader's shapes move as it reads more of them, and a shape may be
+    // defined well before its first call).
+    struct OwnShape {
+        F::CallShape shape;
+        std::string name;
+    };
+    std::deque<OwnShape> shapes;
     Record r;
     while (reader.next(r) == Reader::Status::Ok) {
         const Shape* shape = r.kind == Kind::Call ? &reader.shapes()[r.call.shape] : nullptr;
@@ -59,14 +67,15 @@ bool rewriteRecording(const std::vector<uint8_t>& in, std::vector<uint8_t>& out,
             case Kind::Call: {
                 while (shapes.size() < reader.shapes().size()) {
                     const Shape& s = reader.shapes()[shapes.size()];
-                    F::CallShape c;
+                    OwnShape& own = shapes.emplace_back();
+                    own.name = s.name;
+                    F::CallShape& c = own.shape;
                     c.hash = s.hash;
-                    c.name = s.name.c_str();
+                    c.name = own.name.c_str();
                     c.words = static_cast<uint8_t>(s.kinds.size());
                     c.result = s.result;
                     for (size_t w = 0; w < s.kinds.size(); ++w)
                         c.kinds[w] = s.kinds[w];
-                    shapes.push_back(c);
                 }
                 const Shape& s = reader.shapes()[r.call.shape];
                 std::vector<F::RecArg> words(s.kinds.size() + 1);
@@ -83,7 +92,7 @@ bool rewriteRecording(const std::vector<uint8_t>& in, std::vector<uint8_t>& out,
                     }
                 }
                 const uint64_t slots[3] = {r.call.result[0], r.call.result[1], r.call.result[2]};
-                encoder.call(shapes[r.call.shape], words.data(), slots,
+                encoder.call(shapes[r.call.shape].shape, words.data(), slots,
                              r.call.resultTextNull ? nullptr : r.call.resultText.c_str());
                 break;
             }
