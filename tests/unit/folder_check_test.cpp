@@ -151,9 +151,8 @@ TEST_F(FolderCheckTest, EveryPlantedProblemIsFoundAtItsFileAndLine) {
                             "hunting_competition.info_modal.time_cap=Time limit");
          },
          "Lang.dat", 0, "info_modal.time_cap has no \"%s\""},
-        {"translation lacking a text",
-         [](T& t) { t.replaceLines("Lang.de.dat", "hunter=", ""); }, "Lang.de.dat", 0,
-         "lacks the text \"hunter\": the English text is shown there"},
+        {"translation lacking a text", [](T& t) { t.replaceLines("Lang.de.dat", "hunter=", ""); },
+         "Lang.de.dat", 0, "lacks the text \"hunter\": the English text is shown there"},
         {"translation without its %s",
          [](T& t) {
              t.replaceLines("Lang.fr.dat", "hunting_competition.instructions.hunt_mass=",

@@ -502,7 +502,8 @@ TEST(Recorder, TheFormatReadsBackWhatWasWritten) {
         if (in.header(h) != replay::Reader::Status::Ok) return names;
         replay::Record record;
         while (in.next(record) == replay::Reader::Status::Ok)
-            if (record.kind == replay::Kind::Call) names.insert(in.shapes()[record.call.shape].name);
+            if (record.kind == replay::Kind::Call)
+                names.insert(in.shapes()[record.call.shape].name);
         return names;
     };
     EXPECT_EQ(calledNames(rewritten), calledNames(early));

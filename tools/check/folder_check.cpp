@@ -309,18 +309,18 @@ void checkTranslation(FolderReader& reader, const std::string& name, const ReadF
         const auto it = english.entries.find(key);
         if (std::find(known.begin(), known.end(), key) == known.end()) {
             const std::string nearest = nearestKey(key, known);
-            problems.push_back(
-                {name, entry.line,
-                 "unknown key \"" + printable(key) + "\": no text of the plug-in has it" +
-                     (nearest.empty() ? "" : "; did you mean " + nearest + "?"),
-                 nearest.empty() ? "remove the line" : "rename it to " + nearest});
+            problems.push_back({name, entry.line,
+                                "unknown key \"" + printable(key) +
+                                    "\": no text of the plug-in has it" +
+                                    (nearest.empty() ? "" : "; did you mean " + nearest + "?"),
+                                nearest.empty() ? "remove the line" : "rename it to " + nearest});
             continue;
         }
         // A text that takes a value has one "%s" whatever Lang.dat says (its own fault is
         // reported there); any other as many as the English one.
-        const bool takesValue = std::find_if(std::begin(kFormatTexts), std::end(kFormatTexts),
-                                             [&key](const char* k) { return key == k; }) !=
-                                std::end(kFormatTexts);
+        const bool takesValue =
+            std::find_if(std::begin(kFormatTexts), std::end(kFormatTexts),
+                         [&key](const char* k) { return key == k; }) != std::end(kFormatTexts);
         if (!takesValue && it == english.entries.end()) continue;
         const size_t want = takesValue ? 1 : countOf(it->second.value, "%s");
         const size_t has = countOf(entry.value, "%s");
