@@ -102,8 +102,5 @@ class AnimalPopulationManager {
 
 // Text of a district id or animal type as the files and the log write it: signed decimal.
 std::string signedId(uint32_t id);
-// A factor for the log: "%f" (six digits after the point), or six significant digits for values
-// "%f" would show as 0.000000 or as a long row of digits.
-std::string formatFactor(float value);
 
 }  // namespace bf

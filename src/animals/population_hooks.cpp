@@ -6,6 +6,7 @@
 #include "core/log.h"
 #include "core/natives.h"
 #include "core/settings.h"
+#include "core/text.h"
 #include "core/zones.h"
 #include "data/dict_data_file.h"
 #include "data/tuning.h"
