@@ -44,7 +44,7 @@ void PopulationClock::developWhenDue() {
     population_.develop(tuningFloat(generalMeta_, Tuning::DevelopmentRate), now);
 }
 
-void PopulationClock::update() {
+void PopulationClock::onFrame() {
     const ScopedActivity mark(Activity::Population);
     saveWhenDue();
     developWhenDue();

@@ -24,7 +24,9 @@ class PopulationClock {
     PopulationClock(AnimalPopulationManager& population, const DictDataFile& generalMeta)
         : population_(population), generalMeta_(generalMeta) {}
 
-    void update();
+    // Once per frame, after trading, while "DynamicAnimalPopulation" is on (the spine reads that
+    // gate): the save when due, then the development when due.
+    void onFrame();
 
   private:
     void saveWhenDue();

@@ -62,7 +62,7 @@ HuntingCompetitionsManager::HuntingCompetitionsManager(DataCatalogue& data, Tuto
 
 HuntingCompetitionsManager::~HuntingCompetitionsManager() = default;
 
-void HuntingCompetitionsManager::update() {
+void HuntingCompetitionsManager::onFrame() {
     const ScopedActivity mark(Activity::Competitions);
     if (processor_) {
         processor_->update();

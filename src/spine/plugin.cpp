@@ -121,13 +121,13 @@ void Plugin::runFrame() {
     settingsReload_->onFrame();
     const FrameGates gates = readFrameGates();
     flushPendingTexts();
-    mapAreaTracker_->update();
+    mapAreaTracker_->onFrame();
     animalEvents_->onFrame();
-    if (gates.competitions) competitions_->update();
-    bait_->update(gates.bait);
-    if (gates.trading) trading_->tradeUpdate();
-    if (gates.population) populationClock_->update();
-    animalHud_->draw();
+    if (gates.competitions) competitions_->onFrame();
+    bait_->onFrame(gates.bait);
+    if (gates.trading) trading_->onFrame();
+    if (gates.population) populationClock_->onFrame();
+    animalHud_->onFrame();
 }
 
 void Plugin::mainLoop() {
