@@ -169,6 +169,8 @@ class Game {
     // from a generator of their own, so that the world's draws do not move with them.
     uint64_t staleState_ = 0;
     uint32_t nextStaleWord();
+    // The call in progress, into the recording and the frame's calls (when either is kept).
+    void recordCall(const NativeInfo* info);
 
     size_t callsThisFrame_ = 0;
     size_t callsLastFrame_ = 0;
