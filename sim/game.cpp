@@ -121,10 +121,7 @@ void Game::hookWait(uint32_t ms) {
         scriptWakeAt_ = timer_ + 1;
         ScriptThread::yield();
         // A script that may not go on is never resumed (the game has failed).
-        if (goOn) {
-            ++scriptFrames_;
-            interceptor_->scriptResumed();
-        }
+        if (goOn) interceptor_->scriptResumed();
         return;
     }
     if (ScriptThread::onScriptThread()) {

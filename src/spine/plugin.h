@@ -78,7 +78,6 @@ class Plugin : public Runtime {
     AnimalHud& animalHud() { return *animalHud_; }
     Tutorials& tutorials() { return tutorials_; }
     HuntingCompetitionsManager& competitions() { return *competitions_; }
-    SettingsReload& settingsReload() { return *settingsReload_; }
 
   private:
     // After "Something wrong happened": the features let go of what they hold in the game.
