@@ -113,7 +113,7 @@ class SettingsCheck {
         }
         if (!reading.rest.empty()) {
             problems_.push_back({"Settings.ini", entry.line,
-                                 where + " reads as " + formatGeneral(reading.value) + ": \"" +
+                                 where + " reads as " + bf::formatGeneral(reading.value) + ": \"" +
                                      printable(reading.rest) + "\" after the number is ignored",
                                  reading.rest[0] == ','
                                      ? "write decimals with a point: " + std::string(setting.key) +
@@ -142,13 +142,13 @@ class SettingsCheck {
             problems_.push_back(
                 {"Settings.ini", entry.line,
                  where + " lies outside " +
-                     (open ? formatGeneral(setting.minimum) + " or more"
-                           : formatGeneral(setting.minimum) + " to " +
-                                 formatGeneral(setting.maximum)) +
-                     ": the plug-in uses " + formatGeneral(used),
-                 "write a value " + (open ? "of " + formatGeneral(setting.minimum) + " or more"
-                                          : "from " + formatGeneral(setting.minimum) + " to " +
-                                                formatGeneral(setting.maximum))});
+                     (open ? bf::formatGeneral(setting.minimum) + " or more"
+                           : bf::formatGeneral(setting.minimum) + " to " +
+                                 bf::formatGeneral(setting.maximum)) +
+                     ": the plug-in uses " + bf::formatGeneral(used),
+                 "write a value " + (open ? "of " + bf::formatGeneral(setting.minimum) + " or more"
+                                          : "from " + bf::formatGeneral(setting.minimum) + " to " +
+                                                bf::formatGeneral(setting.maximum))});
         }
     }
 
@@ -182,7 +182,7 @@ NumberReading checkNumber(std::vector<Problem>& problems, const std::string& fil
     }
     if (!reading.rest.empty()) {
         problems.push_back({file, entry.line,
-                            where + " reads as " + formatGeneral(reading.value) + ": \"" +
+                            where + " reads as " + bf::formatGeneral(reading.value) + ": \"" +
                                 printable(reading.rest) + "\" after the number is ignored",
                             "write only the number (decimals with a point)"});
     } else if (!(reading.value >= minimum && reading.value <= maximum)) {  // NaN too
@@ -201,7 +201,7 @@ void checkGeneralMeta(FolderReader& reader, std::vector<Problem>& problems) {
     for (const bf::TuningKey& key : bf::tuningKeys()) {
         const std::string uses = std::isnan(key.defaultValue)
                                      ? std::string("reads it as absent")
-                                     : "uses " + formatGeneral(key.defaultValue);
+                                     : "uses " + bf::formatGeneral(key.defaultValue);
         const auto it = file.entries.find(key.key);
         if (it == file.entries.end() || it->second.value.empty()) {
             if (key.required) {
