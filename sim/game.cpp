@@ -121,10 +121,7 @@ void Game::hookWait(uint32_t ms) {
         scriptWakeAt_ = timer_ + 1;
         ScriptThread::yield();
         // A script that may not go on is never resumed (the game has failed).
-        if (goOn) {
-            ++scriptFrames_;
-            interceptor_->scriptResumed();
-        }
+        if (goOn) interceptor_->scriptResumed();
         return;
     }
     if (ScriptThread::onScriptThread()) {
@@ -176,16 +173,19 @@ uint32_t Game::nextStaleWord() {
     return static_cast<uint32_t>((z ^ (z >> 31)) >> 32) | 1u;
 }
 
+void Game::recordCall(const NativeInfo* info) {
+    if (!options_.recordLastFrame && !recording_) return;
+    RecordedCall call{frame_, callHash_, info ? info->name : "?",
+                      std::vector<uint64_t>(callArgs_, callArgs_ + callArgCount_)};
+    if (recording_) recorded_.push_back(call);
+    if (options_.recordLastFrame) thisFrameCalls_.push_back(std::move(call));
+}
+
 uint64_t* Game::hookNativeCall() {
     ++callsThisFrame_;
     const NativeInfo* info = natives_.find(callHash_);
     if (interceptor_) {
-        if (options_.recordLastFrame || recording_) {
-            RecordedCall call{frame_, callHash_, info ? info->name : "?",
-                              std::vector<uint64_t>(callArgs_, callArgs_ + callArgCount_)};
-            if (recording_) recorded_.push_back(call);
-            if (options_.recordLastFrame) thisFrameCalls_.push_back(std::move(call));
-        }
+        recordCall(info);
         for (uint64_t& slot : results_)
             slot = 0;
         if (!interceptor_->nativeCall(callHash_, callArgs_, callArgCount_, results_) &&
@@ -200,12 +200,7 @@ uint64_t* Game::hookNativeCall() {
     const bool wholeWord = info && info->result == Result::String;
     for (uint64_t& slot : results_)
         slot = wholeWord ? 0 : uint64_t{nextStaleWord()} << 32;
-    if (options_.recordLastFrame || recording_) {
-        RecordedCall call{frame_, callHash_, info ? info->name : "?",
-                          std::vector<uint64_t>(callArgs_, callArgs_ + callArgCount_)};
-        if (recording_) recorded_.push_back(call);
-        if (options_.recordLastFrame) thisFrameCalls_.push_back(std::move(call));
-    }
+    recordCall(info);
     std::string fault;
     if (!info) {
         fault = "unknown native " + describeCall();

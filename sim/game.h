@@ -123,8 +123,6 @@ class Game {
     // game's clock answer again). A script waiting under it wakes on the next frame whatever
     // time it asked for: the interceptor answers the clocks.
     void setInterceptor(HookInterceptor* interceptor) { interceptor_ = interceptor; }
-    // The frames the script has been given (its waits that ended).
-    uint64_t scriptFrames() const { return scriptFrames_; }
 
     // A test's own world behaviour: runs every frame after the world's step, before the script.
     void onFrameStart(std::function<void()> step) { frameStart_.push_back(std::move(step)); }
@@ -169,6 +167,8 @@ class Game {
     // from a generator of their own, so that the world's draws do not move with them.
     uint64_t staleState_ = 0;
     uint32_t nextStaleWord();
+    // The call in progress, into the recording and the frame's calls (when either is kept).
+    void recordCall(const NativeInfo* info);
 
     size_t callsThisFrame_ = 0;
     size_t callsLastFrame_ = 0;
@@ -178,7 +178,6 @@ class Game {
     std::vector<RecordedCall> lastFrameCalls_;
 
     HookInterceptor* interceptor_ = nullptr;
-    uint64_t scriptFrames_ = 0;
     std::string failure_;
     std::vector<TimelineEntry> timeline_;
     std::vector<std::function<void()>> frameStart_;

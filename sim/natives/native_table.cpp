@@ -47,13 +47,6 @@ const NativeInfo* NativeTable::find(uint64_t hash) const {
     return it == table_.end() ? nullptr : &it->second;
 }
 
-const NativeInfo* NativeTable::findByName(const std::string& name) const {
-    for (const auto& [hash, info] : table_) {
-        if (info.name == name) return &info;
-    }
-    return nullptr;
-}
-
 const NativeHandler& NativeTable::original(uint64_t hash) const {
     auto orig = originals_.find(hash);
     if (orig != originals_.end()) return orig->second;

@@ -99,7 +99,6 @@ class NativeTable {
     void override(uint64_t hash, NativeHandler handler);
     void restore(uint64_t hash);
     const NativeInfo* find(uint64_t hash) const;
-    const NativeInfo* findByName(const std::string& name) const;
     // The game's own handler, ignoring overrides (an override may delegate to it).
     const NativeHandler& original(uint64_t hash) const;
     // Every native, for the reference test.

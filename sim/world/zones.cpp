@@ -71,11 +71,4 @@ uint32_t Zones::at(Vec3 p, int32_t type) const {
     return nearest->id;
 }
 
-const TownZone* Zones::townNamed(const std::string& name) const {
-    for (const TownZone& town : towns_) {
-        if (town.name == name) return &town;
-    }
-    return nullptr;
-}
-
 }  // namespace sim

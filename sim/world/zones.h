@@ -34,7 +34,6 @@ class Zones {
     Zones();
     // The zone id of that type at a position; 0 where the game knows none.
     uint32_t at(Vec3 position, int32_t type) const;
-    const TownZone* townNamed(const std::string& name) const;
     const std::vector<TownZone>& towns() const { return towns_; }
     const std::vector<DistrictSeed>& districts() const { return districts_; }
     bool onMainland(float x, float y) const;

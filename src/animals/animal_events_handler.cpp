@@ -3,7 +3,7 @@
 #include "animals/animal_hud.h"
 #include "animals/animal_sizes.h"
 #include "animals/bleeding.h"
-#include "animals/population_steps.h"
+#include "animals/population_hooks.h"
 #include "core/frame_tally.h"
 #include "core/game_hash.h"
 #include "core/natives.h"

@@ -19,14 +19,14 @@ namespace bf {
 
 class AnimalHud;
 class DictDataFile;
-class PopulationSteps;
+class PopulationHooks;
 
 class AnimalEventsHandler {
   public:
     // The game writes one value per 8-byte slot; no event we read has more than 10.
     static constexpr int32_t kEventSlots = 50;
 
-    AnimalEventsHandler(PopulationSteps& population, AnimalHud& hud,
+    AnimalEventsHandler(PopulationHooks& population, AnimalHud& hud,
                         const DictDataFile& generalMeta)
         : population_(population), hud_(hud), generalMeta_(generalMeta) {}
 
@@ -56,7 +56,7 @@ class AnimalEventsHandler {
     bool onPromptTriggered(int32_t promptType, int32_t target);
     int32_t slot(int32_t index) const { return static_cast<int32_t>(eventData_[index]); }
 
-    PopulationSteps& population_;
+    PopulationHooks& population_;
     AnimalHud& hud_;
     const DictDataFile& generalMeta_;
     std::vector<int32_t> bleeding_;

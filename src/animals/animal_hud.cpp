@@ -44,7 +44,7 @@ AnimalHud::AnimalHud(AnimalPopulationManager& population)
         gaugeTextures_[level] = "rpg_tank_" + std::to_string(level);
 }
 
-void AnimalHud::draw() {
+void AnimalHud::onFrame() {
     const ScopedActivity mark(Activity::AnimalHud);
     if (!active_) return;
     if (getSettingBool("HUD_PopulationStatus") && getSettingBool("DynamicAnimalPopulation"))

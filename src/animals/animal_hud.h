@@ -42,8 +42,9 @@ class AnimalHud {
     int32_t target() const { return target_; }
     const AnimalHudLayout& layout() const { return layout_; }
 
-    // Once per frame, after the population update.
-    void draw();
+    // Once per frame, last: draws the gauge and the badge while the inspection panel is open,
+    // and forgets the target once it has closed.
+    void onFrame();
 
   private:
     void drawPopulationGauge();

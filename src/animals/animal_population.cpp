@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <filesystem>
 
 #include "animals/map_area_tracker.h"
@@ -11,6 +10,7 @@
 #include "core/log.h"
 #include "core/natives.h"
 #include "core/runtime.h"
+#include "core/text.h"
 #include "data/data_folder.h"
 #include "data/dict_data_file.h"
 #include "world/game_ops.h"
@@ -27,14 +27,6 @@ constexpr const char* kFolder = "AnimalsPopulation/";
 
 std::string signedId(uint32_t id) {
     return std::to_string(static_cast<int32_t>(id));
-}
-
-std::string formatFactor(float value) {
-    char buffer[64];
-    const double wide = static_cast<double>(value);
-    const bool plain = wide == 0.0 || (std::fabs(wide) >= 1e-3 && std::fabs(wide) < 1e9);
-    std::snprintf(buffer, sizeof buffer, plain ? "%f" : "%.6g", wide);
-    return buffer;
 }
 
 AnimalPopulationManager::AnimalPopulationManager()

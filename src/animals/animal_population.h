@@ -6,8 +6,16 @@
 // Files under "AnimalsPopulation/" in the data folder: "PopulationStatus.John.dat" and
 // "PopulationStatus.Arthur.dat" (loaded at start-up), and one "<district>.dat" per district,
 // opened on first use (a missing one starts empty). Ids and types are written as signed
-// decimals. The active character follows the player's model at every access, so switching
-// character switches files at once. Nothing is written to disk except by saveStep and saveAll.
+// decimals. The active character follows the player's model at every access (John's file for
+// "player_three", Arthur's for any other), so switching character switches files at once.
+// Nothing is written to disk except by saveStep and saveAll.
+//
+// Despite its name it manages nothing by itself: it is the store and its files, and it acts only
+// when called. PopulationHooks culls and depletes through it from the animal events,
+// PopulationClock saves and develops it from the frame loop, the HUD reads the factor of the
+// animal inspected, and the unload (or a reload that switches the population off) calls
+// saveAll. Reading is not free of effects: a population factor that is absent or not above 0,
+// and a development factor below 1, are set to 1 in memory, for the next save to write.
 #pragma once
 
 #include <cstdint>
@@ -94,8 +102,5 @@ class AnimalPopulationManager {
 
 // Text of a district id or animal type as the files and the log write it: signed decimal.
 std::string signedId(uint32_t id);
-// A factor for the log: "%f" (six digits after the point), or six significant digits for values
-// "%f" would show as 0.000000 or as a long row of digits.
-std::string formatFactor(float value);
 
 }  // namespace bf

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "animals/population_steps.h"
+#include "animals/population_hooks.h"
 #include "core/decorators.h"
 #include "core/natives.h"
 #include "core/settings.h"
@@ -56,7 +56,7 @@ float animalWeight(int32_t sizeClass, float scale) {
     return static_cast<float>(sizeClass) * static_cast<float>(k) * scale;
 }
 
-void handlePedCreated(int32_t ped, PopulationSteps& population) {
+void handlePedCreated(int32_t ped, PopulationHooks& population) {
     if (!natives::isPedAnimal(ped)) return;
     const uint32_t model = natives::getEntityModel(ped);
     if (natives::isThisModelAHorse(model)) return;

@@ -10,13 +10,13 @@
 
 namespace bf {
 
-class PopulationSteps;
+class PopulationHooks;
 
 // The model's size class counted from 1 (1 small to 5 extra large): the game counts from 0.
 int32_t modelSizeClass(uint32_t model);
 // The weight of an animal of that size class (counted from 1) at that scale, in single precision.
 float animalWeight(int32_t sizeClass, float scale);
 // The ped-created handler: the gates, the size step, then the population's culling step.
-void handlePedCreated(int32_t ped, PopulationSteps& population);
+void handlePedCreated(int32_t ped, PopulationHooks& population);
 
 }  // namespace bf

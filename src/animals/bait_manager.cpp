@@ -48,7 +48,7 @@ void BaitManager::addBlipAtPlayer(const Placement& placement) {
     tutorials_.showTutorialOnce(text_keys::kTutorialBaitBlip, false);
 }
 
-void BaitManager::update(bool showBlips) {
+void BaitManager::onFrame(bool showBlips) {
     const ScopedActivity mark(Activity::Bait);
     const bool placing = playerPlacingBait();
     if (!placing && wasPlacing_) {

@@ -39,7 +39,7 @@ class BaitManager : public BaitPlaces {
     // Asks the game for the hashes it compares every frame, once.
     BaitManager(const DataCatalogue& data, Tutorials& tutorials);
     // Once per frame; the blips only while `showBlips` ("BaitPlips").
-    void update(bool showBlips);
+    void onFrame(bool showBlips);
     // Bait blips switched off: takes the blips off the map (the placements still count for the
     // competition's bait bonus).
     void dropBlips() { blips_.clear(); }

@@ -22,7 +22,7 @@ void MapAreaTracker::resolve(Vector3 position) {
     currentKind_ = zoneType_;
 }
 
-void MapAreaTracker::update() {
+void MapAreaTracker::onFrame() {
     const ScopedActivity mark(Activity::MapAreas);
     const Vector3 position = playerPosition();
     if (!changePending_) {

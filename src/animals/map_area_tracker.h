@@ -30,7 +30,7 @@ class MapAreaTracker {
         changes_.subscribe(subscriber);
     }
     // Once per frame, before the event pump.
-    void update();
+    void onFrame();
 
   private:
     // The town at the position, else the area of the tracker's zone type (possibly 0).

@@ -1,13 +1,12 @@
 #include "competitions/hunter_camp.h"
 
-#include <cstdio>
-
 #include "competitions/hunting_competition_processor.h"
 #include "core/frame_tally.h"
 #include "core/game_hash.h"
 #include "core/log.h"
 #include "core/natives.h"
 #include "core/runtime.h"
+#include "core/text.h"
 #include "data/catalogue.h"
 #include "data/text_keys.h"
 #include "world/game_ops.h"
@@ -103,12 +102,8 @@ bool HuntingCompetitionProcessor::buildCamp() {
     natives::setRelationshipBetweenGroups(
         1, natives::getPedRelationshipGroupHash(runtime().playerPed), group);
 
-    char line[128];
-    std::snprintf(line, sizeof line,
-                  "HuntingCompetitionProcessor: opponent ped created. distance from start "
-                  "coords: %f",
-                  static_cast<double>(distance(opponent, info_.startPoint)));
-    logMessage(line);
+    logMessage("HuntingCompetitionProcessor: opponent ped created. distance from start coords: " +
+               formatFixed(distance(opponent, info_.startPoint)));
 
     const char* tent = randomEntry(HunterCamp::tentSets());
     const Vector3 campPoint = info_.startPoint + Vector3{0.0f, 0.0f, 2.0f};

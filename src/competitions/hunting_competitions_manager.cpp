@@ -1,7 +1,6 @@
 #include "competitions/hunting_competitions_manager.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <vector>
 
 #include "animals/animal_spawn_locations.h"
@@ -12,6 +11,7 @@
 #include "core/natives.h"
 #include "core/runtime.h"
 #include "core/settings.h"
+#include "core/text.h"
 #include "data/catalogue.h"
 #include "data/dict_data_file.h"
 #include "data/tuning.h"
@@ -62,7 +62,7 @@ HuntingCompetitionsManager::HuntingCompetitionsManager(DataCatalogue& data, Tuto
 
 HuntingCompetitionsManager::~HuntingCompetitionsManager() = default;
 
-void HuntingCompetitionsManager::update() {
+void HuntingCompetitionsManager::onFrame() {
     const ScopedActivity mark(Activity::Competitions);
     if (processor_) {
         processor_->update();
@@ -90,13 +90,11 @@ void HuntingCompetitionsManager::update() {
     }
     info_ = std::move(competition.info);
     processor_ = std::move(competition.processor);
-    char distanceText[32];
-    std::snprintf(distanceText, sizeof distanceText, "%f",
-                  static_cast<double>(distance(runtime().playerPed, info_->startPoint)));
     logMessage("HuntingCompetitionsManager: competition created. animal type: " +
-               std::to_string(static_cast<int32_t>(info_->animalType)) + ", start coords: " +
-               formatVector(info_->startPoint) + ", bounty: " + std::to_string(info_->bounty) +
-               ", distance from player: " + distanceText);
+               std::to_string(static_cast<int32_t>(info_->animalType)) +
+               ", start coords: " + formatVector(info_->startPoint) +
+               ", bounty: " + std::to_string(info_->bounty) + ", distance from player: " +
+               formatFixed(distance(runtime().playerPed, info_->startPoint)));
 }
 
 HuntingCompetitionsManager::Competition HuntingCompetitionsManager::createCompetition(

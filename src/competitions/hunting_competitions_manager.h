@@ -59,7 +59,7 @@ class HuntingCompetitionsManager : public EventsSubscriber<MapAreaChangeData>,
 
     // Once a frame, after the event pump, while "HuntingCompetitions_Enabled" is on (the spine
     // reads that gate).
-    void update();
+    void onFrame();
     // A map-area change (from the tracker).
     void notify(const MapAreaChangeData& change);
     void onEvent(const MapAreaChangeData& change) override { notify(change); }

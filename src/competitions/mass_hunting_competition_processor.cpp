@@ -133,14 +133,9 @@ int32_t MassHuntingCompetitionProcessor::spawnAnimal() {
 }
 
 int32_t MassHuntingCompetitionProcessor::createAnimalAt(Vector3 point) {
-    // The game finds ground only below the probe, and a point round the area's centre sits at
-    // height 0.3: probe from high above so that those points can be used at all.
-    float height = 0.0f;
-    if (!natives::getGroundZFor3dCoord({point.x, point.y, point.z + kGroundProbeHeight}, &height,
-                                       true))
-        return 0;
-    point.z = height;
-    int32_t ped = spawnPed(info_.spawnLocation.model, point);
+    // A point round the area's centre sits at height 0.3: only a probe from high above finds
+    // its ground.
+    int32_t ped = spawnPedOnGround(info_.spawnLocation.model, point);
     if (ped == 0) return 0;
     // Before the game reports it: the culling must know it as the competition's.
     natives::decorSetInt(ped, kDecorCompetitionAnimal, 1);

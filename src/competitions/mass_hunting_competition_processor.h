@@ -29,7 +29,6 @@ class MassHuntingCompetitionProcessor : public HuntingCompetitionProcessor {
     static constexpr int32_t kHeadBone = 21030;
     static constexpr float kMinPlayerDistance = 20.0f;
     static constexpr float kMinOpponentDistance = 2.0f;
-    static constexpr float kGroundProbeHeight = 1000.0f;
 
     MassHuntingCompetitionProcessor(CompetitionInfo& info, DataCatalogue& data,
                                     Tutorials& tutorials, const BaitPlaces& bait);

@@ -58,13 +58,8 @@ void SpecificAnimalProcessor::onStarted() {
 
 int32_t SpecificAnimalProcessor::createTarget(Vector3 point, float roamRadius) {
     if (info_.variation == nullptr) return 0;
-    // The area's centre has no height: find the ground from high above, as mass hunting does.
-    float height = 0.0f;
-    if (!natives::getGroundZFor3dCoord({point.x, point.y, point.z + kGroundProbeHeight}, &height,
-                                       true))
-        return 0;
-    point.z = height;
-    int32_t animal = spawnPed(info_.variation->model, point);
+    // The area's centre has no height: the ground is found from high above.
+    int32_t animal = spawnPedOnGround(info_.variation->model, point);
     if (animal == 0) return 0;
     if (!natives::placeEntityOnGroundProperly(animal)) {
         natives::deleteEntity(&animal);

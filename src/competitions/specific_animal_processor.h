@@ -33,7 +33,6 @@ namespace bf {
 class SpecificAnimalProcessor : public HuntingCompetitionProcessor {
   public:
     static constexpr float kOpponentReach = 60.0f;
-    static constexpr float kGroundProbeHeight = 1000.0f;
 
     SpecificAnimalProcessor(CompetitionInfo& info, DataCatalogue& data, Tutorials& tutorials);
 

@@ -51,13 +51,8 @@ class EventsPublisher {
         subscribers_.push_back(&subscriber);
         subscriber.publishers_.push_back(this);
     }
-    void unsubscribe(EventsSubscriber<Event>& subscriber) {
-        forget(&subscriber);
-        auto& list = subscriber.publishers_;
-        list.erase(std::remove(list.begin(), list.end(), this), list.end());
-    }
     void publish(const Event& event) {
-        // A subscriber may unsubscribe (or be destroyed) while it is told: walk a copy.
+        // A subscriber may be destroyed while it is told: walk a copy.
         const std::vector<EventsSubscriber<Event>*> snapshot = subscribers_;
         for (EventsSubscriber<Event>* subscriber : snapshot) {
             if (std::find(subscribers_.begin(), subscribers_.end(), subscriber) !=

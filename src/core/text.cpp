@@ -2,6 +2,8 @@
 
 #include <cerrno>
 #include <climits>
+#include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <iterator>
 #include <stdexcept>
@@ -21,6 +23,39 @@ std::vector<std::string> splitString(const std::string& text, char delimiter) {
         start = end + 1;
     }
     return pieces;
+}
+
+namespace {
+
+std::string printed(const char* format, double value) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, format, value);
+    return buffer;
+}
+
+}  // namespace
+
+std::string formatFixed(float value) {
+    return printed("%f", static_cast<double>(value));
+}
+
+std::string formatGeneral(double value) {
+    return printed("%g", value);
+}
+
+std::string formatFactor(float value) {
+    const double wide = static_cast<double>(value);
+    const bool plain = wide == 0.0 || (std::fabs(wide) >= 1e-3 && std::fabs(wide) < 1e9);
+    return printed(plain ? "%f" : "%.6g", wide);
+}
+
+std::string formatFloatExactly(float value) {
+    const double wide = static_cast<double>(value);
+    if (std::isfinite(wide) && std::fabs(wide) < 1e9) {
+        std::string text = printed("%f", wide);
+        if (std::strtof(text.c_str(), nullptr) == value) return text;
+    }
+    return printed("%.9g", wide);
 }
 
 size_t utf8PrefixLength(std::string_view text, size_t maxBytes) {

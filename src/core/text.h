@@ -28,6 +28,23 @@ size_t utf8PrefixLength(std::string_view text, size_t maxBytes);
 int toInt(const std::string& text);
 float toFloat(const std::string& text);
 
+// Numbers as the log and the files write them: the one place that decides their text. Each
+// formats the value widened to double with the C library's printf ("." as the decimal point).
+
+// "%f", six digits after the point ("0.500000", "1521.500000"): the log's plain numbers
+// (scores, prices, distances).
+std::string formatFixed(float value);
+// "%g", six significant digits at the most, without trailing zeros ("0.85", "1e+30"): a value
+// or a range as the warnings about data files and settings quote it.
+std::string formatGeneral(double value);
+// A population or development factor for the log: "%f", or six significant digits ("%.6g")
+// where "%f" would show 0.000000 or a long row of digits (below 1e-3 or from 1e9 on, and inf
+// and nan); 0 itself is "0.000000".
+std::string formatFactor(float value);
+// A float for a file that is read back: "%f" when that reads back (strtof) as the same float,
+// else "%.9g", which always does for a finite float ("0.850000", "1.17549435e-38", "1e+30").
+std::string formatFloatExactly(float value);
+
 // The text of a conversion error that names its cause: "Settings.ini: key BaitPlips, value
 // \"yes\": invalid stoi argument". Unprintable bytes of the value are written escaped.
 std::string describeBadValue(std::string_view file, std::string_view key, std::string_view value,

@@ -35,7 +35,6 @@ bool DataCatalogue::load() {
 }
 
 void DataCatalogue::loadTranslation() {
-    languageFile_.clear();
     const std::string_view code = languageCode(language_);
     if (code.empty()) {
         logMessage("Lang: game language " + std::to_string(language_) +
@@ -54,7 +53,6 @@ void DataCatalogue::loadTranslation() {
             return;
         }
         lang_->overlay(translation);
-        languageFile_ = name;
         logMessage("Lang: game language " + std::to_string(language_) + ", texts from " + name +
                    " over Lang.dat");
         return;

@@ -35,8 +35,6 @@ class DataCatalogue {
     // The game's language (GET_CURRENT_LANGUAGE's number), before load().
     void setLanguage(int32_t gameLanguage) { language_ = gameLanguage; }
     int32_t language() const { return language_; }
-    // The file the texts come from over Lang.dat ("Lang.de.dat"); empty when English.
-    const std::string& languageFile() const { return languageFile_; }
 
     struct Reloaded {
         // One line per file whose values changed: "GeneralMeta.dat: trade.base_price 1.5 -> 2".
@@ -67,7 +65,6 @@ class DataCatalogue {
     bool reloadFile(DictDataFile& file, const char* name, bool withTranslation, Reloaded& reloaded);
 
     int32_t language_ = 0;
-    std::string languageFile_;
     std::unique_ptr<DictDataFile> lang_;
     std::unique_ptr<DictDataFile> generalMeta_;
     std::unique_ptr<DictDataFile> animalPrices_;

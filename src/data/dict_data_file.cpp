@@ -2,7 +2,6 @@
 
 #include <climits>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <sstream>
 #include <stdexcept>
@@ -22,17 +21,6 @@ std::string_view fileName(const std::string& path) {
                                       : std::string_view(path).substr(slash + 1);
 }
 }  // namespace
-
-std::string formatFloatExactly(float value) {
-    char buffer[64];
-    const double wide = static_cast<double>(value);
-    if (std::isfinite(wide) && std::fabs(wide) < 1e9) {
-        std::snprintf(buffer, sizeof buffer, "%f", wide);
-        if (std::strtof(buffer, nullptr) == value) return buffer;
-    }
-    std::snprintf(buffer, sizeof buffer, "%.9g", wide);
-    return buffer;
-}
 
 bool DictDataFile::parseLine(const std::string& line) {
     if (line.empty()) return true;
@@ -158,9 +146,7 @@ void DictDataFile::warnUnusable(std::string_view key, const std::string& value,
 
 namespace {
 std::string rangeText(double minimum, double maximum) {
-    char text[80];
-    std::snprintf(text, sizeof text, "not from %g to %g", minimum, maximum);
-    return text;
+    return "not from " + formatGeneral(minimum) + " to " + formatGeneral(maximum);
 }
 }  // namespace
 

@@ -112,7 +112,4 @@ class DictDataFile : public BaseDataFile {
     std::vector<std::map<std::string, std::string, std::less<>>> retired_;
 };
 
-// "%f" when that reads back as the same float, else "%.9g" (always enough for a float).
-std::string formatFloatExactly(float value);
-
 }  // namespace bf

@@ -1,12 +1,12 @@
 #include "data/tuning.h"
 
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <optional>
 #include <string>
 
 #include "core/log.h"
+#include "core/text.h"
 #include "data/dict_data_file.h"
 
 namespace bf {
@@ -60,20 +60,14 @@ const TuningKey& tuningKey(Tuning tuning) {
 
 namespace {
 
-std::string numberText(float value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%g", static_cast<double>(value));
-    return text;
-}
-
 // What a reader does instead of a value it cannot take, made once: values are read every frame.
 const std::string& instead(const TuningKey& key) {
     static const auto kTexts = [] {
         std::array<std::string, static_cast<size_t>(Tuning::Count)> texts;
         for (size_t i = 0; i < texts.size(); ++i) {
             const float value = tuningKeys()[i].defaultValue;
-            texts[i] =
-                std::isnan(value) ? std::string("read as absent") : numberText(value) + " is used";
+            texts[i] = std::isnan(value) ? std::string("read as absent")
+                                         : formatGeneral(value) + " is used";
         }
         return texts;
     }();

@@ -99,12 +99,12 @@ bool Plugin::initialize() {
     districts_ = std::make_unique<MapDistricts>(*places_, *worldPositions_, towns_);
     mapAreaTracker_ = std::make_unique<MapAreaTracker>(kZoneDistrict, kAreaConfirmDistance);
     trading_ = std::make_unique<Trading>(data_, tutorials_);
-    populationSteps_ = std::make_unique<PopulationSteps>(population_, data_.generalMeta());
+    populationHooks_ = std::make_unique<PopulationHooks>(population_, data_.generalMeta());
     animalHud_ = std::make_unique<AnimalHud>(population_);
     animalEvents_ =
-        std::make_unique<AnimalEventsHandler>(*populationSteps_, *animalHud_, data_.generalMeta());
+        std::make_unique<AnimalEventsHandler>(*populationHooks_, *animalHud_, data_.generalMeta());
     bait_ = std::make_unique<BaitManager>(data_, tutorials_);
-    populationUpdater_ = std::make_unique<PopulationUpdater>(population_, data_.generalMeta());
+    populationClock_ = std::make_unique<PopulationClock>(population_, data_.generalMeta());
     competitions_ = std::make_unique<HuntingCompetitionsManager>(data_, tutorials_, spawnLocations_,
                                                                  *districts_, variations_, *bait_);
     // The manager withdraws offers on area changes and scores the pump's damage events.
@@ -121,13 +121,13 @@ void Plugin::runFrame() {
     settingsReload_->onFrame();
     const FrameGates gates = readFrameGates();
     flushPendingTexts();
-    mapAreaTracker_->update();
+    mapAreaTracker_->onFrame();
     animalEvents_->onFrame();
-    if (gates.competitions) competitions_->update();
-    bait_->update(gates.bait);
-    if (gates.trading) trading_->tradeUpdate();
-    if (gates.population) populationUpdater_->update();
-    animalHud_->draw();
+    if (gates.competitions) competitions_->onFrame();
+    bait_->onFrame(gates.bait);
+    if (gates.trading) trading_->onFrame();
+    if (gates.population) populationClock_->onFrame();
+    animalHud_->onFrame();
 }
 
 void Plugin::mainLoop() {

@@ -22,8 +22,8 @@
 #include "animals/animal_spawn_locations.h"
 #include "animals/bait_manager.h"
 #include "animals/map_area_tracker.h"
-#include "animals/population_steps.h"
-#include "animals/population_update.h"
+#include "animals/population_clock.h"
+#include "animals/population_hooks.h"
 #include "competitions/competition_variations.h"
 #include "competitions/hunting_competitions_manager.h"
 #include "core/recorder.h"
@@ -78,7 +78,6 @@ class Plugin : public Runtime {
     AnimalHud& animalHud() { return *animalHud_; }
     Tutorials& tutorials() { return tutorials_; }
     HuntingCompetitionsManager& competitions() { return *competitions_; }
-    SettingsReload& settingsReload() { return *settingsReload_; }
 
   private:
     // After "Something wrong happened": the features let go of what they hold in the game.
@@ -108,11 +107,11 @@ class Plugin : public Runtime {
     std::unique_ptr<MapAreaTracker> mapAreaTracker_;
     // The trade prompt and executor holders.
     std::unique_ptr<Trading> trading_;
-    std::unique_ptr<PopulationSteps> populationSteps_;
+    std::unique_ptr<PopulationHooks> populationHooks_;
     std::unique_ptr<AnimalHud> animalHud_;
     std::unique_ptr<AnimalEventsHandler> animalEvents_;
     std::unique_ptr<BaitManager> bait_;
-    std::unique_ptr<PopulationUpdater> populationUpdater_;
+    std::unique_ptr<PopulationClock> populationClock_;
     // Last, so that it goes first: a competition held at the end hands back what it made.
     std::unique_ptr<HuntingCompetitionsManager> competitions_;
     std::unique_ptr<SettingsReload> settingsReload_;

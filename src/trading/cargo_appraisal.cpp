@@ -1,7 +1,6 @@
 #include "trading/cargo_appraisal.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <optional>
 
@@ -16,16 +15,6 @@
 #include "world/owned.h"
 
 namespace bf {
-
-namespace {
-
-std::string fixed(float value) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%f", static_cast<double>(value));
-    return buffer;
-}
-
-}  // namespace
 
 float CargoAppraiser::calculateCargoScore(int32_t horse) const {
     OwnedItemSet cargo(natives::createItemset(true));
@@ -43,7 +32,7 @@ float CargoAppraiser::calculateCargoScore(int32_t horse) const {
             ++scored;
         }
         logMessage("calculateCargoScore: entity result: [" + std::to_string(i) + "] " +
-                   getEntityItemName(entity) + ", score: " + fixed(score) +
+                   getEntityItemName(entity) + ", score: " + formatFixed(score) +
                    (counts ? "" : ", ignoring"));
     }
     cargo.reset();
@@ -52,8 +41,8 @@ float CargoAppraiser::calculateCargoScore(int32_t horse) const {
         return 0.0f;
     }
     const float result = sum / static_cast<float>(scored);
-    logMessage("calculateCargoScore: final scores sum: " + fixed(sum) +
-               " result: " + fixed(result));
+    logMessage("calculateCargoScore: final scores sum: " + formatFixed(sum) +
+               " result: " + formatFixed(result));
     return result;
 }
 
@@ -121,8 +110,8 @@ int32_t CargoAppraiser::calculatePrice(int32_t entity, float priceScale) const {
     }
     price *= priceScale;
     if (!(price <= kMaxPriceDollars)) {
-        logMessage("WARN: calculatePrice: \"" + item + "\" comes to " + fixed(price) +
-                   " dollars, paid as " + fixed(kMaxPriceDollars));
+        logMessage("WARN: calculatePrice: \"" + item + "\" comes to " + formatFixed(price) +
+                   " dollars, paid as " + formatFixed(kMaxPriceDollars));
         price = kMaxPriceDollars;
     }
     return centsOf(price);

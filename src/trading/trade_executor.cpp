@@ -1,11 +1,10 @@
 #include "trading/trade_executor.h"
 
-#include <cstdio>
-
 #include "core/log.h"
 #include "core/natives.h"
 #include "core/runtime.h"
 #include "core/settings.h"
+#include "core/text.h"
 #include "data/dict_data_file.h"
 #include "data/text_keys.h"
 #include "data/tuning.h"
@@ -128,10 +127,7 @@ void TradeInteractionExecutor::updateExecutor() {
         case TradeStage::Evaluate:
             if (!getSettingBool("PedsNeverRefuseTradeOffer")) {
                 const float score = appraiser_.calculateCargoScore(offer.horse);
-                char line[96];
-                std::snprintf(line, sizeof line, "TradeInteractionExecutor: cargo score: %f",
-                              static_cast<double>(score));
-                logMessage(line);
+                logMessage("TradeInteractionExecutor: cargo score: " + formatFixed(score));
                 const float threshold = tuningFloat(generalMeta_, Tuning::BuyerScoreThreshold);
                 if (!(score >= threshold)) {
                     logMessage(

@@ -31,7 +31,7 @@ void Trading::halt() {
     prompt_.reset();
 }
 
-void Trading::tradeUpdate() {
+void Trading::onFrame() {
     const ScopedActivity mark(Activity::Trading);
     if (executor_) {
         executor_->updateExecutor();

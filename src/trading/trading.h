@@ -1,7 +1,7 @@
 // Trading: the player offers the pelts and carcasses on his horse to the person he targets.
 //
 // The feature owns the trade prompt (at most one, in the prompt group of the ped it was made for)
-// and the running trade (at most one executor). tradeUpdate() is its per-frame entry, called while
+// and the running trade (at most one executor). onFrame() is its per-frame entry, called while
 // "EnableTrading" is on; while it is off nothing runs, and a running trade waits where it is.
 //
 // Per frame without a trade: no prompt handling during a mission; the prompt is made for a human
@@ -30,7 +30,7 @@ class Trading {
     Trading(DataCatalogue& data, Tutorials& tutorials);
     ~Trading();
 
-    void tradeUpdate();
+    void onFrame();
     // The script stops itself: the buyer is free to trade again and the prompt goes, as at a
     // clean-up.
     void halt();

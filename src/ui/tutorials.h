@@ -12,9 +12,11 @@ class Tutorials {
   public:
     explicit Tutorials(DataCatalogue& data) : data_(data) {}
 
-    // Shows the hint for 8000 ms and remembers it in TutorialFlags.dat. Despite the name, "once"
-    // is not for good: a hint seen before is shown again one time in five (a draw of 4 out of
-    // 0..4), so that a player who missed it meets it again; `force` shows it every time.
+    // Shows the hint as a help text for 8000 ms, logs "tutorial seen: <id>" and marks it seen in
+    // TutorialFlags.dat, written at once (a write that fails is tried again by the next hint).
+    // Despite the name, "once" is not for good: a hint seen before is shown again one time in
+    // five (a draw of 4 out of 0..4), so that a player who missed it meets it again; `force`
+    // shows it every time, seen or not, without a draw.
     void showTutorialOnce(const std::string& id, bool force);
 
   private:

@@ -59,6 +59,15 @@ int32_t spawnPed(const std::string& modelName, Vector3 position) {
     return spawnLoadedPed(gameHash(modelName), modelName, position);
 }
 
+int32_t spawnPedOnGround(const std::string& modelName, Vector3 position) {
+    float height = 0.0f;
+    if (!natives::getGroundZFor3dCoord({position.x, position.y, position.z + kGroundProbeHeight},
+                                       &height, true))
+        return 0;
+    position.z = height;
+    return spawnPed(modelName, position);
+}
+
 std::vector<int32_t> pedsNear(int32_t entity, int32_t capacity, float radius, int32_t flags,
                               bool skipDead, uint32_t model) {
     std::vector<int32_t> peds;

@@ -19,6 +19,11 @@ inline constexpr int32_t kPedsNearMaxCapacity = 127;
 // A model that does not load within kModelLoadTimeoutMs is logged and gives 0.
 int32_t spawnPed(uint32_t model, Vector3 position);
 int32_t spawnPed(const std::string& modelName, Vector3 position);
+// spawnPed on the ground below (x, y): the game finds ground only below its probe, and a point
+// without a height (an area's centre) may lie under it, so the probe starts
+// kGroundProbeHeight above the point. 0, creating nothing, where there is no ground.
+inline constexpr float kGroundProbeHeight = 1000.0f;
+int32_t spawnPedOnGround(const std::string& modelName, Vector3 position);
 
 // The peds the game reports near `entity` (at most `capacity`), keeping those that exist, are
 // alive when `skipDead` is set, lie within `radius` (-1 = any distance) and, when `model` is not

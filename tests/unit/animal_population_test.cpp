@@ -7,7 +7,7 @@
 #include <cmath>
 #include <filesystem>
 
-#include "animals/population_update.h"
+#include "animals/population_clock.h"
 #include "core/runtime.h"
 #include "data/dict_data_file.h"
 #include "plugin_fixture.h"

@@ -35,7 +35,7 @@ class MapAreaTrackerTest : public PluginTest {
     // The player stands at (x, y) and the tracker runs once.
     void at(float x, float y) {
         game().world().entities.find(game().world().player.ped)->position = {x, y, 100.0f};
-        tracker.update();
+        tracker.onFrame();
     }
 
     std::vector<std::pair<const Recorder*, bf::MapAreaChangeData>> changes;

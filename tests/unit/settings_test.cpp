@@ -1,6 +1,7 @@
 // Settings: the split rules, the line rules and the readers' conversions and errors.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <map>
 #include <sstream>
 #include <stdexcept>
@@ -49,6 +50,24 @@ TEST(TextConversion, NumbersAreReadFromTheFrontAndErrorsNamed) {
     EXPECT_EQ(message([] { bf::toFloat("1e60"); }), "stof argument out of range");
     EXPECT_THROW(bf::toInt("x"), std::invalid_argument);
     EXPECT_THROW(bf::toFloat("1e60"), std::out_of_range);
+}
+
+// The log's lines and the population files are read by players' tools: their numbers keep
+// their form, and a float written to a file reads back as itself.
+TEST(TextFormat, FloatsKeepTheirFormAndReadBack) {
+    EXPECT_EQ(bf::formatFixed(0.5f), "0.500000");
+    EXPECT_EQ(bf::formatFixed(-1521.5f), "-1521.500000");
+    EXPECT_EQ(bf::formatGeneral(0.85f), "0.85");
+    EXPECT_EQ(bf::formatGeneral(1e30), "1e+30");
+    EXPECT_EQ(bf::formatFactor(0.0f), "0.000000");
+    EXPECT_EQ(bf::formatFactor(0.85f), "0.850000");
+    EXPECT_EQ(bf::formatFactor(0.0001234f), "0.0001234");
+    EXPECT_EQ(bf::formatFactor(1e30f), "1e+30");
+    EXPECT_EQ(bf::formatFloatExactly(1.0f), "1.000000");
+    EXPECT_EQ(bf::formatFloatExactly(1e30f), "1.00000002e+30");
+    for (const float value : {0.85f, 0.1f, 1.17549435e-38f, 3.0e-7f, 123456.789f, 1e30f, -2.5f}) {
+        EXPECT_EQ(std::strtof(bf::formatFloatExactly(value).c_str(), nullptr), value) << value;
+    }
 }
 
 class SettingsTest : public PluginTest {

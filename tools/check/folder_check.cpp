@@ -34,12 +34,6 @@ const char* const kFormatTexts[] = {bf::text_keys::kInfoModalInstructionMass,
                                     bf::text_keys::kInfoModalTimeCap, bf::text_keys::kHuntMass,
                                     bf::text_keys::kHuntSpecific};
 
-std::string numberText(double value) {
-    char buffer[48];
-    std::snprintf(buffer, sizeof buffer, "%g", value);
-    return buffer;
-}
-
 class SettingsCheck {
   public:
     SettingsCheck(FolderReader& reader, std::vector<Problem>& problems)
@@ -120,7 +114,7 @@ class SettingsCheck {
         }
         if (!reading.rest.empty()) {
             problems_.push_back({"Settings.ini", entry.line,
-                                 where + " reads as " + numberText(reading.value) + ": \"" +
+                                 where + " reads as " + bf::formatGeneral(reading.value) + ": \"" +
                                      printable(reading.rest) + "\" after the number is ignored",
                                  reading.rest[0] == ','
                                      ? "write decimals with a point: " + std::string(setting.key) +
@@ -149,12 +143,13 @@ class SettingsCheck {
             problems_.push_back(
                 {"Settings.ini", entry.line,
                  where + " lies outside " +
-                     (open ? numberText(setting.minimum) + " or more"
-                           : numberText(setting.minimum) + " to " + numberText(setting.maximum)) +
-                     ": the plug-in uses " + numberText(used),
-                 "write a value " + (open ? "of " + numberText(setting.minimum) + " or more"
-                                          : "from " + numberText(setting.minimum) + " to " +
-                                                numberText(setting.maximum))});
+                     (open ? bf::formatGeneral(setting.minimum) + " or more"
+                           : bf::formatGeneral(setting.minimum) + " to " +
+                                 bf::formatGeneral(setting.maximum)) +
+                     ": the plug-in uses " + bf::formatGeneral(used),
+                 "write a value " + (open ? "of " + bf::formatGeneral(setting.minimum) + " or more"
+                                          : "from " + bf::formatGeneral(setting.minimum) + " to " +
+                                                bf::formatGeneral(setting.maximum))});
         }
     }
 
@@ -188,7 +183,7 @@ NumberReading checkNumber(std::vector<Problem>& problems, const std::string& fil
     }
     if (!reading.rest.empty()) {
         problems.push_back({file, entry.line,
-                            where + " reads as " + numberText(reading.value) + ": \"" +
+                            where + " reads as " + bf::formatGeneral(reading.value) + ": \"" +
                                 printable(reading.rest) + "\" after the number is ignored",
                             "write only the number (decimals with a point)"});
     } else if (!(reading.value >= minimum && reading.value <= maximum)) {  // NaN too
@@ -207,7 +202,7 @@ void checkGeneralMeta(FolderReader& reader, std::vector<Problem>& problems) {
     for (const bf::TuningKey& key : bf::tuningKeys()) {
         const std::string uses = std::isnan(key.defaultValue)
                                      ? std::string("reads it as absent")
-                                     : "uses " + numberText(key.defaultValue);
+                                     : "uses " + bf::formatGeneral(key.defaultValue);
         const auto it = file.entries.find(key.key);
         if (it == file.entries.end() || it->second.value.empty()) {
             if (key.required) {

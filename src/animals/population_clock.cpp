@@ -1,4 +1,4 @@
-#include "animals/population_update.h"
+#include "animals/population_clock.h"
 
 #include <cstdint>
 
@@ -15,7 +15,7 @@ namespace {
 constexpr const char* kLastDevelopment = "last_development_timestamp";
 }  // namespace
 
-void PopulationUpdater::saveWhenDue() {
+void PopulationClock::saveWhenDue() {
     if (!saving_) {
         // The table keeps it at 1 s or more (120 when missing or unusable, logged once): a save
         // every frame would fill the log from a failing disk and write a working one sixty times
@@ -30,7 +30,7 @@ void PopulationUpdater::saveWhenDue() {
     if (!saving_) natives::setScriptTimer(0);
 }
 
-void PopulationUpdater::developWhenDue() {
+void PopulationClock::developWhenDue() {
     DictDataFile& character = population_.characterFile();
     const int32_t last = character.getInt(kLastDevelopment, -999);
     const int32_t now = natives::getClockSeconds();
@@ -44,7 +44,7 @@ void PopulationUpdater::developWhenDue() {
     population_.develop(tuningFloat(generalMeta_, Tuning::DevelopmentRate), now);
 }
 
-void PopulationUpdater::update() {
+void PopulationClock::onFrame() {
     const ScopedActivity mark(Activity::Population);
     saveWhenDue();
     developWhenDue();

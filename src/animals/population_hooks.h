@@ -1,6 +1,7 @@
-// The population's two steps inside the animal event handlers: culling a created animal (after
-// its size) and depletion on a kill (after the start of bleeding). The population feature owns
-// them; the event handlers only call them in their places.
+// The population's two hooks in the animal event handlers: culling an animal the game created
+// (called after its size is set) and depletion on a kill (called after bleeding has started).
+// The population feature owns them; the event handlers only call them in their places. Both do
+// nothing while "DynamicAnimalPopulation" is off.
 #pragma once
 
 #include <cstdint>
@@ -10,9 +11,9 @@ namespace bf {
 class AnimalPopulationManager;
 class DictDataFile;
 
-class PopulationSteps {
+class PopulationHooks {
   public:
-    PopulationSteps(AnimalPopulationManager& population, const DictDataFile& generalMeta)
+    PopulationHooks(AnimalPopulationManager& population, const DictDataFile& generalMeta)
         : population_(population), generalMeta_(generalMeta) {}
 
     // Called for an animal the game created, once the sizes are done and only while

@@ -1,58 +1,12 @@
-// Trading: leading a horse, what horses carry, what people are busy with, hitching posts.
+// A person the scenario spawned: what he is (a lawman, someone else's, in the player's group,
+// hostile), where he is (a vehicle, an interior, cover), how he is held (cuffs, ropes, lasso),
+// and what he does (fights, falls, rides, goes to a point).
 #include "sim/scenario/commands.h"
 #include "sim/world/hash.h"
 
 namespace sim::scenario {
 
 namespace {
-
-[[noreturn]] void malformed(const Args& a, const std::string& why) {
-    throw SyntaxError("line " + std::to_string(a.lineNumber()) + ": " + why);
-}
-
-Entity& entityOf(Runner& run, const Args& a, size_t i) {
-    Entity* e = run.game().world().entities.find(run.entityNamed(a[i], a));
-    if (!e) throw ExpectationFailed(a[i] + " is no longer in the world");
-    return *e;
-}
-
-Entity& playerPed(Runner& run) {
-    World& world = run.game().world();
-    return *world.entities.find(world.player.ped);
-}
-
-// "cargo ID add MODEL pelt|carcass [quality Q] [scale S] [looted]"
-struct CargoOptions {
-    bool pelt = true;
-    int32_t quality = 1;
-    float scale = 0.0f;
-    bool looted = false;
-};
-
-CargoOptions cargoOptions(const Args& a) {
-    if (!a.is(1, "add") || !(a.is(3, "pelt") || a.is(3, "carcass")))
-        malformed(a, "expected 'cargo ID add MODEL pelt|carcass [quality Q] [scale S] [looted]'");
-    static const Models models;
-    const ModelInfo* model = models.find(a[2]);
-    if (!model || model->human || model->display.empty())
-        malformed(a, "the game has no animal model '" + a[2] + "'");
-    CargoOptions o;
-    o.pelt = a.is(3, "pelt");
-    for (size_t i = 4; i < a.size(); i += 2) {
-        if (a.is(i, "looted") && !o.pelt) {
-            o.looted = true;
-            --i;
-        } else if (a.is(i, "quality") && i + 1 < a.size()) {
-            o.quality = static_cast<int32_t>(a.integer(i + 1));
-            if (o.quality < 0 || o.quality > 2) malformed(a, "a quality is 0, 1 or 2");
-        } else if (a.is(i, "scale") && i + 1 < a.size()) {
-            o.scale = static_cast<float>(a.number(i + 1));
-        } else {
-            malformed(a, "expected 'quality Q', 'scale S' or (for a carcass) 'looted'");
-        }
-    }
-    return o;
-}
 
 // "person ID STATE", "person ID melee [ID2]", "person ID falls H", "person ID rides HORSE",
 // "person ID walk-to|run-to|sprint-to X Y Z"
@@ -124,27 +78,7 @@ void setPersonState(Runner& run, const Args& a, Entity& ped) {
 
 }  // namespace
 
-void registerTradingCommands(CommandRegistry& r) {
-    r.add({"player lead", Phase::Anywhere, 1, 1, nullptr, [](Runner& run, const Args& a) {
-               World& world = run.game().world();
-               leadHorse(world, playerPed(run), entityOf(run, a, 0).handle);
-               world.hunting.playerMount = 0;
-           }});
-    r.add({"cargo", Phase::Anywhere, 4, 9, [](const Args& a) { cargoOptions(a); },
-           [](Runner& run, const Args& a) {
-               const CargoOptions o = cargoOptions(a);
-               addCargo(run.game(), entityOf(run, a, 0), gameHash(a[2]), o.pelt, o.quality, o.scale,
-                        o.looted);
-           }});
-    r.add({"expect cargo-count", Phase::Anywhere, 2, 2, [](const Args& a) { a.integer(1); },
-           [](Runner& run, const Args& a) {
-               const World& world = run.game().world();
-               int64_t count = 0;
-               for (int32_t item : entityOf(run, a, 0).trade.cargo)
-                   count += world.entities.exists(item) ? 1 : 0;
-               run.expect(count == a.integer(1),
-                          a[0] + " carries " + std::to_string(count) + ", expected " + a[1]);
-           }});
+void registerPersonCommands(CommandRegistry& r) {
     r.add({"person", Phase::Anywhere, 2, 5, checkPersonState, [](Runner& run, const Args& a) {
                World& world = run.game().world();
                Entity& ped = entityOf(run, a, 0);
@@ -170,9 +104,6 @@ void registerTradingCommands(CommandRegistry& r) {
                    setPersonState(run, a, ped);
                }
            }});
-    r.add(
-        {"hitching-post at", Phase::Anywhere, 3, 3, [](const Args& a) { a.position(0); },
-         [](Runner& run, const Args& a) { placeHitchingPost(run.game().world(), a.position(0)); }});
 }
 
 }  // namespace sim::scenario

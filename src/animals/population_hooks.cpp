@@ -1,4 +1,4 @@
-#include "animals/population_steps.h"
+#include "animals/population_hooks.h"
 
 #include "animals/animal_population.h"
 #include "animals/animal_sizes.h"
@@ -6,6 +6,7 @@
 #include "core/log.h"
 #include "core/natives.h"
 #include "core/settings.h"
+#include "core/text.h"
 #include "core/zones.h"
 #include "data/dict_data_file.h"
 #include "data/tuning.h"
@@ -28,7 +29,7 @@ uint32_t districtAt(int32_t ped) {
 
 }  // namespace
 
-void PopulationSteps::cullCreatedAnimal(int32_t ped) {
+void PopulationHooks::cullCreatedAnimal(int32_t ped) {
     if (!getSettingBool("DynamicAnimalPopulation")) return;
     // A competition's own animals stay until its clean-up: it made them to be hunted.
     if (natives::decorGetInt(ped, kDecorCompetitionAnimal) != 0) return;
@@ -47,7 +48,7 @@ void PopulationSteps::cullCreatedAnimal(int32_t ped) {
     natives::deleteEntity(&ped);
 }
 
-void PopulationSteps::depleteOnKill(int32_t entity) {
+void PopulationHooks::depleteOnKill(int32_t entity) {
     if (!getSettingBool("DynamicAnimalPopulation")) return;
     if (!natives::isPedAnimal(entity) || !isKill(entity)) return;
     if (natives::isThisModelAHorse(natives::getEntityModel(entity))) return;

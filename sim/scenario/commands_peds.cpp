@@ -1,26 +1,17 @@
-// Animals and hunting: spawning, hits, inspecting, the player's horse, and decorator and
-// existence expectations.
+// Peds and the other entities: the game creating and hitting them, naming the ones a script
+// created, and expectations on their decorators, their existence and where they are.
 #include <cmath>
 
 #include "sim/scenario/commands.h"
+#include "sim/world/animals.h"
 #include "sim/world/hash.h"
 
 namespace sim::scenario {
 
 namespace {
 
-[[noreturn]] void malformed(const Args& a, const std::string& why) {
-    throw SyntaxError("line " + std::to_string(a.lineNumber()) + ": " + why);
-}
-
-// The game's catalogue, for checking names before the game runs.
-const Models& catalogue() {
-    static const Models models;
-    return models;
-}
-
 const ModelInfo& modelOf(const Args& a, size_t i) {
-    const ModelInfo* model = catalogue().find(a[i]);
+    const ModelInfo* model = modelCatalogue().find(a[i]);
     if (!model) malformed(a, "the game has no model '" + a[i] + "'");
     return *model;
 }
@@ -85,6 +76,11 @@ DamageOptions damageOptions(const Args& a) {
     return o;
 }
 
+// "newest", "newest MODEL", "newest animal", "newest human"
+void checkNewest(const Args& a) {
+    if (!a.is(1, "newest")) malformed(a, "expected 'name ID newest [MODEL|animal|human]'");
+}
+
 void checkDecoratorExpectation(const Args& a) {
     if (a.size() == 3) {
         a.number(2);
@@ -96,15 +92,9 @@ void checkDecoratorExpectation(const Args& a) {
     }
 }
 
-Entity& entityOf(Runner& run, const Args& a, size_t i) {
-    Entity* e = run.game().world().entities.find(run.entityNamed(a[i], a));
-    if (!e) throw ExpectationFailed(a[i] + " is no longer in the world");
-    return *e;
-}
-
 }  // namespace
 
-void registerAnimalCommands(CommandRegistry& r) {
+void registerPedCommands(CommandRegistry& r) {
     r.add({"spawn", Phase::Anywhere, 5, 9, [](const Args& a) { spawnOptions(a); },
            [](Runner& run, const Args& a) {
                const SpawnOptions o = spawnOptions(a);
@@ -128,31 +118,25 @@ void registerAnimalCommands(CommandRegistry& r) {
                                                                         : kWeaponUnarmed;
                damagePed(game, victim, attacker, weapon, o.bone, o.health, o.kill, o.impact);
            }});
-    r.add({"target", Phase::Anywhere, 1, 1, nullptr,
-           [](Runner& run, const Args& a) { inspectPed(run.game(), entityOf(run, a, 0).handle); }});
-    r.add({"untarget", Phase::Anywhere, 0, 0, nullptr,
-           [](Runner& run, const Args&) { closeInspection(run.game()); }});
-    r.add({"player mount", Phase::Anywhere, 1, 1, nullptr, [](Runner& run, const Args& a) {
+    r.add({"name", Phase::Anywhere, 2, 3, checkNewest, [](Runner& run, const Args& a) {
                World& world = run.game().world();
-               mountHorse(world, *world.entities.find(world.player.ped),
-                          entityOf(run, a, 0).handle);
+               const std::string kind = a.size() == 3 ? a[2] : "";
+               const Entity* newest = nullptr;
+               for (const auto& [handle, e] : world.entities.all()) {
+                   if (e.kind != EntityKind::Ped || handle == world.player.ped) continue;
+                   const ModelInfo* model = world.models.find(e.model);
+                   const bool fits = kind.empty()       ? true
+                                     : kind == "animal" ? model && model->isAnimal()
+                                     : kind == "human"  ? model && model->human
+                                                        : e.model == gameHash(kind);
+                   if (fits && (!newest || e.serial > newest->serial)) newest = &e;
+               }
+               if (!newest) {
+                   throw ExpectationFailed("no ped" + (kind.empty() ? "" : " (" + kind + ")") +
+                                           " was created to name " + a[0]);
+               }
+               run.nameEntity(a[0], newest->handle);
            }});
-    r.add({"player dismount", Phase::Anywhere, 0, 0, nullptr, [](Runner& run, const Args&) {
-               World& world = run.game().world();
-               dismountHorse(world, *world.entities.find(world.player.ped));
-               world.hunting.playerMount = 0;
-           }});
-    r.add({"player weapon", Phase::Anywhere, 1, 1,
-           [](const Args& a) {
-               if (!findWeaponNamed(a[0])) malformed(a, "the game has no weapon '" + a[0] + "'");
-           },
-           [](Runner& run, const Args& a) {
-               Game& game = run.game();
-               Entity& player = *game.world().entities.find(game.world().player.ped);
-               player.weapons.emplace(gameHash(a[0]), 0);
-               player.currentWeapon = gameHash(a[0]);
-           }});
-
     r.add({"expect decorator", Phase::Anywhere, 3, 5, checkDecoratorExpectation,
            [](Runner& run, const Args& a) {
                const Entity& e = entityOf(run, a, 0);
@@ -181,6 +165,19 @@ void registerAnimalCommands(CommandRegistry& r) {
     r.add({"expect gone", Phase::Anywhere, 1, 1, nullptr, [](Runner& run, const Args& a) {
                run.expect(!run.game().world().entities.exists(run.entityNamed(a[0], a)),
                           a[0] + " is still in the world");
+           }});
+    r.add({"expect near", Phase::Anywhere, 5, 5,
+           [](const Args& a) {
+               a.position(1);
+               a.number(4);
+           },
+           [](Runner& run, const Args& a) {
+               const Entity* e = run.game().world().entities.find(run.entityNamed(a[0], a));
+               if (!e) throw ExpectationFailed(a[0] + " is no longer in the world");
+               const Vec3 at = a.position(1);
+               const double d = std::hypot(e->position.x - at.x, e->position.y - at.y);
+               run.expect(d <= a.number(4), a[0] + " is " + std::to_string(d) +
+                                                " m from the point, expected within " + a[4]);
            }});
 }
 
