@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
 #include <string_view>
 
@@ -121,7 +122,14 @@ void HunterRecord::load() {
         character->file = std::make_unique<DictDataFile>(filePath(name));
         DictDataFile& file = *character->file;
         file.readBadValuesAsAbsent();
-        file.load();  // a record never saved starts empty
+        // A record never saved starts empty, without a warning: nothing is wrong.
+        std::error_code error;
+        if (!std::filesystem::exists(std::filesystem::symlink_status(file.path(), error))) {
+            logMessage("HunterRecord: " + file.path() + " not there yet; " + name +
+                       "'s record starts empty");
+            continue;
+        }
+        file.load();
         character->tally = readTally(file);
         if (file.damage().empty()) continue;
         logMessage("WARN: HunterRecord: " + file.path() + " is damaged (" + file.damage() + "); " +

@@ -39,8 +39,8 @@ class HuntingCompetitionInfoModal : public BaseUIComponent {
     std::string title_;
     std::string animalName_;
     std::string instruction_;
-    std::string timeCap_;
-    std::string record_;
+    // The time limit (when there is one) and the record, a line each.
+    std::string details_;
     std::string bounty_;
 };
 
