@@ -26,6 +26,18 @@ foreach(said "Settings.ini:[0-9]+: unknown key \"HuntingCompetition_TimeCap\"; d
     endif()
 endforeach()
 
+# --record: a folder without record files shows none (0); a damaged record file is a problem (1).
+expect_exit(0 --record ${SOURCE_DIR}/dist)
+if(NOT output MATCHES "Arthur: no record yet")
+    message(FATAL_ERROR "the shipped folder holds no record:\n${output}")
+endif()
+file(WRITE ${WORK_DIR}/game/Brackenfold/HuntersRecord.Arthur.dat "competitions.won=2\nbroken\n")
+expect_exit(1 --record ${WORK_DIR}/game)
+if(NOT output MATCHES "Arthur: HuntersRecord.Arthur.dat is damaged \\(line 1 is corrupt\\)")
+    message(FATAL_ERROR "expected the damaged record to be named:\n${output}")
+endif()
+expect_exit(2 --record ${WORK_DIR}/no-such-folder)
+
 expect_exit(2 ${WORK_DIR}/no-such-folder)
 file(MAKE_DIRECTORY ${WORK_DIR}/empty)
 expect_exit(2 ${WORK_DIR}/empty)

@@ -38,6 +38,15 @@ enum CompetitionStatus : int32_t {
 // into lives as long as the plug-in.
 struct CompetitionVariation;
 
+// The player's record against rivals when the competition was offered (hunter_record.h), for the
+// offer panel.
+struct RecordSummary {
+    int32_t won = 0;
+    int32_t lost = 0;
+    int32_t drawn = 0;
+    bool known = false;
+};
+
 struct CompetitionInfo {
     CompetitionInfo() = default;
     CompetitionInfo(const CompetitionInfo&) = delete;
@@ -67,6 +76,7 @@ struct CompetitionInfo {
     int32_t timeLeftSeconds = 0;
     int32_t playerScore = 0;
     int32_t opponentScore = 0;
+    RecordSummary playerRecord;
 };
 
 }  // namespace bf

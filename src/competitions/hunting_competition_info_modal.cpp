@@ -36,6 +36,20 @@ std::string formatTimeCap(int minutes) {
     return (minutes >= 0 && minutes <= 9 ? "0" : "") + std::to_string(minutes) + ":00";
 }
 
+std::string formatRecordLine(std::string_view format, int won, int lost, int drawn) {
+    std::string line(format);
+    // One after the other, so that a count never stands where a later one goes.
+    size_t from = 0;
+    for (const int count : {won, lost, drawn}) {
+        const size_t at = line.find("%s", from);
+        if (at == std::string::npos) break;
+        const std::string number = std::to_string(count);
+        line.replace(at, 2, number);
+        from = at + number.size();
+    }
+    return line;
+}
+
 void HuntingCompetitionInfoModal::composeTexts() {
     composed_ = true;
     title_ = panelText(data_.text(text_keys::kInfoModalTitle));
@@ -44,9 +58,19 @@ void HuntingCompetitionInfoModal::composeTexts() {
     const CompetitionKindRow* kind = findCompetitionKind(info_.kind);
     if (kind != nullptr && kind->panelInstructionKey != nullptr)
         instruction_ = panelText(formatText(data_.text(kind->panelInstructionKey), name));
+    // The time limit and the record are one text of up to two lines: one text less to hand the
+    // game every frame the panel is up.
+    std::string details;
     if (info_.timeCapMinutes != 0)
-        timeCap_ = panelText(formatText(data_.text(text_keys::kInfoModalTimeCap),
-                                        formatTimeCap(info_.timeCapMinutes)));
+        details = formatText(data_.text(text_keys::kInfoModalTimeCap),
+                             formatTimeCap(info_.timeCapMinutes));
+    const RecordSummary& record = info_.playerRecord;
+    if (record.known) {
+        if (!details.empty()) details += '@';
+        details += formatRecordLine(data_.text(text_keys::kInfoModalRecord), record.won,
+                                    record.lost, record.drawn);
+    }
+    details_ = panelText(std::move(details));
     bounty_ = "$" + std::to_string(info_.bounty / 100);
 }
 
@@ -63,7 +87,7 @@ void HuntingCompetitionInfoModal::draw() {
                    0.14814815f, 0.0f, 255, 255, 255, 255);
         drawPanelText(animalName_, 0.33796299f, 0.6f, "$title");
         if (!instruction_.empty()) drawPanelText(instruction_, 0.40996298f, 0.4f, "$body");
-        if (info_.timeCapMinutes != 0) drawPanelText(timeCap_, 0.489963f, 0.4f, "$body");
+        if (!details_.empty()) drawPanelText(details_, 0.489963f, 0.4f, "$body");
         // Centred under the texts, above the stake.
         drawSprite("menu_textures", "divider_line", 0.035f, 0.6f, 0.21f, 0.003f, 0.0f, 255, 255,
                    255, 255);

@@ -6,6 +6,7 @@
 #include "animals/animal_spawn_locations.h"
 #include "competitions/competition_kinds.h"
 #include "competitions/competition_variations.h"
+#include "competitions/hunter_record.h"
 #include "core/frame_tally.h"
 #include "core/log.h"
 #include "core/natives.h"
@@ -51,13 +52,14 @@ HuntingCompetitionsManager::HuntingCompetitionsManager(DataCatalogue& data, Tuto
                                                        const AnimalSpawnLocations& spawnLocations,
                                                        const MapDistricts& districts,
                                                        const CompetitionVariations& variations,
-                                                       const BaitPlaces& bait)
+                                                       const BaitPlaces& bait, HunterRecord& record)
     : data_(data),
       tutorials_(tutorials),
       spawnLocations_(spawnLocations),
       districts_(districts),
       variations_(variations),
       bait_(bait),
+      record_(record),
       nextAttemptTime_(natives::getGameTimer() + kFirstOfferDelayMs) {}
 
 HuntingCompetitionsManager::~HuntingCompetitionsManager() = default;
@@ -66,6 +68,10 @@ void HuntingCompetitionsManager::onFrame() {
     const ScopedActivity mark(Activity::Competitions);
     if (processor_) {
         processor_->update();
+        if (!taken_ && info_->status == kStatusUnderWay) {
+            taken_ = true;
+            record_.competitionTaken();
+        }
         if (info_->status == kStatusFinished) {
             terminateCompetition();
             nextAttemptTime_ = natives::getGameTimer() + kFinishedDelayMs;
@@ -90,6 +96,8 @@ void HuntingCompetitionsManager::onFrame() {
     }
     info_ = std::move(competition.info);
     processor_ = std::move(competition.processor);
+    taken_ = false;
+    record_.competitionOffered();
     logMessage("HuntingCompetitionsManager: competition created. animal type: " +
                std::to_string(static_cast<int32_t>(info_->animalType)) +
                ", start coords: " + formatVector(info_->startPoint) +
@@ -135,6 +143,8 @@ HuntingCompetitionsManager::Competition HuntingCompetitionsManager::createCompet
                    kTimeCapMinutesMin, kTimeCapMinutesMax));
     info->startPoint = startPoint;
     info->spawnLocation = location;
+    const HunterTally& record = record_.current();
+    info->playerRecord = {record.won, record.lost, record.drawn, true};
 
     const auto cash = static_cast<float>(natives::getPlayerCash());
     const float stake = clampValue(getSettingFloat("HuntingCompetitions_StakeMultiplier"),
@@ -174,11 +184,16 @@ void HuntingCompetitionsManager::chooseKind(CompetitionInfo& info) {
 
 void HuntingCompetitionsManager::terminateCompetition() {
     const int32_t outcome = info_->outcome;
+    int32_t moved = 0;
     if (outcome == kOutcomePlayerWon || outcome == kOutcomePlayerLost) {
         // Settled in whole dollars.
         const int32_t cents = info_->bounty / 100 * 100;
-        changePlayerCash(outcome == kOutcomePlayerWon ? cents : -cents, true);
+        const int32_t change = outcome == kOutcomePlayerWon ? cents : -cents;
+        if (changePlayerCash(change, true)) moved = change;
     }
+    // An offer the player never took is no competition of his.
+    if (taken_) record_.competitionEnded(outcome, moved);
+    taken_ = false;
     processor_->cleanup(false);
     processor_.reset();
     info_.reset();
@@ -190,6 +205,8 @@ void HuntingCompetitionsManager::withdraw() {
     logMessage(
         "HuntingCompetitionsManager: competitions switched off, withdrawing the competition");
     info_->outcome = kOutcomeAborted;
+    if (taken_) record_.competitionEnded(kOutcomeAborted, 0);
+    taken_ = false;
     processor_->cleanup(true);
     processor_.reset();
     info_.reset();

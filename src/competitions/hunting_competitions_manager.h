@@ -18,6 +18,9 @@
 // 0; 1 always): then it is a hunt for that animal (kind 0), one of the fitting variations drawn
 // at random when several fit. The draw is made only when the chance is above 0 and a variation
 // fits, after the stake's, so that every other competition draws exactly what it drew before.
+//
+// The hunter's record (hunter_record.h) hears of every offer made, every competition the player
+// takes, and how each taken one ended with the money that moved.
 #pragma once
 
 #include <cstdint>
@@ -35,6 +38,7 @@ class AnimalSpawnLocations;
 class BaitPlaces;
 class CompetitionVariations;
 class DataCatalogue;
+class HunterRecord;
 class MapDistricts;
 class Tutorials;
 
@@ -54,7 +58,8 @@ class HuntingCompetitionsManager : public EventsSubscriber<MapAreaChangeData>,
     HuntingCompetitionsManager(DataCatalogue& data, Tutorials& tutorials,
                                const AnimalSpawnLocations& spawnLocations,
                                const MapDistricts& districts,
-                               const CompetitionVariations& variations, const BaitPlaces& bait);
+                               const CompetitionVariations& variations, const BaitPlaces& bait,
+                               HunterRecord& record);
     ~HuntingCompetitionsManager() override;
 
     // Once a frame, after the event pump, while "HuntingCompetitions_Enabled" is on (the spine
@@ -96,6 +101,9 @@ class HuntingCompetitionsManager : public EventsSubscriber<MapAreaChangeData>,
     const MapDistricts& districts_;
     const CompetitionVariations& variations_;
     const BaitPlaces& bait_;
+    HunterRecord& record_;
+    // The competition held now was taken by the player (and counted so in the record).
+    bool taken_ = false;
     // The processor refers to the record, so it goes first.
     std::unique_ptr<CompetitionInfo> info_;
     std::unique_ptr<HuntingCompetitionProcessor> processor_;

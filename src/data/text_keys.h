@@ -29,6 +29,8 @@ inline constexpr const char* kInfoModalTitle = "hunting_competition.info_modal.t
 inline constexpr const char* kInfoModalInstructionMass =
     "hunting_competition.info_modal.instruction.mass";
 inline constexpr const char* kInfoModalTimeCap = "hunting_competition.info_modal.time_cap";
+// Three "%s": the competitions won, lost and drawn, in that order.
+inline constexpr const char* kInfoModalRecord = "hunting_competition.info_modal.record";
 inline constexpr const char* kHuntMass = "hunting_competition.instructions.hunt_mass";
 inline constexpr const char* kHuntSpecific = "hunting_competition.instructions.hunt_specific";
 inline constexpr const char* kCompetitionPrompt = "prompts.hunting_competition";
@@ -39,11 +41,11 @@ inline constexpr const char* kLeavingAreaWarning =
     "hunting_competition.instructions.leaving_area_warning";
 inline constexpr const char* kWidgetOpponent = "hunting_competition.widget.opponent";
 
-inline constexpr std::array<const char*, 13> kFixed = {
-    kBaitBlip,         kTradePrompt, kInfoModalTitle, kInfoModalInstructionMass,
-    kInfoModalTimeCap, kHuntMass,    kHuntSpecific,   kCompetitionPrompt,
-    kCompetitionBlip,  kHunter,      kGetToArea,      kLeavingAreaWarning,
-    kWidgetOpponent};
+inline constexpr std::array<const char*, 14> kFixed = {
+    kBaitBlip,           kTradePrompt,     kInfoModalTitle, kInfoModalInstructionMass,
+    kInfoModalTimeCap,   kInfoModalRecord, kHuntMass,       kHuntSpecific,
+    kCompetitionPrompt,  kCompetitionBlip, kHunter,         kGetToArea,
+    kLeavingAreaWarning, kWidgetOpponent};
 
 // The hint ids of Tutorials::showTutorialOnce.
 inline constexpr const char* kTutorialBaitBlip = "bait_blip";

@@ -85,6 +85,7 @@ bool Plugin::initialize() {
     data_.setLanguage(natives::getCurrentLanguage());
     if (!data_.load()) return false;
     if (!population_.loadCharacterFiles()) return false;
+    hunterRecord_.load();
 
     waitFrame();
     spawnLocations_.load(data_.animalSpawns());
@@ -105,11 +106,13 @@ bool Plugin::initialize() {
         std::make_unique<AnimalEventsHandler>(*populationHooks_, *animalHud_, data_.generalMeta());
     bait_ = std::make_unique<BaitManager>(data_, tutorials_);
     populationClock_ = std::make_unique<PopulationClock>(population_, data_.generalMeta());
-    competitions_ = std::make_unique<HuntingCompetitionsManager>(data_, tutorials_, spawnLocations_,
-                                                                 *districts_, variations_, *bait_);
-    // The manager withdraws offers on area changes and scores the pump's damage events.
+    competitions_ = std::make_unique<HuntingCompetitionsManager>(
+        data_, tutorials_, spawnLocations_, *districts_, variations_, *bait_, hunterRecord_);
+    // The manager withdraws offers on area changes and scores the pump's damage events; the
+    // record weighs the player's kills.
     mapAreaTracker_->subscribe(*competitions_);
     animalEvents_->subscribeDamage(*competitions_);
+    animalEvents_->subscribeDamage(hunterRecord_);
     settingsReload_ = std::make_unique<SettingsReload>(
         data_, spawnLocations_, variations_, *competitions_, *trading_, *bait_, population_);
 
@@ -182,6 +185,7 @@ void Plugin::saveBeforeUnload() {
         if (getSettingBool("DynamicAnimalPopulation")) population_.saveAll();
         if (!data_.tutorialFlags().save(false))
             logMessage("WARN: the hints seen in this session could not be saved");
+        if (!hunterRecord_.save()) logMessage("WARN: the hunter's record could not be saved");
     } catch (...) {
         // Nothing may leave an unload; the reason is in the log.
         logEscapedException(false);

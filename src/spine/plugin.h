@@ -25,6 +25,7 @@
 #include "animals/population_clock.h"
 #include "animals/population_hooks.h"
 #include "competitions/competition_variations.h"
+#include "competitions/hunter_record.h"
 #include "competitions/hunting_competitions_manager.h"
 #include "core/recorder.h"
 #include "core/runtime.h"
@@ -48,10 +49,10 @@ class Plugin : public Runtime {
     // One pass of the features, in frame order (the guarded block of a frame).
     void runFrame();
     [[noreturn]] void mainLoop();
-    // Writes the population and hint files that changed since their last save, without calling
-    // the game: for the plug-in's unload (the game's exit, stopPlugin, a restarted script). It
-    // writes nothing when start-up did not finish, and nothing (with a log line) when the
-    // script was stopped inside a frame, whose work may be half done.
+    // Writes the population, hint and hunter's record files that changed since their last save,
+    // without calling the game: for the plug-in's unload (the game's exit, stopPlugin, a restarted
+    // script). It writes nothing when start-up did not finish, and nothing (with a log line) when
+    // the script was stopped inside a frame, whose work may be half done.
     void saveBeforeUnload();
     // The library is unloaded (the game's exit): saveBeforeUnload, then the recording ends.
     void unloading();
@@ -66,6 +67,7 @@ class Plugin : public Runtime {
     // What start-up made, for tests and tools.
     DataCatalogue& data() { return data_; }
     AnimalPopulationManager& population() { return population_; }
+    HunterRecord& hunterRecord() { return hunterRecord_; }
     const AnimalSpawnLocations& spawnLocations() const { return spawnLocations_; }
     const CompetitionVariations& variations() const { return variations_; }
     const PlacesList& places() const { return *places_; }
@@ -94,6 +96,7 @@ class Plugin : public Runtime {
     DataCatalogue data_;
     Tutorials tutorials_{data_};
     AnimalPopulationManager population_;
+    HunterRecord hunterRecord_;
     AnimalSpawnLocations spawnLocations_;
     CompetitionVariations variations_;
 

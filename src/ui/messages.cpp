@@ -139,8 +139,10 @@ void changePlayerCash(float dollars, bool notify) {
     changePlayerCash(centsOf(dollars), notify);
 }
 
-void changePlayerCash(int32_t cents, bool notify) {
-    if (movePlayerCash(cents) && notify) showCashNotification(cents, kCashNotificationMs);
+bool changePlayerCash(int32_t cents, bool notify) {
+    if (!movePlayerCash(cents)) return false;
+    if (notify) showCashNotification(cents, kCashNotificationMs);
+    return true;
 }
 
 void showCashNotification(int32_t cents, int32_t durationMs) {

@@ -44,8 +44,8 @@ void flushNotification();
 // notification. 0 or NaN does nothing, and so does a removal of more than the player has (the game
 // refuses it; no notification then).
 void changePlayerCash(float dollars, bool notify);
-// The same in whole cents, as prices are kept.
-void changePlayerCash(int32_t cents, bool notify);
+// The same in whole cents, as prices are kept; true when the money moved.
+bool changePlayerCash(int32_t cents, bool notify);
 void showCashNotification(int32_t cents, int32_t durationMs);
 
 // "1521.5,439.356,90.6807": six significant digits, no spaces.

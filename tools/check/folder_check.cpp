@@ -5,9 +5,11 @@
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
+#include <string_view>
 #include <system_error>
 
 #include "check/folder_reader.h"
+#include "check/record_view.h"
 #include "core/settings.h"
 #include "core/text.h"
 #include "data/game_language.h"
@@ -29,10 +31,23 @@ std::string lowered(std::string_view text) {
     return out;
 }
 
-// Texts whose "%s" takes a value; without it the value is not shown.
-const char* const kFormatTexts[] = {bf::text_keys::kInfoModalInstructionMass,
-                                    bf::text_keys::kInfoModalTimeCap, bf::text_keys::kHuntMass,
-                                    bf::text_keys::kHuntSpecific};
+// Texts whose "%s" take values, and how many; a value without its "%s" is not shown.
+struct FormatText {
+    const char* key;
+    size_t values;
+};
+constexpr FormatText kFormatTexts[] = {{bf::text_keys::kInfoModalInstructionMass, 1},
+                                       {bf::text_keys::kInfoModalTimeCap, 1},
+                                       {bf::text_keys::kInfoModalRecord, 3},
+                                       {bf::text_keys::kHuntMass, 1},
+                                       {bf::text_keys::kHuntSpecific, 1}};
+
+size_t countOf(const std::string& text, std::string_view part) {
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 2))
+        ++count;
+    return count;
+}
 
 class SettingsCheck {
   public:
@@ -247,21 +262,18 @@ void checkLang(FolderReader& reader, std::vector<Problem>& problems) {
         }
         problems.push_back(std::move(p));
     }
-    for (const char* key : kFormatTexts) {
-        const auto it = file.entries.find(key);
-        if (it == file.entries.end() || it->second.value.find("%s") != std::string::npos) continue;
-        problems.push_back({"Lang.dat", it->second.line,
-                            "the text of " + std::string(key) +
-                                " has no \"%s\", so the value it takes is not shown",
-                            "put %s where the value goes"});
+    for (const FormatText& text : kFormatTexts) {
+        const auto it = file.entries.find(text.key);
+        if (it == file.entries.end() || countOf(it->second.value, "%s") >= text.values) continue;
+        problems.push_back(
+            {"Lang.dat", it->second.line,
+             "the text of " + std::string(text.key) +
+                 (text.values == 1 ? " has no \"%s\", so the value it takes is not shown"
+                                   : " has fewer than " + std::to_string(text.values) +
+                                         " \"%s\", so some of the values it takes are not shown"),
+             text.values == 1 ? "put %s where the value goes"
+                              : "put one %s where each value goes (won, lost, drawn)"});
     }
-}
-
-size_t countOf(std::string_view text, std::string_view part) {
-    size_t n = 0;
-    for (size_t at = text.find(part); at != std::string_view::npos; at = text.find(part, at + 1))
-        ++n;
-    return n;
 }
 
 // The game language a translation's code belongs to; -1 for none.
@@ -311,13 +323,14 @@ void checkTranslation(FolderReader& reader, const std::string& name, const ReadF
                                 nearest.empty() ? "remove the line" : "rename it to " + nearest});
             continue;
         }
-        // A text that takes a value has one "%s" whatever Lang.dat says (its own fault is
-        // reported there); any other as many as the English one.
-        const bool takesValue =
+        // A text that takes values has as many "%s" as it takes whatever Lang.dat says (its own
+        // fault is reported there); any other as many as the English one.
+        const auto format =
             std::find_if(std::begin(kFormatTexts), std::end(kFormatTexts),
-                         [&key](const char* k) { return key == k; }) != std::end(kFormatTexts);
-        if (!takesValue && it == english.entries.end()) continue;
-        const size_t want = takesValue ? 1 : countOf(it->second.value, "%s");
+                         [&key](const FormatText& text) { return key == text.key; });
+        const bool takesValues = format != std::end(kFormatTexts);
+        if (!takesValues && it == english.entries.end()) continue;
+        const size_t want = takesValues ? format->values : countOf(it->second.value, "%s");
         const size_t has = countOf(entry.value, "%s");
         if (want == has) continue;
         problems.push_back({name, entry.line,
@@ -514,6 +527,15 @@ std::vector<Problem> checkDataFolder(const fs::path& dataFolder) {
     checkSpawns(reader, problems);
     reader.read("TutorialFlags.dat", FileKind::Data, false);
     checkPopulation(reader, problems);
+    // The hunter's records, read as the plug-in reads them.
+    for (const CharacterRecord& record : readRecords(dataFolder)) {
+        if (record.damage.empty()) continue;
+        problems.push_back({record.file, 0,
+                            record.character + "'s hunter's record does not read in full (" +
+                                record.damage + "); the plug-in keeps it as " + record.file +
+                                ".bad and starts the record afresh",
+                            "repair the file, or delete it to start the record afresh"});
+    }
     // Files in the order they were checked, each file's problems in line order.
     std::vector<std::string> order;
     for (const Problem& p : problems) {

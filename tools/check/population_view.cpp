@@ -22,13 +22,6 @@ constexpr const char* kTypeWords[] = {"alligator", "bear",      "deer",   "couga
                                       "goose",     "pronghorn", "rabbit", "bighorn", "elk",
                                       "wolf",      "fox",       "bison",  "raccoon"};
 
-std::string animalName(int32_t type) {
-    for (const char* word : kTypeWords) {
-        if (bf::literalGameHash(word) == static_cast<uint32_t>(type)) return word;
-    }
-    return "type " + std::to_string(type);
-}
-
 bool readFloat(const std::string& text, float& value) {
     const NumberReading reading = readNumber(text, true);
     if (!reading.isNumber || reading.outOfRange) return false;
@@ -40,22 +33,6 @@ std::string twoDecimals(float value) {
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "%.2f", static_cast<double>(value));
     return buffer;
-}
-
-std::string escaped(const std::string& text) {
-    std::string out;
-    for (const char c : text) {
-        if (c == '&') {
-            out += "&amp;";
-        } else if (c == '<') {
-            out += "&lt;";
-        } else if (c == '>') {
-            out += "&gt;";
-        } else {
-            out += c;
-        }
-    }
-    return out;
 }
 
 std::string padded(std::string text, size_t width) {
@@ -70,7 +47,34 @@ const char* barColour(float factor) {
     return "rgb(90,160,80)";
 }
 
+std::string escaped(const std::string& text) {
+    return svgEscaped(text);
+}
+
 }  // namespace
+
+std::string animalTypeName(int32_t type) {
+    for (const char* word : kTypeWords) {
+        if (bf::literalGameHash(word) == static_cast<uint32_t>(type)) return word;
+    }
+    return "type " + std::to_string(type);
+}
+
+std::string svgEscaped(const std::string& text) {
+    std::string out;
+    for (const char c : text) {
+        if (c == '&') {
+            out += "&amp;";
+        } else if (c == '<') {
+            out += "&lt;";
+        } else if (c == '>') {
+            out += "&gt;";
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
 
 std::vector<CharacterPopulation> readPopulation(const fs::path& dataFolder) {
     std::vector<Problem> ignored;  // the check reports what cannot be read
@@ -108,7 +112,8 @@ std::vector<CharacterPopulation> readPopulation(const fs::path& dataFolder) {
             float factor = 0.0f;
             if (!type.isNumber || type.outOfRange || !readFloat(entry.value, factor)) continue;
             if (factor <= 0.0f) factor = 1.0f;
-            stored.push_back({districtText, animalName(static_cast<int32_t>(type.value)), factor});
+            stored.push_back(
+                {districtText, animalTypeName(static_cast<int32_t>(type.value)), factor});
         }
     }
 

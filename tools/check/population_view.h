@@ -7,6 +7,7 @@
 // reports them).
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -24,6 +25,11 @@ struct CharacterPopulation {
     float development = 1.0f;
     std::vector<PopulationRow> rows;  // most depleted first
 };
+
+// The word of a game animal type hash ("deer"), or "type N" for one the checker does not know.
+std::string animalTypeName(int32_t type);
+// "a&amp;b" for "a&b": a text fit for an SVG picture.
+std::string svgEscaped(const std::string& text);
 
 std::vector<CharacterPopulation> readPopulation(const std::filesystem::path& dataFolder);
 

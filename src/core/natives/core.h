@@ -15,6 +15,9 @@ namespace bf::natives {
     X(kPlayerPedId, 0x096275889B8E0EE0, "PLAYER_PED_ID", 0, Int32)                              \
     X(kGetGameTimer, 0x4F67E8ECA7D3F667, "GET_GAME_TIMER", 0, Int32)                            \
     X(kGetSecondsSinceBaseYear, 0x78FD8BE812E436B2, "_GET_SECONDS_SINCE_BASE_YEAR", 0, Int32)   \
+    X(kGetClockYear, 0xE136DCA28C4A48BA, "GET_CLOCK_YEAR", 0, Int32)                            \
+    X(kGetClockMonth, 0x2D44E8FC79EAB1AC, "GET_CLOCK_MONTH", 0, Int32)                          \
+    X(kGetClockDayOfMonth, 0xDF2FD796C54480A5, "GET_CLOCK_DAY_OF_MONTH", 0, Int32)              \
     X(kGetMillisecondsPerGameMinute, 0xE4CB8D126501EC52, "GET_MILLISECONDS_PER_GAME_MINUTE", 0, \
       Int32)                                                                                    \
     X(kGetRandomIntInRange, 0xD53343AA4FB7DD28, "GET_RANDOM_INT_IN_RANGE", 2, Int32)            \
@@ -38,6 +41,18 @@ inline uint32_t getGameTimer() {
 // Clock A: the game clock in game seconds.
 inline int32_t getClockSeconds() {
     return call<kGetSecondsSinceBaseYear, int32_t>();
+}
+
+// The game's calendar date: the year (1899 ...), the month counted from 0 (January) and the day
+// of the month counted from 1.
+inline int32_t getClockYear() {
+    return call<kGetClockYear, int32_t>();
+}
+inline int32_t getClockMonth() {
+    return call<kGetClockMonth, int32_t>();
+}
+inline int32_t getClockDayOfMonth() {
+    return call<kGetClockDayOfMonth, int32_t>();
 }
 
 // Timer milliseconds per game minute; scales the length of bleeding.
