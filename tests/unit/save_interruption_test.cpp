@@ -1,11 +1,13 @@
-// Saves cut short: the game is killed at random moments while it saves the population every
-// second and the hints every few frames, then started again on the same folder, over and over; or
-// its writes fail at random points. Afterwards every file reads back whole (the old content or the
-// new), nothing is set aside as .bad, no district's file is lost, and the next start-up loads it
-// and removes what the interrupted writes left. BRACKENFOLD_KILL_ROUNDS sets how many kills (6
-// unless given; a local run of 120 takes a few minutes).
+// Saves cut short: the game is killed at random moments, and the moment a write begins, while it
+// saves the population every second and the hints every few frames, then started again on the same
+// folder, over and over; or its writes fail at random points. Afterwards every file reads back
+// whole (the old content or the new), nothing is set aside as .bad, no district's file is lost, and
+// the next start-up loads it and removes what the interrupted writes left. BRACKENFOLD_KILL_ROUNDS
+// sets how many kills (6 unless given; a local run of 120 takes a few minutes).
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <signal.h>
+#include <sys/inotify.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -94,6 +96,32 @@ class SaveInterruptionTest : public PluginTest {
     }
 };
 
+// Waits until the game creates a .tmp file in the data folder or its population folder (a write
+// under way: the file is renamed over the old one once whole) and returns at once; false after
+// three seconds without one.
+bool waitForAWrite(const fs::path& data) {
+    const int watch = inotify_init1(IN_NONBLOCK);
+    if (watch < 0) return false;
+    inotify_add_watch(watch, data.c_str(), IN_CREATE);
+    inotify_add_watch(watch, (data / "AnimalsPopulation").c_str(), IN_CREATE);
+    bool seen = false;
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+    alignas(inotify_event) char buffer[4096];
+    while (!seen && std::chrono::steady_clock::now() < until) {
+        pollfd ready{watch, POLLIN, 0};
+        if (poll(&ready, 1, 100) <= 0) continue;
+        const ssize_t got = read(watch, buffer, sizeof buffer);
+        for (ssize_t at = 0; at < got;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+            const std::string name = event->len > 0 ? event->name : "";
+            seen = seen || (name.size() > 4 && name.compare(name.size() - 4, 4, ".tmp") == 0);
+            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+        }
+    }
+    close(watch);
+    return seen;
+}
+
 int killRounds() {
     const char* rounds = std::getenv("BRACKENFOLD_KILL_ROUNDS");
     return rounds && std::atoi(rounds) > 0 ? std::atoi(rounds) : 6;
@@ -107,16 +135,22 @@ TEST_F(SaveInterruptionTest, AGameKilledWhileSavingLeavesWholeFilesThatTheNextSt
     std::set<std::string> districts;
     const int rounds = killRounds();
     int leftUnfinished = 0;
+    int atAWrite = 0;
     for (int round = 0; round < rounds; ++round) {
         const pid_t child = fork();
         ASSERT_GE(child, 0);
         // Each game starts on what the last one left.
         if (child == 0) playUntilKilled();
-        // Once the game has started saving (a slow build takes longer to get there), a random
-        // moment of the next one and a half seconds: start-up, a save, or frames between.
+        // Once the game has started saving (a slow build takes longer to get there): every
+        // other round a random moment of the next one and a half seconds (start-up, a save, or
+        // frames between), the others the moment a write begins.
         for (int i = 0; i < 200 && countDatFiles() < 3; ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        std::this_thread::sleep_for(std::chrono::milliseconds(nextRandom(state) % 1500));
+        if (round % 2 == 0) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(nextRandom(state) % 1500));
+        } else {
+            atAWrite += waitForAWrite(dataPath("")) ? 1 : 0;
+        }
         kill(child, SIGKILL);
         int status = 0;
         waitpid(child, &status, 0);
@@ -126,11 +160,14 @@ TEST_F(SaveInterruptionTest, AGameKilledWhileSavingLeavesWholeFilesThatTheNextSt
         for (const std::string& district : districts)
             EXPECT_EQ(now.count(district), 1u) << name << ": " << district << " was lost";
         districts = now;
+        bool cut = false;
         for (const auto& entry : fs::recursive_directory_iterator(dataPath("")))
-            leftUnfinished += entry.path().extension() == ".tmp" ? 1 : 0;
+            cut = cut || entry.path().extension() == ".tmp";
+        leftUnfinished += cut ? 1 : 0;
     }
-    std::cout << "kills: " << rounds << ", " << leftUnfinished
-              << " of them cut a write short; nothing lost\n";
+    std::cout << "kills: " << rounds << ", " << atAWrite << " of them as a write began, "
+              << leftUnfinished << " cut a write short; nothing lost\n";
+    EXPECT_GT(atAWrite, 0) << "the game was killed at a write";
     EXPECT_GT(districts.size(), 4u) << "the kills reached the districts' files";
     // The next start-up loads what the last killed game left, and removes its leftovers.
     start();
