@@ -39,6 +39,16 @@ std::string formatFixed(float value) {
     return printed("%f", static_cast<double>(value));
 }
 
+std::string formatDecimals(float value, int decimals) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*f",
+                  decimals < 0   ? 0
+                  : decimals > 9 ? 9
+                                 : decimals,
+                  static_cast<double>(value));
+    return buffer;
+}
+
 std::string formatGeneral(double value) {
     return printed("%g", value);
 }

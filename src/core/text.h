@@ -34,6 +34,8 @@ float toFloat(const std::string& text);
 // "%f", six digits after the point ("0.500000", "1521.500000"): the log's plain numbers
 // (scores, prices, distances).
 std::string formatFixed(float value);
+// "%.Nf" with N = decimals (0 to 9): a figure shown to a player ("0.42", "101.3").
+std::string formatDecimals(float value, int decimals);
 // "%g", six significant digits at the most, without trailing zeros ("0.85", "1e+30"): a value
 // or a range as the warnings about data files and settings quote it.
 std::string formatGeneral(double value);

@@ -123,7 +123,16 @@ std::vector<std::string> logLines() {
     return lines;
 }
 
-void checkStartUpLog() {
+// The data files as shipped, taken before the plug-in runs (it writes files of its own).
+std::vector<std::string> shippedDataFiles() {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator("Brackenfold")) {
+        if (entry.path().extension() == ".dat") names.push_back(entry.path().filename().string());
+    }
+    return names;
+}
+
+void checkStartUpLog(const std::vector<std::string>& shipped) {
     const auto lines = logLines();
     check(lines.size() >= 3 &&
               std::regex_match(lines[0], std::regex(R"(\[\d{1,2}/\d{1,2}/\d{4} \d{1,2}:\d{1,2}:)"
@@ -133,9 +142,7 @@ void checkStartUpLog() {
               lines[2] == std::string(75, '='),
           "log begins with the banner");
     check(logHas("settings file loaded"), "Settings.ini loaded");
-    for (const auto& entry : fs::directory_iterator("Brackenfold")) {
-        if (entry.path().extension() != ".dat") continue;
-        const std::string name = entry.path().filename().string();
+    for (const std::string& name : shipped) {
         // A translation is read only when the game runs in its language; the stand-in
         // answers the language question as the game does when nothing says otherwise.
         if (name.rfind("Lang.", 0) == 0 && name != "Lang.dat") continue;
@@ -232,6 +239,7 @@ int main(int argc, char** argv) {
     if (!hookModule) return 1;
     Standin hook(hookModule);
     hook.startGame();
+    const std::vector<std::string> shipped = shippedDataFiles();
     HMODULE plugin = LoadLibraryA(asi.c_str());
     check(plugin != nullptr, "Brackenfold.asi attached");
     if (!plugin) return 1;
@@ -257,7 +265,7 @@ int main(int argc, char** argv) {
           std::to_string(stats.keysOnOtherThreads) + " of " + std::to_string(kKeyEvents) +
               " key events delivered on the window thread, " +
               std::to_string(stats.keysOnFrameThread) + " on the frame thread");
-    checkStartUpLog();
+    checkStartUpLog(shipped);
     check(logHas("Recorder: recording this session"), "the session is recorded");
     check(logHas("Recorder: marker 1 at frame"), "the marker key marked the recording");
     FreeLibrary(plugin);

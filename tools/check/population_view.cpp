@@ -6,6 +6,7 @@
 
 #include "check/folder_reader.h"
 #include "core/game_hash.h"
+#include "core/text.h"
 #include "world/map_districts.h"
 #include "world/towns.h"
 #include "world/world_tables.h"
@@ -30,14 +31,7 @@ bool readFloat(const std::string& text, float& value) {
 }
 
 std::string twoDecimals(float value) {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%.2f", static_cast<double>(value));
-    return buffer;
-}
-
-std::string padded(std::string text, size_t width) {
-    if (text.size() < width) text.append(width - text.size(), ' ');
-    return text;
+    return bf::formatDecimals(value, 2);
 }
 
 // Red when a population is down to a third, amber to two thirds, green above.
@@ -58,6 +52,11 @@ std::string animalTypeName(int32_t type) {
         if (bf::literalGameHash(word) == static_cast<uint32_t>(type)) return word;
     }
     return "type " + std::to_string(type);
+}
+
+std::string padded(std::string text, size_t width) {
+    if (text.size() < width) text.append(width - text.size(), ' ');
+    return text;
 }
 
 std::string svgEscaped(const std::string& text) {

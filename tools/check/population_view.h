@@ -28,6 +28,8 @@ struct CharacterPopulation {
 
 // The word of a game animal type hash ("deer"), or "type N" for one the checker does not know.
 std::string animalTypeName(int32_t type);
+// The text followed by blanks up to `width` bytes (a text column of the checker's views).
+std::string padded(std::string text, size_t width);
 // "a&amp;b" for "a&b": a text fit for an SVG picture.
 std::string svgEscaped(const std::string& text);
 

@@ -24,14 +24,7 @@ std::string dollars(int32_t cents) {
 }
 
 std::string weightText(float kilograms) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f kg", static_cast<double>(kilograms));
-    return text;
-}
-
-std::string padded(std::string text, size_t width) {
-    if (text.size() < width) text.append(width - text.size(), ' ');
-    return text;
+    return bf::formatDecimals(kilograms, 1) + " kg";
 }
 
 // The reader logs what it does; the checker reports it itself.
