@@ -23,16 +23,16 @@ inline std::string_view input(const uint8_t* data, size_t size) {
     return {reinterpret_cast<const char*>(data), size};
 }
 
-// The part before the first "=" of every line that has one.
-inline std::vector<std::string> keysOf(std::string_view content) {
-    std::vector<std::string> keys;
+// The part before the first "=" of every line that has one (pointing into the content).
+inline std::vector<std::string_view> keysOf(std::string_view content) {
+    std::vector<std::string_view> keys;
     size_t start = 0;
     while (start < content.size()) {
         size_t end = content.find('\n', start);
         if (end == std::string_view::npos) end = content.size();
         const std::string_view line = content.substr(start, end - start);
         const size_t eq = line.find('=');
-        if (eq != std::string_view::npos) keys.emplace_back(line.substr(0, eq));
+        if (eq != std::string_view::npos) keys.push_back(line.substr(0, eq));
         start = end + 1;
     }
     return keys;

@@ -10,15 +10,15 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view content = fuzz::input(data, size);
-    const std::vector<std::string> keys = fuzz::keysOf(content);
+    const std::vector<std::string_view> keys = fuzz::keysOf(content);
     bf::DictDataFile file("Brackenfold/AnimalsPopulation/-512529193.dat");
     file.readBadValuesAsAbsent();
     static_cast<void>(file.loadText(content));
-    for (const std::string& key : keys) {
+    for (const std::string_view key : keys) {
         const float factor = file.getFloat(key, -999.0f);
         if (!std::isfinite(factor)) std::abort();
         // As the store keeps a factor it reads, or resets it to 1.
-        file.setFloat(key, factor > 0.0f && factor <= 1.0f ? factor : 1.0f);
+        file.setFloat(std::string(key), factor > 0.0f && factor <= 1.0f ? factor : 1.0f);
     }
     const float development = file.getFloat("development_factor", -999.0f);
     if (!std::isfinite(development)) std::abort();
@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     bf::DictDataFile again("Brackenfold/AnimalsPopulation/-512529193.dat");
     again.readBadValuesAsAbsent();
     if (!again.loadText(written) || !again.damage().empty()) std::abort();
-    for (const std::string& key : keys) {
+    for (const std::string_view key : keys) {
         if (again.getFloat(key, -1.0f) != file.getFloat(key, -1.0f)) std::abort();
     }
     if (again.getFloat("development_factor", -1.0f) != file.getFloat("development_factor", -1.0f))

@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view content = fuzz::input(data, size);
     bf::DictDataFile prices("Brackenfold/AnimalPrices.dat");
     if (!prices.loadText(content)) return 0;
-    for (const std::string& item : fuzz::keysOf(content)) {
+    for (const std::string_view item : fuzz::keysOf(content)) {
         fuzz::tolerate([&] {
             const auto price = prices.getFloatWithin(item, 0.0f, 10000.0f, "read as absent");
             if (price && !(*price >= 0.0f && *price <= 10000.0f)) std::abort();

@@ -51,7 +51,7 @@ set(binary ${WORK_DIR}/${TARGET}_fuzz)
 set(stale FALSE)
 file(GLOB_RECURSE headers ${SOURCE_DIR}/src/*.h ${SOURCE_DIR}/sim/*.h ${SOURCE_DIR}/tools/*.h
      ${SOURCE_DIR}/fuzz/*.h
-     ${SOURCE_DIR}/fuzz/targets/${TARGET}.cmake)
+     ${SOURCE_DIR}/fuzz/targets/${TARGET}.cmake ${SOURCE_DIR}/fuzz/coverage_ignore.txt)
 foreach(file ${sources} ${headers})
     if(NOT EXISTS ${binary} OR ${file} IS_NEWER_THAN ${binary})
         set(stale TRUE)
@@ -60,7 +60,9 @@ endforeach()
 if(stale)
     execute_process(
         COMMAND ${CLANG_CXX} -std=c++20 -g -O2 -fsanitize=fuzzer,address,undefined
-                -fno-sanitize-recover=all -I${SOURCE_DIR}/src -I${SOURCE_DIR} ${defines}
+                -fno-sanitize-recover=all
+                -fsanitize-coverage-ignorelist=${SOURCE_DIR}/fuzz/coverage_ignore.txt
+                -I${SOURCE_DIR}/src -I${SOURCE_DIR} ${defines}
                 ${sources} -o ${binary} -lpthread
         RESULT_VARIABLE rc ERROR_VARIABLE errors)
     if(NOT rc EQUAL 0)

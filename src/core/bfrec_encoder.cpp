@@ -39,9 +39,15 @@ uint32_t powerOfTwoAtLeast(uint64_t n) {
 Limits Limits::forBytes(size_t bytes) {
     const Limits most;
     Limits limits;
-    limits.shapes = static_cast<uint32_t>(std::clamp<size_t>(bytes, 1, most.shapes));
+    // The smallest each takes in the stream (see the format): the tables are cleared when an
+    // encoder is made, so a rewrite of a short recording pays for no more than it can fill.
+    constexpr size_t kShapeBytes = 12;
+    constexpr size_t kStringBytes = 2;
+    limits.shapes =
+        static_cast<uint32_t>(std::clamp<size_t>(bytes / kShapeBytes + 1, 1, most.shapes));
     limits.words = static_cast<uint32_t>(std::clamp<size_t>(bytes, 1, most.words));
-    limits.strings = static_cast<uint32_t>(std::clamp<size_t>(bytes, 1, most.strings));
+    limits.strings =
+        static_cast<uint32_t>(std::clamp<size_t>(bytes / kStringBytes + 1, 1, most.strings));
     limits.arenaBytes = std::clamp<size_t>(bytes, 1, most.arenaBytes);
     return limits;
 }

@@ -49,7 +49,9 @@ struct Header {
 // the strings it writes once and names by number after. What does not fit is written in full
 // each time (a string) or not recorded (a call of a new shape, which then fails the encoder).
 // The defaults are the plug-in's; a tool rewriting a recording of N bytes needs no more than
-// forBytes(N), since every shape, word and string it holds took at least a byte of it.
+// forBytes(N): each shape it holds took at least 12 bytes of it to define (tag, hash, name, word
+// count, result), each of a shape's words a byte, each distinct string 2 bytes written in full
+// (code and length) and each of the string's characters a byte.
 struct Limits {
     uint32_t shapes = 2048;
     uint32_t words = 32768;

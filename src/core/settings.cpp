@@ -92,14 +92,19 @@ void parseSettingsLine(const std::string& line) {
     if (line.empty()) return;
     const char first = line.front();
     if (first == '/' || first == ';' || first == '[' || first == '\\') return;
-    const auto pieces = splitString(line, '=');
-    if (pieces.size() != 2) {
+    std::string_view key, value;
+    if (!splitKeyValue(line, key, value)) {
         logMessage("cannot parse line: " + line +
                    ", please make sure it is assembled of the correct format "
                    "(<setting_name>=<settings_value>).");
         return;
     }
-    runtime().settings[pieces[0]] = pieces[1];
+    SettingsTable& table = runtime().settings;
+    if (const auto it = table.find(key); it != table.end()) {
+        it->second.assign(value);
+    } else {
+        table.emplace(key, value);
+    }
 }
 
 bool readSettingsStrictly(const std::string& path, const SettingsDefaults& defaults,
@@ -161,11 +166,6 @@ const std::string* findSetting(std::string_view key) {
     return it == table.end() || it->second.empty() ? nullptr : &it->second;
 }
 
-template <class Convert>
-auto convertSetting(std::string_view key, const std::string& value, Convert convert) {
-    return convertNamed("Settings.ini", key, value, convert);
-}
-
 }  // namespace
 
 std::string getSettingString(std::string_view key) {
@@ -175,19 +175,19 @@ std::string getSettingString(std::string_view key) {
 
 int getSettingInt(std::string_view key) {
     const std::string* value = findSetting(key);
-    return value ? convertSetting(key, *value, toInt) : -1;
+    return value ? toIntNamed("Settings.ini", key, *value) : -1;
 }
 
 bool getSettingBool(std::string_view key) {
     const std::string* value = findSetting(key);
     if (!value) return false;
-    const int number = convertSetting(key, *value, toInt);
+    const int number = toIntNamed("Settings.ini", key, *value);
     return number != 0 && number != -1;
 }
 
 float getSettingFloat(std::string_view key) {
     const std::string* value = findSetting(key);
-    return value ? convertSetting(key, *value, toFloat) : 0.0f;
+    return value ? toFloatNamed("Settings.ini", key, *value) : 0.0f;
 }
 
 }  // namespace bf

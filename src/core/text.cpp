@@ -80,26 +80,86 @@ size_t utf8PrefixLength(std::string_view text, size_t maxBytes) {
     return maxBytes;
 }
 
-int toInt(const std::string& text) {
-    const char* begin = text.c_str();
+NumberFault readInt(const char* text, int& value) {
     char* end = nullptr;
     errno = 0;
-    const long long value = std::strtoll(begin, &end, 10);
-    if (end == begin) throw std::invalid_argument("invalid stoi argument");
-    if (errno == ERANGE || value < INT_MIN || value > INT_MAX) {
-        throw std::out_of_range("stoi argument out of range");
-    }
-    return static_cast<int>(value);
+    const long long number = std::strtoll(text, &end, 10);
+    if (end == text) return NumberFault::NotANumber;
+    if (errno == ERANGE || number < INT_MIN || number > INT_MAX) return NumberFault::OutOfRange;
+    value = static_cast<int>(number);
+    return NumberFault::None;
+}
+
+NumberFault readFloat(const char* text, float& value) {
+    char* end = nullptr;
+    errno = 0;
+    const float number = std::strtof(text, &end);
+    if (end == text) return NumberFault::NotANumber;
+    if (errno == ERANGE) return NumberFault::OutOfRange;
+    value = number;
+    return NumberFault::None;
+}
+
+const char* numberFaultText(NumberFault fault, bool isFloat) {
+    if (fault == NumberFault::NotANumber)
+        return isFloat ? "invalid stof argument" : "invalid stoi argument";
+    return isFloat ? "stof argument out of range" : "stoi argument out of range";
+}
+
+void throwNumberFault(NumberFault fault, const std::string& what) {
+    if (fault == NumberFault::OutOfRange) throw std::out_of_range(what);
+    throw std::invalid_argument(what);
+}
+
+int toInt(const std::string& text) {
+    int value = 0;
+    const NumberFault fault = readInt(text.c_str(), value);
+    if (fault != NumberFault::None) throwNumberFault(fault, numberFaultText(fault, false));
+    return value;
 }
 
 float toFloat(const std::string& text) {
-    const char* begin = text.c_str();
-    char* end = nullptr;
-    errno = 0;
-    const float value = std::strtof(begin, &end);
-    if (end == begin) throw std::invalid_argument("invalid stof argument");
-    if (errno == ERANGE) throw std::out_of_range("stof argument out of range");
+    float value = 0.0f;
+    const NumberFault fault = readFloat(text.c_str(), value);
+    if (fault != NumberFault::None) throwNumberFault(fault, numberFaultText(fault, true));
     return value;
+}
+
+int toIntNamed(std::string_view file, std::string_view key, const std::string& value) {
+    int number = 0;
+    const NumberFault fault = readInt(value.c_str(), number);
+    if (fault != NumberFault::None)
+        throwNumberFault(fault, describeBadValue(file, key, value, numberFaultText(fault, false)));
+    return number;
+}
+
+float toFloatNamed(std::string_view file, std::string_view key, const std::string& value,
+                   const char* number) {
+    float result = 0.0f;
+    const NumberFault fault = readFloat(number ? number : value.c_str(), result);
+    if (fault != NumberFault::None)
+        throwNumberFault(fault, describeBadValue(file, key, value, numberFaultText(fault, true)));
+    return result;
+}
+
+size_t pieceCount(std::string_view text, char delimiter) {
+    if (text.empty()) return 0;
+    size_t count = 1;
+    for (const char c : text)
+        count += c == delimiter ? 1 : 0;
+    // A delimiter at the very end gives no empty last piece.
+    return text.back() == delimiter ? count - 1 : count;
+}
+
+bool splitKeyValue(std::string_view line, std::string_view& key, std::string_view& value) {
+    // The empty piece a final "=" would give is not a piece.
+    if (!line.empty() && line.back() == '=') line.remove_suffix(1);
+    const size_t equals = line.find('=');
+    if (equals == std::string_view::npos || line.find('=', equals + 1) != std::string_view::npos)
+        return false;
+    key = line.substr(0, equals);
+    value = line.substr(equals + 1);
+    return true;
 }
 
 std::string readWholeStream(std::istream& in) {

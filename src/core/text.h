@@ -28,6 +28,25 @@ size_t utf8PrefixLength(std::string_view text, size_t maxBytes);
 int toInt(const std::string& text);
 float toFloat(const std::string& text);
 
+// The same conversions without an exception, for readers that handle a bad number themselves
+// (and so that reading many of them costs no unwinding): the number goes into `value` when the
+// result is None. The text is read up to its first character that cannot continue the number,
+// so a piece of a list ("1.5,2,3" from any piece's start) reads as that piece alone would.
+enum class NumberFault { None, NotANumber, OutOfRange };
+NumberFault readInt(const char* text, int& value);
+NumberFault readFloat(const char* text, float& value);
+// The error text toInt (isFloat false) or toFloat gives for a fault ("invalid stoi argument").
+const char* numberFaultText(NumberFault fault, bool isFloat);
+// Throws what toInt and toFloat throw for a fault (std::invalid_argument, std::out_of_range),
+// with `what` as its text.
+[[noreturn]] void throwNumberFault(NumberFault fault, const std::string& what);
+// How many pieces splitString gives, without making them.
+size_t pieceCount(std::string_view text, char delimiter);
+// A "key=value" line as the settings and data files take it: true, with both parts, exactly
+// when splitString(line, '=') gives two pieces ("a=b", "=b", "a==" with an empty value, "a=b="
+// with the value b); the parts point into `line`.
+bool splitKeyValue(std::string_view line, std::string_view& key, std::string_view& value);
+
 // Numbers as the log and the files write them: the one place that decides their text. Each
 // formats the value widened to double with the C library's printf ("." as the decimal point).
 
@@ -52,19 +71,12 @@ std::string formatFloatExactly(float value);
 std::string describeBadValue(std::string_view file, std::string_view key, std::string_view value,
                              std::string_view error);
 
-// Runs a conversion of `value`; its error, if any, is thrown on with a text naming the file and
-// the key (same exception type, so callers see no other change).
-template <class Convert>
-auto convertNamed(std::string_view file, std::string_view key, const std::string& value,
-                  Convert convert) {
-    try {
-        return convert(value);
-    } catch (const std::invalid_argument& e) {
-        throw std::invalid_argument(describeBadValue(file, key, value, e.what()));
-    } catch (const std::out_of_range& e) {
-        throw std::out_of_range(describeBadValue(file, key, value, e.what()));
-    }
-}
+// Reads `value` as an int or a float, or throws the conversion's error (as toInt and toFloat
+// do, the same exception type) with a text naming the file and the key. `number` is where the
+// number begins, `value` itself unless it is a piece of it.
+int toIntNamed(std::string_view file, std::string_view key, const std::string& value);
+float toFloatNamed(std::string_view file, std::string_view key, const std::string& value,
+                   const char* number = nullptr);
 
 // Reads every line of a text the way the settings and data files are read: a last line without a
 // line feed is read too, the empty text after a final line feed counts as one more (empty) line,

@@ -24,8 +24,8 @@ std::string_view fileName(const std::string& path) {
 
 bool DictDataFile::parseLine(const std::string& line) {
     if (line.empty()) return true;
-    auto pieces = splitString(line, '=');
-    if (pieces.size() != 2) {
+    std::string_view key, value;
+    if (!splitKeyValue(line, key, value)) {
         logMessage("cannot parse line: " + line +
                    ", please make sure it is assembled of the correct format "
                    "(<setting_name>=<settings_value>).");
@@ -33,10 +33,13 @@ bool DictDataFile::parseLine(const std::string& line) {
     }
     // A value's trailing carriage returns are what is left of Windows line ends ("t=\r\r\n"): no
     // value needs them, and the writer could not write them back.
-    std::string& value = pieces[1];
     while (!value.empty() && value.back() == '\r')
-        value.pop_back();
-    entries_[std::move(pieces[0])] = std::move(value);
+        value.remove_suffix(1);
+    if (const auto it = entries_.find(key); it != entries_.end()) {
+        it->second.assign(value);
+    } else {
+        entries_.emplace(key, value);
+    }
     return true;
 }
 
@@ -86,26 +89,24 @@ T DictDataFile::badValue(std::string_view key, const std::string& value, const c
 int DictDataFile::getInt(std::string_view key, int defaultValue) const {
     const std::string& value = getString(key);
     if (value.empty()) return defaultValue;
-    if (!badValuesAsAbsent_) return convertNamed(fileName(path()), key, value, toInt);
-    try {
-        return toInt(value);
-    } catch (const std::logic_error& e) {
-        return badValue(key, value, e.what(), defaultValue);
-    }
+    if (!badValuesAsAbsent_) return toIntNamed(fileName(path()), key, value);
+    int number = 0;
+    const NumberFault fault = readInt(value.c_str(), number);
+    if (fault != NumberFault::None)
+        return badValue(key, value, numberFaultText(fault, false), defaultValue);
+    return number;
 }
 
 float DictDataFile::getFloat(std::string_view key, float defaultValue) const {
     const std::string& value = getString(key);
     if (value.empty()) return defaultValue;
-    if (!badValuesAsAbsent_) return convertNamed(fileName(path()), key, value, toFloat);
-    try {
-        const float number = toFloat(value);
-        if (!std::isfinite(number))
-            return badValue(key, value, "not a finite number", defaultValue);
-        return number;
-    } catch (const std::logic_error& e) {
-        return badValue(key, value, e.what(), defaultValue);
-    }
+    if (!badValuesAsAbsent_) return toFloatNamed(fileName(path()), key, value);
+    float number = 0.0f;
+    const NumberFault fault = readFloat(value.c_str(), number);
+    if (fault != NumberFault::None)
+        return badValue(key, value, numberFaultText(fault, true), defaultValue);
+    if (!std::isfinite(number)) return badValue(key, value, "not a finite number", defaultValue);
+    return number;
 }
 
 bool DictDataFile::getBool(std::string_view key) const {
@@ -116,14 +117,16 @@ bool DictDataFile::getBool(std::string_view key) const {
 Vector3 DictDataFile::getVector3(std::string_view key) const {
     const std::string& value = getString(key);
     if (value.empty()) return {};
-    const auto pieces = splitString(value, ',');
     const auto file = fileName(path());
-    if (pieces.size() < 3) {
+    if (pieceCount(value, ',') < 3) {
         throw std::out_of_range(describeBadValue(file, key, value, "invalid vector subscript"));
     }
-    return {convertNamed(file, key, value, [&](const std::string&) { return toFloat(pieces[0]); }),
-            convertNamed(file, key, value, [&](const std::string&) { return toFloat(pieces[1]); }),
-            convertNamed(file, key, value, [&](const std::string&) { return toFloat(pieces[2]); })};
+    // Each coordinate read where its piece begins: the number stops at the next ",".
+    const size_t second = value.find(',') + 1;
+    const size_t third = value.find(',', second) + 1;
+    const char* text = value.c_str();
+    return {toFloatNamed(file, key, value, text), toFloatNamed(file, key, value, text + second),
+            toFloatNamed(file, key, value, text + third)};
 }
 
 bool DictDataFile::firstReport(std::string_view key, std::string_view value) const {
@@ -150,27 +153,28 @@ std::string rangeText(double minimum, double maximum) {
 }
 }  // namespace
 
-template <class T, class Convert>
+template <class T>
 std::optional<T> DictDataFile::readWithin(std::string_view key, T minimum, T maximum,
-                                          std::string_view instead, Convert convert) const {
+                                          std::string_view instead,
+                                          NumberFault (*read)(const char*, T&)) const {
     const std::string& value = getString(key);
     if (value.empty()) return std::nullopt;
-    std::string why;
     T number{};
-    try {
-        number = convert(value);
-        if constexpr (std::is_floating_point_v<T>) {
-            if (!std::isfinite(number)) why = "not a finite number";
-        }
-        if (why.empty() && !(number >= minimum && number <= maximum))
-            why = rangeText(static_cast<double>(minimum), static_cast<double>(maximum));
-    } catch (const std::invalid_argument& e) {
+    const NumberFault fault = read(value.c_str(), number);
+    if (fault == NumberFault::NotANumber) {
+        const char* error = numberFaultText(fault, std::is_floating_point_v<T>);
         if (!badValuesAsAbsent_)
-            throw std::invalid_argument(describeBadValue(fileName(path()), key, value, e.what()));
-        badValue(key, value, e.what(), 0);
+            throw std::invalid_argument(describeBadValue(fileName(path()), key, value, error));
+        badValue(key, value, error, 0);
         return std::nullopt;
-    } catch (const std::out_of_range&) {
+    }
+    std::string why;
+    if (fault == NumberFault::OutOfRange) {
         why = "too large to read";
+    } else if (std::is_floating_point_v<T> && !std::isfinite(static_cast<double>(number))) {
+        why = "not a finite number";
+    } else if (!(number >= minimum && number <= maximum)) {
+        why = rangeText(static_cast<double>(minimum), static_cast<double>(maximum));
     }
     if (why.empty()) return number;
     if (badValuesAsAbsent_) {
@@ -183,12 +187,12 @@ std::optional<T> DictDataFile::readWithin(std::string_view key, T minimum, T max
 
 std::optional<float> DictDataFile::getFloatWithin(std::string_view key, float minimum,
                                                   float maximum, std::string_view instead) const {
-    return readWithin<float>(key, minimum, maximum, instead, toFloat);
+    return readWithin<float>(key, minimum, maximum, instead, readFloat);
 }
 
 std::optional<int> DictDataFile::getIntWithin(std::string_view key, int minimum, int maximum,
                                               std::string_view instead) const {
-    return readWithin<int>(key, minimum, maximum, instead, toInt);
+    return readWithin<int>(key, minimum, maximum, instead, readInt);
 }
 
 const std::vector<Vector3>& DictDataFile::getVector3List(const std::string& key, ItemCheck check) {
@@ -213,7 +217,7 @@ const std::vector<Vector3>& DictDataFile::getVector3List(const std::string& key,
             } catch (const std::out_of_range& e) {
                 // Fewer than three pieces is a malformed item and stops the script; a number too
                 // large to read is only unusable.
-                if (splitString(getString(itemKey), ',').size() < 3) throw;
+                if (pieceCount(getString(itemKey), ',') < 3) throw;
                 warnUnusable(itemKey, getString(itemKey), "too large to read", "item skipped");
                 continue;
             }

@@ -21,6 +21,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/text.h"
 #include "core/vector3.h"
 #include "data/base_data_file.h"
 
@@ -96,9 +97,10 @@ class DictDataFile : public BaseDataFile {
     // One WARN per key for a number its user cannot take.
     void warnUnusable(std::string_view key, const std::string& value, std::string_view why,
                       std::string_view instead) const;
-    template <class T, class Convert>
+    template <class T>
     std::optional<T> readWithin(std::string_view key, T minimum, T maximum,
-                                std::string_view instead, Convert convert) const;
+                                std::string_view instead,
+                                NumberFault (*read)(const char*, T&)) const;
     // The caller's default after logging a value that does not read (lenient files only).
     template <class T>
     T badValue(std::string_view key, const std::string& value, const char* error,
