@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     bf::DictDataFile strict("Brackenfold/Input.dat");
     const bool loaded = strict.loadText(content);
     // One lookup of each key, which one by the key's length: over the inputs every lookup meets
-    // every kind of value, and an input costs one lookup per line (a word costs an exception).
+    // every kind of value, and an input costs one lookup per key (a word costs an exception).
     for (const std::string_view key : keys) {
         switch (key.size() % 6) {
             case 0:

@@ -3,6 +3,7 @@
 // parse), and the documented conversion errors tolerated.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <stdexcept>
@@ -23,7 +24,9 @@ inline std::string_view input(const uint8_t* data, size_t size) {
     return {reinterpret_cast<const char*>(data), size};
 }
 
-// The part before the first "=" of every line that has one (pointing into the content).
+// The distinct parts before the first "=" of the lines that have one (pointing into the
+// content), sorted. A key written on many lines is one entry of the file: reading it once more
+// for each of them would only repeat a lookup.
 inline std::vector<std::string_view> keysOf(std::string_view content) {
     std::vector<std::string_view> keys;
     size_t start = 0;
@@ -35,6 +38,8 @@ inline std::vector<std::string_view> keysOf(std::string_view content) {
         if (eq != std::string_view::npos) keys.push_back(line.substr(0, eq));
         start = end + 1;
     }
+    std::sort(keys.begin(), keys.end());
+    keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
     return keys;
 }
 

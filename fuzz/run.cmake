@@ -86,8 +86,17 @@ file(COPY ${seeds} DESTINATION ${corpus})
 set(scratch ${WORK_DIR}/${TARGET}_scratch)
 file(REMOVE_RECURSE ${scratch})
 file(MAKE_DIRECTORY ${scratch})
+# AddressSanitizer keeps freed memory aside (its quarantine) so that a use after free is caught;
+# 16 MB is far more than one input's run frees, and memory it hands out again is still in the
+# cache, where the default 256 MB is not: the runs go about a quarter faster. Options of your own
+# in ASAN_OPTIONS come after, so they win.
+set(asan_options "quarantine_size_mb=16")
+if(DEFINED ENV{ASAN_OPTIONS})
+    string(APPEND asan_options ":$ENV{ASAN_OPTIONS}")
+endif()
 execute_process(
-    COMMAND ${binary} -max_total_time=${SECONDS} -max_len=${MAX_LEN} -timeout=10 -rss_limit_mb=1024
+    COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=${asan_options}
+            ${binary} -max_total_time=${SECONDS} -max_len=${MAX_LEN} -timeout=10 -rss_limit_mb=1024
             -artifact_prefix=${WORK_DIR}/${TARGET}- ${corpus}
     WORKING_DIRECTORY ${scratch}
     RESULT_VARIABLE rc OUTPUT_VARIABLE output ERROR_VARIABLE output)

@@ -48,7 +48,9 @@ Limits Limits::forBytes(size_t bytes) {
     limits.words = static_cast<uint32_t>(std::clamp<size_t>(bytes, 1, most.words));
     limits.strings =
         static_cast<uint32_t>(std::clamp<size_t>(bytes / kStringBytes + 1, 1, most.strings));
-    limits.arenaBytes = std::clamp<size_t>(bytes, 1, most.arenaBytes);
+    // The arena is not cleared. A full table names no string by number any more, even one it
+    // holds, so it keeps room for a string held twice over.
+    limits.arenaBytes = std::clamp<size_t>(2 * bytes + 1, 1, most.arenaBytes);
     return limits;
 }
 

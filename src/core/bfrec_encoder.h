@@ -51,7 +51,8 @@ struct Header {
 // The defaults are the plug-in's; a tool rewriting a recording of N bytes needs no more than
 // forBytes(N): each shape it holds took at least 12 bytes of it to define (tag, hash, name, word
 // count, result), each of a shape's words a byte, each distinct string 2 bytes written in full
-// (code and length) and each of the string's characters a byte.
+// (code and length) and each of the string's characters a byte. Every table keeps room to spare:
+// a full string table writes even the strings it holds in full.
 struct Limits {
     uint32_t shapes = 2048;
     uint32_t words = 32768;

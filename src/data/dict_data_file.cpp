@@ -78,11 +78,12 @@ const std::string& DictDataFile::getString(std::string_view key) const {
 template <class T>
 T DictDataFile::badValue(std::string_view key, const std::string& value, const char* error,
                          T defaultValue) const {
+    // The text is made only when it is told or is the file's first damage.
+    const bool tell = firstReport(key, value);
+    if (!tell && !damage().empty()) return defaultValue;
     const std::string text = describeBadValue(fileName(path()), key, value, error);
     noteDamage(text);
-    if (firstReport(key, value)) {
-        logMessage("ERROR: DictDataFile: " + text + "; read as absent");
-    }
+    if (tell) logMessage("ERROR: DictDataFile: " + text + "; read as absent");
     return defaultValue;
 }
 

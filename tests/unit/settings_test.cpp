@@ -25,6 +25,32 @@ TEST(SplitString, PiecesBetweenDelimiters) {
     EXPECT_EQ(bf::splitString("1.5,2, 3", ','), (Pieces{"1.5", "2", " 3"}));
 }
 
+// The readers split lines and count a value's pieces in place; every text of up to six of "a",
+// "=" and "," must come out as splitString would cut it.
+TEST(SplitString, InPlaceSplitsAgreeWithThePieces) {
+    const std::string alphabet = "a=,";
+    std::vector<std::string> texts{""};
+    for (size_t from = 0, length = 0; length < 6; ++length) {
+        const size_t to = texts.size();
+        for (size_t i = from; i < to; ++i)
+            for (const char c : alphabet)
+                texts.push_back(texts[i] + c);
+        from = to;
+    }
+    for (const std::string& text : texts) {
+        const Pieces pieces = bf::splitString(text, '=');
+        std::string_view key, value;
+        const bool split = bf::splitKeyValue(text, key, value);
+        EXPECT_EQ(split, pieces.size() == 2) << '"' << text << '"';
+        if (split && pieces.size() == 2) {
+            EXPECT_EQ(key, pieces[0]) << '"' << text << '"';
+            EXPECT_EQ(value, pieces[1]) << '"' << text << '"';
+        }
+        EXPECT_EQ(bf::pieceCount(text, ','), bf::splitString(text, ',').size())
+            << '"' << text << '"';
+    }
+}
+
 TEST(TextConversion, NumbersAreReadFromTheFrontAndErrorsNamed) {
     EXPECT_EQ(bf::toInt("1abc"), 1);
     EXPECT_EQ(bf::toInt(" 2"), 2);
@@ -50,6 +76,21 @@ TEST(TextConversion, NumbersAreReadFromTheFrontAndErrorsNamed) {
     EXPECT_EQ(message([] { bf::toFloat("1e60"); }), "stof argument out of range");
     EXPECT_THROW(bf::toInt("x"), std::invalid_argument);
     EXPECT_THROW(bf::toFloat("1e60"), std::out_of_range);
+
+    // The forms without an exception see the same faults and leave the number alone on one.
+    int whole = 7;
+    float real = 7.0f;
+    EXPECT_EQ(bf::readInt("yes", whole), bf::NumberFault::NotANumber);
+    EXPECT_EQ(bf::readInt("2147483648", whole), bf::NumberFault::OutOfRange);
+    EXPECT_EQ(bf::readFloat("1e60", real), bf::NumberFault::OutOfRange);
+    EXPECT_EQ(whole, 7);
+    EXPECT_EQ(real, 7.0f);
+    EXPECT_EQ(bf::readFloat("2.5,1", real), bf::NumberFault::None);
+    EXPECT_EQ(real, 2.5f);
+    // Named once: the text says which file, key and value, the type which fault.
+    EXPECT_EQ(message([] { bf::toFloatNamed("A.dat", "pos", "1,x,3", "x,3"); }),
+              "A.dat: key pos, value \"1,x,3\": invalid stof argument");
+    EXPECT_THROW(bf::toIntNamed("A.dat", "n", "99999999999"), std::out_of_range);
 }
 
 // The log's lines and the population files are read by players' tools: their numbers keep

@@ -1,5 +1,6 @@
 #include "bfrec_rewrite.h"
 
+#include <algorithm>
 #include <deque>
 
 #include "core/bfrec_encoder.h"
@@ -32,10 +33,12 @@ bool rewriteRecording(const std::vector<uint8_t>& in, std::vector<uint8_t>& out,
         return false;
     }
     out.clear();
+    out.reserve(in.size());
     VectorSink sink(out);
-    // Tables no larger than the recording can fill: the same bytes out, without clearing the
-    // plug-in's megabytes of tables for a short recording.
-    F::Encoder encoder(sink, 64 * 1024, F::Limits::forBytes(in.size()));
+    // Tables no larger than the recording can fill, and a buffer no larger than it: the same
+    // bytes out, without clearing the plug-in's megabytes of tables for a short recording.
+    F::Encoder encoder(sink, std::clamp<size_t>(in.size(), 4096, 64 * 1024),
+                       F::Limits::forBytes(in.size()));
     F::Header header;
     header.platform = h.platform;
     header.start.tm_year = h.year - 1900;
