@@ -39,15 +39,21 @@ uint32_t powerOfTwoAtLeast(uint64_t n) {
 Limits Limits::forBytes(size_t bytes) {
     const Limits most;
     Limits limits;
-    // The smallest each takes in the stream (see the format): the tables are cleared when an
+    // The least each takes in the stream (see the format): the tables are cleared when an
     // encoder is made, so a rewrite of a short recording pays for no more than it can fill.
+    // A shape of w words takes 12 + w bytes, and has at most 32 words.
     constexpr size_t kShapeBytes = 12;
-    constexpr size_t kStringBytes = 2;
     limits.shapes =
         static_cast<uint32_t>(std::clamp<size_t>(bytes / kShapeBytes + 1, 1, most.shapes));
-    limits.words = static_cast<uint32_t>(std::clamp<size_t>(bytes, 1, most.words));
-    limits.strings =
-        static_cast<uint32_t>(std::clamp<size_t>(bytes / kStringBytes + 1, 1, most.strings));
+    limits.words = static_cast<uint32_t>(
+        std::clamp<size_t>(bytes * kMaxWords / (kShapeBytes + kMaxWords) + 1, 1, most.words));
+    // A string written in full takes its code, its length and its characters: 2 bytes for the
+    // one empty string, 3 for each of the 256 one-character strings, at least 4 for any other.
+    // Distinct strings are written in full at least once each, so k of them take at least 2k
+    // bytes and at least 4k - 258 (2 + 3 * 256 for the shortest 257, 4 for each beyond); one
+    // slot more is kept to spare.
+    const size_t strings = std::min(bytes / 2, (bytes + 258) / 4) + 1;
+    limits.strings = static_cast<uint32_t>(std::clamp<size_t>(strings, 1, most.strings));
     // The arena is not cleared. A full table names no string by number any more, even one it
     // holds, so it keeps room for a string held twice over.
     limits.arenaBytes = std::clamp<size_t>(2 * bytes + 1, 1, most.arenaBytes);

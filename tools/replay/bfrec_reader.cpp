@@ -120,8 +120,13 @@ Reader::Status Reader::callFields(uint32_t index, Call& call) {
     call.words.resize(shape.kinds.size());
     std::vector<uint64_t>& previous = previousWords_[index];
     for (size_t w = 0; w < shape.kinds.size(); ++w) {
+        // Emptied in place: the record is read into again and again, and keeps its buffers.
         Word& word = call.words[w];
-        word = Word{};
+        word.value = 0;
+        word.null = false;
+        word.text.clear();
+        word.before.clear();
+        word.after.clear();
         switch (shape.kinds[w]) {
             case ArgKind::Value: {
                 uint64_t v = 0;

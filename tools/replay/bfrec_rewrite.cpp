@@ -59,6 +59,7 @@ bool rewriteRecording(const std::vector<uint8_t>& in, std::vector<uint8_t>& out,
         std::string name;
     };
     std::deque<OwnShape> shapes;
+    std::vector<F::RecArg> words;
     Record r;
     while (reader.next(r) == Reader::Status::Ok) {
         const Shape* shape = r.kind == Kind::Call ? &reader.shapes()[r.call.shape] : nullptr;
@@ -81,7 +82,7 @@ bool rewriteRecording(const std::vector<uint8_t>& in, std::vector<uint8_t>& out,
                         c.kinds[w] = s.kinds[w];
                 }
                 const Shape& s = reader.shapes()[r.call.shape];
-                std::vector<F::RecArg> words(s.kinds.size() + 1);
+                words.assign(s.kinds.size() + 1, F::RecArg{});
                 for (size_t w = 0; w < s.kinds.size(); ++w) {
                     const Word& word = r.call.words[w];
                     words[w].word = word.value;
