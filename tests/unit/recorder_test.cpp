@@ -16,6 +16,7 @@
 #include <thread>
 #include <vector>
 
+#include "core/bfrec_encoder.h"
 #include "core/frame_tally.h"
 #include "core/hook.h"
 #include "core/log.h"
@@ -449,6 +450,55 @@ TEST(Recorder, CompareListsExactlyTheNativesWhoseAnswersDiffer) {
               std::string::npos)
         << text;
     EXPECT_LT(text.find("_GET_MAP_ZONE_AT_COORDS"), text.find("_GET_PED_MODEL_SIZE_FROM_HASH"));
+}
+
+// A rewrite sizes its encoder's tables to the recording, from the least each entry takes in it.
+// Recordings as dense in strings as bytes allow, written by the plug-in's encoder, must come out
+// byte for byte: a table one string too small would write a repeated string in full.
+TEST(Recorder, ARewriteSizedToTheRecordingWritesThePluginsBytes) {
+    class Bytes : public bf::bfrec::Sink {
+      public:
+        bool write(const uint8_t* data, size_t size) override {
+            bytes.insert(bytes.end(), data, data + size);
+            return true;
+        }
+        std::vector<uint8_t> bytes;
+    };
+    const auto recorded = [](const std::vector<std::string>& results) {
+        Bytes sink;
+        bf::bfrec::Encoder encoder(sink, 4096);
+        bf::bfrec::Header header;
+        header.version = "1.2.0";
+        encoder.header(header);
+        bf::bfrec::CallShape shape;
+        shape.hash = 0x1234;
+        shape.name = "NAME_OF";
+        shape.result = bf::bfrec::ResultKind::Str;
+        for (const std::string& text : results)
+            encoder.call(shape, nullptr, nullptr, text.c_str());
+        encoder.end(bf::bfrec::EndReason::Closed);
+        encoder.flush();
+        return sink.bytes;
+    };
+    // The shortest distinct strings there are, each named again by number once written.
+    std::vector<std::string> dense{""};
+    for (int c = 1; c < 256; ++c)
+        dense.emplace_back(1, static_cast<char>(c));
+    for (int i = 0; i < 600; ++i)
+        dense.push_back({static_cast<char>('a' + i % 26), static_cast<char>('a' + i / 26)});
+    std::vector<std::string> twice = dense;
+    twice.insert(twice.end(), dense.begin(), dense.end());
+    // One long string and its repeat: the table's characters must hold it and look it up.
+    const std::vector<std::string> longOne(2, std::string(3000, 'x'));
+    for (const auto& results : {dense, twice, longOne}) {
+        const std::vector<uint8_t> original = recorded(results);
+        std::vector<uint8_t> again;
+        std::string error;
+        ASSERT_TRUE(replay::rewriteRecording(
+            original, again, [](replay::Record&, const replay::Shape*) { return true; }, error))
+            << error;
+        EXPECT_EQ(again, original) << results.size() << " strings";
+    }
 }
 
 TEST(Recorder, TheFormatReadsBackWhatWasWritten) {
