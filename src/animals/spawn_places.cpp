@@ -4,6 +4,7 @@
 #include <climits>
 #include <cmath>
 #include <string>
+#include <string_view>
 
 #include "data/dict_data_file.h"
 #include "data/text_keys.h"
@@ -23,12 +24,16 @@ const char* unusablePlace(Vector3 item) {
 
 std::vector<SpawnPlace> readSpawnPlaces(DictDataFile& file) {
     std::vector<SpawnPlace> places;
+    // "<model>.rarity_level" and "<model>.texture" made in one text for every model.
+    std::string key;
+    key.reserve(32);
     for (const char* model : kCompetitionAnimalModels) {
-        const std::string prefix = model;
+        const std::string_view prefix = model;
         const std::vector<Vector3>& items = file.getVector3List(prefix, unusablePlace);
-        const int32_t rarity =
-            file.getIntWithin(prefix + ".rarity_level", INT_MIN, INT_MAX, "0 is used").value_or(0);
-        const std::string& texture = file.getString(prefix + ".texture");
+        key.assign(prefix).append(".rarity_level");
+        const int32_t rarity = file.getIntWithin(key, INT_MIN, INT_MAX, "0 is used").value_or(0);
+        key.assign(prefix).append(".texture");
+        const std::string& texture = file.getString(key);
         for (const Vector3& item : items) {
             AnimalSpawnLocation location;
             location.model = prefix;

@@ -1,6 +1,7 @@
 #include "core/text.h"
 
 #include <cerrno>
+#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdio>
@@ -37,6 +38,12 @@ std::string printed(const char* format, double value) {
 
 std::string formatFixed(float value) {
     return printed("%f", static_cast<double>(value));
+}
+
+void appendDecimal(std::string& text, int value) {
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    text.append(digits, end);
 }
 
 std::string formatDecimals(float value, int decimals) {

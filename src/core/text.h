@@ -65,6 +65,9 @@ std::string formatFactor(float value);
 // A float for a file that is read back: "%f" when that reads back (strtof) as the same float,
 // else "%.9g", which always does for a finite float ("0.850000", "1.17549435e-38", "1e+30").
 std::string formatFloatExactly(float value);
+// Puts the decimal digits of `value` at the end of `text` (as std::to_string writes them), without
+// a text of their own: for keys made in a loop ("deer.0", "deer.1", ...).
+void appendDecimal(std::string& text, int value);
 
 // The text of a conversion error that names its cause: "Settings.ini: key BaitPlips, value
 // \"yes\": invalid stoi argument". Unprintable bytes of the value are written escaped.

@@ -196,22 +196,28 @@ std::optional<int> DictDataFile::getIntWithin(std::string_view key, int minimum,
     return readWithin<int>(key, minimum, maximum, instead, readInt);
 }
 
-const std::vector<Vector3>& DictDataFile::getVector3List(const std::string& key, ItemCheck check) {
+const std::vector<Vector3>& DictDataFile::getVector3List(std::string_view key, ItemCheck check) {
     if (const auto it = vectorLists_.find(key); it != vectorLists_.end()) return it->second;
     std::vector<Vector3> list;
-    int count =
-        getIntWithin(key + ".count", INT_MIN, INT_MAX, "the list is read as empty").value_or(-999);
+    // The item keys "<key>.count", "<key>.0", "<key>.1", ... are made in one text: a list is read
+    // at start-up for every animal, most of them absent from the file.
+    std::string itemKey;
+    itemKey.reserve(key.size() + 12);
+    itemKey.append(key).append(".count");
+    const size_t stem = key.size() + 1;
+    int count = getIntWithin(itemKey, INT_MIN, INT_MAX, "the list is read as empty").value_or(-999);
     // A count can claim no more items than the file has lines: a mistyped huge count is reported
     // once and read no further, instead of stalling start-up.
     if (count > 0 && static_cast<size_t>(count) > entries_.size()) {
-        logMessage("WARN: DictDataFile: " + path() + ": list '" + key + "' claims " +
+        logMessage("WARN: DictDataFile: " + path() + ": list '" + std::string(key) + "' claims " +
                    std::to_string(count) + " items but the file holds " +
                    std::to_string(entries_.size()) + " entries; reading only those");
         count = static_cast<int>(entries_.size());
     }
     if (count > 0) {
         for (int i = 0; i < count; ++i) {
-            const std::string itemKey = key + "." + std::to_string(i);
+            itemKey.resize(stem);
+            appendDecimal(itemKey, i);
             Vector3 item;
             try {
                 item = getVector3(itemKey);
@@ -224,7 +230,7 @@ const std::vector<Vector3>& DictDataFile::getVector3List(const std::string& key,
             }
             if (item.x == 0.0f && item.y == 0.0f && item.z == 0.0f) {
                 logMessage("DictDataFile: " + path() + ": cannot read Vector3 item of list '" +
-                           key + "' at index: " + std::to_string(i));
+                           std::string(key) + "' at index: " + std::to_string(i));
                 continue;
             }
             const char* why =
@@ -238,7 +244,11 @@ const std::vector<Vector3>& DictDataFile::getVector3List(const std::string& key,
             list.push_back(item);
         }
     } else {
-        logMessage("DictDataFile: " + path() + ": Vector3 list is empty: '" + key);
+        static constexpr std::string_view kEmptyList = ": Vector3 list is empty: '";
+        std::string line;
+        line.reserve(14 + path().size() + kEmptyList.size() + key.size());
+        line.append("DictDataFile: ").append(path()).append(kEmptyList).append(key);
+        logMessage(line);
     }
     return vectorLists_.emplace(key, std::move(list)).first->second;
 }

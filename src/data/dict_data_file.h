@@ -49,7 +49,7 @@ class DictDataFile : public BaseDataFile {
     // are skipped with a log line; items with a coordinate that is not finite, too large to read
     // or refused by `check` are skipped with a WARN naming the file, the key and the value. A
     // count too large to read counts as absent, with a WARN.
-    const std::vector<Vector3>& getVector3List(const std::string& key, ItemCheck check = nullptr);
+    const std::vector<Vector3>& getVector3List(std::string_view key, ItemCheck check = nullptr);
 
     // A number its user can take only from minimum to maximum: nothing when absent or empty, and
     // nothing, with one WARN naming the file, the key and the value and ending in `instead` (what

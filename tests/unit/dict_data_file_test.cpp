@@ -150,6 +150,16 @@ TEST_F(DictDataFileTest, PositionListsSkipMissingItemsAndAreReadOnce) {
     EXPECT_EQ(file.getVector3List("buck").size(), 1u);
     EXPECT_EQ(logCount("list 'buck' claims 2000000000 items but the file holds"), 1);
     EXPECT_LT(logCount("cannot read Vector3 item of list 'buck'"), 20);
+
+    // Item keys of two digits under a name too long to sit inside its text.
+    auto gooseFile = loaded(
+        "a_c_goosecanada_01.count=12\na_c_goosecanada_01.1=1,1,1\na_c_goosecanada_01.10=10,10,10\n"
+        "a_c_goosecanada_01.11=11,11,11\na=1\nb=2\nc=3\nd=4\ne=5\nf=6\ng=7\nh=8\n");
+    const auto& geese = gooseFile->getVector3List("a_c_goosecanada_01");
+    ASSERT_EQ(geese.size(), 3u);
+    EXPECT_EQ(geese[0].x, 1.0f);
+    EXPECT_EQ(geese[1].x, 10.0f);
+    EXPECT_EQ(geese[2].x, 11.0f);
 }
 
 TEST_F(DictDataFileTest, AFailedSaveKeepsTheOldFileAndStaysDirty) {
