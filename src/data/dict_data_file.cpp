@@ -215,6 +215,8 @@ const std::vector<Vector3>& DictDataFile::getVector3List(std::string_view key, I
         count = static_cast<int>(entries_.size());
     }
     if (count > 0) {
+        std::string absentLine;
+        size_t absentStem = 0;
         for (int i = 0; i < count; ++i) {
             itemKey.resize(stem);
             appendDecimal(itemKey, i);
@@ -229,8 +231,19 @@ const std::vector<Vector3>& DictDataFile::getVector3List(std::string_view key, I
                 continue;
             }
             if (item.x == 0.0f && item.y == 0.0f && item.z == 0.0f) {
-                logMessage("DictDataFile: " + path() + ": cannot read Vector3 item of list '" +
-                           std::string(key) + "' at index: " + std::to_string(i));
+                // A count above the items the file holds gives a line per missing index: the
+                // line is made once, each index put after it.
+                if (absentLine.empty()) {
+                    absentLine.append("DictDataFile: ")
+                        .append(path())
+                        .append(": cannot read Vector3 item of list '")
+                        .append(key)
+                        .append("' at index: ");
+                    absentStem = absentLine.size();
+                }
+                absentLine.resize(absentStem);
+                appendDecimal(absentLine, i);
+                logMessage(absentLine);
                 continue;
             }
             const char* why =
