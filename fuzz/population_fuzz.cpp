@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const float factor = file.getFloat(key, -999.0f);
         if (!std::isfinite(factor)) std::abort();
         // As the store keeps a factor it reads, or resets it to 1.
-        file.setFloat(std::string(key), factor > 0.0f && factor <= 1.0f ? factor : 1.0f);
+        file.setFloat(key, factor > 0.0f && factor <= 1.0f ? factor : 1.0f);
     }
     const float development = file.getFloat("development_factor", -999.0f);
     if (!std::isfinite(development)) std::abort();

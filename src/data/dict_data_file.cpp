@@ -266,16 +266,21 @@ const std::vector<Vector3>& DictDataFile::getVector3List(std::string_view key, I
     return vectorLists_.emplace(key, std::move(list)).first->second;
 }
 
-void DictDataFile::setValue(const std::string& key, const std::string& value) {
-    entries_[key] = value;
+void DictDataFile::setValue(std::string_view key, std::string_view value) {
+    // An entry that is there keeps its node and its key's text: only the value is replaced.
+    if (const auto it = entries_.find(key); it != entries_.end()) {
+        it->second.assign(value);
+    } else {
+        entries_.emplace(key, value);
+    }
     markDirty();
 }
 
-void DictDataFile::setInt(const std::string& key, int value) {
+void DictDataFile::setInt(std::string_view key, int value) {
     setValue(key, std::to_string(value));
 }
 
-void DictDataFile::setFloat(const std::string& key, float value) {
+void DictDataFile::setFloat(std::string_view key, float value) {
     setValue(key, formatFloatExactly(value));
 }
 

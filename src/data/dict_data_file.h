@@ -82,12 +82,12 @@ class DictDataFile : public BaseDataFile {
     // texts).
     void overlay(const DictDataFile& over);
 
-    void setValue(const std::string& key, const std::string& value);
-    void setInt(const std::string& key, int value);
+    void setValue(std::string_view key, std::string_view value);
+    void setInt(std::string_view key, int value);
     // Stored with six digits after the point ("0.750000") when that reads back as the same
     // float, else with nine significant digits ("1.23456791e-07"), so that a value always reads
     // back exactly.
-    void setFloat(const std::string& key, float value);
+    void setFloat(std::string_view key, float value);
 
   protected:
     // Puts every entry into the stream; false stops the write and keeps the old file.
