@@ -35,12 +35,17 @@ bool DictDataFile::parseLine(const std::string& line) {
     // value needs them, and the writer could not write them back.
     while (!value.empty() && value.back() == '\r')
         value.remove_suffix(1);
+    putEntry(key, value);
+    return true;
+}
+
+void DictDataFile::putEntry(std::string_view key, std::string_view value) {
+    // An entry that is there keeps its node and its key's text: only the value is replaced.
     if (const auto it = entries_.find(key); it != entries_.end()) {
         it->second.assign(value);
     } else {
         entries_.emplace(key, value);
     }
-    return true;
 }
 
 bool DictDataFile::write() {
@@ -257,22 +262,14 @@ const std::vector<Vector3>& DictDataFile::getVector3List(std::string_view key, I
             list.push_back(item);
         }
     } else {
-        static constexpr std::string_view kEmptyList = ": Vector3 list is empty: '";
-        std::string line;
-        line.reserve(14 + path().size() + kEmptyList.size() + key.size());
-        line.append("DictDataFile: ").append(path()).append(kEmptyList).append(key);
-        logMessage(line);
+        std::string line = "DictDataFile: " + path() + ": Vector3 list is empty: '";
+        logMessage(line.append(key));
     }
     return vectorLists_.emplace(key, std::move(list)).first->second;
 }
 
 void DictDataFile::setValue(std::string_view key, std::string_view value) {
-    // An entry that is there keeps its node and its key's text: only the value is replaced.
-    if (const auto it = entries_.find(key); it != entries_.end()) {
-        it->second.assign(value);
-    } else {
-        entries_.emplace(key, value);
-    }
+    putEntry(key, value);
     markDirty();
 }
 

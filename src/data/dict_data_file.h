@@ -94,6 +94,8 @@ class DictDataFile : public BaseDataFile {
     virtual bool writeEntries(std::ostream& out) const;
 
   private:
+    // Sets the entry's value, adding the entry when it is absent.
+    void putEntry(std::string_view key, std::string_view value);
     // One WARN per key for a number its user cannot take.
     void warnUnusable(std::string_view key, const std::string& value, std::string_view why,
                       std::string_view instead) const;
