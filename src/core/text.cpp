@@ -67,12 +67,21 @@ std::string formatFactor(float value) {
 }
 
 std::string formatFloatExactly(float value) {
+    // As "%f" and "%.9g" print the value, without the cost of printf (a data file stores every
+    // value it is given this way).
     const double wide = static_cast<double>(value);
+    char buffer[64];
     if (std::isfinite(wide) && std::fabs(wide) < 1e9) {
-        std::string text = printed("%f", wide);
-        if (std::strtof(text.c_str(), nullptr) == value) return text;
+        const auto end =
+            std::to_chars(buffer, buffer + sizeof buffer - 1, wide, std::chars_format::fixed, 6)
+                .ptr;
+        *end = '\0';
+        if (std::strtof(buffer, nullptr) == value) return {buffer, end};
     }
-    return printed("%.9g", wide);
+    if (!std::isfinite(wide)) return printed("%.9g", wide);
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, wide, std::chars_format::general, 9).ptr;
+    return {buffer, end};
 }
 
 size_t utf8PrefixLength(std::string_view text, size_t maxBytes) {

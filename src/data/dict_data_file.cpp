@@ -3,7 +3,6 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
-#include <sstream>
 #include <stdexcept>
 #include <type_traits>
 
@@ -40,11 +39,13 @@ bool DictDataFile::parseLine(const std::string& line) {
 }
 
 void DictDataFile::putEntry(std::string_view key, std::string_view value) {
-    // An entry that is there keeps its node and its key's text: only the value is replaced.
-    if (const auto it = entries_.find(key); it != entries_.end()) {
+    // An entry that is there keeps its node and its key's text: only the value is replaced. A new
+    // one goes where the search for it ended, without a second search.
+    const auto it = entries_.lower_bound(key);
+    if (it != entries_.end() && it->first == key) {
         it->second.assign(value);
     } else {
-        entries_.emplace(key, value);
+        entries_.emplace_hint(it, key, value);
     }
 }
 
@@ -53,26 +54,31 @@ bool DictDataFile::write() {
 }
 
 bool DictDataFile::writeEntries(std::ostream& out) const {
+    out << text();
+    return out.good();
+}
+
+std::string DictDataFile::text() const {
+    // Made in one text (a save, and a round trip in the tests), sized before it is filled.
+    size_t size = 1;
+    for (const auto& [key, value] : entries_)
+        size += key.size() + value.size() + 2;
+    std::string text;
+    text.reserve(size);
     // The reader skips a byte-order mark at the start of the file: a first key that begins with
     // one goes on the second line, after an empty one.
     for (const auto& [key, value] : entries_) {
         if (value.empty()) continue;
-        if (key.rfind("\xEF\xBB\xBF", 0) == 0) out << '\n';
+        if (key.rfind("\xEF\xBB\xBF", 0) == 0) text.push_back('\n');
         break;
     }
     for (const auto& [key, value] : entries_) {
         // "key=" would not read back ("a==" reads as a with an empty value); an empty value reads
         // as absent, so leaving it out changes nothing.
         if (value.empty()) continue;
-        out << key << '=' << value << '\n';
+        text.append(key).append(1, '=').append(value).append(1, '\n');
     }
-    return out.good();
-}
-
-std::string DictDataFile::text() const {
-    std::ostringstream out;
-    writeEntries(out);
-    return out.str();
+    return text;
 }
 
 const std::string& DictDataFile::getString(std::string_view key) const {
@@ -88,7 +94,10 @@ T DictDataFile::badValue(std::string_view key, const std::string& value, const c
     if (!tell && !damage().empty()) return defaultValue;
     const std::string text = describeBadValue(fileName(path()), key, value, error);
     noteDamage(text);
-    if (tell) logMessage("ERROR: DictDataFile: " + text + "; read as absent");
+    if (!tell) return defaultValue;
+    std::string line;
+    line.reserve(text.size() + 40);
+    logMessage(line.append("ERROR: DictDataFile: ").append(text).append("; read as absent"));
     return defaultValue;
 }
 
