@@ -184,9 +184,15 @@ std::string readWholeStream(std::istream& in) {
 
 std::string describeBadValue(std::string_view file, std::string_view key, std::string_view value,
                              std::string_view error) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
     std::string text;
-    text.reserve(file.size() + key.size() + value.size() + error.size() + 24);
+    appendBadValue(text, file, key, value, error);
+    return text;
+}
+
+void appendBadValue(std::string& text, std::string_view file, std::string_view key,
+                    std::string_view value, std::string_view error) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    text.reserve(text.size() + file.size() + key.size() + value.size() + error.size() + 24);
     text.append(file).append(": key ").append(key).append(", value \"");
     for (const char c : value) {
         const auto byte = static_cast<unsigned char>(c);
@@ -198,7 +204,6 @@ std::string describeBadValue(std::string_view file, std::string_view key, std::s
         }
     }
     text.append("\": ").append(error);
-    return text;
 }
 
 }  // namespace bf

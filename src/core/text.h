@@ -73,6 +73,9 @@ void appendDecimal(std::string& text, int value);
 // \"yes\": invalid stoi argument". Unprintable bytes of the value are written escaped.
 std::string describeBadValue(std::string_view file, std::string_view key, std::string_view value,
                              std::string_view error);
+// The same text put after `text` (a log line's start), without a text of its own.
+void appendBadValue(std::string& text, std::string_view file, std::string_view key,
+                    std::string_view value, std::string_view error);
 
 // Reads `value` as an int or a float, or throws the conversion's error (as toInt and toFloat
 // do, the same exception type) with a text naming the file and the key. `number` is where the

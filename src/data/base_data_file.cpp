@@ -72,7 +72,12 @@ bool BaseDataFile::loadText(std::string_view content) {
         corruptLine_ = lines;
         return false;
     }
-    logMessage("data file '" + path_ + "' loaded, lines red: " + std::to_string(lines));
+    // Every load says so: the line is made in one text.
+    std::string loaded;
+    loaded.reserve(path_.size() + 48);
+    loaded.append("data file '").append(path_).append("' loaded, lines red: ");
+    appendDecimal(loaded, lines);
+    logMessage(loaded);
     return true;
 }
 
