@@ -90,17 +90,18 @@ template <class T>
 T DictDataFile::badValue(std::string_view key, const std::string& value, const char* error,
                          T defaultValue) const {
     // The text is made only when it is told or is the file's first damage, in the log line
-    // itself (a lenient file may hold nothing but values that do not read).
+    // itself, whose room is kept for the next one (a damaged file may hold nothing but values
+    // that do not read).
     const bool tell = firstReport(key, value);
     const bool first = damage().empty();
     if (!tell && !first) return defaultValue;
     static constexpr std::string_view kPrefix = "ERROR: DictDataFile: ";
     static constexpr std::string_view kSuffix = "; read as absent";
     const std::string_view file = fileName(path());
-    std::string line;
+    std::string& line = faultLine_;
     line.reserve(kPrefix.size() + file.size() + key.size() + value.size() +
                  std::char_traits<char>::length(error) + kSuffix.size() + 24);
-    line.append(kPrefix);
+    line.assign(kPrefix);
     appendBadValue(line, file, key, value, error);
     if (first) noteDamage(line.substr(kPrefix.size()));
     if (tell) logMessage(line.append(kSuffix));

@@ -112,6 +112,8 @@ class DictDataFile : public BaseDataFile {
     bool badValuesAsAbsent_ = false;
     // Key -> the value whose fault was told last.
     mutable std::map<std::string, std::string, std::less<>> reported_;
+    // The last "does not read" line told.
+    mutable std::string faultLine_;
     std::map<std::string, std::vector<Vector3>, std::less<>> vectorLists_;
     std::vector<std::map<std::string, std::string, std::less<>>> retired_;
 };
