@@ -68,17 +68,17 @@ std::string formatFactor(float value) {
 
 std::string formatFloatExactly(float value) {
     // As "%f" and "%.9g" print the value, without the cost of printf (a data file stores every
-    // value it is given this way).
+    // value it is given this way); "inf" and "nan" as printf writes them.
     const double wide = static_cast<double>(value);
+    if (!std::isfinite(wide)) return printed("%.9g", wide);
     char buffer[64];
-    if (std::isfinite(wide) && std::fabs(wide) < 1e9) {
+    if (std::fabs(wide) < 1e9) {
         const auto end =
             std::to_chars(buffer, buffer + sizeof buffer - 1, wide, std::chars_format::fixed, 6)
                 .ptr;
         *end = '\0';
         if (std::strtof(buffer, nullptr) == value) return {buffer, end};
     }
-    if (!std::isfinite(wide)) return printed("%.9g", wide);
     const auto end =
         std::to_chars(buffer, buffer + sizeof buffer, wide, std::chars_format::general, 9).ptr;
     return {buffer, end};
